@@ -1,0 +1,48 @@
+#pragma once
+// What every pelmora-cli command gets: the global options, the remaining
+// arguments and the two output streams.
+
+#include "settings/data_folder.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelmora::cli {
+
+// Exit statuses: success, a failure (one line on stderr), bad usage.
+inline constexpr int kOkStatus = 0;
+inline constexpr int kFailedStatus = 1;
+inline constexpr int kUsageStatus = 2;
+
+struct CliContext {
+    std::optional<std::filesystem::path> dataDirOption; // --data-dir
+    bool simulate = false;                              // --simulate
+    std::optional<std::filesystem::path> simState;      // --sim-state FILE
+    std::optional<std::filesystem::path> simControl;    // --sim-control PATH
+    bool trace = false;                                 // --trace
+    std::vector<std::string> args;                      // after the command name
+    std::ostream& out;
+    std::ostream& err;
+
+    DataFolder dataFolder() const { return DataFolder::resolve(dataDirOption); }
+    // One-line failure message on stderr; returns the failure status.
+    int fail(std::string_view message) const;
+};
+
+using CommandHandler = int (*)(CliContext&);
+
+struct Command {
+    std::string_view name;
+    std::string_view usage; // shown by --help
+    CommandHandler handler;
+};
+
+// Handlers, one file per group of commands.
+int showCommand(CliContext& ctx);
+int matricesCommand(CliContext& ctx);
+
+} // namespace pelmora::cli

@@ -1,0 +1,41 @@
+#pragma once
+// The data folder holds config.bin, record.ini, str.ini and Skins/. It is
+// --data-dir if given, else $PELMORA_DATA_DIR, else the executable's folder,
+// whatever the executable is called.
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace pelmora {
+
+inline constexpr std::string_view kSettingsFileName = "config.bin";
+inline constexpr std::string_view kMacroFileName = "record.ini";
+inline constexpr std::string_view kPreferencesFileName = "str.ini";
+inline constexpr std::string_view kSkinsFolderName = "Skins";
+
+class DataFolder {
+public:
+    explicit DataFolder(std::filesystem::path root) : root_(std::move(root)) {}
+
+    // Picks the folder: the option, then the environment variable, then the
+    // folder of the running executable (/proc/self/exe).
+    static DataFolder resolve(const std::optional<std::filesystem::path>& option);
+
+    const std::filesystem::path& root() const { return root_; }
+    std::filesystem::path settingsFile() const { return root_ / kSettingsFileName; }
+    std::filesystem::path macroFile() const { return root_ / kMacroFileName; }
+    std::filesystem::path preferencesFile() const { return root_ / kPreferencesFileName; }
+    std::filesystem::path skinsFolder() const { return root_ / kSkinsFolderName; }
+    std::filesystem::path skinFolder(std::string_view skin) const {
+        return skinsFolder() / std::filesystem::path(std::string(skin));
+    }
+
+private:
+    std::filesystem::path root_;
+};
+
+// The folder of the running executable; the current folder if it cannot be told.
+std::filesystem::path executableFolder();
+
+} // namespace pelmora
