@@ -90,7 +90,9 @@ void JsonWriter::beginArray(std::string_view name) {
     levels_.push_back({true, true});
 }
 
-void JsonWriter::endArray() { endObject(); }
+void JsonWriter::endArray() {
+    endObject();
+}
 
 void JsonWriter::number(std::string_view name, long long value) {
     prefix(name);
