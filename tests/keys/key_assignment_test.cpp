@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace pelmora {
 namespace {
 
@@ -84,7 +82,7 @@ TEST(KeyAssignment, OnlyTheChosenButtonChangesAndOutOfRangeButtonsAreIgnored) {
     expected.launchChoice[6] = 2;
     expected.launchUsageLow[6] = 0x92;
     expected.launchUsageHigh[6] = 1;
-    EXPECT_EQ(0, std::memcmp(&block, &expected, sizeof block));
+    EXPECT_EQ(block, expected);
 
     storeSingleKey(block, 8, "A");
     storeCombination(block, 8, "Left Ctrl", "A", "B");
@@ -92,7 +90,7 @@ TEST(KeyAssignment, OnlyTheChosenButtonChangesAndOutOfRangeButtonsAreIgnored) {
     storeMediaChoice(block, 8, 1);
     storeFireKey(block, 8, 1, 1, 1);
     storeMacro(block, 8, 1, 1);
-    EXPECT_EQ(0, std::memcmp(&block, &expected, sizeof block));
+    EXPECT_EQ(block, expected);
 }
 
 } // namespace
