@@ -88,13 +88,8 @@ std::vector<std::string> MacroStore::names(std::string* error) const {
     return ini.sectionNames();
 }
 
-StoredMacro MacroStore::load(std::string_view name) const {
+StoredMacro macroFromIni(const IniFile& ini, std::string_view name) {
     StoredMacro macro;
-    IniFile ini;
-    std::string error;
-    if (!IniFile::load(file_, ini, error)) {
-        return macro;
-    }
     macro.loopText = ini.valueOr(name, kLoopTimesKey);
     const long long count = leadingInteger(ini.valueOr(name, kItemCountKey));
     const auto limit = static_cast<long long>(ini.keyNames(name).size());
@@ -104,6 +99,15 @@ StoredMacro MacroStore::load(std::string_view name) const {
         macro.items.push_back(ini.valueOr(name, itemKey(i)));
     }
     return macro;
+}
+
+StoredMacro MacroStore::load(std::string_view name) const {
+    IniFile ini;
+    std::string error;
+    if (!IniFile::load(file_, ini, error)) {
+        return {};
+    }
+    return macroFromIni(ini, name);
 }
 
 bool MacroStore::save(std::string_view name, std::string_view loopText,

@@ -12,6 +12,8 @@
 
 namespace pelmora {
 
+class IniFile;
+
 inline constexpr std::size_t kMaxMacroCount = 12;
 inline constexpr std::size_t kMaxMacroNameLength = 31; // characters
 inline constexpr std::string_view kLoopTimesKey = "MacroLoopTimes";
@@ -39,6 +41,9 @@ struct StoredMacro {
     std::string loopText;           // "MacroLoopTimes" as stored ("" when missing)
     std::vector<std::string> items; // "Item0".."Item<N-1>"
 };
+
+// One macro as `MacroStore::load` reads it, from an already loaded file.
+StoredMacro macroFromIni(const IniFile& ini, std::string_view name);
 
 class MacroStore {
 public:
