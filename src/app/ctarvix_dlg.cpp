@@ -80,7 +80,10 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
     const bool found = services_.device.discover();
     services_.device.setPresent(found);
     if (!found) {
-        onDeviceEvent(kNotDetectedEvent, 0);
+        // Queued: the warning shows once the texts of the language are loaded
+        // below, not as an empty balloon.
+        QMetaObject::invokeMethod(
+            this, [this] { onDeviceEvent(kNotDetectedEvent, 0); }, Qt::QueuedConnection);
     }
 
     // 7.-8. The listener: parked until the mouse is there. Its events come
