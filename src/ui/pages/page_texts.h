@@ -1,7 +1,6 @@
 #pragma once
-// The texts the page frame draws, in the active language. The rows carry the
-// names of the interface text table so the frame can take its texts from
-// there; until then the rows not translated here read in English.
+// The texts the page frame draws, in the active language, taken from the
+// interface text table.
 
 #include <QString>
 
