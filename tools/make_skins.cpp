@@ -467,7 +467,9 @@ QImage dialogBase(const Palette& c, const QString& title, int height = D::kHeigh
     p.fillRect(QRect(14, 10, 3, 11), c.accent);
     text(p, {22, 0, 340, 30}, title, Qt::AlignLeft | Qt::AlignVCenter, captionFont(12, true),
          c.text);
-    hline(p, 12, D::kWidth - 12, D::kOkButton.top - 12, c.edge);
+    // The dialog's fields sit on one panel above the buttons.
+    fill(p, {12, 42, D::kWidth - 12, D::kOkButton.top - 10}, c.panel);
+    outline(p, {12, 42, D::kWidth - 12, D::kOkButton.top - 10}, c.edge);
     outline(p, {0, 0, D::kWidth, height}, c.edgeLight);
     return image;
 }
@@ -492,8 +494,10 @@ QImage comboKeyBackground(const Palette& c) {
     label(p, c, D::captionAbove(D::kUpperHeader), "Modifier");
     label(p, c, D::captionAbove(D::kFirstField), "First Key");
     label(p, c, D::captionAbove(D::kSecondField), "Second Key");
-    text(p, {150, 110, 390, 190}, "Pick a modifier, then press\none key in each field.",
-         Qt::AlignLeft | Qt::AlignVCenter, captionFont(11), c.textDim);
+    p.setFont(captionFont(11));
+    p.setPen(c.textDim);
+    p.drawText(QRect(160, 110, 210, 80), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+               "Pick a modifier, then press one key in each field.");
     return image;
 }
 
