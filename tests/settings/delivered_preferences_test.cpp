@@ -22,7 +22,7 @@ TEST(DeliveredPreferences, EnglishDefaultSkinLightTextAndDefaultLabels) {
     EXPECT_GE(colour.green, 200);
     EXPECT_GE(colour.blue, 200);
     for (const Language language : {Language::SimplifiedChinese, Language::TraditionalChinese,
-                                     Language::Turkish, Language::English}) {
+                                    Language::Turkish, Language::English}) {
         EXPECT_EQ(readPreferences(file, languageCode(language)).labels, firstRunLabels(language))
             << languageCode(language);
     }
