@@ -292,6 +292,10 @@ void frame(QPainter& p, const Palette& c, bool advanced) {
          c.text);
     // Page header: the tabs and the title; the current page's tab is marked.
     hline(p, 0, L::kWindowWidth, 112, c.edge);
+    QLinearGradient glow(0, 0, 420, 0);
+    glow.setColorAt(0, c.accent);
+    glow.setColorAt(1, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 0));
+    p.fillRect(QRect(0, 112, 420, 1), glow);
     const Rect tab = advanced ? L::kAdvancedTab : L::kBasicTab;
     p.fillRect(QRect(tab.left + 4, tab.bottom + 5, tab.width() - 8, 2), c.accent);
     p.fillRect(QRect(L::kPageTitle.left - 8, L::kPageTitle.top + 8, 1, 24), c.edge);
