@@ -112,9 +112,19 @@ bool replaceFileAtomically(const std::filesystem::path& file, std::span<const st
 
 bool readWholeFile(const std::filesystem::path& file, std::string& content, std::string& error,
                    int* errorCode) {
-    Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a pipe would wait for a writer; only a
+    // regular file is read (a device such as /dev/zero would never end).
+    Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         return failWith(error, errorCode, "cannot open " + file.string());
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        return failWith(error, errorCode, "cannot examine " + file.string());
+    }
+    if (!S_ISREG(info.st_mode)) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        return failWith(error, errorCode, file.string() + " is not a regular file");
     }
     content.clear();
     char buffer[8192];

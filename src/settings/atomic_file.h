@@ -14,7 +14,8 @@ namespace pelmora {
 bool replaceFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> content,
                            std::string& error, int* errorCode = nullptr);
 
-// Reads a whole file; false with `error` when it cannot be opened or read.
+// Reads a whole regular file; false with `error` when it is no regular file
+// or cannot be opened or read. Never waits for a pipe's writer.
 bool readWholeFile(const std::filesystem::path& file, std::string& content, std::string& error,
                    int* errorCode = nullptr);
 

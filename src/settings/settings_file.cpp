@@ -23,11 +23,6 @@ LoadResult loadSettingsFile(const std::filesystem::path& file, SettingsBlock& se
                              kAppName);
         return LoadResult::Unreadable;
     };
-    // Only a regular file is opened: a pipe would block the start-up and a
-    // device such as /dev/zero would never end.
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        return unreadable(file.string() + " is not a regular file");
-    }
     if (const auto size = std::filesystem::file_size(file, ec); !ec && size != kSettingsFileSize) {
         return LoadResult::WrongSize;
     }

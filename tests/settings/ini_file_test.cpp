@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace pelmora {
 namespace {
 
@@ -152,6 +154,21 @@ TEST(IniFile, AFileThatCannotBeReadIsNotReplaced) {
     EXPECT_FALSE(writeIniValue(file, "new", "k", "v", error));
     EXPECT_TRUE(std::filesystem::is_directory(file));
     EXPECT_EQ(readIniValue(file, "new", "k"), "");
+}
+
+TEST(IniFile, APipeInPlaceOfTheFileIsRefusedWithoutWaiting) {
+    // Opening a pipe for reading waits for a writer: str.ini or record.ini
+    // made a pipe must not hang the start-up, nor be replaced by a write.
+    ScratchFolder dir;
+    const auto file = dir / "str.ini";
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    IniFile ini;
+    std::string error;
+    EXPECT_FALSE(IniFile::load(file, ini, error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    EXPECT_EQ(readIniValue(file, "Skins", "Lan"), "");
+    EXPECT_FALSE(writeIniValue(file, "Skins", "Lan", "CHS", error));
+    EXPECT_TRUE(std::filesystem::is_fifo(file));
 }
 
 } // namespace
