@@ -27,8 +27,10 @@ public:
     std::filesystem::path macroFile() const { return root_ / kMacroFileName; }
     std::filesystem::path preferencesFile() const { return root_ / kPreferencesFileName; }
     std::filesystem::path skinsFolder() const { return root_ / kSkinsFolderName; }
+    // The skin's folder under Skins/; a name from str.ini that begins with
+    // "/" stays under Skins/ too instead of replacing the whole path.
     std::filesystem::path skinFolder(std::string_view skin) const {
-        return skinsFolder() / std::filesystem::path(std::string(skin));
+        return skinsFolder() / std::filesystem::path(std::string(skin)).relative_path();
     }
 
 private:
