@@ -14,21 +14,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Loads, edits and replaces the file; nothing is written when the file
-// cannot be read or the edit is refused.
-template <typename Edit>
-bool editFile(const std::filesystem::path& file, std::string& error, Edit edit) {
-    IniFile ini;
-    if (!IniFile::load(file, ini, error)) {
-        return false;
-    }
-    if (!edit(ini)) {
-        error = ini.invalidReason();
-        return false;
-    }
-    return ini.save(file, error);
-}
-
 } // namespace
 
 std::string itemKey(std::size_t index) {
@@ -116,7 +101,7 @@ bool MacroStore::save(std::string_view name, std::string_view loopText,
         error = problem;
         return false;
     }
-    return editFile(file_, error, [&](IniFile& ini) {
+    return editIniFile(file_, error, [&](IniFile& ini) {
         if (!ini.clearSection(name) || !ini.setValue(name, kLoopTimesKey, loopText) ||
             !ini.setValue(name, kItemCountKey, std::to_string(items.size()))) {
             return false;
@@ -135,7 +120,7 @@ bool MacroStore::setLoopCount(std::string_view name, long count, std::string& er
         error = problem;
         return false;
     }
-    return editFile(file_, error, [&](IniFile& ini) {
+    return editIniFile(file_, error, [&](IniFile& ini) {
         return ini.setValue(name, kLoopTimesKey, std::to_string(count));
     });
 }

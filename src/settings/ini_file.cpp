@@ -491,15 +491,8 @@ std::string readIniValue(const std::filesystem::path& file, std::string_view sec
 
 bool writeIniValue(const std::filesystem::path& file, std::string_view section,
                    std::string_view key, std::string_view value, std::string& error) {
-    IniFile ini;
-    if (!IniFile::load(file, ini, error)) {
-        return false;
-    }
-    if (!ini.setValue(section, key, value)) {
-        error = ini.invalidReason();
-        return false;
-    }
-    return ini.save(file, error);
+    return editIniFile(file, error,
+                       [&](IniFile& ini) { return ini.setValue(section, key, value); });
 }
 
 } // namespace pelmora

@@ -101,4 +101,20 @@ std::string readIniValue(const std::filesystem::path& file, std::string_view sec
 bool writeIniValue(const std::filesystem::path& file, std::string_view section,
                    std::string_view key, std::string_view value, std::string& error);
 
+// Loads `file` (a missing one as empty), lets `edit` change it and replaces
+// the file with the result. Nothing is written when the file cannot be read
+// or `edit` refuses a change (returns false; `error` then says why).
+template <typename Edit>
+bool editIniFile(const std::filesystem::path& file, std::string& error, Edit&& edit) {
+    IniFile ini;
+    if (!IniFile::load(file, ini, error)) {
+        return false;
+    }
+    if (!edit(ini)) {
+        error = ini.invalidReason();
+        return false;
+    }
+    return ini.save(file, error);
+}
+
 } // namespace pelmora

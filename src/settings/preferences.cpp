@@ -11,13 +11,7 @@ namespace {
 
 bool editFile(const std::filesystem::path& strIni, std::string* error, const auto& edit) {
     std::string message;
-    IniFile ini;
-    bool ok = IniFile::load(strIni, ini, message);
-    if (ok && !edit(ini)) {
-        message = ini.invalidReason();
-        ok = false;
-    }
-    ok = ok && ini.save(strIni, message);
+    const bool ok = editIniFile(strIni, message, edit);
     if (!ok && error) {
         *error = message;
     }
