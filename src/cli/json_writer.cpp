@@ -1,18 +1,13 @@
 #include "cli/json_writer.h"
 
+#include "device/hex_text.h"
+
 #include <cstdio>
 
 namespace pelmora::cli {
 
 std::string hexString(std::span<const std::uint8_t> bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (std::uint8_t b : bytes) {
-        text.push_back(kDigits[b >> 4]);
-        text.push_back(kDigits[b & 0x0F]);
-    }
-    return text;
+    return toHex(bytes);
 }
 
 std::string jsonEscape(std::string_view text) {
