@@ -2,6 +2,7 @@
 
 #include "settings/atomic_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <system_error>
@@ -434,19 +435,20 @@ bool IniFile::setValue(std::string_view section, std::string_view key, std::stri
     return true;
 }
 
+void IniFile::eraseKeys(const Range& range, std::optional<std::string_view> key) {
+    const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(range.begin + 1);
+    const auto last = lines_.begin() + static_cast<std::ptrdiff_t>(range.end);
+    lines_.erase(std::remove_if(first, last,
+                                [&](const Line& line) {
+                                    return line.kind == Kind::Key &&
+                                           (!key || iniNamesEqual(line.name, *key));
+                                }),
+                 last);
+}
+
 void IniFile::removeKey(std::string_view section, std::string_view key) {
-    const auto range = findSection(section);
-    if (!range) {
-        return;
-    }
-    std::size_t end = range->end;
-    for (std::size_t i = range->begin + 1; i < end;) {
-        if (lines_[i].kind == Kind::Key && iniNamesEqual(lines_[i].name, key)) {
-            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
-            --end;
-        } else {
-            ++i;
-        }
+    if (const auto range = findSection(section)) {
+        eraseKeys(*range, key);
     }
 }
 
@@ -462,19 +464,10 @@ bool IniFile::clearSection(std::string_view section) {
     if (!invalidReason_.empty()) {
         return false;
     }
-    const auto range = findSection(section);
-    if (!range) {
+    if (const auto range = findSection(section)) {
+        eraseKeys(*range, std::nullopt);
+    } else {
         appendSection(section);
-        return true;
-    }
-    std::size_t end = range->end;
-    for (std::size_t i = range->begin + 1; i < end;) {
-        if (lines_[i].kind == Kind::Key) {
-            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
-            --end;
-        } else {
-            ++i;
-        }
     }
     return true;
 }

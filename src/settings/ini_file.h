@@ -87,6 +87,8 @@ private:
     static Line parseLine(std::string_view text);
     std::optional<Range> findSection(std::string_view section) const;
     std::size_t appendSection(std::string_view section);
+    // Erases the key lines of the range: those of `key`, or all without one.
+    void eraseKeys(const Range& range, std::optional<std::string_view> key);
 
     std::vector<Line> lines_;
     bool crlf_ = false;
