@@ -1,6 +1,7 @@
 // The key-name table and the modifier names.
 #include "keys/key_tables.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pelmora {
@@ -71,39 +72,23 @@ std::span<const ModifierEntry> modifierTable() {
 }
 
 std::uint8_t keyCodeFromName(std::string_view name) {
-    for (const auto& entry : kKeyNames) {
-        if (entry.name == name) {
-            return entry.code;
-        }
-    }
-    return 0;
+    const auto it = std::ranges::find(kKeyNames, name, &KeyNameEntry::name);
+    return it != kKeyNames.end() ? it->code : 0;
 }
 
 std::string_view keyNameFromCode(std::uint8_t code) {
-    for (const auto& entry : kKeyNames) {
-        if (entry.code == code) {
-            return entry.name;
-        }
-    }
-    return {};
+    const auto it = std::ranges::find(kKeyNames, code, &KeyNameEntry::code);
+    return it != kKeyNames.end() ? it->name : std::string_view{};
 }
 
 std::uint8_t modifierBitFromName(std::string_view name) {
-    for (const auto& entry : kModifiers) {
-        if (entry.name == name) {
-            return entry.bit;
-        }
-    }
-    return 0;
+    const auto it = std::ranges::find(kModifiers, name, &ModifierEntry::name);
+    return it != kModifiers.end() ? it->bit : 0;
 }
 
 std::string_view modifierNameFromBit(std::uint8_t bit) {
-    for (const auto& entry : kModifiers) {
-        if (entry.bit == bit) {
-            return entry.name;
-        }
-    }
-    return {};
+    const auto it = std::ranges::find(kModifiers, bit, &ModifierEntry::bit);
+    return it != kModifiers.end() ? it->name : std::string_view{};
 }
 
 } // namespace pelmora
