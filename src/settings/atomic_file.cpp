@@ -68,8 +68,21 @@ bool failWith(std::string& error, int* errorCode, const std::string& what) {
 
 } // namespace
 
-bool replaceFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> content,
+bool replaceFileAtomically(const std::filesystem::path& link, std::span<const std::uint8_t> content,
                            std::string& error, int* errorCode) {
+    // Through a symbolic link the file it points to is replaced: the link stays.
+    std::filesystem::path file = link;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(link, ec)) {
+        if (auto target = std::filesystem::canonical(link, ec); !ec) {
+            file = std::move(target);
+        }
+    }
+    // A file the user cannot write (made read-only) is left alone, as
+    // writing it in place would be refused.
+    if (::access(file.c_str(), W_OK) != 0 && errno != ENOENT) {
+        return failWith(error, errorCode, "cannot write " + file.string());
+    }
     std::string pattern = file.string() + ".XXXXXX";
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {

@@ -205,5 +205,30 @@ TEST_F(SettingsFileTest, SaveLeavesOnlyTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(ScratchFolder::readBytes(file), fileImage(1, patternBlock()));
 }
 
+TEST_F(SettingsFileTest, SaveThroughASymbolicLinkKeepsTheLink) {
+    std::filesystem::create_directory(folder / "kept");
+    const auto target = folder / "kept" / "config.bin";
+    ScratchFolder::write(target, fileImage(0, SettingsBlock{}));
+    std::filesystem::create_symlink(target, file);
+    EXPECT_EQ(saveSettingsFile(file, patternBlock(), messages), SaveResult::Saved);
+    EXPECT_TRUE(std::filesystem::is_symlink(file));
+    EXPECT_EQ(ScratchFolder::readBytes(target), fileImage(1, patternBlock()));
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"config.bin", "kept"}));
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFileIsNotReplaced) {
+    const auto old = fileImage(0, patternBlock());
+    ScratchFolder::write(file, old);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    if (::access(file.c_str(), W_OK) == 0) {
+        GTEST_SKIP() << "this user writes read-only files";
+    }
+    EXPECT_EQ(saveSettingsFile(file, SettingsBlock{}, messages), SaveResult::WriteFailed);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Error Code is: 13 \n"); // EACCES
+    EXPECT_EQ(ScratchFolder::readBytes(file), old);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"config.bin"});
+}
+
 } // namespace
 } // namespace pelmora
