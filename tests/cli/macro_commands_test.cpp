@@ -15,20 +15,12 @@
 namespace pelmora::cli {
 namespace {
 
+using pelmora::testing::lines;
 using pelmora::testing::readTextFile;
 using pelmora::testing::ScratchFolder;
 using pelmora::testing::writeTextFile;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line);
-    }
-    return result;
-}
 
 class MacroCommandsTest : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "settings/settings_file.h"
 #include "support/json_check.h"
 #include "support/scratch_folder.h"
+#include "support/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 namespace pelmora::cli {
 namespace {
 
+using pelmora::testing::lines;
 using pelmora::testing::ScratchFolder;
 
 struct Outcome {
@@ -28,15 +30,6 @@ Outcome runCli(const std::vector<std::string>& args) {
     std::ostringstream err;
     const int status = run(args, out, err);
     return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line);
-    }
-    return result;
 }
 
 class SettingsCommandsTest : public ::testing::Test {

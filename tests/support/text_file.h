@@ -1,11 +1,14 @@
 #pragma once
-// Test set-up for text files: write one in a go, read one back whole.
+// Test set-up for text files: write one in a go, read one back whole, split
+// output into lines.
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmora::testing {
 
@@ -19,6 +22,16 @@ inline std::filesystem::path writeTextFile(const std::filesystem::path& file,
 inline std::string readTextFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The lines of a text, without their line ends.
+inline std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
 }
 
 } // namespace pelmora::testing
