@@ -7,7 +7,7 @@
 #include "settings/settings_file.h"
 
 #include "fake_hid_handle.h"
-#include "temp_dir.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +103,7 @@ TEST(ApplyTest, WholeApplyTraceAgainstTheSimulatedMouse) {
     rig.link->readBasicSettings();
     EXPECT_EQ(rig.link->deviceImage().activeSensorType, 1);
 
-    test::TempDir dir;
+    pelmora::testing::ScratchFolder dir;
     const auto config = dir.path() / "config.bin";
     writeConfig(config);
     const SettingsBlock settings = sampleSettings();
@@ -243,7 +243,7 @@ TEST(ApplyTest, ApplyEndsAndSavesWhenTheMouseIsPulledOut) {
     SimRig rig;
     ASSERT_TRUE(rig.link->discover());
     rig.mouse->unplug();
-    test::TempDir dir;
+    pelmora::testing::ScratchFolder dir;
     const auto config = dir.path() / "config.bin";
     writeConfig(config);
     RecordingMessageSink messages;

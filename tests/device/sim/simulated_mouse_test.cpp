@@ -4,7 +4,7 @@
 #include "device/sim/simulated_mouse.h"
 #include "settings/atomic_file.h"
 
-#include "../temp_dir.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -150,7 +150,7 @@ TEST(SimStateJsonTest, DamagedTextChangesNothing) {
 }
 
 TEST(SimStateFileTest, LoadedKeptAfterChangesAndDamagedFileLeftAlone) {
-    test::TempDir dir;
+    pelmora::testing::ScratchFolder dir;
     const auto file = dir.path() / "mouse.json";
     { std::ofstream(file) << R"({"sensorType": 2})"; }
     SimulatedMouse mouse;
