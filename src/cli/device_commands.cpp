@@ -5,6 +5,7 @@
 #include "device/device_link.h"
 #include "device/discovery.h"
 #include "settings/dpi_tables.h"
+#include "settings/preferences.h"
 #include "settings/settings_file.h"
 
 #include <cerrno>
@@ -72,6 +73,25 @@ std::string hex4(std::uint16_t value) {
     std::ostringstream text;
     text << "0x" << std::hex << std::setw(4) << std::setfill('0') << value;
     return text.str();
+}
+
+// The labels as the window would hold them: those of str.ini, or the
+// first-run labels when config.bin was never saved (the basic page's first
+// drawing resets them then). Written back into the language's section.
+void saveButtonLabels(CliContext& ctx, std::uint8_t firstRunFlag) {
+    const auto strIni = ctx.dataFolder().preferencesFile();
+    std::error_code ec;
+    if (!std::filesystem::exists(strIni, ec)) {
+        ctx.err << "pelmora-cli: " << strIni.string() << " is missing; button labels not saved\n";
+        return;
+    }
+    const std::string code = readLanguageCode(strIni);
+    ButtonLabels labels = firstRunFlag == 0 ? firstRunLabels(languageFromCode(code))
+                                            : readPreferences(strIni, code).labels;
+    std::string error;
+    if (!writeLabels(strIni, code, labels, &error)) {
+        ctx.err << "pelmora-cli: button labels not saved: " << error << '\n';
+    }
 }
 
 } // namespace
@@ -168,8 +188,7 @@ int applyCommand(CliContext& ctx) {
     ApplySaving saving;
     saving.settingsFile = file;
     saving.messages = &messages;
-    // The button labels join here once the preferences module writes them.
-    saving.saveLabels = {};
+    saving.saveLabels = [&ctx, flag] { saveButtonLabels(ctx, flag); };
     const SaveResult saved = link->apply(settings, saving);
     if (saved != SaveResult::Saved) {
         return ctx.fail("the mouse was written, but " + file.string() + " was not saved");

@@ -78,6 +78,27 @@ TEST(DeviceCommandsTest, ApplyWithTraceOnTheSimulatedMouse) {
     EXPECT_NE(text.find("\"reportInterval\": 1"), std::string::npos);
 }
 
+TEST(DeviceCommandsTest, ApplySavesTheButtonLabelsAfterConfig) {
+    ScratchFolder folder;
+    writeFactoryConfig(folder.path() / "config.bin"); // never saved: first-run labels
+    { std::ofstream(folder.path() / "str.ini") << "[Skins]\nLan=EN\n"; }
+    const Outcome result = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::ifstream in(folder.path() / "str.ini");
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("Item1=Left Click"), std::string::npos) << text;
+    EXPECT_NE(text.find("Item6=DPI Loop"), std::string::npos) << text;
+    EXPECT_NE(text.find("Lan=EN"), std::string::npos);
+
+    // Without str.ini the mouse and config.bin are still written; the user hears why
+    // the labels were not.
+    std::filesystem::remove(folder.path() / "str.ini");
+    const Outcome noPrefs = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
+    EXPECT_EQ(noPrefs.status, 0);
+    EXPECT_NE(noPrefs.err.find("button labels not saved"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "str.ini"));
+}
+
 TEST(DeviceCommandsTest, ReadPrintsTheBasicSettingsAndTable) {
     ScratchFolder folder;
     const auto state = folder.path() / "mouse.json";
