@@ -111,16 +111,27 @@ bool DeviceLink::startMonitor(std::string& error) {
     return monitor_ != nullptr;
 }
 
-std::vector<DeviceChangeDecision> DeviceLink::handleMonitorReadable() {
-    std::vector<DeviceChangeDecision> decisions;
+std::vector<DeviceChange> DeviceLink::readMonitorChanges() {
     if (!monitor_) {
-        return decisions;
+        return {};
     }
     std::vector<DeviceChange> changes = monitor_->readChanges();
     // Several nodes of the mouse come and go together: one look per run of
     // equal changes is enough.
     changes.erase(std::unique(changes.begin(), changes.end()), changes.end());
-    for (DeviceChange change : changes) {
+    return changes;
+}
+
+void DeviceLink::close() {
+    stopListener();
+    monitor_.reset();
+    dropHandles();
+    link_.devicePresent = 0;
+}
+
+std::vector<DeviceChangeDecision> DeviceLink::handleMonitorReadable() {
+    std::vector<DeviceChangeDecision> decisions;
+    for (DeviceChange change : readMonitorChanges()) {
         decisions.push_back(handleDeviceChange(change));
     }
     return decisions;

@@ -90,7 +90,13 @@ public:
     bool startMonitor(std::string& error);
     int monitorFd() const { return monitor_ ? monitor_->fd() : -1; }
     std::vector<DeviceChangeDecision> handleMonitorReadable();
+    // For callers that decide themselves: the changes waiting on the monitor,
+    // runs of equal changes folded into one.
+    std::vector<DeviceChange> readMonitorChanges();
     DeviceChangeDecision handleDeviceChange(DeviceChange change);
+
+    // Teardown: stops the listener, closes the handles and the monitor.
+    void close();
 
 private:
     CommandChannel channel();
