@@ -136,6 +136,17 @@ TEST(DeviceCommandsTest, DamagedSimulatedStateIsReported) {
     EXPECT_EQ(lines(result.err).size(), 1u);
 }
 
+TEST(DeviceCommandsTest, ControlPathThatIsNoPipeIsRefused) {
+    ScratchFolder folder;
+    const auto file = folder.path() / "plain";
+    {
+        std::ofstream(file) << "x";
+    }
+    const Outcome result = runCli({"--sim-control", file.string(), "read"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("is not a named pipe"), std::string::npos);
+}
+
 TEST(DeviceCommandsTest, DevicesListsTheSimulatedCollections) {
     const Outcome result = runCli({"--simulate", "devices"});
     ASSERT_EQ(result.status, 0) << result.err;
