@@ -1,8 +1,13 @@
+#include "device/linux/hidraw_backend.h"
 #include "device/linux/hidraw_handle.h"
 #include "device/linux/hidraw_nodes.h"
 #include "device/linux/udev_monitor.h"
 
+#include "support/scratch_folder.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -115,6 +120,34 @@ TEST(HidrawHandleTest, NumberedInputIsTakenAsItIs) {
     EXPECT_EQ(r.length, 9u);
     EXPECT_EQ(report, (std::array<std::uint8_t, 9>{6, 7, 0, 2, 0, 0, 0, 0, 0}));
     EXPECT_FALSE(handle.setFeature(report)); // a pipe is no HID device
+}
+
+TEST(HidrawBackendTest, OpeningWithoutPermissionSaysHowToFixIt) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may open anything";
+    }
+    pelmora::testing::ScratchFolder folder;
+    const auto node = folder.path() / "hidraw9";
+    { std::ofstream(node) << ""; }
+    std::filesystem::permissions(node, std::filesystem::perms::none);
+    HidrawBackend backend;
+    HidCollectionInfo collection;
+    collection.path = node.string() + "#1";
+    const OpenResult result = backend.open(collection, OpenMode::Command);
+    EXPECT_FALSE(result.handle);
+    EXPECT_TRUE(result.permissionDenied);
+    EXPECT_EQ(result.error, permissionDeniedText(node.string()));
+    EXPECT_NE(result.error.find("70-pelmora.rules"), std::string::npos);
+}
+
+TEST(HidrawBackendTest, AMissingNodeIsNoPermissionProblem) {
+    HidrawBackend backend;
+    HidCollectionInfo collection;
+    collection.path = "/nonexistent/hidraw7#0";
+    const OpenResult result = backend.open(collection, OpenMode::Listen);
+    EXPECT_FALSE(result.handle);
+    EXPECT_FALSE(result.permissionDenied);
+    EXPECT_NE(result.error.find("/nonexistent/hidraw7"), std::string::npos);
 }
 
 } // namespace
