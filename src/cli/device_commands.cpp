@@ -8,6 +8,7 @@
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <iomanip>
@@ -248,22 +249,31 @@ int listenCommand(CliContext& ctx) {
     loadSettingsFile(ctx.dataFolder().settingsFile(), settings, flag, messages);
 
     auto link = openLink(ctx);
-    if (!link || !findMouse(ctx, *link)) {
+    if (!link) {
         return kFailedStatus;
     }
-    link->readBasicSettings();
     std::mutex outputMutex;
     std::ostream& out = ctx.out;
     auto print = [&](const std::string& line) {
         std::lock_guard lock(outputMutex);
         out << line << std::endl;
     };
-    const DeviceLink* linkView = link.get();
-    link->createListener([&, linkView](const DeviceEvent& event) {
+    const std::string notDetected = balloonForEvent(kMouseNotDetected, 0, settings, 0)->text;
+    // The sensor type is read here and used on the listener thread.
+    std::atomic<std::uint8_t> sensorType{0};
+    if (link->discover()) {
+        link->readBasicSettings();
+        sensorType = link->deviceImage().activeSensorType;
+    } else if (!link->lastError().empty()) {
+        return ctx.fail(link->lastError());
+    } else {
+        print("mouse gone: " + notDetected);
+    }
+    link->createListener([&](const DeviceEvent& event) {
         std::string line =
             "event " + std::to_string(event.type) + ' ' + std::to_string(event.value);
-        if (const auto balloon = balloonForEvent(event.type, event.value, settings,
-                                                 linkView->deviceImage().activeSensorType)) {
+        if (const auto balloon =
+                balloonForEvent(event.type, event.value, settings, sensorType.load())) {
             line += ": " + balloon->text;
         }
         print(line);
@@ -285,9 +295,9 @@ int listenCommand(CliContext& ctx) {
         if (fds[1].revents != 0) {
             for (const DeviceChangeDecision& decision : link->handleMonitorReadable()) {
                 if (decision.warn) {
-                    const auto balloon = balloonForEvent(kMouseNotDetected, 0, settings, 0);
-                    print("mouse gone: " + balloon->text);
+                    print("mouse gone: " + notDetected);
                 } else if (decision.readBasicSettings) {
+                    sensorType = link->deviceImage().activeSensorType;
                     print("mouse arrived");
                 }
             }
