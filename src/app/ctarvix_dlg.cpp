@@ -2,6 +2,8 @@
 
 #include "app/device_balloon.h"
 #include "settings/settings_file.h"
+#include "ui/skin/skin_fonts.h"
+#include "ui/skin/skin_state.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,7 +56,7 @@ CTarvixDlg::~CTarvixDlg() {
 }
 
 std::filesystem::path CTarvixDlg::skinFolder() const {
-    return services_.dataFolder.skinFolder(prefs_.skinName);
+    return services_.dataFolder.skinFolder(prefs_.skinPath);
 }
 
 CTarvixDlg::InitResult CTarvixDlg::initialise() {
@@ -132,13 +134,14 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
 
     // 11. Language, texts, preferences.
     const auto preferencesFile = services_.dataFolder.preferencesFile();
-    prefs_.languageCode = readLanguageCode(preferencesFile);
-    texts_ = loadShellTexts(prefs_.languageCode);
-    services_.tray.setExitText(texts_.exit);
-    readShellPreferences(preferencesFile, prefs_);
+    languageCode_ = readLanguageCode(preferencesFile);
+    language_ = languageFromCode(languageCode_);
+    services_.tray.setExitText(uiText(TextId::Exit, language_));
+    reloadPreferences();
 
-    // 12.-13. Skin and window size.
+    // 12.-13. Skin and window size; the look every window uses.
     loadSkinSize();
+    publishLook();
 
     // 14. Fonts.
     createFonts();
@@ -166,21 +169,28 @@ void CTarvixDlg::loadSkinSize() {
 }
 
 void CTarvixDlg::createFonts() {
-    const std::string& lan = prefs_.languageCode;
-    if (lan == "CHS" || lan == "CHT") {
-        textFont_ = QFont(QStringLiteral("黑体"));
-        titleFont_ = QFont(QStringLiteral("黑体"));
-        textFont_.setPixelSize(lan == "CHS" ? 13 : 14);
-    } else {
-        textFont_ = QFont(QStringLiteral("Arial"));
-        titleFont_ = QFont(QStringLiteral("Tahoma"));
-        textFont_.setPixelSize(14);
+    textFont_ = pelmora::textFont(languageCode_);
+    titleFont_ = pelmora::titleFont(languageCode_);
+}
+
+void CTarvixDlg::reloadPreferences() {
+    prefs_ = readPreferences(services_.dataFolder.preferencesFile(), languageCode_);
+}
+
+void CTarvixDlg::publishLook() {
+    const TextColour colour = prefs_.textColour();
+    skinState().setSkin(QString::fromStdString(services_.dataFolder.skinsFolder().string()),
+                        QString::fromStdString(prefs_.skinPath));
+    skinState().setTextColour(QColor(colour.red, colour.green, colour.blue));
+    skinState().setLanguage(languageCode_);
+}
+
+void CTarvixDlg::saveLabels() {
+    std::string error;
+    if (!writeLabels(services_.dataFolder.preferencesFile(), languageCode_, prefs_.labels,
+                     &error)) {
+        std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
     }
-    textFont_.setStyleHint(QFont::SansSerif);
-    titleFont_.setStyleHint(QFont::SansSerif);
-    textFont_.setWeight(QFont::Normal);
-    titleFont_.setPixelSize(18);
-    titleFont_.setWeight(QFont::Bold);
 }
 
 void CTarvixDlg::onFrameAction(FrameAction action) {
@@ -223,8 +233,7 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     if (!services_.device.present()) {
         return;
     }
-    services_.device.apply(
-        settings_, [this] { writeShellLabels(services_.dataFolder.preferencesFile(), prefs_); });
+    services_.device.apply(settings_, [this] { saveLabels(); });
     backup_.snapshot(settings_);
     if (afterApplyHook_) {
         afterApplyHook_();
@@ -248,7 +257,7 @@ void CTarvixDlg::minimise() {
 }
 
 void CTarvixDlg::openWebLink() {
-    const QUrl url = QUrl::fromUserInput(texts_.webAddress);
+    const QUrl url = QUrl::fromUserInput(uiText(TextId::WebAddress, language_));
     if (url.isValid()) {
         QDesktopServices::openUrl(url);
     }
@@ -262,7 +271,7 @@ void CTarvixDlg::onTrayOpen() {
     if (cancelPending_) {
         cancelPending_ = false;
         if (pageState_ == BasicPage) {
-            readShellPreferences(services_.dataFolder.preferencesFile(), prefs_);
+            reloadPreferences();
         }
         redrawCurrentPage();
     } else if (!initialReadDone_) {
@@ -301,7 +310,7 @@ void CTarvixDlg::onDeviceEvent(int type, int value) {
 }
 
 void CTarvixDlg::showBalloon(int type, int value) {
-    const auto balloon = balloonForEvent(type, value, texts_, [this](int stage) {
+    const auto balloon = trayBalloonFor(type, value, language_, [this](int stage) {
         const auto s = static_cast<std::size_t>(stage);
         return services_.device.dpiValueText(settings_.dpiLevel[s]);
     });
@@ -344,8 +353,8 @@ void CTarvixDlg::firstRead() {
     }
     services_.device.readBasicSettings();
     if (firstRunFlag_ == 0) {
-        setDefaultLabels(prefs_);
-        writeShellLabels(services_.dataFolder.preferencesFile(), prefs_);
+        prefs_.labels = firstRunLabels(language_);
+        saveLabels();
     }
     initialReadDone_ = true;
 }
@@ -388,8 +397,8 @@ void CTarvixDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PageView view;
     view.pageState = pageState_;
-    view.texts = &texts_;
-    view.textColour = QColor(prefs_.textColour[0], prefs_.textColour[1], prefs_.textColour[2]);
+    view.language = language_;
+    view.textColour = skinState().textColour();
     view.textFont = textFont_;
     view.titleFont = titleFont_;
     view.size = size();

@@ -6,12 +6,12 @@
 #include "app/frame_areas.h"
 #include "app/plain_page_painter.h"
 #include "app/shell_device.h"
-#include "app/shell_preferences.h"
-#include "app/shell_texts.h"
 #include "app/single_instance.h"
 #include "app/tray_port.h"
 #include "settings/data_folder.h"
+#include "settings/interface_texts.h"
 #include "settings/message_sink.h"
+#include "settings/preferences.h"
 #include "settings/settings_block.h"
 
 #include <QFont>
@@ -44,7 +44,7 @@ public:
     enum PageState { NoPage = 0, BasicPage = 1, AdvancedPage = 2 };
 
     // The size of the client area when the skin's background cannot be read.
-    static constexpr QSize kDefaultClientSize{900, 650};
+    static constexpr QSize kDefaultClientSize{layout::kWindowWidth, layout::kWindowHeight};
 
     explicit CTarvixDlg(Services services, QWidget* parent = nullptr);
     ~CTarvixDlg() override;
@@ -72,8 +72,9 @@ public:
     SettingsBlock& settings() { return settings_; }
     const SettingsBackup& backup() const { return backup_; }
     std::uint8_t firstRunFlag() const { return firstRunFlag_; }
-    ShellPreferences& preferences() { return prefs_; }
-    const ShellTexts& texts() const { return texts_; }
+    Preferences& preferences() { return prefs_; }
+    const std::string& languageCode() const { return languageCode_; }
+    Language language() const { return language_; }
     PageState pageState() const { return pageState_; }
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return initialReadDone_; }
@@ -105,6 +106,9 @@ private:
     void firstRead();
     void loadSkinSize();
     void createFonts();
+    void publishLook();
+    void reloadPreferences();
+    void saveLabels();
     void showBalloon(int type, int value);
     void onHotplugReadable();
     void onTrayAvailability(bool available);
@@ -117,8 +121,9 @@ private:
     SettingsBlock settings_{};
     SettingsBackup backup_{};
     std::uint8_t firstRunFlag_ = 0;
-    ShellPreferences prefs_;
-    ShellTexts texts_;
+    std::string languageCode_;
+    Language language_ = Language::English;
+    Preferences prefs_;
     QFont textFont_;
     QFont titleFont_;
 
@@ -132,6 +137,9 @@ private:
     std::function<void()> afterApplyHook_;
     std::function<bool(QPoint)> pagePressHandler_;
 };
+
+// Tool tip of the notification-area icon, the same in every language.
+inline const QString kTrayToolTip = QStringLiteral("Gaming Mouse Setting");
 
 // The program's icon (window, notification area).
 QIcon pelmoraIcon();

@@ -1,12 +1,13 @@
 #include "app/plain_page_painter.h"
 
+#include "app/device_balloon.h"
 #include "app/frame_areas.h"
 
 namespace pelmora {
 
 namespace {
 
-QRect toQRect(const ClientRect& r) {
+QRect toQRect(const Rect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
 }
 
@@ -23,10 +24,7 @@ void drawButton(QPainter& painter, FrameAction action, const QString& text) {
 
 void paintPlainPage(QPainter& painter, const PageView& view) {
     painter.fillRect(QRect(QPoint(0, 0), view.size), QColor(24, 24, 28));
-    if (view.texts == nullptr) {
-        return;
-    }
-    const ShellTexts& t = *view.texts;
+    const auto t = [&view](TextId id) { return uiText(id, view.language); };
     painter.setPen(view.textColour);
     painter.setFont(view.textFont);
     drawButton(painter, FrameAction::Skins, QStringLiteral("S"));
@@ -34,15 +32,16 @@ void paintPlainPage(QPainter& painter, const PageView& view) {
     drawButton(painter, FrameAction::Close, QStringLiteral("x"));
     drawButton(painter, FrameAction::BasicTab, QStringLiteral("<"));
     drawButton(painter, FrameAction::AdvancedTab, QStringLiteral(">"));
-    drawButton(painter, FrameAction::Ok, t.ok);
-    drawButton(painter, FrameAction::Apply, t.apply);
-    drawButton(painter, FrameAction::Cancel, t.cancel);
-    painter.drawText(toQRect(frameRect(FrameAction::WebLink)), Qt::AlignCenter, t.webAddress);
+    drawButton(painter, FrameAction::Ok, t(TextId::Ok));
+    drawButton(painter, FrameAction::Apply, t(TextId::Apply));
+    drawButton(painter, FrameAction::Cancel, t(TextId::Cancel));
+    painter.drawText(toQRect(frameRect(FrameAction::WebLink)), Qt::AlignCenter,
+                     t(TextId::WebAddress));
     if (view.pageState != 0) {
         painter.setPen(Qt::white);
         painter.setFont(view.titleFont);
-        painter.drawText(toQRect(kPageTitleRect), Qt::AlignLeft | Qt::AlignVCenter,
-                         view.pageState == 1 ? t.basicSettings : t.advancedSettings);
+        painter.drawText(toQRect(layout::kPageTitle), Qt::AlignLeft | Qt::AlignVCenter,
+                         t(view.pageState == 1 ? TextId::BasicSettings : TextId::AdvancedSettings));
     }
 }
 

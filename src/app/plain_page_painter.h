@@ -2,7 +2,7 @@
 // A plain drawing of the main window's pages: background, frame areas and
 // their texts. The skinned drawing takes its place.
 
-#include "app/shell_texts.h"
+#include "settings/interface_texts.h"
 
 #include <QColor>
 #include <QFont>
@@ -13,7 +13,7 @@ namespace pelmora {
 
 struct PageView {
     int pageState = 0; // 0 none, 1 basic, 2 advanced
-    const ShellTexts* texts = nullptr;
+    Language language = Language::English;
     QColor textColour;
     QFont textFont;
     QFont titleFont;
