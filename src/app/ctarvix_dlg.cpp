@@ -1,6 +1,7 @@
 #include "app/ctarvix_dlg.h"
 
 #include "app/device_balloon.h"
+#include "settings/dpi_tables.h"
 #include "settings/settings_file.h"
 #include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_state.h"
@@ -80,7 +81,6 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
 
     // 6. Discovery.
     const bool found = services_.device.discover();
-    services_.device.setPresent(found);
     if (!found) {
         // Queued: the warning shows once the texts of the language are loaded
         // below, not as an empty balloon.
@@ -274,7 +274,7 @@ void CTarvixDlg::onTrayOpen() {
             reloadPreferences();
         }
         redrawCurrentPage();
-    } else if (!initialReadDone_) {
+    } else if (!services_.device.initialReadDone()) {
         drawBasicPage();
     }
     show();
@@ -312,7 +312,8 @@ void CTarvixDlg::onDeviceEvent(int type, int value) {
 void CTarvixDlg::showBalloon(int type, int value) {
     const auto balloon = trayBalloonFor(type, value, language_, [this](int stage) {
         const auto s = static_cast<std::size_t>(stage);
-        return services_.device.dpiValueText(settings_.dpiLevel[s]);
+        return std::string(
+            dpiValueText(services_.device.activeSensorType(), settings_.dpiLevel[s]));
     });
     if (balloon) {
         services_.tray.showBalloon(balloon->title, balloon->text, balloon->icon,
@@ -321,34 +322,21 @@ void CTarvixDlg::showBalloon(int type, int value) {
 }
 
 void CTarvixDlg::onHotplugReadable() {
-    const ShellDevice::Change change = services_.device.readHotplugChange();
-    if (change != ShellDevice::Change::None) {
-        onDeviceChange(change);
-    }
-}
-
-void CTarvixDlg::onDeviceChange(ShellDevice::Change change) {
-    if (change == ShellDevice::Change::None || tornDown_) {
+    if (tornDown_) {
         return;
     }
-    const bool found = services_.device.discover();
-    if (!found) {
-        onDeviceEvent(kNotDetectedEvent, 0);
-        hideWindow();
-        services_.device.setPresent(false);
-        return;
-    }
-    services_.device.setPresent(true);
-    if (change == ShellDevice::Change::Arrival) {
-        services_.device.readBasicSettings();
-        if (!initialReadDone_ && services_.device.listenerExists()) {
-            services_.device.resumeListener();
+    for (const ShellDevice::HotplugReaction& reaction : services_.device.handleHotplug()) {
+        if (reaction.warn) {
+            onDeviceEvent(kNotDetectedEvent, 0);
+        }
+        if (reaction.hideWindow) {
+            hideWindow();
         }
     }
 }
 
 void CTarvixDlg::firstRead() {
-    if (initialReadDone_) {
+    if (services_.device.initialReadDone()) {
         return;
     }
     services_.device.readBasicSettings();
@@ -356,7 +344,7 @@ void CTarvixDlg::firstRead() {
         prefs_.labels = firstRunLabels(language_);
         saveLabels();
     }
-    initialReadDone_ = true;
+    services_.device.setInitialReadDone();
 }
 
 void CTarvixDlg::drawBasicPage() {

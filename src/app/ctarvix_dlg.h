@@ -56,12 +56,11 @@ public:
     // notification area to start in.
     void startUp(bool show);
 
-    // Frame areas, tray and device reactions.
+    // Frame areas, tray, device events and hot-plug.
     void onFrameAction(FrameAction action);
     void onTrayOpen();
     void onExit();
     void onDeviceEvent(int type, int value);
-    void onDeviceChange(ShellDevice::Change change);
 
     // Pages: drawing a page that is already shown does nothing.
     void drawBasicPage();
@@ -77,7 +76,7 @@ public:
     Language language() const { return language_; }
     PageState pageState() const { return pageState_; }
     bool cancelPending() const { return cancelPending_; }
-    bool initialReadDone() const { return initialReadDone_; }
+    bool initialReadDone() const { return services_.device.initialReadDone(); }
     bool tornDown() const { return tornDown_; }
     const QFont& textFont() const { return textFont_; }
     const QFont& titleFont() const { return titleFont_; }
@@ -129,7 +128,6 @@ private:
 
     PageState pageState_ = NoPage;
     bool cancelPending_ = false;
-    bool initialReadDone_ = false;
     bool initialised_ = false;
     bool tornDown_ = false;
 

@@ -8,20 +8,23 @@ class AbsentDevice final : public ShellDevice {
 public:
     bool discover() override { return false; }
     bool present() const override { return false; }
-    void setPresent(bool) override {}
     bool createListener(EventCallback, std::string&) override { return true; }
-    bool listenerExists() const override { return true; }
     void resumeListener() override {}
     void stopListener() override {}
     int openHotplugMonitor(std::string& error) override {
         error = "no hot-plug monitor";
         return -1;
     }
-    Change readHotplugChange() override { return Change::None; }
+    std::vector<HotplugReaction> handleHotplug() override { return {}; }
+    bool initialReadDone() const override { return done_; }
+    void setInitialReadDone() override { done_ = true; }
     void readBasicSettings() override {}
     void apply(const SettingsBlock&, const std::function<void()>&) override {}
-    std::string dpiValueText(int) const override { return {}; }
+    std::uint8_t activeSensorType() const override { return 0; }
     void close() override {}
+
+private:
+    bool done_ = false;
 };
 } // namespace
 
