@@ -2,6 +2,7 @@
 // session bus, and the quiet failure when there is no service.
 
 #include "app/desktop_notifier.h"
+#include "app/system_tray.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -101,6 +102,40 @@ TEST(DesktopNotifier, SendsToTheServiceAndReplacesItsLastNotification) {
     serverBus.unregisterService("org.freedesktop.Notifications");
     QDBusConnection::disconnectFromBus("notify-server");
     QDBusConnection::disconnectFromBus("notify-client");
+}
+
+TEST(SystemTray, WithoutATrayBalloonsGoToTheNotificationService) {
+    PrivateBus bus;
+    if (bus.address().isEmpty()) {
+        GTEST_SKIP() << "dbus-daemon is not available";
+    }
+    QThread serverThread;
+    serverThread.start();
+    FakeNotificationServer server;
+    server.moveToThread(&serverThread);
+    QDBusConnection serverBus = QDBusConnection::connectToBus(bus.address(), "tray-server");
+    ASSERT_TRUE(serverBus.registerObject("/org/freedesktop/Notifications", &server,
+                                         QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(serverBus.registerService("org.freedesktop.Notifications"));
+    {
+        SystemTray tray(QDBusConnection::connectToBus(bus.address(), "tray-client"));
+        int opened = 0;
+        tray.install(QIcon(), "Gaming Mouse Setting", {[&] { ++opened; }, {}, {}});
+        ASSERT_FALSE(tray.isTrayAvailable()); // the offscreen platform has none
+        tray.showBalloon("Warning", "The system did not detect the gaming mouse!",
+                         BalloonIcon::Warning, 100);
+        tray.remove();
+    }
+    serverBus.unregisterObject("/org/freedesktop/Notifications");
+    serverThread.quit();
+    serverThread.wait();
+    ASSERT_EQ(server.received.size(), 1u);
+    EXPECT_EQ(server.received[0].body, "The system did not detect the gaming mouse!");
+    // A tenth of a second is too short to read: held for a few seconds.
+    EXPECT_GE(server.received[0].timeout, 3000);
+    serverBus.unregisterService("org.freedesktop.Notifications");
+    QDBusConnection::disconnectFromBus("tray-server");
+    QDBusConnection::disconnectFromBus("tray-client");
 }
 
 TEST(DesktopNotifier, WithoutAServiceOrBusNothingIsSent) {
