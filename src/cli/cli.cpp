@@ -15,6 +15,9 @@ constexpr std::array kCommands{
     Command{"show", "show                 the settings block of config.bin as JSON", showCommand},
     Command{"matrices", "matrices             the four key matrices Apply would send",
             matricesCommand},
+    Command{"encode-macros", "encode-macros [--save]  record.ini as the twelve macro slots",
+            encodeMacrosCommand},
+    Command{"macros", "macros               the macros of record.ini in slot order", macrosCommand},
 };
 
 void printHelp(std::ostream& out) {

@@ -46,5 +46,7 @@ struct Command {
 // Handlers, one file per group of commands.
 int showCommand(CliContext& ctx);
 int matricesCommand(CliContext& ctx);
+int encodeMacrosCommand(CliContext& ctx);
+int macrosCommand(CliContext& ctx);
 
 } // namespace pelmora::cli
