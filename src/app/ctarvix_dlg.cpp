@@ -12,6 +12,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QUrl>
@@ -49,7 +50,36 @@ CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kDefaultClientSize);
+    connectPageFrame();
+}
+
+namespace {
+// The page frame names the frame's areas in the same test order.
+constexpr std::array<FrameAction, 9> kFrameActionOf = {
+    FrameAction::Ok,          FrameAction::Apply,  FrameAction::Skins,
+    FrameAction::Minimise,    FrameAction::Close,  FrameAction::BasicTab,
+    FrameAction::AdvancedTab, FrameAction::Cancel, FrameAction::WebLink};
+} // namespace
+
+void CTarvixDlg::connectPageFrame() {
+    PageFrame::Hooks& hooks = frame_.hooks();
+    hooks.frameAction = [this](FrameControl control) {
+        onFrameAction(kFrameActionOf[static_cast<std::size_t>(control)]);
+    };
+    hooks.firstBasicDrawing = [this] { firstRead(); };
+    const auto pagePress = [this](const QPoint& p) {
+        return pagePressHandler_ && pagePressHandler_(p);
+    };
+    hooks.basicPress = pagePress;
+    hooks.advancedPress = pagePress;
+    hooks.hide = [this] { hideWindow(); };
+    hooks.keyLabel = [this](int n) {
+        const auto& labels = prefs_.labels.forMode(settings_.keyMode == 1 ? KeyMode::B : KeyMode::A);
+        return QString::fromStdString(labels[static_cast<std::size_t>(n - 1)]);
+    };
 }
 
 CTarvixDlg::~CTarvixDlg() {
@@ -171,6 +201,8 @@ void CTarvixDlg::loadSkinSize() {
 void CTarvixDlg::createFonts() {
     textFont_ = pelmora::textFont(languageCode_);
     titleFont_ = pelmora::titleFont(languageCode_);
+    setFont(textFont_);
+    frame_.initialise();
 }
 
 void CTarvixDlg::reloadPreferences() {
@@ -270,7 +302,7 @@ void CTarvixDlg::onTrayOpen() {
     }
     if (cancelPending_) {
         cancelPending_ = false;
-        if (pageState_ == BasicPage) {
+        if (pageState() == BasicPage) {
             reloadPreferences();
         }
         redrawCurrentPage();
@@ -348,30 +380,15 @@ void CTarvixDlg::firstRead() {
 }
 
 void CTarvixDlg::drawBasicPage() {
-    if (pageState_ == BasicPage) {
-        return;
-    }
-    pageState_ = BasicPage;
-    firstRead();
-    update();
+    frame_.drawBasicPage();
 }
 
 void CTarvixDlg::drawAdvancedPage() {
-    if (pageState_ == AdvancedPage) {
-        return;
-    }
-    pageState_ = AdvancedPage;
-    update();
+    frame_.drawAdvancedPage();
 }
 
 void CTarvixDlg::redrawCurrentPage() {
-    const PageState current = pageState_;
-    pageState_ = NoPage;
-    if (current == AdvancedPage) {
-        drawAdvancedPage();
-    } else {
-        drawBasicPage();
-    }
+    frame_.redrawCurrentPage();
 }
 
 void CTarvixDlg::onTrayAvailability(bool available) {
@@ -381,16 +398,9 @@ void CTarvixDlg::onTrayAvailability(bool available) {
     }
 }
 
-void CTarvixDlg::paintEvent(QPaintEvent*) {
+void CTarvixDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    PageView view;
-    view.pageState = pageState_;
-    view.language = language_;
-    view.textColour = skinState().textColour();
-    view.textFont = textFont_;
-    view.titleFont = titleFont_;
-    view.size = size();
-    paintPlainPage(painter, view);
+    frame_.canvas().paint(painter, event->rect());
 }
 
 void CTarvixDlg::mousePressEvent(QMouseEvent* event) {
@@ -398,18 +408,18 @@ void CTarvixDlg::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    const QPoint pos = event->position().toPoint();
-    if (const auto action = frameActionAt(pos.x(), pos.y())) {
-        onFrameAction(*action);
-        return;
-    }
-    if (pagePressHandler_ && pagePressHandler_(pos)) {
+    // Frame areas first, then the page's controls.
+    if (frame_.leftButtonDown(event->position().toPoint()) != PageFrame::Press::Nothing) {
         return;
     }
     // Nothing took the press: it moves the window.
     if (QWindow* window = windowHandle()) {
         window->startSystemMove();
     }
+}
+
+void CTarvixDlg::mouseMoveEvent(QMouseEvent* event) {
+    frame_.mouseMoved(event->position().toPoint());
 }
 
 void CTarvixDlg::closeEvent(QCloseEvent* event) {

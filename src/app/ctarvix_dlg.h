@@ -4,7 +4,6 @@
 // settings record, the tray icon, the texts and the drawing of the pages.
 
 #include "app/frame_areas.h"
-#include "app/plain_page_painter.h"
 #include "app/shell_device.h"
 #include "app/single_instance.h"
 #include "app/tray_port.h"
@@ -13,6 +12,7 @@
 #include "settings/message_sink.h"
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
+#include "ui/pages/page_frame.h"
 
 #include <QFont>
 #include <QIcon>
@@ -74,13 +74,15 @@ public:
     Preferences& preferences() { return prefs_; }
     const std::string& languageCode() const { return languageCode_; }
     Language language() const { return language_; }
-    PageState pageState() const { return pageState_; }
+    PageState pageState() const { return static_cast<PageState>(frame_.page()); }
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return services_.device.initialReadDone(); }
     bool tornDown() const { return tornDown_; }
     const QFont& textFont() const { return textFont_; }
     const QFont& titleFont() const { return titleFont_; }
     std::filesystem::path skinFolder() const;
+    // The drawing of the pages onto the window's canvas, and their dispatch.
+    PageFrame& pageFrame() { return frame_; }
 
     // Hooks for the parts that come with the pages.
     void setSkinsHandler(std::function<void()> handler) { skinsHandler_ = std::move(handler); }
@@ -93,6 +95,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -108,6 +111,7 @@ private:
     void publishLook();
     void reloadPreferences();
     void saveLabels();
+    void connectPageFrame();
     void showBalloon(int type, int value);
     void onHotplugReadable();
     void onTrayAvailability(bool available);
@@ -126,7 +130,6 @@ private:
     QFont textFont_;
     QFont titleFont_;
 
-    PageState pageState_ = NoPage;
     bool cancelPending_ = false;
     bool initialised_ = false;
     bool tornDown_ = false;
@@ -134,6 +137,8 @@ private:
     std::function<void()> skinsHandler_;
     std::function<void()> afterApplyHook_;
     std::function<bool(QPoint)> pagePressHandler_;
+    // Last: it draws from the members above.
+    PageFrame frame_{*this, settings_};
 };
 
 // Tool tip of the notification-area icon, the same in every language.

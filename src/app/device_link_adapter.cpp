@@ -1,9 +1,13 @@
 #include "app/device_link_adapter.h"
 
+#include <exception>
+#include <iostream>
+
 namespace pelmora {
 
 namespace {
-// Stand-in until the device link is wired: no mouse.
+
+// No mouse at all: used when the device link cannot be set up.
 class AbsentDevice final : public ShellDevice {
 public:
     bool discover() override { return false; }
@@ -12,7 +16,7 @@ public:
     void resumeListener() override {}
     void stopListener() override {}
     int openHotplugMonitor(std::string& error) override {
-        error = "no hot-plug monitor";
+        error = "no device link";
         return -1;
     }
     std::vector<HotplugReaction> handleHotplug() override { return {}; }
@@ -26,10 +30,94 @@ public:
 private:
     bool done_ = false;
 };
+
 } // namespace
 
-std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions&, const DataFolder&, MessageSink&) {
-    return std::make_unique<AbsentDevice>();
+LinkShellDevice::LinkShellDevice(std::unique_ptr<DeviceLink> link, DataFolder folder,
+                                 MessageSink& messages)
+    : link_(std::move(link)), folder_(std::move(folder)), messages_(messages) {}
+
+LinkShellDevice::~LinkShellDevice() { link_->stopListener(); }
+
+bool LinkShellDevice::discover() {
+    const bool found = link_->discover();
+    // Say once why a mouse that is there cannot be used (typically no
+    // permission on its hidraw nodes); a missing mouse is no error.
+    const std::string& error = link_->lastError();
+    if (!error.empty() && error != reportedError_) {
+        std::cerr << "pelmora: " << error << '\n';
+    }
+    reportedError_ = error;
+    return found;
+}
+
+bool LinkShellDevice::present() const { return link_->present(); }
+
+bool LinkShellDevice::createListener(EventCallback callback, std::string& error) {
+    try {
+        link_->createListener([callback = std::move(callback)](const DeviceEvent& event) {
+            callback(event.type, event.value);
+        });
+    } catch (const std::exception& e) {
+        error = e.what();
+        return false;
+    }
+    return link_->listenerExists();
+}
+
+void LinkShellDevice::resumeListener() { link_->resumeListener(); }
+
+void LinkShellDevice::stopListener() { link_->stopListener(); }
+
+int LinkShellDevice::openHotplugMonitor(std::string& error) {
+    return link_->startMonitor(error) ? link_->monitorFd() : -1;
+}
+
+std::vector<ShellDevice::HotplugReaction> LinkShellDevice::handleHotplug() {
+    std::vector<HotplugReaction> reactions;
+    for (const DeviceChangeDecision& decision : link_->handleMonitorReadable()) {
+        reactions.push_back({decision.warn, decision.hideWindow});
+    }
+    return reactions;
+}
+
+bool LinkShellDevice::initialReadDone() const { return link_->linkState().initialReadDone != 0; }
+
+void LinkShellDevice::setInitialReadDone() { link_->linkState().initialReadDone = 1; }
+
+void LinkShellDevice::readBasicSettings() { link_->readBasicSettings(); }
+
+void LinkShellDevice::apply(const SettingsBlock& settings,
+                            const std::function<void()>& labelsHook) {
+    ApplySaving saving;
+    saving.settingsFile = folder_.settingsFile();
+    saving.messages = &messages_;
+    saving.saveLabels = labelsHook;
+    link_->apply(settings, saving);
+}
+
+std::uint8_t LinkShellDevice::activeSensorType() const {
+    return link_->deviceImage().activeSensorType;
+}
+
+void LinkShellDevice::close() { link_->close(); }
+
+std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions& options, const DataFolder& folder,
+                                             MessageSink& messages) {
+    DeviceLinkOptions linkOptions;
+    linkOptions.simulate = options.simulate || options.simState || options.simControl;
+    linkOptions.simState = options.simState;
+    linkOptions.simControl = options.simControl;
+    linkOptions.simLog = [](std::string_view line) {
+        std::cerr << "pelmora: simulated mouse: " << line << '\n';
+    };
+    std::string error;
+    std::unique_ptr<DeviceLink> link = DeviceLink::create(linkOptions, error);
+    if (!link) {
+        messages.showMessage(error, kAppName);
+        return std::make_unique<AbsentDevice>();
+    }
+    return std::make_unique<LinkShellDevice>(std::move(link), folder, messages);
 }
 
 } // namespace pelmora

@@ -48,5 +48,9 @@ int showCommand(CliContext& ctx);
 int matricesCommand(CliContext& ctx);
 int encodeMacrosCommand(CliContext& ctx);
 int macrosCommand(CliContext& ctx);
+int devicesCommand(CliContext& ctx);
+int readCommand(CliContext& ctx);
+int applyCommand(CliContext& ctx);
+int listenCommand(CliContext& ctx);
 
 } // namespace pelmora::cli
