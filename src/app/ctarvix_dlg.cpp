@@ -77,7 +77,8 @@ void CTarvixDlg::connectPageFrame() {
     hooks.advancedPress = pagePress;
     hooks.hide = [this] { hideWindow(); };
     hooks.keyLabel = [this](int n) {
-        const auto& labels = prefs_.labels.forMode(settings_.keyMode == 1 ? KeyMode::B : KeyMode::A);
+        const auto& labels =
+            prefs_.labels.forMode(settings_.keyMode == 1 ? KeyMode::B : KeyMode::A);
         return QString::fromStdString(labels[static_cast<std::size_t>(n - 1)]);
     };
 }

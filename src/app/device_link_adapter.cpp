@@ -37,7 +37,9 @@ LinkShellDevice::LinkShellDevice(std::unique_ptr<DeviceLink> link, DataFolder fo
                                  MessageSink& messages)
     : link_(std::move(link)), folder_(std::move(folder)), messages_(messages) {}
 
-LinkShellDevice::~LinkShellDevice() { link_->stopListener(); }
+LinkShellDevice::~LinkShellDevice() {
+    link_->stopListener();
+}
 
 bool LinkShellDevice::discover() {
     const bool found = link_->discover();
@@ -51,7 +53,9 @@ bool LinkShellDevice::discover() {
     return found;
 }
 
-bool LinkShellDevice::present() const { return link_->present(); }
+bool LinkShellDevice::present() const {
+    return link_->present();
+}
 
 bool LinkShellDevice::createListener(EventCallback callback, std::string& error) {
     try {
@@ -65,9 +69,13 @@ bool LinkShellDevice::createListener(EventCallback callback, std::string& error)
     return link_->listenerExists();
 }
 
-void LinkShellDevice::resumeListener() { link_->resumeListener(); }
+void LinkShellDevice::resumeListener() {
+    link_->resumeListener();
+}
 
-void LinkShellDevice::stopListener() { link_->stopListener(); }
+void LinkShellDevice::stopListener() {
+    link_->stopListener();
+}
 
 int LinkShellDevice::openHotplugMonitor(std::string& error) {
     return link_->startMonitor(error) ? link_->monitorFd() : -1;
@@ -81,11 +89,17 @@ std::vector<ShellDevice::HotplugReaction> LinkShellDevice::handleHotplug() {
     return reactions;
 }
 
-bool LinkShellDevice::initialReadDone() const { return link_->linkState().initialReadDone != 0; }
+bool LinkShellDevice::initialReadDone() const {
+    return link_->linkState().initialReadDone != 0;
+}
 
-void LinkShellDevice::setInitialReadDone() { link_->linkState().initialReadDone = 1; }
+void LinkShellDevice::setInitialReadDone() {
+    link_->linkState().initialReadDone = 1;
+}
 
-void LinkShellDevice::readBasicSettings() { link_->readBasicSettings(); }
+void LinkShellDevice::readBasicSettings() {
+    link_->readBasicSettings();
+}
 
 void LinkShellDevice::apply(const SettingsBlock& settings,
                             const std::function<void()>& labelsHook) {
@@ -100,7 +114,9 @@ std::uint8_t LinkShellDevice::activeSensorType() const {
     return link_->deviceImage().activeSensorType;
 }
 
-void LinkShellDevice::close() { link_->close(); }
+void LinkShellDevice::close() {
+    link_->close();
+}
 
 std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions& options, const DataFolder& folder,
                                              MessageSink& messages) {

@@ -51,9 +51,9 @@ protected:
     }
 
     CTarvixDlg& start() {
-        dlg = std::make_unique<CTarvixDlg>(CTarvixDlg::Services{
-            tray, *device, messages, DataFolder(root), root / "lock",
-            [this](int status) { quitStatus = status; }});
+        dlg = std::make_unique<CTarvixDlg>(
+            CTarvixDlg::Services{tray, *device, messages, DataFolder(root), root / "lock",
+                                 [this](int status) { quitStatus = status; }});
         EXPECT_EQ(dlg->initialise(), CTarvixDlg::InitResult::Ready);
         QCoreApplication::processEvents();
         return *dlg;
@@ -156,8 +156,10 @@ TEST_F(ShellSimTest, MouseEventsBecomeBalloons) {
     mouse->raiseEvent(7, 2); // stage 2 at level 1 of the mouse's sensor
     QTRY_COMPARE(tray.balloons.size(), 2u);
     EXPECT_EQ(tray.balloons[0].text, QStringLiteral("Switch to key matrix 1"));
-    EXPECT_TRUE(tray.balloons[1].text.startsWith(QStringLiteral("Switch DPI into the second stage ")));
-    EXPECT_GT(tray.balloons[1].text.size(), QStringLiteral("Switch DPI into the second stage ").size());
+    EXPECT_TRUE(
+        tray.balloons[1].text.startsWith(QStringLiteral("Switch DPI into the second stage ")));
+    EXPECT_GT(tray.balloons[1].text.size(),
+              QStringLiteral("Switch DPI into the second stage ").size());
 }
 
 TEST_F(ShellSimTest, ExitStopsTheListener) {
