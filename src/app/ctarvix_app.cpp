@@ -3,8 +3,8 @@
 #include "app/app_options.h"
 #include "app/ctarvix_dlg.h"
 #include "app/device_link_adapter.h"
-#include "app/qt_message_sink.h"
 #include "app/system_tray.h"
+#include "ui/skin/message_box_sink.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -45,7 +45,7 @@ int CTarvixApp::run(int argc, char** argv) {
         return 2;
     }
 
-    QtMessageSink messages;
+    MessageBoxSink messages;
     const DataFolder folder = DataFolder::resolve(options.dataDir);
     std::unique_ptr<ShellDevice> device = makeShellDevice(options, folder, messages);
     SystemTray tray;

@@ -1,6 +1,7 @@
 #include "app/ctarvix_dlg.h"
 
 #include "app/device_balloon.h"
+#include "settings/dpi_tables.h"
 #include "settings/settings_file.h"
 #include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_state.h"
@@ -76,9 +77,9 @@ void CTarvixDlg::connectPageFrame() {
     hooks.advancedPress = pagePress;
     hooks.hide = [this] { hideWindow(); };
     hooks.keyLabel = [this](int n) {
-        const std::size_t index =
-            (settings_.keyMode == 1 ? 8u : 0u) + static_cast<std::size_t>(n - 1);
-        return QString::fromStdString(prefs_.labels[index]);
+        const auto& labels =
+            prefs_.labels.forMode(settings_.keyMode == 1 ? KeyMode::B : KeyMode::A);
+        return QString::fromStdString(labels[static_cast<std::size_t>(n - 1)]);
     };
 }
 
@@ -87,7 +88,7 @@ CTarvixDlg::~CTarvixDlg() {
 }
 
 std::filesystem::path CTarvixDlg::skinFolder() const {
-    return services_.dataFolder.skinFolder(prefs_.skinName);
+    return services_.dataFolder.skinFolder(prefs_.skinPath);
 }
 
 CTarvixDlg::InitResult CTarvixDlg::initialise() {
@@ -111,7 +112,6 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
 
     // 6. Discovery.
     const bool found = services_.device.discover();
-    services_.device.setPresent(found);
     if (!found) {
         // Queued: the warning shows once the texts of the language are loaded
         // below, not as an empty balloon.
@@ -165,13 +165,14 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
 
     // 11. Language, texts, preferences.
     const auto preferencesFile = services_.dataFolder.preferencesFile();
-    prefs_.languageCode = readLanguageCode(preferencesFile);
-    texts_ = loadShellTexts(prefs_.languageCode);
-    services_.tray.setExitText(texts_.exit);
-    readShellPreferences(preferencesFile, prefs_);
+    languageCode_ = readLanguageCode(preferencesFile);
+    language_ = languageFromCode(languageCode_);
+    services_.tray.setExitText(uiText(TextId::Exit, language_));
+    reloadPreferences();
 
-    // 12.-13. Skin and window size.
+    // 12.-13. Skin and window size; the look every window uses.
     loadSkinSize();
+    publishLook();
 
     // 14. Fonts.
     createFonts();
@@ -199,17 +200,30 @@ void CTarvixDlg::loadSkinSize() {
 }
 
 void CTarvixDlg::createFonts() {
-    // The look is process-wide: the skin, the text colour and the language
-    // every window draws with.
-    SkinState& look = skinState();
-    look.setSkin(QString::fromStdString(services_.dataFolder.skinsFolder().string()),
-                 QString::fromStdString(prefs_.skinName));
-    look.setTextColour(QColor(prefs_.textColour[0], prefs_.textColour[1], prefs_.textColour[2]));
-    look.setLanguage(prefs_.languageCode);
-    textFont_ = pelmora::textFont(prefs_.languageCode);
-    titleFont_ = pelmora::titleFont(prefs_.languageCode);
+    textFont_ = pelmora::textFont(languageCode_);
+    titleFont_ = pelmora::titleFont(languageCode_);
     setFont(textFont_);
     frame_.initialise();
+}
+
+void CTarvixDlg::reloadPreferences() {
+    prefs_ = readPreferences(services_.dataFolder.preferencesFile(), languageCode_);
+}
+
+void CTarvixDlg::publishLook() {
+    const TextColour colour = prefs_.textColour();
+    skinState().setSkin(QString::fromStdString(services_.dataFolder.skinsFolder().string()),
+                        QString::fromStdString(prefs_.skinPath));
+    skinState().setTextColour(QColor(colour.red, colour.green, colour.blue));
+    skinState().setLanguage(languageCode_);
+}
+
+void CTarvixDlg::saveLabels() {
+    std::string error;
+    if (!writeLabels(services_.dataFolder.preferencesFile(), languageCode_, prefs_.labels,
+                     &error)) {
+        std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
+    }
 }
 
 void CTarvixDlg::onFrameAction(FrameAction action) {
@@ -252,8 +266,7 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     if (!services_.device.present()) {
         return;
     }
-    services_.device.apply(
-        settings_, [this] { writeShellLabels(services_.dataFolder.preferencesFile(), prefs_); });
+    services_.device.apply(settings_, [this] { saveLabels(); });
     backup_.snapshot(settings_);
     if (afterApplyHook_) {
         afterApplyHook_();
@@ -277,7 +290,7 @@ void CTarvixDlg::minimise() {
 }
 
 void CTarvixDlg::openWebLink() {
-    const QUrl url = QUrl::fromUserInput(texts_.webAddress);
+    const QUrl url = QUrl::fromUserInput(uiText(TextId::WebAddress, language_));
     if (url.isValid()) {
         QDesktopServices::openUrl(url);
     }
@@ -291,10 +304,10 @@ void CTarvixDlg::onTrayOpen() {
     if (cancelPending_) {
         cancelPending_ = false;
         if (pageState() == BasicPage) {
-            readShellPreferences(services_.dataFolder.preferencesFile(), prefs_);
+            reloadPreferences();
         }
         redrawCurrentPage();
-    } else if (!initialReadDone_) {
+    } else if (!services_.device.initialReadDone()) {
         drawBasicPage();
     }
     show();
@@ -330,9 +343,10 @@ void CTarvixDlg::onDeviceEvent(int type, int value) {
 }
 
 void CTarvixDlg::showBalloon(int type, int value) {
-    const auto balloon = balloonForEvent(type, value, texts_, [this](int stage) {
+    const auto balloon = trayBalloonFor(type, value, language_, [this](int stage) {
         const auto s = static_cast<std::size_t>(stage);
-        return services_.device.dpiValueText(settings_.dpiLevel[s]);
+        return std::string(
+            dpiValueText(services_.device.activeSensorType(), settings_.dpiLevel[s]));
     });
     if (balloon) {
         services_.tray.showBalloon(balloon->title, balloon->text, balloon->icon,
@@ -341,42 +355,29 @@ void CTarvixDlg::showBalloon(int type, int value) {
 }
 
 void CTarvixDlg::onHotplugReadable() {
-    const ShellDevice::Change change = services_.device.readHotplugChange();
-    if (change != ShellDevice::Change::None) {
-        onDeviceChange(change);
-    }
-}
-
-void CTarvixDlg::onDeviceChange(ShellDevice::Change change) {
-    if (change == ShellDevice::Change::None || tornDown_) {
+    if (tornDown_) {
         return;
     }
-    const bool found = services_.device.discover();
-    if (!found) {
-        onDeviceEvent(kNotDetectedEvent, 0);
-        hideWindow();
-        services_.device.setPresent(false);
-        return;
-    }
-    services_.device.setPresent(true);
-    if (change == ShellDevice::Change::Arrival) {
-        services_.device.readBasicSettings();
-        if (!initialReadDone_ && services_.device.listenerExists()) {
-            services_.device.resumeListener();
+    for (const ShellDevice::HotplugReaction& reaction : services_.device.handleHotplug()) {
+        if (reaction.warn) {
+            onDeviceEvent(kNotDetectedEvent, 0);
+        }
+        if (reaction.hideWindow) {
+            hideWindow();
         }
     }
 }
 
 void CTarvixDlg::firstRead() {
-    if (initialReadDone_) {
+    if (services_.device.initialReadDone()) {
         return;
     }
     services_.device.readBasicSettings();
     if (firstRunFlag_ == 0) {
-        setDefaultLabels(prefs_);
-        writeShellLabels(services_.dataFolder.preferencesFile(), prefs_);
+        prefs_.labels = firstRunLabels(language_);
+        saveLabels();
     }
-    initialReadDone_ = true;
+    services_.device.setInitialReadDone();
 }
 
 void CTarvixDlg::drawBasicPage() {

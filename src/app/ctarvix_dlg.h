@@ -5,12 +5,12 @@
 
 #include "app/frame_areas.h"
 #include "app/shell_device.h"
-#include "app/shell_preferences.h"
-#include "app/shell_texts.h"
 #include "app/single_instance.h"
 #include "app/tray_port.h"
 #include "settings/data_folder.h"
+#include "settings/interface_texts.h"
 #include "settings/message_sink.h"
+#include "settings/preferences.h"
 #include "settings/settings_block.h"
 #include "ui/pages/page_frame.h"
 
@@ -44,7 +44,7 @@ public:
     enum PageState { NoPage = 0, BasicPage = 1, AdvancedPage = 2 };
 
     // The size of the client area when the skin's background cannot be read.
-    static constexpr QSize kDefaultClientSize{900, 650};
+    static constexpr QSize kDefaultClientSize{layout::kWindowWidth, layout::kWindowHeight};
 
     explicit CTarvixDlg(Services services, QWidget* parent = nullptr);
     ~CTarvixDlg() override;
@@ -56,12 +56,11 @@ public:
     // notification area to start in.
     void startUp(bool show);
 
-    // Frame areas, tray and device reactions.
+    // Frame areas, tray, device events and hot-plug.
     void onFrameAction(FrameAction action);
     void onTrayOpen();
     void onExit();
     void onDeviceEvent(int type, int value);
-    void onDeviceChange(ShellDevice::Change change);
 
     // Pages: drawing a page that is already shown does nothing.
     void drawBasicPage();
@@ -72,11 +71,12 @@ public:
     SettingsBlock& settings() { return settings_; }
     const SettingsBackup& backup() const { return backup_; }
     std::uint8_t firstRunFlag() const { return firstRunFlag_; }
-    ShellPreferences& preferences() { return prefs_; }
-    const ShellTexts& texts() const { return texts_; }
+    Preferences& preferences() { return prefs_; }
+    const std::string& languageCode() const { return languageCode_; }
+    Language language() const { return language_; }
     PageState pageState() const { return static_cast<PageState>(frame_.page()); }
     bool cancelPending() const { return cancelPending_; }
-    bool initialReadDone() const { return initialReadDone_; }
+    bool initialReadDone() const { return services_.device.initialReadDone(); }
     bool tornDown() const { return tornDown_; }
     const QFont& textFont() const { return textFont_; }
     const QFont& titleFont() const { return titleFont_; }
@@ -108,6 +108,9 @@ private:
     void firstRead();
     void loadSkinSize();
     void createFonts();
+    void publishLook();
+    void reloadPreferences();
+    void saveLabels();
     void connectPageFrame();
     void showBalloon(int type, int value);
     void onHotplugReadable();
@@ -121,13 +124,13 @@ private:
     SettingsBlock settings_{};
     SettingsBackup backup_{};
     std::uint8_t firstRunFlag_ = 0;
-    ShellPreferences prefs_;
-    ShellTexts texts_;
+    std::string languageCode_;
+    Language language_ = Language::English;
+    Preferences prefs_;
     QFont textFont_;
     QFont titleFont_;
 
     bool cancelPending_ = false;
-    bool initialReadDone_ = false;
     bool initialised_ = false;
     bool tornDown_ = false;
 
@@ -137,6 +140,9 @@ private:
     // Last: it draws from the members above.
     PageFrame frame_{*this, settings_};
 };
+
+// Tool tip of the notification-area icon, the same in every language.
+inline const QString kTrayToolTip = QStringLiteral("Gaming Mouse Setting");
 
 // The program's icon (window, notification area).
 QIcon pelmoraIcon();

@@ -3,46 +3,52 @@
 namespace pelmora {
 
 namespace {
-const QString kInfoTitle = QStringLiteral("Info");
-const QString kWarningTitle = QStringLiteral("Warning");
 constexpr int kEventMs = 5000;
 constexpr int kWarningMs = 100;
 
-// Report-rate events carry the interval bit: 1 = 1000 Hz, 2 = 500, 4 = 250, 8 = 125.
-constexpr std::array<int, 4> kReportRateValues{1, 2, 4, 8};
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 } // namespace
 
-std::optional<Balloon> balloonForEvent(int type, int value, const ShellTexts& texts,
-                                       const std::function<std::string(int stage)>& dpiText) {
-    auto info = [](QString text) {
-        return Balloon{kInfoTitle, std::move(text), BalloonIcon::Information, kEventMs};
+QString uiText(TextId id, Language language) {
+    return qs(text(id, language));
+}
+
+std::optional<TrayBalloon> trayBalloonFor(int type, int value, Language language,
+                                          const std::function<std::string(int stage)>& dpiText) {
+    auto info = [](QString t) {
+        return TrayBalloon{qs(kInfoCaption), std::move(t), BalloonIcon::Information, kEventMs};
     };
     switch (type) {
     case 5:
-        for (std::size_t i = 0; i < kReportRateValues.size(); ++i) {
-            if (value == kReportRateValues[i]) {
-                return info(texts.reportRate[i]);
+        for (const ReportRateBalloon& row : kReportRateBalloonTexts) {
+            if (value == row.value) {
+                return info(uiText(row.text, language));
             }
         }
         return std::nullopt;
     case 7:
         if (value >= 1 && value <= 4) {
-            return info(texts.dpiStage[static_cast<std::size_t>(value - 1)] +
-                        QString::fromStdString(dpiText(value - 1)));
+            return info(
+                uiText(kDpiStageBalloonTexts[static_cast<std::size_t>(value - 1)], language) +
+                QString::fromStdString(dpiText(value - 1)));
         }
         return std::nullopt;
     case 8:
         if (value == 1 || value == 2) {
-            return info(texts.keyMatrix[static_cast<std::size_t>(value - 1)]);
+            return info(
+                uiText(kKeyMatrixBalloonTexts[static_cast<std::size_t>(value - 1)], language));
         }
         return std::nullopt;
     case 9:
         if (value != 0) {
-            return info(texts.macroKey + QString::number(value));
+            return info(uiText(TextId::SwitchedToMacroKey, language) + QString::number(value));
         }
         return std::nullopt;
     case kNotDetectedEvent:
-        return Balloon{kWarningTitle, texts.notDetected, BalloonIcon::Warning, kWarningMs};
+        return TrayBalloon{qs(kWarningCaption), uiText(TextId::MouseNotDetected, language),
+                           BalloonIcon::Warning, kWarningMs};
     default:
         return std::nullopt;
     }

@@ -1,9 +1,9 @@
 #pragma once
 // What the dialog shows for an event the mouse reported (or for the warning
-// that the mouse was not detected): a balloon, or nothing.
+// that the mouse was not detected): a balloon in the active language, or nothing.
 
-#include "app/shell_texts.h"
 #include "app/tray_port.h"
+#include "settings/interface_texts.h"
 
 #include <QString>
 
@@ -15,16 +15,18 @@ namespace pelmora {
 
 inline constexpr int kNotDetectedEvent = 15;
 
-struct Balloon {
+struct TrayBalloon {
     QString title;
     QString text;
     BalloonIcon icon;
     int milliseconds;
 };
 
-// `dpiValueText` gives the DPI value text of a level (0-based) for the
-// mouse's sensor type; `dpiLevel` the level of each of the four stages.
-std::optional<Balloon> balloonForEvent(int type, int value, const ShellTexts& texts,
-                                       const std::function<std::string(int stage)>& dpiText);
+// `dpiText` gives the DPI value text of a stage (0-based).
+std::optional<TrayBalloon> trayBalloonFor(int type, int value, Language language,
+                                          const std::function<std::string(int stage)>& dpiText);
+
+// A row of the text table as a QString.
+QString uiText(TextId id, Language language);
 
 } // namespace pelmora

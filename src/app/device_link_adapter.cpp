@@ -1,8 +1,6 @@
 #include "app/device_link_adapter.h"
 
-#include "device/device_link.h"
-#include "settings/dpi_tables.h"
-
+#include <exception>
 #include <iostream>
 
 namespace pelmora {
@@ -14,81 +12,111 @@ class AbsentDevice final : public ShellDevice {
 public:
     bool discover() override { return false; }
     bool present() const override { return false; }
-    void setPresent(bool) override {}
     bool createListener(EventCallback, std::string&) override { return true; }
-    bool listenerExists() const override { return true; }
     void resumeListener() override {}
     void stopListener() override {}
     int openHotplugMonitor(std::string& error) override {
-        error = "no hot-plug monitor";
+        error = "no device link";
         return -1;
     }
-    Change readHotplugChange() override { return Change::None; }
+    std::vector<HotplugReaction> handleHotplug() override { return {}; }
+    bool initialReadDone() const override { return done_; }
+    void setInitialReadDone() override { done_ = true; }
     void readBasicSettings() override {}
     void apply(const SettingsBlock&, const std::function<void()>&) override {}
-    std::string dpiValueText(int) const override { return {}; }
+    std::uint8_t activeSensorType() const override { return 0; }
     void close() override {}
-};
-
-// The shell's view of the device link (hidraw or the simulated mouse).
-class LinkDevice final : public ShellDevice {
-public:
-    LinkDevice(std::unique_ptr<DeviceLink> link, const DataFolder& folder, MessageSink& messages)
-        : link_(std::move(link)), folder_(folder), messages_(messages) {}
-
-    bool discover() override {
-        const bool found = link_->discover();
-        if (!found && !link_->lastError().empty()) {
-            std::cerr << "pelmora: " << link_->lastError() << '\n';
-        }
-        return found;
-    }
-    bool present() const override { return link_->present(); }
-    void setPresent(bool present) override { link_->linkState().devicePresent = present ? 1 : 0; }
-    bool createListener(EventCallback callback, std::string&) override {
-        // Created parked; the dialog resumes it.
-        link_->createListener(
-            [callback = std::move(callback)](const DeviceEvent& e) { callback(e.type, e.value); });
-        return true;
-    }
-    bool listenerExists() const override { return link_->listenerExists(); }
-    void resumeListener() override { link_->resumeListener(); }
-    void stopListener() override { link_->stopListener(); }
-    int openHotplugMonitor(std::string& error) override {
-        return link_->startMonitor(error) ? link_->monitorFd() : -1;
-    }
-    Change readHotplugChange() override {
-        const std::vector<DeviceChange> changes = link_->readMonitorChanges();
-        if (changes.empty()) {
-            return Change::None;
-        }
-        // The newest change says where the mouse is now.
-        return changes.back() == DeviceChange::Arrival ? Change::Arrival : Change::Removal;
-    }
-    void readBasicSettings() override { link_->readBasicSettings(); }
-    void apply(const SettingsBlock& settings, const std::function<void()>& labelsHook) override {
-        ApplySaving saving;
-        saving.settingsFile = folder_.settingsFile();
-        saving.messages = &messages_;
-        saving.saveLabels = labelsHook;
-        link_->apply(settings, saving);
-    }
-    std::string dpiValueText(int level) const override {
-        if (level < 0) {
-            return {};
-        }
-        return std::string(pelmora::dpiValueText(link_->deviceImage().activeSensorType,
-                                                 static_cast<std::size_t>(level)));
-    }
-    void close() override { link_->close(); }
 
 private:
-    std::unique_ptr<DeviceLink> link_;
-    DataFolder folder_;
-    MessageSink& messages_;
+    bool done_ = false;
 };
 
 } // namespace
+
+LinkShellDevice::LinkShellDevice(std::unique_ptr<DeviceLink> link, DataFolder folder,
+                                 MessageSink& messages)
+    : link_(std::move(link)), folder_(std::move(folder)), messages_(messages) {}
+
+LinkShellDevice::~LinkShellDevice() {
+    link_->stopListener();
+}
+
+bool LinkShellDevice::discover() {
+    const bool found = link_->discover();
+    // Say once why a mouse that is there cannot be used (typically no
+    // permission on its hidraw nodes); a missing mouse is no error.
+    const std::string& error = link_->lastError();
+    if (!error.empty() && error != reportedError_) {
+        std::cerr << "pelmora: " << error << '\n';
+    }
+    reportedError_ = error;
+    return found;
+}
+
+bool LinkShellDevice::present() const {
+    return link_->present();
+}
+
+bool LinkShellDevice::createListener(EventCallback callback, std::string& error) {
+    try {
+        link_->createListener([callback = std::move(callback)](const DeviceEvent& event) {
+            callback(event.type, event.value);
+        });
+    } catch (const std::exception& e) {
+        error = e.what();
+        return false;
+    }
+    return link_->listenerExists();
+}
+
+void LinkShellDevice::resumeListener() {
+    link_->resumeListener();
+}
+
+void LinkShellDevice::stopListener() {
+    link_->stopListener();
+}
+
+int LinkShellDevice::openHotplugMonitor(std::string& error) {
+    return link_->startMonitor(error) ? link_->monitorFd() : -1;
+}
+
+std::vector<ShellDevice::HotplugReaction> LinkShellDevice::handleHotplug() {
+    std::vector<HotplugReaction> reactions;
+    for (const DeviceChangeDecision& decision : link_->handleMonitorReadable()) {
+        reactions.push_back({decision.warn, decision.hideWindow});
+    }
+    return reactions;
+}
+
+bool LinkShellDevice::initialReadDone() const {
+    return link_->linkState().initialReadDone != 0;
+}
+
+void LinkShellDevice::setInitialReadDone() {
+    link_->linkState().initialReadDone = 1;
+}
+
+void LinkShellDevice::readBasicSettings() {
+    link_->readBasicSettings();
+}
+
+void LinkShellDevice::apply(const SettingsBlock& settings,
+                            const std::function<void()>& labelsHook) {
+    ApplySaving saving;
+    saving.settingsFile = folder_.settingsFile();
+    saving.messages = &messages_;
+    saving.saveLabels = labelsHook;
+    link_->apply(settings, saving);
+}
+
+std::uint8_t LinkShellDevice::activeSensorType() const {
+    return link_->deviceImage().activeSensorType;
+}
+
+void LinkShellDevice::close() {
+    link_->close();
+}
 
 std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions& options, const DataFolder& folder,
                                              MessageSink& messages) {
@@ -105,7 +133,7 @@ std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions& options, const Da
         messages.showMessage(error, kAppName);
         return std::make_unique<AbsentDevice>();
     }
-    return std::make_unique<LinkDevice>(std::move(link), folder, messages);
+    return std::make_unique<LinkShellDevice>(std::move(link), folder, messages);
 }
 
 } // namespace pelmora

@@ -3,13 +3,47 @@
 
 #include "app/app_options.h"
 #include "app/shell_device.h"
+#include "device/device_link.h"
 #include "settings/data_folder.h"
 #include "settings/message_sink.h"
 
 #include <memory>
+#include <string>
 
 namespace pelmora {
 
+class LinkShellDevice final : public ShellDevice {
+public:
+    LinkShellDevice(std::unique_ptr<DeviceLink> link, DataFolder folder, MessageSink& messages);
+    ~LinkShellDevice() override;
+
+    DeviceLink& link() { return *link_; }
+
+    bool discover() override;
+    bool present() const override;
+    bool createListener(EventCallback callback, std::string& error) override;
+    void resumeListener() override;
+    void stopListener() override;
+    int openHotplugMonitor(std::string& error) override;
+    std::vector<HotplugReaction> handleHotplug() override;
+    bool initialReadDone() const override;
+    void setInitialReadDone() override;
+    void readBasicSettings() override;
+    void apply(const SettingsBlock& settings, const std::function<void()>& labelsHook) override;
+    std::uint8_t activeSensorType() const override;
+    void close() override;
+
+private:
+    std::unique_ptr<DeviceLink> link_;
+    DataFolder folder_;
+    MessageSink& messages_;
+    std::string reportedError_;
+};
+
+// The link the options ask for: hidraw, or the simulated mouse with its state
+// file and control pipe (--sim-state and --sim-control imply --simulate).
+// When the simulated mouse cannot be set up (a damaged state file, a control
+// pipe that cannot be made) the user is told and the program runs without a mouse.
 std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions& options, const DataFolder& folder,
                                              MessageSink& messages);
 

@@ -6,8 +6,10 @@
 
 #include "settings/settings_block.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace pelmora {
 
@@ -15,38 +17,45 @@ class ShellDevice {
 public:
     // Called on the listener thread with the event type and value.
     using EventCallback = std::function<void(int type, int value)>;
-    enum class Change { None, Arrival, Removal };
+
+    // What the window does after the link handled an arrival or removal of
+    // the mouse (discovery, re-read and listener are the link's business).
+    struct HotplugReaction {
+        bool warn = false;       // the "mouse not detected" balloon
+        bool hideWindow = false; // hide the main window
+    };
 
     virtual ~ShellDevice() = default;
 
-    // Looks for the mouse and opens it; true when found. Does not set present().
+    // Looks for the mouse and opens it; sets present() from the result.
     virtual bool discover() = 0;
     virtual bool present() const = 0;
-    virtual void setPresent(bool present) = 0;
 
     // Creates the listener, parked until resumeListener(). False with `error`
     // when it cannot be created.
     virtual bool createListener(EventCallback callback, std::string& error) = 0;
-    virtual bool listenerExists() const = 0;
     virtual void resumeListener() = 0;
-    // Stops and joins the listener; safe to call twice.
+    // Stops and joins the listener; no callback runs afterwards. Safe twice.
     virtual void stopListener() = 0;
 
     // Starts watching hot-plug; returns the fd to watch for readability or -1
     // with `error`.
     virtual int openHotplugMonitor(std::string& error) = 0;
-    // Takes one pending notification off the monitor and tells whether it is
-    // an arrival or removal of the mouse.
-    virtual Change readHotplugChange() = 0;
+    // Handles what the monitor has waiting: one reaction per change of the mouse.
+    virtual std::vector<HotplugReaction> handleHotplug() = 0;
 
-    // The mouse's basic settings, read and written back (first page drawing,
-    // arrival of the mouse).
+    // The first read of the mouse's basic settings has been made (the basic
+    // page's first drawing); until then an arrival also starts the listener.
+    virtual bool initialReadDone() const = 0;
+    virtual void setInitialReadDone() = 0;
+
+    // The mouse's basic settings, read and written back.
     virtual void readBasicSettings() = 0;
     // Writes the settings to the mouse, saves config.bin and calls `labelsHook`
     // to save the button labels.
     virtual void apply(const SettingsBlock& settings, const std::function<void()>& labelsHook) = 0;
-    // The DPI value text of a level for the mouse's sensor type ("" if none).
-    virtual std::string dpiValueText(int level) const = 0;
+    // Sensor type of the mouse as last read (selects the DPI tables).
+    virtual std::uint8_t activeSensorType() const = 0;
 
     // Closes the handles and the hot-plug monitor (teardown).
     virtual void close() = 0;

@@ -10,7 +10,8 @@ constexpr int kAvailabilityPollMs = 2000;
 constexpr int kMinimumBalloonMs = 3000;
 } // namespace
 
-SystemTray::SystemTray(QObject* parent) : QObject(parent) {
+SystemTray::SystemTray(QDBusConnection bus, QObject* parent)
+    : QObject(parent), notifier_(std::move(bus)) {
     exitAction_ = menu_.addAction(QStringLiteral("Exit"));
     connect(exitAction_, &QAction::triggered, this, [this] {
         if (handlers_.exit) {

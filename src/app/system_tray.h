@@ -18,7 +18,9 @@ namespace pelmora {
 class SystemTray final : public QObject, public TrayPort {
     Q_OBJECT
 public:
-    explicit SystemTray(QObject* parent = nullptr);
+    // `bus`: where the notification service is looked for when no tray exists.
+    explicit SystemTray(QDBusConnection bus = QDBusConnection::sessionBus(),
+                        QObject* parent = nullptr);
     ~SystemTray() override;
 
     void install(const QIcon& icon, const QString& toolTip, Handlers handlers) override;

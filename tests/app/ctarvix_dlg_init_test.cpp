@@ -114,8 +114,10 @@ TEST_F(ShellTest, FirstRunWritesDefaultLabelsOnce) {
     writeConfig(sampleBlock(), 0);
     CTarvixDlg& d = start();
     EXPECT_EQ(d.firstRunFlag(), 0);
-    EXPECT_EQ(d.preferences().labels[0], "Left Click");
-    EXPECT_EQ(d.preferences().labels[13], "DPI Loop");
+    EXPECT_EQ(d.preferences().labels.modeA[0], "Left Click");
+    EXPECT_EQ(d.preferences().labels.modeB[5], "DPI Loop");
+    // and saved to str.ini
+    EXPECT_EQ(readPreferences(root / "str.ini", "").labels, d.preferences().labels);
 }
 
 } // namespace

@@ -119,7 +119,7 @@ TEST_F(ShellTest, ArrivalReadsTheMouseAndWakesTheListener) {
     QCoreApplication::processEvents();
     log.clear();
     device.plugged = true;
-    plugEvent(ShellDevice::Change::Arrival);
+    plugEvent(FakeDevice::Change::Arrival);
     QTRY_VERIFY(device.present());
     EXPECT_THAT(log, ::testing::ElementsAre("device.hotplug", "device.discover",
                                             "device.readBasicSettings", "device.resumeListener"));
@@ -131,7 +131,7 @@ TEST_F(ShellTest, RemovalWarnsHidesAndMarksTheMouseAbsent) {
     d.startUp(true);
     tray.balloons.clear();
     device.plugged = false;
-    plugEvent(ShellDevice::Change::Removal);
+    plugEvent(FakeDevice::Change::Removal);
     QTRY_VERIFY(!device.present());
     EXPECT_FALSE(d.isVisible());
     ASSERT_EQ(tray.balloons.size(), 1u);
@@ -140,7 +140,7 @@ TEST_F(ShellTest, RemovalWarnsHidesAndMarksTheMouseAbsent) {
     // Plugged back in after the first read: no second resume of the listener.
     log.clear();
     device.plugged = true;
-    plugEvent(ShellDevice::Change::Arrival);
+    plugEvent(FakeDevice::Change::Arrival);
     QTRY_VERIFY(device.present());
     EXPECT_THAT(log, Contains("device.readBasicSettings"));
     EXPECT_THAT(log, Not(Contains("device.resumeListener")));
@@ -150,7 +150,7 @@ TEST_F(ShellTest, OtherDevicesChangeNothing) {
     writeConfig(sampleBlock());
     start();
     log.clear();
-    plugEvent(ShellDevice::Change::None);
+    plugEvent(FakeDevice::Change::None);
     QTRY_COMPARE(log.size(), 1u);
     EXPECT_EQ(log[0], "device.hotplug");
     EXPECT_TRUE(device.present());

@@ -63,14 +63,16 @@ private:
 
 class FakeDevice final : public ShellDevice {
 public:
+    enum class Change { None, Arrival, Removal };
+
     explicit FakeDevice(CallLog& log) : log_(log) {}
 
     bool discover() override {
         log_.push_back("device.discover");
+        present_ = plugged;
         return plugged;
     }
     bool present() const override { return present_; }
-    void setPresent(bool p) override { present_ = p; }
     bool createListener(EventCallback cb, std::string& error) override {
         log_.push_back("device.createListener");
         if (failListener) {
@@ -81,7 +83,6 @@ public:
         listener = true;
         return true;
     }
-    bool listenerExists() const override { return listener; }
     void resumeListener() override { log_.push_back("device.resumeListener"); }
     void stopListener() override { log_.push_back("device.stopListener"); }
     int openHotplugMonitor(std::string& error) override {
@@ -91,31 +92,46 @@ public:
         }
         return hotplugFd;
     }
-    // Drains the pipe the test writes to, one byte per notification.
-    Change readHotplugChange() override {
+    // One byte on the pipe per notification; the link's rules for the rest.
+    std::vector<HotplugReaction> handleHotplug() override {
         char byte = 0;
-        if (hotplugFd >= 0) {
-            [[maybe_unused]] auto n = ::read(hotplugFd, &byte, 1);
-        }
+        [[maybe_unused]] auto n = ::read(hotplugFd, &byte, 1);
         log_.push_back("device.hotplug");
-        return nextChange;
+        if (nextChange == Change::None) {
+            return {};
+        }
+        if (!discover()) {
+            return {{true, true}};
+        }
+        if (nextChange == Change::Arrival) {
+            readBasicSettings();
+            if (!readDone && listener) {
+                resumeListener();
+            }
+        }
+        return {{}};
     }
+    bool initialReadDone() const override { return readDone; }
+    void setInitialReadDone() override { readDone = true; }
     void readBasicSettings() override { log_.push_back("device.readBasicSettings"); }
     void apply(const SettingsBlock& settings, const std::function<void()>& labelsHook) override {
         log_.push_back("device.apply");
         applied.push_back(settings);
         labelsHook();
     }
-    std::string dpiValueText(int level) const override {
-        return level >= 0 && level < 8 ? std::to_string((level + 1) * 400) : std::string();
-    }
+    std::uint8_t activeSensorType() const override { return sensorType; }
     void close() override { log_.push_back("device.close"); }
+
+    // Test only: the mouse vanished without a notification.
+    void setPresent(bool p) { present_ = p; }
 
     bool plugged = true;
     bool failListener = false;
     int hotplugFd = -1;
     Change nextChange = Change::None;
     bool listener = false;
+    bool readDone = false;
+    std::uint8_t sensorType = 3;
     EventCallback callback;
     std::vector<SettingsBlock> applied;
 

@@ -64,7 +64,7 @@ protected:
     }
 
     // A hot-plug notification as the monitor delivers it.
-    void plugEvent(ShellDevice::Change change) {
+    void plugEvent(FakeDevice::Change change) {
         device.nextChange = change;
         ASSERT_EQ(::write(hotplugWrite, "x", 1), 1);
     }

@@ -1,0 +1,159 @@
+// Notifications through a freedesktop notification service on a private
+// session bus, and the quiet failure when there is no service.
+
+#include "app/desktop_notifier.h"
+#include "app/system_tray.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+#include <QVariantMap>
+#include <gtest/gtest.h>
+
+#include <mutex>
+
+namespace pelmora {
+namespace {
+
+struct ReceivedNotification {
+    QString app, icon, summary, body;
+    uint replaces = 0;
+    int timeout = 0;
+};
+
+// The service side, living on a thread of its own so that the notifier's
+// blocking call can be answered.
+class FakeNotificationServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    std::mutex mutex;
+    std::vector<ReceivedNotification> received;
+
+public slots:
+    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary,
+                const QString& body, const QStringList&, const QVariantMap&, int timeout) {
+        std::lock_guard lock(mutex);
+        received.push_back({app, icon, summary, body, replaces, timeout});
+        return 40 + static_cast<uint>(received.size());
+    }
+};
+
+class PrivateBus {
+public:
+    PrivateBus() {
+        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty()) {
+            return;
+        }
+        daemon_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        if (!daemon_.waitForStarted(5000) || !daemon_.waitForReadyRead(5000)) {
+            return;
+        }
+        address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+    }
+    ~PrivateBus() {
+        daemon_.kill();
+        daemon_.waitForFinished(2000);
+    }
+    const QString& address() const { return address_; }
+
+private:
+    QProcess daemon_;
+    QString address_;
+};
+
+TEST(DesktopNotifier, SendsToTheServiceAndReplacesItsLastNotification) {
+    PrivateBus bus;
+    if (bus.address().isEmpty()) {
+        GTEST_SKIP() << "dbus-daemon is not available";
+    }
+    QThread serverThread;
+    serverThread.start();
+    FakeNotificationServer server;
+    server.moveToThread(&serverThread);
+    QDBusConnection serverBus = QDBusConnection::connectToBus(bus.address(), "notify-server");
+    ASSERT_TRUE(serverBus.isConnected());
+    ASSERT_TRUE(serverBus.registerObject("/org/freedesktop/Notifications", &server,
+                                         QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(serverBus.registerService("org.freedesktop.Notifications"));
+
+    {
+        DesktopNotifier notifier(QDBusConnection::connectToBus(bus.address(), "notify-client"));
+        EXPECT_TRUE(notifier.available());
+        EXPECT_TRUE(notifier.notify("Warning", "The system did not detect the gaming mouse!",
+                                    BalloonIcon::Warning, 3000));
+        EXPECT_TRUE(
+            notifier.notify("Info", "Switch to key matrix 1", BalloonIcon::Information, 5000));
+    }
+    serverBus.unregisterObject("/org/freedesktop/Notifications");
+    serverThread.quit();
+    serverThread.wait();
+
+    ASSERT_EQ(server.received.size(), 2u);
+    EXPECT_EQ(server.received[0].summary, "Warning");
+    EXPECT_EQ(server.received[0].body, "The system did not detect the gaming mouse!");
+    EXPECT_EQ(server.received[0].icon, "dialog-warning");
+    EXPECT_EQ(server.received[0].replaces, 0u);
+    EXPECT_EQ(server.received[0].timeout, 3000);
+    EXPECT_EQ(server.received[1].icon, "dialog-information");
+    EXPECT_EQ(server.received[1].replaces, 41u); // the id the service gave the first one
+    serverBus.unregisterService("org.freedesktop.Notifications");
+    QDBusConnection::disconnectFromBus("notify-server");
+    QDBusConnection::disconnectFromBus("notify-client");
+}
+
+TEST(SystemTray, WithoutATrayBalloonsGoToTheNotificationService) {
+    PrivateBus bus;
+    if (bus.address().isEmpty()) {
+        GTEST_SKIP() << "dbus-daemon is not available";
+    }
+    QThread serverThread;
+    serverThread.start();
+    FakeNotificationServer server;
+    server.moveToThread(&serverThread);
+    QDBusConnection serverBus = QDBusConnection::connectToBus(bus.address(), "tray-server");
+    ASSERT_TRUE(serverBus.registerObject("/org/freedesktop/Notifications", &server,
+                                         QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(serverBus.registerService("org.freedesktop.Notifications"));
+    {
+        SystemTray tray(QDBusConnection::connectToBus(bus.address(), "tray-client"));
+        int opened = 0;
+        tray.install(QIcon(), "Gaming Mouse Setting", {[&] { ++opened; }, {}, {}});
+        ASSERT_FALSE(tray.isTrayAvailable()); // the offscreen platform has none
+        tray.showBalloon("Warning", "The system did not detect the gaming mouse!",
+                         BalloonIcon::Warning, 100);
+        tray.remove();
+    }
+    serverBus.unregisterObject("/org/freedesktop/Notifications");
+    serverThread.quit();
+    serverThread.wait();
+    ASSERT_EQ(server.received.size(), 1u);
+    EXPECT_EQ(server.received[0].body, "The system did not detect the gaming mouse!");
+    // A tenth of a second is too short to read: held for a few seconds.
+    EXPECT_GE(server.received[0].timeout, 3000);
+    serverBus.unregisterService("org.freedesktop.Notifications");
+    QDBusConnection::disconnectFromBus("tray-server");
+    QDBusConnection::disconnectFromBus("tray-client");
+}
+
+TEST(DesktopNotifier, WithoutAServiceOrBusNothingIsSent) {
+    PrivateBus bus;
+    if (!bus.address().isEmpty()) {
+        DesktopNotifier notifier(QDBusConnection::connectToBus(bus.address(), "empty-bus"));
+        EXPECT_FALSE(notifier.available());
+        EXPECT_FALSE(notifier.notify("Info", "text", BalloonIcon::Information, 5000));
+        QDBusConnection::disconnectFromBus("empty-bus");
+    }
+    DesktopNotifier noBus(
+        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), "no-bus"));
+    EXPECT_FALSE(noBus.available());
+    EXPECT_FALSE(noBus.notify("Info", "text", BalloonIcon::Information, 5000));
+    QDBusConnection::disconnectFromBus("no-bus");
+}
+
+} // namespace
+} // namespace pelmora
+
+#include "desktop_notifier_test.moc"

@@ -1,0 +1,75 @@
+# Shared by the Xvfb checks: a private X server, a scratch data folder and
+# the program started in it. Source it; call xvfb_start, then start_pelmora.
+
+need_tools() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "SKIP: $tool is not installed (scripts/bootstrap installs it)"
+      exit 0
+    fi
+  done
+}
+
+work=$(mktemp -d /tmp/pelmora-e2e.XXXXXX)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  for log in "$work"/*.log; do [ -s "$log" ] && { echo "--- $log"; cat "$log"; }; done
+  exit 1
+}
+
+# Starts Xvfb on a free display and exports DISPLAY.
+xvfb_start() {
+  exec 9>"$work/display"
+  Xvfb -displayfd 9 -screen 0 1280x1024x24 -r -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$work/display")"
+  export XDG_RUNTIME_DIR="$work/run"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+}
+
+# A data folder with the delivered files.
+make_data_folder() {
+  mkdir -p "$work/data"
+  cp "$bin/config.bin" "$work/data/"
+  for f in str.ini record.ini Skins; do
+    [ -e "$bin/$f" ] && cp -r "$bin/$f" "$work/data/"
+  done
+  return 0
+}
+
+# start_pelmora ARGS...: runs pelmora in the background against the folder.
+start_pelmora() {
+  "$bin/pelmora" --data-dir "$work/data" "$@" >"$work/pelmora.log" 2>&1 &
+  pelmora_pid=$!
+  pids+=("$pelmora_pid")
+}
+
+# Waits for a visible window of the program's class; prints its id.
+wait_for_window() {
+  local wid=
+  for _ in $(seq 100); do
+    wid=$(xdotool search --onlyvisible --class KandroGMClass 2>/dev/null | head -n1 || true)
+    [ -n "$wid" ] && { echo "$wid"; return 0; }
+    kill -0 "$pelmora_pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+visible_windows() {
+  xdotool search --onlyvisible --class KandroGMClass 2>/dev/null | wc -l
+}
