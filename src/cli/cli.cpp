@@ -42,7 +42,7 @@ int CliContext::fail(std::string_view message) const {
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CliContext ctx{.out = out, .err = err};
+    CliContext ctx(out, err);
     std::size_t i = 0;
     auto value = [&](std::string_view option) -> const std::string* {
         if (i + 1 >= args.size()) {
@@ -59,16 +59,19 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         if (arg == "--data-dir") {
             const auto* v = value(arg);
-            if (!v) return kUsageStatus;
+            if (!v)
+                return kUsageStatus;
             ctx.dataDirOption = *v;
         } else if (arg == "--sim-state") {
             const auto* v = value(arg);
-            if (!v) return kUsageStatus;
+            if (!v)
+                return kUsageStatus;
             ctx.simState = *v;
             ctx.simulate = true;
         } else if (arg == "--sim-control") {
             const auto* v = value(arg);
-            if (!v) return kUsageStatus;
+            if (!v)
+                return kUsageStatus;
             ctx.simControl = *v;
             ctx.simulate = true;
         } else if (arg == "--simulate") {

@@ -19,6 +19,8 @@ inline constexpr int kFailedStatus = 1;
 inline constexpr int kUsageStatus = 2;
 
 struct CliContext {
+    CliContext(std::ostream& output, std::ostream& errors) : out(output), err(errors) {}
+
     std::optional<std::filesystem::path> dataDirOption; // --data-dir
     bool simulate = false;                              // --simulate
     std::optional<std::filesystem::path> simState;      // --sim-state FILE

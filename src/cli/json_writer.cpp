@@ -75,13 +75,17 @@ void JsonWriter::beginObject(std::string_view name) {
     levels_.push_back({true, false});
 }
 
-void JsonWriter::endObject() {
+void JsonWriter::close(char bracket) {
     const bool empty = levels_.back().first;
     levels_.pop_back();
     if (!empty) {
         newline();
     }
-    out_ << '}';
+    out_ << bracket;
+}
+
+void JsonWriter::endObject() {
+    close('}');
 }
 
 void JsonWriter::beginArray(std::string_view name) {
@@ -90,7 +94,9 @@ void JsonWriter::beginArray(std::string_view name) {
     levels_.push_back({true, true});
 }
 
-void JsonWriter::endArray() { endObject(); }
+void JsonWriter::endArray() {
+    close(']');
+}
 
 void JsonWriter::number(std::string_view name, long long value) {
     prefix(name);

@@ -30,6 +30,7 @@ public:
 private:
     void prefix(std::string_view name);
     void newline();
+    void close(char bracket);
 
     struct Level {
         bool first = true;

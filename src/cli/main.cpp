@@ -1,3 +1,5 @@
 #include "cli/cli.h"
 
-int main(int argc, char** argv) { return pelmora::cli::run(argc, argv); }
+int main(int argc, char** argv) {
+    return pelmora::cli::run(argc, argv);
+}

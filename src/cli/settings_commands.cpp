@@ -101,8 +101,7 @@ void writeMatrices(std::ostream& out, const KeyMatrices& matrices) {
         out << "matrix " << (m + 1) << ':';
         const auto wire = matrixWireBytes(matrices[m]);
         for (std::size_t k = 0; k < kKeyMatrixSlots; ++k) {
-            out << ' '
-                << hexString(std::span<const std::uint8_t>(wire.data() + 4 * k, 4));
+            out << ' ' << hexString(std::span<const std::uint8_t>(wire.data() + 4 * k, 4));
         }
         out << '\n';
     }

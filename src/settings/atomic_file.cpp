@@ -71,7 +71,7 @@ bool failWith(std::string& error, int* errorCode, const std::string& what) {
 bool replaceFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> content,
                            std::string& error, int* errorCode) {
     std::string pattern = file.string() + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
         return failWith(error, errorCode, "cannot create a temporary file beside " + file.string());
     }

@@ -39,6 +39,8 @@ struct KeyBlock {
     ButtonBytes comboKey2;       // function 12: second key
     ButtonBytes macroNumber;     // function 13: slot 0..11
     ButtonBytes macroLoopMode;   // function 13: loop-mode byte
+
+    bool operator==(const KeyBlock&) const = default;
 };
 
 struct SettingsBlock {

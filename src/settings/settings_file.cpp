@@ -17,15 +17,26 @@ LoadResult loadSettingsFile(const std::filesystem::path& file, SettingsBlock& se
         messages.showMessage(kConfigMissingText, kAppName);
         return LoadResult::Missing;
     }
+    auto unreadable = [&](const std::string& error) {
+        messages.showMessage("The settings file cannot be read (" + error +
+                                 "). The settings start empty.",
+                             kAppName);
+        return LoadResult::Unreadable;
+    };
+    // Only a regular file is opened: a pipe would block the start-up and a
+    // device such as /dev/zero would never end.
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        return unreadable(file.string() + " is not a regular file");
+    }
+    if (const auto size = std::filesystem::file_size(file, ec); !ec && size != kSettingsFileSize) {
+        return LoadResult::WrongSize;
+    }
     // Read it whole first: a file we cannot open or read to its end is never
     // half-applied to the settings.
     std::string content;
     std::string error;
     if (!readWholeFile(file, content, error)) {
-        messages.showMessage("The settings file cannot be read (" + error +
-                                 "). The settings start empty.",
-                             kAppName);
-        return LoadResult::Unreadable;
+        return unreadable(error);
     }
     if (content.size() != kSettingsFileSize) {
         return LoadResult::WrongSize;

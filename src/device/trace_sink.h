@@ -1,0 +1,25 @@
+#pragma once
+// A record of every HID operation of the command collection, one line each:
+// "set HEX" (frame sent), "get HEX" (answer frame), "out HEX" (chunk
+// written), "in HEX" (chunk read), "sleep MS" (one pause). Hex is lower case
+// without spaces.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelmora {
+
+class TraceSink {
+public:
+    virtual ~TraceSink() = default;
+    virtual void traceLine(std::string_view line) = 0;
+};
+
+class RecordingTraceSink final : public TraceSink {
+public:
+    void traceLine(std::string_view line) override { lines.emplace_back(line); }
+    std::vector<std::string> lines;
+};
+
+} // namespace pelmora

@@ -1,0 +1,199 @@
+#include "cli/cli.h"
+#include "settings/factory_settings.h"
+#include "settings/settings_file.h"
+#include "support/json_check.h"
+#include "support/scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace pelmora::cli {
+namespace {
+
+using pelmora::testing::ScratchFolder;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome runCli(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+class SettingsCommandsTest : public ::testing::Test {
+protected:
+    void writeConfig(const SettingsBlock& settings, std::uint8_t flag = 0) {
+        std::string error;
+        ASSERT_TRUE(writeSettingsFileAtomically(folder / "config.bin", settings, flag, error))
+            << error;
+    }
+    Outcome runIn(const std::string& command) {
+        return runCli({"--data-dir", folder.path().string(), command});
+    }
+
+    ScratchFolder folder;
+};
+
+TEST_F(SettingsCommandsTest, ShowPrintsEveryFieldAsJson) {
+    SettingsBlock s = factorySettings();
+    s.reportInterval = 8;
+    s.keyBlockB.comboKey2[7] = 0x2B;
+    s.macroData[3].fill(0xAB);
+    s.dpiSwitchParamB = {1, 2, 3, 1, 2, 3, 1, 2};
+    writeConfig(s, 1);
+
+    const Outcome r = runIn("show");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    std::string error;
+    EXPECT_TRUE(pelmora::testing::isValidJson(r.out, &error)) << error << "\n" << r.out;
+
+    for (const char* name :
+         {"firstRunFlag",     "keyModeA",          "keyFunctionA", "mediaChoiceA",
+          "launchUsageHighA", "fireKeyParam3A",    "comboKey2A",   "macroLoopModeA",
+          "reserved080",      "reportInterval",    "reserved086",  "dpiLevel",
+          "dpiStageOn",       "dpiColour",         "lightMode",    "lightLevel3",
+          "lightColourMode3", "reserved0A2",       "macroData",    "pointerPrecision",
+          "scrollByScreen",   "pointerSpeedLevel", "scrollLines",  "doubleClickLevel",
+          "keyMode",          "keyModeB",          "keyFunctionB", "macroLoopModeB",
+          "dpiSwitchParamA",  "dpiSwitchParamB"}) {
+        EXPECT_NE(r.out.find('"' + std::string(name) + "\":"), std::string::npos) << name;
+    }
+    EXPECT_NE(r.out.find("\"firstRunFlag\": 1"), std::string::npos);
+    EXPECT_NE(r.out.find("\"reportInterval\": 8"), std::string::npos);
+    EXPECT_NE(r.out.find("\"keyFunctionA\": [0, 1, 2, 3, 4, 6, 15, 15]"), std::string::npos);
+    EXPECT_NE(r.out.find("\"comboKey2B\": [0, 0, 0, 0, 0, 0, 0, 43]"), std::string::npos);
+    EXPECT_NE(r.out.find("\"dpiSwitchParamB\": [1, 2, 3, 1, 2, 3, 1, 2]"), std::string::npos);
+
+    // Twelve macro slots, 128 bytes each as 256 hex digits.
+    const std::regex slot("\"([0-9a-f]{256})\"");
+    std::vector<std::string> slots;
+    for (auto it = std::sregex_iterator(r.out.begin(), r.out.end(), slot);
+         it != std::sregex_iterator(); ++it) {
+        slots.push_back((*it)[1]);
+    }
+    ASSERT_EQ(slots.size(), 12u);
+    EXPECT_EQ(slots[0], std::string(256, '0'));
+    std::string ab;
+    for (int i = 0; i < 128; ++i) {
+        ab += "ab";
+    }
+    EXPECT_EQ(slots[3], ab);
+}
+
+TEST_F(SettingsCommandsTest, MatricesPrintsFourLinesOfSixteenEntries) {
+    writeConfig(factorySettings());
+    const Outcome r = runIn("matrices");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    const auto printed = lines(r.out);
+    ASSERT_EQ(printed.size(), 4u) << r.out;
+    const std::regex line("matrix [1-4]:( [0-9a-f]{8}){16}");
+    for (std::size_t m = 0; m < 4; ++m) {
+        EXPECT_TRUE(std::regex_match(printed[m], line)) << printed[m];
+        EXPECT_EQ(printed[m].rfind("matrix " + std::to_string(m + 1) + ": ", 0), 0u);
+    }
+    // Default buttons: Left, Right, Mid, then Backward before Forward, DPI Loop, Key Off.
+    const std::string defaults = ": 0100f000 0100f100 0100f200 0100f300 0100f400 07000300 "
+                                 "00000000 00000000 00000000 00000000 00000000 00000000 "
+                                 "00000000 00000000 0100f700 0100f800";
+    EXPECT_EQ(printed[0], "matrix 1" + defaults);
+    EXPECT_EQ(printed[2], "matrix 3" + defaults);
+    std::string zero = "matrix 2:";
+    for (int k = 0; k < 16; ++k) {
+        zero += " 00000000";
+    }
+    EXPECT_EQ(printed[1], zero);
+    zero[7] = '4';
+    EXPECT_EQ(printed[3], zero);
+}
+
+TEST_F(SettingsCommandsTest, MissingOrBrokenConfigFailsWithOneLine) {
+    for (const char* command : {"show", "matrices"}) {
+        Outcome r = runIn(command); // no config.bin at all
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_EQ(r.out, "");
+        ASSERT_EQ(lines(r.err).size(), 1u) << r.err;
+        EXPECT_NE(r.err.find("Config file is not exist."), std::string::npos) << r.err;
+    }
+
+    ScratchFolder::write(folder / "config.bin", std::vector<std::uint8_t>(1849, 0));
+    for (const char* command : {"show", "matrices"}) {
+        const Outcome r = runIn(command);
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+    }
+
+    std::filesystem::remove(folder / "config.bin");
+    std::filesystem::create_directory(folder / "config.bin");
+    const Outcome r = runIn("show");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+}
+
+TEST(CliUsage, BadCommandLinesGiveStatusTwo) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"frobnicate"},
+        {"--no-such-option", "show"},
+        {"--data-dir"},
+        {"--data-dir", "/tmp"},
+        {"show", "extra"},
+        {"matrices", "extra"},
+    };
+    for (const auto& args : bad) {
+        const Outcome r = runCli(args);
+        EXPECT_EQ(r.status, 2) << (args.empty() ? "(nothing)" : args[0]);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+    }
+}
+
+TEST(CliUsage, HelpListsTheCommands) {
+    const Outcome r = runCli({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("show"), std::string::npos);
+    EXPECT_NE(r.out.find("matrices"), std::string::npos);
+    EXPECT_NE(r.out.find("--data-dir"), std::string::npos);
+}
+
+// The built program with no options reads the config.bin delivered beside it.
+TEST(CliProgram, ReadsTheDeliveredConfigBesideIt) {
+    const std::string command =
+        "env -u PELMORA_DATA_DIR " + std::string(PELMORA_BIN_DIR) + "/pelmora-cli matrices";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        out += buffer;
+    }
+    EXPECT_EQ(::pclose(pipe), 0);
+    const auto printed = lines(out);
+    ASSERT_EQ(printed.size(), 4u) << out;
+    EXPECT_EQ(printed[0].rfind("matrix 1: 0100f000 ", 0), 0u) << printed[0];
+}
+
+} // namespace
+} // namespace pelmora::cli
