@@ -63,7 +63,7 @@ TEST_F(SettingsFileTest, DeliveredFileLoadsWholeAndItsFlagStaysZeroInMemory) {
     // Saving writes flag 1 but leaves the flag in memory as it was read.
     EXPECT_EQ(saveSettingsFile(file, settings, messages), SaveResult::Saved);
     EXPECT_EQ(flag, 0);
-    EXPECT_EQ(ScratchFolder::read(file), fileImage(1, stored));
+    EXPECT_EQ(ScratchFolder::readBytes(file), fileImage(1, stored));
 }
 
 TEST_F(SettingsFileTest, ReservedBytesAndBothKeyModesSurviveSaveAndLoad) {
@@ -83,7 +83,7 @@ TEST_F(SettingsFileTest, ReservedBytesAndBothKeyModesSurviveSaveAndLoad) {
     EXPECT_EQ(settings, edited);
     EXPECT_EQ(settings.keyBlockA.keyFunction[2], 12);
     EXPECT_EQ(settings.keyBlockB.keyFunction[2], 13);
-    const auto bytes = ScratchFolder::read(file);
+    const auto bytes = ScratchFolder::readBytes(file);
     ASSERT_EQ(bytes.size(), 1850u);
     EXPECT_EQ(bytes[1 + 0x080], 1);
     EXPECT_EQ(bytes[1 + 0x086], 6);
@@ -162,7 +162,7 @@ TEST_F(SettingsFileTest, SaveIntoReadOnlyFolderFailsAndKeepsTheOldFile) {
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "NULL ==fp ");
     EXPECT_EQ(messages.messages[0].text, "Error Code is: 13 \n"); // EACCES
-    EXPECT_EQ(ScratchFolder::read(file), old);
+    EXPECT_EQ(ScratchFolder::readBytes(file), old);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"config.bin"});
 }
 
@@ -176,7 +176,7 @@ TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "NULL ==fp ");
     EXPECT_EQ(messages.messages[0].text, "Error Code is: 36 \n"); // ENAMETOOLONG
-    EXPECT_EQ(ScratchFolder::read(longFile), old);
+    EXPECT_EQ(ScratchFolder::readBytes(longFile), old);
 
     // The rename fails (a folder stands in the file's place): the temporary
     // file written beside it is removed again.
@@ -202,7 +202,7 @@ TEST_F(SettingsFileTest, SaveLeavesOnlyTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms::owner_read |
                                                                std::filesystem::perms::owner_write |
                                                                std::filesystem::perms::group_read);
-    EXPECT_EQ(ScratchFolder::read(file), fileImage(1, patternBlock()));
+    EXPECT_EQ(ScratchFolder::readBytes(file), fileImage(1, patternBlock()));
 }
 
 } // namespace

@@ -1,0 +1,66 @@
+#include "app/ctarvix_app.h"
+
+#include "app/app_options.h"
+#include "app/ctarvix_dlg.h"
+#include "app/device_link_adapter.h"
+#include "app/qt_message_sink.h"
+#include "app/system_tray.h"
+
+#include <QApplication>
+#include <QStringList>
+
+#include <cstring>
+#include <iostream>
+
+namespace pelmora {
+
+namespace {
+// The window class the rest of the desktop knows the main window by.
+constexpr const char* kWindowClassName = "KandroGMClass";
+} // namespace
+
+int CTarvixApp::run(int argc, char** argv) {
+    // --help needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << appUsageText();
+            return 0;
+        }
+    }
+
+    // The class name must be set before the first window exists.
+    QApplication::setApplicationName(QString::fromLatin1(kWindowClassName));
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    std::vector<std::string> args;
+    const QStringList qtArgs = QApplication::arguments(); // Qt's own options removed
+    for (qsizetype i = 1; i < qtArgs.size(); ++i) {
+        args.push_back(qtArgs[i].toStdString());
+    }
+    AppOptions options;
+    std::string error;
+    if (!parseAppOptions(args, options, error)) {
+        std::cerr << "pelmora: " << error << "\n" << appUsageText();
+        return 2;
+    }
+
+    QtMessageSink messages;
+    const DataFolder folder = DataFolder::resolve(options.dataDir);
+    std::unique_ptr<ShellDevice> device = makeShellDevice(options, folder, messages);
+    SystemTray tray;
+    int status = 0;
+    CTarvixDlg dlg(
+        {tray, *device, messages, folder, SingleInstanceLock::defaultFolder(), [&status](int code) {
+             status = code;
+             QCoreApplication::exit(code);
+         }});
+    if (dlg.initialise() == CTarvixDlg::InitResult::AlreadyRunning) {
+        return 0;
+    }
+    dlg.startUp(options.show);
+    const int loop = QApplication::exec();
+    return loop != 0 ? loop : status;
+}
+
+} // namespace pelmora

@@ -1,0 +1,139 @@
+#pragma once
+// The program's only top-level window: a frameless tool window that lives
+// behind the notification-area icon. It owns the device link's use, the
+// settings record, the tray icon, the texts and the drawing of the pages.
+
+#include "app/frame_areas.h"
+#include "app/plain_page_painter.h"
+#include "app/shell_device.h"
+#include "app/shell_preferences.h"
+#include "app/shell_texts.h"
+#include "app/single_instance.h"
+#include "app/tray_port.h"
+#include "settings/data_folder.h"
+#include "settings/message_sink.h"
+#include "settings/settings_block.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QWidget>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace pelmora {
+
+class CTarvixDlg : public QWidget {
+    Q_OBJECT
+public:
+    struct Services {
+        TrayPort& tray;
+        ShellDevice& device;
+        MessageSink& messages;
+        DataFolder dataFolder;
+        std::filesystem::path lockFolder;
+        // Ends the program with a status once the teardown is done.
+        std::function<void(int status)> quit;
+    };
+
+    enum class InitResult { Ready, AlreadyRunning };
+    enum PageState { NoPage = 0, BasicPage = 1, AdvancedPage = 2 };
+
+    // The size of the client area when the skin's background cannot be read.
+    static constexpr QSize kDefaultClientSize{900, 650};
+
+    explicit CTarvixDlg(Services services, QWidget* parent = nullptr);
+    ~CTarvixDlg() override;
+
+    // The initialisation, in its fixed order. AlreadyRunning: another copy
+    // holds the single-instance lock; nothing else was done.
+    InitResult initialise();
+    // Shows the window at start when asked to, or when there is no
+    // notification area to start in.
+    void startUp(bool show);
+
+    // Frame areas, tray and device reactions.
+    void onFrameAction(FrameAction action);
+    void onTrayOpen();
+    void onExit();
+    void onDeviceEvent(int type, int value);
+    void onDeviceChange(ShellDevice::Change change);
+
+    // Pages: drawing a page that is already shown does nothing.
+    void drawBasicPage();
+    void drawAdvancedPage();
+    void redrawCurrentPage();
+
+    // State the pages and the tests look at.
+    SettingsBlock& settings() { return settings_; }
+    const SettingsBackup& backup() const { return backup_; }
+    std::uint8_t firstRunFlag() const { return firstRunFlag_; }
+    ShellPreferences& preferences() { return prefs_; }
+    const ShellTexts& texts() const { return texts_; }
+    PageState pageState() const { return pageState_; }
+    bool cancelPending() const { return cancelPending_; }
+    bool initialReadDone() const { return initialReadDone_; }
+    bool tornDown() const { return tornDown_; }
+    const QFont& textFont() const { return textFont_; }
+    const QFont& titleFont() const { return titleFont_; }
+    std::filesystem::path skinFolder() const;
+
+    // Hooks for the parts that come with the pages.
+    void setSkinsHandler(std::function<void()> handler) { skinsHandler_ = std::move(handler); }
+    void setAfterApplyHook(std::function<void()> hook) { afterApplyHook_ = std::move(hook); }
+    // Gets a press no frame area took; returns true when a page control took it.
+    void setPagePressHandler(std::function<bool(QPoint)> handler) {
+        pagePressHandler_ = std::move(handler);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applySettings(bool hideAfter);
+    void hideWindow();
+    void minimise();
+    void openWebLink();
+    void teardown();
+    void firstRead();
+    void loadSkinSize();
+    void createFonts();
+    void showBalloon(int type, int value);
+    void onHotplugReadable();
+    void onTrayAvailability(bool available);
+
+    Services services_;
+    SingleInstanceLock instanceLock_;
+    QIcon icon_;
+    std::unique_ptr<QSocketNotifier> hotplugNotifier_;
+
+    SettingsBlock settings_{};
+    SettingsBackup backup_{};
+    std::uint8_t firstRunFlag_ = 0;
+    ShellPreferences prefs_;
+    ShellTexts texts_;
+    QFont textFont_;
+    QFont titleFont_;
+
+    PageState pageState_ = NoPage;
+    bool cancelPending_ = false;
+    bool initialReadDone_ = false;
+    bool initialised_ = false;
+    bool tornDown_ = false;
+
+    std::function<void()> skinsHandler_;
+    std::function<void()> afterApplyHook_;
+    std::function<bool(QPoint)> pagePressHandler_;
+};
+
+// The program's icon (window, notification area).
+QIcon pelmoraIcon();
+
+} // namespace pelmora

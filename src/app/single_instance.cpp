@@ -1,0 +1,79 @@
+#include "app/single_instance.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <system_error>
+#include <unistd.h>
+#include <utility>
+
+namespace pelmora {
+
+SingleInstanceLock::~SingleInstanceLock() {
+    release();
+}
+
+SingleInstanceLock::SingleInstanceLock(SingleInstanceLock&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), error_(std::move(other.error_)) {}
+
+SingleInstanceLock& SingleInstanceLock::operator=(SingleInstanceLock&& other) noexcept {
+    if (this != &other) {
+        release();
+        fd_ = std::exchange(other.fd_, -1);
+        error_ = std::move(other.error_);
+    }
+    return *this;
+}
+
+void SingleInstanceLock::release() {
+    if (fd_ >= 0) {
+        ::close(fd_); // closing the last descriptor drops the lock
+        fd_ = -1;
+    }
+}
+
+std::filesystem::path SingleInstanceLock::lockFile(const std::filesystem::path& folder) {
+    return folder / (std::string(kInstanceMutexName) + ".lock");
+}
+
+std::filesystem::path SingleInstanceLock::defaultFolder() {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(runtime, ec)) {
+            return runtime;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::path temp = std::filesystem::temp_directory_path(ec);
+    return ec ? std::filesystem::path("/tmp") : temp;
+}
+
+SingleInstanceLock::Result SingleInstanceLock::acquire(const std::filesystem::path& folder) {
+    release();
+    error_.clear();
+    const std::filesystem::path file = lockFile(folder);
+    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        error_ = "cannot open " + file.string() + ": " + std::strerror(errno);
+        return Result::Failed;
+    }
+    int rc = 0;
+    do {
+        rc = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+        const int err = errno;
+        ::close(fd);
+        if (err == EWOULDBLOCK) {
+            return Result::AlreadyRunning;
+        }
+        error_ = "cannot lock " + file.string() + ": " + std::strerror(err);
+        return Result::Failed;
+    }
+    fd_ = fd;
+    return Result::Acquired;
+}
+
+} // namespace pelmora

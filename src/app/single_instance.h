@@ -1,0 +1,44 @@
+#pragma once
+// Keeps a second copy of the program from running: an advisory lock on a file
+// named after the mutex "KandroMutex" in the user's runtime folder. The kernel
+// drops the lock when the owner dies, so a crashed copy leaves nothing stale.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+
+inline constexpr std::string_view kInstanceMutexName = "KandroMutex";
+
+class SingleInstanceLock {
+public:
+    enum class Result {
+        Acquired,       // this process is the only copy
+        AlreadyRunning, // another copy holds the lock
+        Failed,         // the lock file could not be opened (see error())
+    };
+
+    SingleInstanceLock() = default;
+    ~SingleInstanceLock();
+    SingleInstanceLock(const SingleInstanceLock&) = delete;
+    SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
+    SingleInstanceLock(SingleInstanceLock&& other) noexcept;
+    SingleInstanceLock& operator=(SingleInstanceLock&& other) noexcept;
+
+    // Takes the lock on `folder`/KandroMutex.lock. Never blocks.
+    Result acquire(const std::filesystem::path& folder);
+    bool held() const { return fd_ >= 0; }
+    const std::string& error() const { return error_; }
+
+    // $XDG_RUNTIME_DIR when set and a folder, else the temp folder.
+    static std::filesystem::path defaultFolder();
+    static std::filesystem::path lockFile(const std::filesystem::path& folder);
+
+private:
+    void release();
+    int fd_ = -1;
+    std::string error_;
+};
+
+} // namespace pelmora

@@ -1,0 +1,45 @@
+#pragma once
+// The desktop side of the tray seam: a QSystemTrayIcon with its one-item menu.
+// Where no notification area exists, balloons go to the desktop's
+// notification service instead, and the icon is shown as soon as a tray
+// appears.
+
+#include "app/desktop_notifier.h"
+#include "app/tray_port.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+namespace pelmora {
+
+class SystemTray final : public QObject, public TrayPort {
+    Q_OBJECT
+public:
+    explicit SystemTray(QObject* parent = nullptr);
+    ~SystemTray() override;
+
+    void install(const QIcon& icon, const QString& toolTip, Handlers handlers) override;
+    void setExitText(const QString& text) override;
+    void showBalloon(const QString& title, const QString& text, BalloonIcon icon,
+                     int milliseconds) override;
+    bool isTrayAvailable() const override;
+    void remove() override;
+
+private:
+    void onActivated(QSystemTrayIcon::ActivationReason reason);
+    void pollAvailability();
+
+    QSystemTrayIcon icon_;
+    QMenu menu_;
+    QAction* exitAction_ = nullptr;
+    QTimer availabilityTimer_;
+    DesktopNotifier notifier_;
+    Handlers handlers_;
+    bool available_ = false;
+    bool installed_ = false;
+};
+
+} // namespace pelmora

@@ -1,0 +1,36 @@
+#pragma once
+// The notification-area icon as the main dialog sees it. The desktop's tray
+// (QSystemTrayIcon, with a freedesktop notification fallback) is one side of
+// this seam; tests drive and observe the other.
+
+#include <QIcon>
+#include <QString>
+
+#include <functional>
+
+namespace pelmora {
+
+enum class BalloonIcon { Information, Warning };
+
+class TrayPort {
+public:
+    struct Handlers {
+        std::function<void()> open;             // left click or double click
+        std::function<void()> exit;             // the menu's only item
+        std::function<void(bool)> availability; // a tray appeared (true) or went (false)
+    };
+
+    virtual ~TrayPort() = default;
+
+    // Shows the icon with its tool tip and the one-item menu.
+    virtual void install(const QIcon& icon, const QString& toolTip, Handlers handlers) = 0;
+    // Text of the menu's only item ("Exit" in the active language).
+    virtual void setExitText(const QString& text) = 0;
+    virtual void showBalloon(const QString& title, const QString& text, BalloonIcon icon,
+                             int milliseconds) = 0;
+    // Whether a notification area exists to hold the icon.
+    virtual bool isTrayAvailable() const = 0;
+    virtual void remove() = 0;
+};
+
+} // namespace pelmora

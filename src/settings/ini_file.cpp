@@ -1,0 +1,505 @@
+#include "settings/ini_file.h"
+
+#include "settings/atomic_file.h"
+
+#include <cstdint>
+#include <span>
+#include <system_error>
+
+namespace pelmora {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string_view trim(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+// Decodes one code point at `pos` and advances it; a stray byte decodes as itself.
+char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    std::size_t extra = 0;
+    char32_t cp = lead;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        cp = lead & 0x07;
+    }
+    if (extra == 0 || pos + extra >= text.size()) {
+        ++pos;
+        return lead;
+    }
+    for (std::size_t i = 1; i <= extra; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80) {
+            ++pos;
+            return lead;
+        }
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    pos += extra + 1;
+    return cp;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+std::string utf16leToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    auto unit = [&](std::size_t i) -> char32_t {
+        return static_cast<unsigned char>(bytes[i]) |
+               (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            } else {
+                cp = 0xFFFD;
+            }
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD;
+        }
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+// Simple case folding of the letters a user may put into a name: Latin-1,
+// Latin Extended-A, Greek and Cyrillic capitals map to their small letters.
+char32_t foldCase(char32_t c) {
+    if (c >= 'A' && c <= 'Z') {
+        return c + 0x20;
+    }
+    if (c < 0xC0) {
+        return c;
+    }
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
+        return c + 0x20;
+    }
+    if (c >= 0x100 && c <= 0x17F) {
+        if (c == 0x130) {
+            return 'i'; // capital I with dot
+        }
+        if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
+            return (c % 2 == 1) ? c + 1 : c;
+        }
+        if (c == 0x178) {
+            return 0xFF;
+        }
+        if (c <= 0x137 || (c >= 0x14A && c <= 0x177)) {
+            return (c % 2 == 0) ? c + 1 : c;
+        }
+        return c;
+    }
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) {
+        return c + 0x20;
+    }
+    if (c >= 0x410 && c <= 0x42F) {
+        return c + 0x20;
+    }
+    if (c >= 0x400 && c <= 0x40F) {
+        return c + 0x50;
+    }
+    return c;
+}
+
+// Characters that end a line or the text: never part of a name or value.
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+std::string_view cutToCharacters(std::string_view text, std::size_t count) {
+    std::size_t pos = 0;
+    for (std::size_t n = 0; n < count && pos < text.size(); ++n) {
+        nextCodePoint(text, pos);
+    }
+    return text.substr(0, pos);
+}
+
+// A value is written in quotes when reading it back would otherwise change it.
+std::string valueForFile(std::string_view value) {
+    const bool blankEdge =
+        !value.empty() && (kBlanks.find(value.front()) != std::string_view::npos ||
+                           kBlanks.find(value.back()) != std::string_view::npos);
+    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+    if (blankEdge || quoted) {
+        return '"' + std::string(value) + '"';
+    }
+    return std::string(value);
+}
+
+} // namespace
+
+bool iniNamesEqual(std::string_view a, std::string_view b) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (foldCase(nextCodePoint(a, i)) != foldCase(nextCodePoint(b, j))) {
+            return false;
+        }
+    }
+    return i == a.size() && j == b.size();
+}
+
+std::size_t utf8Length(std::string_view text) {
+    std::size_t pos = 0;
+    std::size_t count = 0;
+    while (pos < text.size()) {
+        nextCodePoint(text, pos);
+        ++count;
+    }
+    return count;
+}
+
+IniFile::Line IniFile::parseLine(std::string_view text) {
+    Line line;
+    line.text = std::string(text);
+    const std::string_view t = trim(text);
+    if (t.empty() || t.front() == ';' || t.front() == '#') {
+        return line;
+    }
+    if (t.front() == '[') {
+        const auto close = t.find(']');
+        if (close != std::string_view::npos) {
+            line.kind = Kind::Section;
+            line.name = std::string(trim(t.substr(1, close - 1)));
+        }
+        return line;
+    }
+    const auto equals = t.find('=');
+    if (equals == std::string_view::npos) {
+        return line;
+    }
+    const std::string_view key = trim(t.substr(0, equals));
+    if (key.empty()) {
+        return line;
+    }
+    std::string_view value = trim(t.substr(equals + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        value = value.substr(1, value.size() - 2);
+    }
+    line.kind = Kind::Key;
+    line.name = std::string(key);
+    line.value = std::string(value);
+    return line;
+}
+
+IniFile IniFile::parse(std::string_view bytes) {
+    IniFile ini;
+    std::string decoded;
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
+        decoded = utf16leToUtf8(bytes.substr(2));
+    } else if (bytes.starts_with(kUtf8Bom)) {
+        ini.utf8Bom_ = true;
+        decoded = std::string(bytes.substr(kUtf8Bom.size()));
+    } else {
+        decoded = std::string(bytes);
+    }
+    std::string_view rest = decoded;
+    bool eolSeen = false;
+    while (!rest.empty()) {
+        const auto nl = rest.find('\n');
+        std::string_view text = rest.substr(0, nl);
+        if (nl != std::string_view::npos) {
+            if (!eolSeen) {
+                ini.crlf_ = text.ends_with('\r');
+                eolSeen = true;
+            }
+            rest.remove_prefix(nl + 1);
+        } else {
+            rest = {};
+        }
+        if (text.ends_with('\r')) {
+            text.remove_suffix(1);
+        }
+        ini.lines_.push_back(parseLine(text));
+    }
+    return ini;
+}
+
+bool IniFile::load(const std::filesystem::path& file, IniFile& ini, std::string& error) {
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) {
+        ini = IniFile();
+        return true;
+    }
+    std::string bytes;
+    if (!readWholeFile(file, bytes, error)) {
+        return false;
+    }
+    ini = parse(bytes);
+    return true;
+}
+
+std::string IniFile::serialise() const {
+    std::string out;
+    if (utf8Bom_) {
+        out += kUtf8Bom;
+    }
+    const std::string_view eol = crlf_ ? "\r\n" : "\n";
+    for (const auto& line : lines_) {
+        out += line.text;
+        out += eol;
+    }
+    return out;
+}
+
+bool IniFile::save(const std::filesystem::path& file, std::string& error) const {
+    const std::string content = serialise();
+    return replaceFileAtomically(
+        file, std::span(reinterpret_cast<const std::uint8_t*>(content.data()), content.size()),
+        error);
+}
+
+std::optional<IniFile::Range> IniFile::findSection(std::string_view section) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == Kind::Section && iniNamesEqual(lines_[i].name, section)) {
+            std::size_t end = i + 1;
+            while (end < lines_.size() && lines_[end].kind != Kind::Section) {
+                ++end;
+            }
+            return Range{i, end};
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> IniFile::sectionNames() const {
+    std::vector<std::string> names;
+    for (const auto& line : lines_) {
+        if (line.kind != Kind::Section) {
+            continue;
+        }
+        bool seen = false;
+        for (const auto& name : names) {
+            seen = seen || iniNamesEqual(name, line.name);
+        }
+        if (!seen) {
+            names.push_back(line.name);
+        }
+    }
+    return names;
+}
+
+bool IniFile::hasSection(std::string_view section) const {
+    return findSection(section).has_value();
+}
+
+std::vector<std::string> IniFile::keyNames(std::string_view section) const {
+    std::vector<std::string> keys;
+    const auto range = findSection(section);
+    if (!range) {
+        return keys;
+    }
+    for (std::size_t i = range->begin + 1; i < range->end; ++i) {
+        if (lines_[i].kind != Kind::Key) {
+            continue;
+        }
+        bool seen = false;
+        for (const auto& key : keys) {
+            seen = seen || iniNamesEqual(key, lines_[i].name);
+        }
+        if (!seen) {
+            keys.push_back(lines_[i].name);
+        }
+    }
+    return keys;
+}
+
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
+    const auto range = findSection(section);
+    if (!range) {
+        return std::nullopt;
+    }
+    for (std::size_t i = range->begin + 1; i < range->end; ++i) {
+        if (lines_[i].kind == Kind::Key && iniNamesEqual(lines_[i].name, key)) {
+            return std::string(cutToCharacters(lines_[i].value, kIniValueMaxLength));
+        }
+    }
+    return std::nullopt;
+}
+
+std::string IniFile::sectionNameProblem(std::string_view section) {
+    if (section.empty()) {
+        return "a section name cannot be empty";
+    }
+    if (hasLineBreak(section)) {
+        return "a section name cannot contain a line break";
+    }
+    if (section.find(']') != std::string_view::npos) {
+        return "a section name cannot contain \"]\"";
+    }
+    if (trim(section).size() != section.size()) {
+        return "a section name cannot begin or end with a blank";
+    }
+    return {};
+}
+
+std::string IniFile::keyNameProblem(std::string_view key) {
+    if (key.empty()) {
+        return "a key name cannot be empty";
+    }
+    if (hasLineBreak(key)) {
+        return "a key name cannot contain a line break";
+    }
+    if (key.find('=') != std::string_view::npos) {
+        return "a key name cannot contain \"=\"";
+    }
+    if (trim(key).size() != key.size()) {
+        return "a key name cannot begin or end with a blank";
+    }
+    if (key.front() == '[' || key.front() == ';' || key.front() == '#') {
+        return "a key name cannot begin with \"[\", \";\" or \"#\"";
+    }
+    return {};
+}
+
+std::size_t IniFile::appendSection(std::string_view section) {
+    Line header;
+    header.kind = Kind::Section;
+    header.name = std::string(section);
+    header.text = "[" + std::string(section) + "]";
+    lines_.push_back(std::move(header));
+    return lines_.size() - 1;
+}
+
+bool IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    invalidReason_ = sectionNameProblem(section);
+    if (invalidReason_.empty()) {
+        invalidReason_ = keyNameProblem(key);
+    }
+    if (invalidReason_.empty() && hasLineBreak(value)) {
+        invalidReason_ = "a value cannot contain a line break";
+    }
+    if (!invalidReason_.empty()) {
+        return false;
+    }
+    auto range = findSection(section);
+    if (!range) {
+        const std::size_t header = appendSection(section);
+        range = Range{header, header + 1};
+    }
+    std::size_t insertAt = range->begin + 1;
+    for (std::size_t i = range->begin + 1; i < range->end; ++i) {
+        Line& line = lines_[i];
+        if (line.kind != Kind::Key) {
+            continue;
+        }
+        if (iniNamesEqual(line.name, key)) {
+            line.value = std::string(value);
+            line.text = line.name + "=" + valueForFile(value);
+            return true;
+        }
+        insertAt = i + 1;
+    }
+    Line line;
+    line.kind = Kind::Key;
+    line.name = std::string(key);
+    line.value = std::string(value);
+    line.text = line.name + "=" + valueForFile(value);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(line));
+    return true;
+}
+
+void IniFile::removeKey(std::string_view section, std::string_view key) {
+    const auto range = findSection(section);
+    if (!range) {
+        return;
+    }
+    std::size_t end = range->end;
+    for (std::size_t i = range->begin + 1; i < end;) {
+        if (lines_[i].kind == Kind::Key && iniNamesEqual(lines_[i].name, key)) {
+            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
+            --end;
+        } else {
+            ++i;
+        }
+    }
+}
+
+void IniFile::removeSection(std::string_view section) {
+    while (const auto range = findSection(section)) {
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(range->begin),
+                     lines_.begin() + static_cast<std::ptrdiff_t>(range->end));
+    }
+}
+
+bool IniFile::clearSection(std::string_view section) {
+    invalidReason_ = sectionNameProblem(section);
+    if (!invalidReason_.empty()) {
+        return false;
+    }
+    const auto range = findSection(section);
+    if (!range) {
+        appendSection(section);
+        return true;
+    }
+    std::size_t end = range->end;
+    for (std::size_t i = range->begin + 1; i < end;) {
+        if (lines_[i].kind == Kind::Key) {
+            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
+            --end;
+        } else {
+            ++i;
+        }
+    }
+    return true;
+}
+
+std::string readIniValue(const std::filesystem::path& file, std::string_view section,
+                         std::string_view key) {
+    IniFile ini;
+    std::string error;
+    if (!IniFile::load(file, ini, error)) {
+        return {};
+    }
+    return ini.valueOr(section, key);
+}
+
+bool writeIniValue(const std::filesystem::path& file, std::string_view section,
+                   std::string_view key, std::string_view value, std::string& error) {
+    IniFile ini;
+    if (!IniFile::load(file, ini, error)) {
+        return false;
+    }
+    if (!ini.setValue(section, key, value)) {
+        error = ini.invalidReason();
+        return false;
+    }
+    return ini.save(file, error);
+}
+
+} // namespace pelmora

@@ -1,0 +1,74 @@
+#include "ui/skin/skin_images.h"
+
+#include "ui/skin/skin_state.h"
+
+#include <QPainter>
+
+namespace pelmora {
+
+QImage loadPremultiplied(const QString& path) {
+    QImage raw(path);
+    if (raw.isNull()) {
+        return {};
+    }
+    if (!raw.hasAlphaChannel()) {
+        return raw.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    // Our own premultiplication: truncating, so half-transparent white is
+    // exactly 128 in every channel.
+    const QImage straight = raw.convertToFormat(QImage::Format_ARGB32);
+    QImage out(straight.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < straight.height(); ++y) {
+        const auto* src = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
+        auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < straight.width(); ++x) {
+            const QRgb p = src[x];
+            const int a = qAlpha(p);
+            dst[x] = qRgba(qRed(p) * a / 255, qGreen(p) * a / 255, qBlue(p) * a / 255, a);
+        }
+    }
+    return out;
+}
+
+const QImage* SkinImageCache::find(const QString& path) {
+    if (!enabled_) {
+        uncached_ = loadPremultiplied(path);
+        ++decodes_;
+        return uncached_.isNull() ? nullptr : &uncached_;
+    }
+    if (auto it = images_.constFind(path); it != images_.constEnd()) {
+        return &it.value();
+    }
+    QImage image = loadPremultiplied(path);
+    ++decodes_;
+    if (image.isNull()) {
+        return nullptr;
+    }
+    return &images_.insert(path, std::move(image)).value();
+}
+
+SkinImageCache& skinImageCache() {
+    static SkinImageCache cache;
+    return cache;
+}
+
+bool drawImage(QPainter* painter, const QString& path, int x, int y) {
+    if (painter == nullptr) {
+        return false;
+    }
+    const QImage* image = skinImageCache().find(path);
+    if (image == nullptr) {
+        return false;
+    }
+    const auto mode = painter->compositionMode();
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter->drawImage(x, y, *image);
+    painter->setCompositionMode(mode);
+    return true;
+}
+
+bool drawSkinImage(QPainter* painter, std::string_view imageName, int x, int y) {
+    return drawImage(painter, skinState().imagePath(imageName), x, y);
+}
+
+} // namespace pelmora

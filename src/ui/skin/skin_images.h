@@ -1,0 +1,49 @@
+#pragma once
+// Skin images: PNG decoding into premultiplied ARGB, a cache of decoded
+// images keyed by path, and the image drawing operation of every window.
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+#include <string_view>
+
+class QPainter;
+
+namespace pelmora {
+
+// Reads a PNG and premultiplies it: each colour channel c becomes
+// c * alpha / 255, truncated. A null image when the file cannot be read.
+QImage loadPremultiplied(const QString& path);
+
+// Decoded images by path. Decoding a PNG costs far more than drawing it, and
+// hover effects draw the same few images again and again.
+class SkinImageCache {
+public:
+    // The image at path, decoded on first use; null when it cannot be read
+    // (a failure is not remembered, so a file that appears later is found).
+    const QImage* find(const QString& path);
+    void clear() { images_.clear(); }
+    int decodeCount() const { return decodes_; }
+    void setEnabled(bool on) {
+        enabled_ = on;
+        clear();
+    }
+
+private:
+    QHash<QString, QImage> images_;
+    QImage uncached_;
+    int decodes_ = 0;
+    bool enabled_ = true;
+};
+
+SkinImageCache& skinImageCache();
+
+// Draws the image at path with its top-left corner at (x, y), at its own
+// size, source over destination with the image's per-pixel alpha. Returns
+// false and draws nothing when there is no painter or the image is missing.
+bool drawImage(QPainter* painter, const QString& path, int x, int y);
+// The same for an image name of the active skin.
+bool drawSkinImage(QPainter* painter, std::string_view imageName, int x, int y);
+
+} // namespace pelmora

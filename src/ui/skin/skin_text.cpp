@@ -1,0 +1,55 @@
+#include "ui/skin/skin_text.h"
+
+#include "ui/skin/qt_rect.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace pelmora {
+
+namespace {
+int flagsFor(TextAlign align) {
+    switch (align) {
+    case TextAlign::Left:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case TextAlign::TopCentre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Centre:
+        break;
+    }
+    return Qt::AlignCenter;
+}
+} // namespace
+
+void drawTextLine(QPainter* painter, const Rect& r, const QString& text, TextAlign align,
+                  const QFont& font, const QColor& colour) {
+    if (painter == nullptr || text.isEmpty()) {
+        return;
+    }
+    painter->save();
+    painter->setFont(font);
+    painter->setPen(colour);
+    painter->drawText(toQRect(r), flagsFor(align) | Qt::TextSingleLine, text);
+    painter->restore();
+}
+
+void drawWrappedText(QPainter* painter, const Rect& r, const QString& text, const QFont& font,
+                     const QColor& colour) {
+    if (painter == nullptr || text.isEmpty()) {
+        return;
+    }
+    const QRect box = toQRect(r);
+    const QRect needed =
+        QFontMetrics(font).boundingRect(box, Qt::AlignLeft | Qt::TextWordWrap, text);
+    const int spare = std::max(0, box.height() - needed.height());
+    painter->save();
+    painter->setFont(font);
+    painter->setPen(colour);
+    painter->drawText(box.adjusted(0, spare / 2, 0, -(spare - spare / 2)),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    painter->restore();
+}
+
+} // namespace pelmora

@@ -1,0 +1,136 @@
+#include "ui/skin/skinned_dialog.h"
+
+#include "ui/skin/dialog_layout.h"
+#include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_fonts.h"
+#include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_images.h"
+#include "ui/skin/skin_state.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QWheelEvent>
+
+#include <array>
+
+namespace pelmora {
+
+namespace {
+
+struct ButtonTexts {
+    std::string_view language;
+    const char* ok;
+    const char* cancel;
+};
+
+constexpr std::array<ButtonTexts, 3> kButtonTexts = {{
+    {"CHS", "确定", "取消"},
+    {"CHT", "確定", "取消"},
+    {"TUR", "Tamam", "İptal"},
+}};
+
+const ButtonTexts& buttonTexts(std::string_view language) {
+    static constexpr ButtonTexts english{"", "OK", "Cancel"};
+    for (const ButtonTexts& row : kButtonTexts) {
+        if (row.language == language) {
+            return row;
+        }
+    }
+    return english;
+}
+
+} // namespace
+
+QString dialogOkText(std::string_view language) {
+    return QString::fromUtf8(buttonTexts(language).ok);
+}
+QString dialogCancelText(std::string_view language) {
+    return QString::fromUtf8(buttonTexts(language).cancel);
+}
+
+CSkinnedDialog::CSkinnedDialog(std::string_view backgroundImage, QString failureCaption,
+                               MessageSink& messages, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), backgroundImage_(backgroundImage),
+      failureCaption_(std::move(failureCaption)), messages_(messages), canvas_(*this),
+      hover_(canvas_) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ok_ = {dialog_layout::kOkButton, skin_image::kButtonNormal, skin_image::kButtonOver, {}, {}};
+    cancel_ = {
+        dialog_layout::kCancelButton, skin_image::kButtonNormal, skin_image::kButtonOver, {}, {}};
+    close_ = {
+        dialog_layout::kCloseButton, skin_image::kCloseNormal, skin_image::kCloseOver, {}, {}};
+    hover_.setAreas({&close_, &ok_, &cancel_});
+    resize(dialog_layout::kWidth, dialog_layout::kHeight);
+}
+
+void CSkinnedDialog::initialise() {
+    if (initialised_) {
+        return;
+    }
+    initialised_ = true;
+    const QImage* background = skinImageCache().find(skinState().imagePath(backgroundImage_));
+    if (background == nullptr) {
+        messages_.showMessage("error", failureCaption_.toStdString());
+        return;
+    }
+    canvas_.setImage(*background);
+    setFixedSize(background->size());
+    font_ = textFont(skinState().language());
+    setFont(font_);
+    hover_.setFont(font_);
+    ok_.caption = dialogOkText(skinState().language());
+    cancel_.caption = dialogCancelText(skinState().language());
+    createControls();
+    drawDialog();
+}
+
+void CSkinnedDialog::styleChild(QWidget& child) const {
+    child.setFont(font_);
+    child.setStyleSheet(QStringLiteral("color: #ffffff; background: #282828;"));
+}
+
+void CSkinnedDialog::drawDialog() {
+    CMemDC dc(canvas_);
+    drawHotArea(dc.painter(), ok_, false, font_);
+    drawHotArea(dc.painter(), cancel_, false, font_);
+    drawContents(dc.painter());
+    drawHotArea(dc.painter(), close_, false, font_);
+    ok_.hovered = cancel_.hovered = close_.hovered = false;
+}
+
+void CSkinnedDialog::showEvent(QShowEvent* event) {
+    initialise();
+    QDialog::showEvent(event);
+}
+
+void CSkinnedDialog::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    canvas_.paint(painter, event->rect());
+}
+
+void CSkinnedDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    closeListsIfMissed(p);
+    if (ok_.contains(p)) {
+        accept();
+    } else if (cancel_.contains(p) || close_.contains(p)) {
+        reject();
+    } else {
+        clickAt(p);
+    }
+}
+
+void CSkinnedDialog::mouseMoveEvent(QMouseEvent* event) {
+    hover_.mouseMoved(event->position().toPoint());
+}
+
+void CSkinnedDialog::wheelEvent(QWheelEvent* event) {
+    wheelTurned(event->angleDelta().y());
+}
+
+} // namespace pelmora

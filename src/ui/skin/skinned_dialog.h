@@ -1,0 +1,76 @@
+#pragma once
+// Base of the modal dialogs: the window is its background picture, sized to
+// it, with skinned OK, Cancel and close buttons that light up under the
+// mouse. Without its background the dialog still opens, undecorated, after an
+// "error" message, and its three buttons still work.
+
+#include "settings/message_sink.h"
+#include "ui/skin/hot_area.h"
+#include "ui/skin/mem_dc.h"
+
+#include <QDialog>
+#include <QFont>
+
+#include <string_view>
+
+namespace pelmora {
+
+class CSkinnedDialog : public QDialog {
+    Q_OBJECT
+public:
+    CSkinnedDialog(std::string_view backgroundImage, QString failureCaption, MessageSink& messages,
+                   QWidget* parent = nullptr);
+
+    // The dialog's initialisation; runs once, at the latest when it is shown.
+    void initialise();
+    bool backgroundLoaded() const { return canvas_.exists(); }
+    SkinCanvas& canvas() { return canvas_; }
+    const QFont& dialogFont() const { return font_; }
+    HotArea& okArea() { return ok_; }
+    HotArea& cancelArea() { return cancel_; }
+    HotArea& closeArea() { return close_; }
+    HoverTracker& hover() { return hover_; }
+
+    // White text on RGB(40, 40, 40) in the dialog font: every child control.
+    void styleChild(QWidget& child) const;
+
+protected:
+    // Hooks for the dialogs built on this base. createControls runs only
+    // when the background loaded; drawContents draws the dialog's own texts
+    // after the buttons and before the close button.
+    virtual void createControls() {}
+    virtual void drawContents(QPainter* /*painter*/) {}
+    // A press outside OK, Cancel and close; open lists that the press misses
+    // are closed first by closeListsIfMissed.
+    virtual void closeListsIfMissed(const QPoint& /*p*/) {}
+    virtual void clickAt(const QPoint& /*p*/) {}
+    // The wheel: only the dialogs with a scrolling list take it.
+    virtual void wheelTurned(int /*delta*/) {}
+
+    // Redraws the whole picture: buttons, the dialog's texts, close.
+    void drawDialog();
+
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    std::string_view backgroundImage_;
+    QString failureCaption_;
+    MessageSink& messages_;
+    SkinCanvas canvas_;
+    HoverTracker hover_;
+    QFont font_;
+    HotArea ok_;
+    HotArea cancel_;
+    HotArea close_;
+    bool initialised_ = false;
+};
+
+// "OK" and "Cancel" in the active language.
+QString dialogOkText(std::string_view language);
+QString dialogCancelText(std::string_view language);
+
+} // namespace pelmora

@@ -1,0 +1,179 @@
+// Clicks on the frame of the main window, keys, and closing by the window manager.
+
+#include "shell_fixture.h"
+
+#include <QDesktopServices>
+#include <QTest>
+#include <QUrl>
+#include <gmock/gmock.h>
+
+namespace pelmora::test {
+namespace {
+
+using ::testing::Contains;
+using ::testing::Not;
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.push_back(url); }
+};
+
+class FrameTest : public ShellTest {
+protected:
+    CTarvixDlg& shown() {
+        writeConfig(sampleBlock());
+        CTarvixDlg& d = start();
+        d.startUp(true);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        return d;
+    }
+    void click(int x, int y) { QTest::mouseClick(dlg.get(), Qt::LeftButton, {}, QPoint(x, y)); }
+};
+
+TEST_F(FrameTest, ApplyWritesTheMouseEachTimeAndKeepsTheWindowOpen) {
+    CTarvixDlg& d = shown();
+    d.settings().reportInterval = 8;
+    click(667, 630); // first pixel of Apply that OK does not cover
+    click(770, 643); // Apply and Cancel overlap here; Apply is tested first
+    ASSERT_EQ(device.applied.size(), 2u);
+    EXPECT_EQ(device.applied[1].reportInterval, 8);
+    EXPECT_EQ(d.backup().block.reportInterval, 8);
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(FrameTest, OkAppliesAndHides) {
+    CTarvixDlg& d = shown();
+    int hooks = 0;
+    d.setAfterApplyHook([&] { ++hooks; });
+    click(562, 623);
+    EXPECT_EQ(device.applied.size(), 1u);
+    EXPECT_EQ(hooks, 1);
+    EXPECT_FALSE(d.isVisible());
+}
+
+TEST_F(FrameTest, OkAndApplyDoNothingWithoutTheMouse) {
+    CTarvixDlg& d = shown();
+    device.setPresent(false);
+    d.settings().reportInterval = 4;
+    click(600, 630);
+    click(700, 630);
+    EXPECT_TRUE(device.applied.empty());
+    EXPECT_EQ(d.backup().block.reportInterval, 2);
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(FrameTest, CancelRestoresTheBackupAndTheNextOpeningRedraws) {
+    CTarvixDlg& d = shown();
+    d.settings().dpiLevel[2] = 0;
+    d.settings().keyBlockB.keyFunction[5] = 9;
+    click(874, 630);
+    EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
+    EXPECT_TRUE(d.cancelPending());
+    EXPECT_FALSE(d.isVisible());
+
+    d.drawAdvancedPage();
+    tray.click();
+    EXPECT_FALSE(d.cancelPending());
+    EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(FrameTest, TabsSwitchPages) {
+    CTarvixDlg& d = shown();
+    click(70, 58);
+    EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+    click(59, 97);
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    click(60, 60); // between the tabs: no tab
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+}
+
+TEST_F(FrameTest, MinimiseHidesIntoTheTray) {
+    CTarvixDlg& d = shown();
+    click(830, 10);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_FALSE(quitStatus.has_value());
+}
+
+TEST_F(FrameTest, MinimiseWithoutATrayIconifies) {
+    tray.available = false;
+    CTarvixDlg& d = shown();
+    click(830, 10);
+    EXPECT_TRUE(d.isMinimized());
+}
+
+TEST_F(FrameTest, CloseAreaTearsDownAndEndsWithZero) {
+    CTarvixDlg& d = shown();
+    click(867, 22);
+    EXPECT_EQ(quitStatus, 0);
+    EXPECT_TRUE(d.tornDown());
+    EXPECT_THAT(log, Contains("device.stopListener"));
+    EXPECT_THAT(log, Contains("device.close"));
+    EXPECT_THAT(log, Contains("tray.remove"));
+}
+
+TEST_F(FrameTest, SkinsAreaCallsItsHandler) {
+    CTarvixDlg& d = shown();
+    int opened = 0;
+    d.setSkinsHandler([&] { ++opened; });
+    click(701, 5);
+    click(719, 5); // right edge is outside
+    EXPECT_EQ(opened, 1);
+}
+
+TEST_F(FrameTest, WebLinkOpensTheAddress) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    QDesktopServices::setUrlHandler("http", &catcher, "open");
+    shown();
+    click(300, 640);
+    QDesktopServices::unsetUrlHandler("https");
+    QDesktopServices::unsetUrlHandler("http");
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_TRUE(catcher.urls[0].isValid());
+    EXPECT_FALSE(catcher.urls[0].host().isEmpty());
+}
+
+TEST_F(FrameTest, PressOnThePageGoesToThePageFirst) {
+    CTarvixDlg& d = shown();
+    QList<QPoint> presses;
+    d.setPagePressHandler([&](QPoint p) {
+        presses.push_back(p);
+        return true;
+    });
+    click(400, 300);
+    click(600, 630); // OK: never reaches the page
+    ASSERT_EQ(presses.size(), 1);
+    EXPECT_EQ(presses[0], QPoint(400, 300));
+}
+
+TEST_F(FrameTest, EnterAndEscapeOnlyHide) {
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        if (!dlg) {
+            shown();
+        }
+        dlg->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+        QTest::keyClick(dlg.get(), key);
+        EXPECT_FALSE(dlg->isVisible()) << key;
+        EXPECT_FALSE(quitStatus.has_value());
+    }
+    QTest::keyClick(dlg.get(), Qt::Key_A); // other keys do nothing
+    EXPECT_FALSE(dlg->tornDown());
+}
+
+TEST_F(FrameTest, WindowManagerCloseOnlyHides) {
+    CTarvixDlg& d = shown();
+    EXPECT_FALSE(d.close());
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_FALSE(d.tornDown());
+    EXPECT_THAT(log, Not(Contains("device.close")));
+}
+
+} // namespace
+} // namespace pelmora::test
+
+#include "ctarvix_dlg_frame_test.moc"

@@ -1,0 +1,122 @@
+// The main dialog's initialisation: its order, the mouse present or absent,
+// failed steps, and a second copy.
+
+#include "shell_fixture.h"
+
+#include "app/single_instance.h"
+
+#include <gmock/gmock.h>
+
+namespace pelmora::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST_F(ShellTest, StartsInOrderAndReadsTheMouseWhenPresent) {
+    writeConfig(sampleBlock());
+    CTarvixDlg& d = start();
+
+    EXPECT_THAT(log, ElementsAre("tray.install", "device.discover", "device.createListener",
+                                 "device.resumeListener", "device.openHotplug",
+                                 "device.readBasicSettings"));
+    EXPECT_THAT(messages.messages, IsEmpty());
+    EXPECT_TRUE(device.present());
+    EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
+    EXPECT_EQ(bytes(d.backup().block), bytes(sampleBlock()));
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_TRUE(d.initialReadDone());
+    EXPECT_EQ(tray.toolTip, QStringLiteral("Gaming Mouse Setting"));
+    EXPECT_TRUE(tray.iconSet);
+    EXPECT_EQ(tray.exitText, QStringLiteral("Exit"));
+    EXPECT_TRUE(d.windowFlags().testFlag(Qt::Tool));
+    EXPECT_TRUE(d.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(d.size(), CTarvixDlg::kDefaultClientSize);
+
+    // Starts as an icon only.
+    d.startUp(false);
+    EXPECT_FALSE(d.isVisible());
+}
+
+TEST_F(ShellTest, WithoutTheMouseWarnsAndLeavesTheListenerParked) {
+    writeConfig(sampleBlock());
+    device.plugged = false;
+    CTarvixDlg& d = start();
+    QCoreApplication::processEvents();
+
+    // The warning comes after the start, with the texts loaded.
+    EXPECT_THAT(log, ElementsAre("tray.install", "device.discover", "device.createListener",
+                                 "device.openHotplug", "tray.balloon"));
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    EXPECT_EQ(tray.balloons[0].title, QStringLiteral("Warning"));
+    EXPECT_EQ(tray.balloons[0].text, QStringLiteral("The system did not detect the gaming mouse!"));
+    EXPECT_EQ(tray.balloons[0].icon, BalloonIcon::Warning);
+    EXPECT_FALSE(device.present());
+    EXPECT_EQ(d.pageState(), CTarvixDlg::NoPage);
+    EXPECT_FALSE(d.initialReadDone());
+    // The settings are loaded all the same.
+    EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
+}
+
+TEST_F(ShellTest, FailedListenerOrHotplugStillLoadsTheSettings) {
+    // Without the listener or the hot-plug monitor the program goes on: the
+    // settings must be loaded, or OK would write zeros to the mouse and file.
+    writeConfig(sampleBlock());
+    device.failListener = true;
+    device.hotplugFd = -1;
+    CTarvixDlg& d = start();
+
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].text, "CreateEvent failed.");
+    EXPECT_EQ(messages.messages[0].caption, "Pelmora");
+    EXPECT_EQ(messages.messages[1].text, "RegisterDeviceNotification failed!!!");
+    EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+
+    d.onFrameAction(FrameAction::Apply);
+    ASSERT_EQ(device.applied.size(), 1u);
+    EXPECT_EQ(bytes(device.applied[0]), bytes(sampleBlock()));
+}
+
+TEST_F(ShellTest, MissingConfigFileIsReportedAndSettingsStayZero) {
+    CTarvixDlg& d = start();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Config file is not exist.");
+    EXPECT_EQ(bytes(d.settings()), bytes(SettingsBlock{}));
+}
+
+TEST_F(ShellTest, SecondCopyEndsBeforeDoingAnything) {
+    writeConfig(sampleBlock());
+    SingleInstanceLock first;
+    ASSERT_EQ(first.acquire(root / "lock"), SingleInstanceLock::Result::Acquired);
+
+    makeDialog();
+    EXPECT_EQ(dlg->initialise(), CTarvixDlg::InitResult::AlreadyRunning);
+    EXPECT_THAT(log, IsEmpty());
+    EXPECT_FALSE(tray.installed);
+    EXPECT_FALSE(dlg->isVisible());
+}
+
+TEST_F(ShellTest, WithoutATrayTheWindowStartsShown) {
+    writeConfig(sampleBlock());
+    tray.available = false;
+    start().startUp(false);
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(ShellTest, ShowOptionStartsShown) {
+    writeConfig(sampleBlock());
+    start().startUp(true);
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(ShellTest, FirstRunWritesDefaultLabelsOnce) {
+    writeConfig(sampleBlock(), 0);
+    CTarvixDlg& d = start();
+    EXPECT_EQ(d.firstRunFlag(), 0);
+    EXPECT_EQ(d.preferences().labels[0], "Left Click");
+    EXPECT_EQ(d.preferences().labels[13], "DPI Loop");
+}
+
+} // namespace
+} // namespace pelmora::test

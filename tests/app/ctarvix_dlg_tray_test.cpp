@@ -1,0 +1,160 @@
+// The notification-area icon, balloons for the mouse's events, and hot-plug.
+
+#include "shell_fixture.h"
+
+#include <QTest>
+#include <gmock/gmock.h>
+
+#include <thread>
+
+namespace pelmora::test {
+namespace {
+
+using ::testing::Contains;
+using ::testing::Not;
+
+TEST_F(ShellTest, FirstClickOnTheIconOpensTheBasicPage) {
+    writeConfig(sampleBlock());
+    device.plugged = false;
+    CTarvixDlg& d = start();
+    d.startUp(false);
+    device.setPresent(true); // the mouse came without a page drawn
+
+    tray.click();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_TRUE(d.initialReadDone());
+    tray.click(); // a second click reads nothing again
+    EXPECT_EQ(std::count(log.begin(), log.end(), "device.readBasicSettings"), 1);
+}
+
+TEST_F(ShellTest, ClickWithoutTheMouseOnlyWarns) {
+    writeConfig(sampleBlock());
+    device.plugged = false;
+    CTarvixDlg& d = start();
+    QCoreApplication::processEvents();
+    tray.balloons.clear();
+    tray.click();
+    EXPECT_FALSE(d.isVisible());
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    EXPECT_EQ(tray.balloons[0].text, QStringLiteral("The system did not detect the gaming mouse!"));
+}
+
+TEST_F(ShellTest, ExitFromTheMenuEndsWithZeroEvenWithAPageOpen) {
+    writeConfig(sampleBlock());
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    tray.chooseExit();
+    EXPECT_EQ(quitStatus, 0);
+    EXPECT_TRUE(d.tornDown());
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_FALSE(tray.installed);
+}
+
+struct EventRow {
+    int type;
+    int value;
+    const char* text; // nullptr: no balloon
+};
+
+class BalloonTest : public ShellTest, public ::testing::WithParamInterface<EventRow> {};
+
+TEST_P(BalloonTest, ListenerEventShowsItsBalloon) {
+    SettingsBlock block = sampleBlock(); // levels 1, 3, 5, 7: "800", "1600", "2400", "3200"
+    writeConfig(block);
+    start();
+    tray.balloons.clear();
+    const EventRow row = GetParam();
+    // Raised on another thread, as the listener does.
+    std::thread([&] { device.callback(row.type, row.value); }).join();
+    QCoreApplication::processEvents();
+    if (row.text == nullptr) {
+        EXPECT_TRUE(tray.balloons.empty());
+        return;
+    }
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    EXPECT_EQ(tray.balloons[0].text, QString::fromUtf8(row.text));
+    EXPECT_EQ(tray.balloons[0].title, QStringLiteral("Info"));
+    EXPECT_EQ(tray.balloons[0].icon, BalloonIcon::Information);
+    EXPECT_EQ(tray.balloons[0].milliseconds, 5000);
+}
+
+INSTANTIATE_TEST_SUITE_P(EventRows, BalloonTest,
+                         ::testing::Values(EventRow{5, 1, "Switch report rate into 1000HZ"},
+                                           EventRow{5, 2, "Switch report rate into 500HZ"},
+                                           EventRow{5, 4, "Switch report rate into 250HZ"},
+                                           EventRow{5, 8, "Switch report rate into 125HZ"},
+                                           EventRow{5, 3, nullptr},
+                                           EventRow{7, 1, "Switch DPI into the first stage 800"},
+                                           EventRow{7, 2, "Switch DPI into the second stage 1600"},
+                                           EventRow{7, 3, "Switch DPI into the third stage 2400"},
+                                           EventRow{7, 4, "Switch DPI into the fourth stage 3200"},
+                                           EventRow{7, 5, nullptr}, EventRow{7, 0, nullptr},
+                                           EventRow{8, 1, "Switch to key matrix 1"},
+                                           EventRow{8, 2, "Switch to key matrix 2"},
+                                           EventRow{8, 3, nullptr},
+                                           EventRow{9, 12, "Switch to macro key12"},
+                                           EventRow{9, 0, nullptr}, EventRow{6, 1, nullptr}));
+
+TEST_F(ShellTest, ListenerEventsArriveInOrder) {
+    writeConfig(sampleBlock());
+    start();
+    tray.balloons.clear();
+    std::thread([&] {
+        device.callback(5, 1);
+        device.callback(8, 2);
+        device.callback(9, 3);
+    }).join();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(tray.balloons.size(), 3u);
+    EXPECT_EQ(tray.balloons[0].text, QStringLiteral("Switch report rate into 1000HZ"));
+    EXPECT_EQ(tray.balloons[1].text, QStringLiteral("Switch to key matrix 2"));
+    EXPECT_EQ(tray.balloons[2].text, QStringLiteral("Switch to macro key3"));
+}
+
+TEST_F(ShellTest, ArrivalReadsTheMouseAndWakesTheListener) {
+    writeConfig(sampleBlock());
+    device.plugged = false;
+    start();
+    QCoreApplication::processEvents();
+    log.clear();
+    device.plugged = true;
+    plugEvent(ShellDevice::Change::Arrival);
+    QTRY_VERIFY(device.present());
+    EXPECT_THAT(log, ::testing::ElementsAre("device.hotplug", "device.discover",
+                                            "device.readBasicSettings", "device.resumeListener"));
+}
+
+TEST_F(ShellTest, RemovalWarnsHidesAndMarksTheMouseAbsent) {
+    writeConfig(sampleBlock());
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    tray.balloons.clear();
+    device.plugged = false;
+    plugEvent(ShellDevice::Change::Removal);
+    QTRY_VERIFY(!device.present());
+    EXPECT_FALSE(d.isVisible());
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    EXPECT_EQ(tray.balloons[0].title, QStringLiteral("Warning"));
+
+    // Plugged back in after the first read: no second resume of the listener.
+    log.clear();
+    device.plugged = true;
+    plugEvent(ShellDevice::Change::Arrival);
+    QTRY_VERIFY(device.present());
+    EXPECT_THAT(log, Contains("device.readBasicSettings"));
+    EXPECT_THAT(log, Not(Contains("device.resumeListener")));
+}
+
+TEST_F(ShellTest, OtherDevicesChangeNothing) {
+    writeConfig(sampleBlock());
+    start();
+    log.clear();
+    plugEvent(ShellDevice::Change::None);
+    QTRY_COMPARE(log.size(), 1u);
+    EXPECT_EQ(log[0], "device.hotplug");
+    EXPECT_TRUE(device.present());
+}
+
+} // namespace
+} // namespace pelmora::test

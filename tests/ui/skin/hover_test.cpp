@@ -1,0 +1,105 @@
+// Hover tracking: the resting mouse lights an area, moving on lights the
+// neighbour and restores the first in one repaint, leaving restores all.
+#include "ui/skin/hot_area.h"
+#include "ui/test_skin.h"
+
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace pelmora {
+namespace {
+
+const QRgb kNormal = qRgb(30, 30, 30);
+const QRgb kOver = qRgb(0, 200, 255);
+
+class HoverTest : public ::testing::Test {
+protected:
+    HoverTest() : canvas(window), tracker(canvas) {
+        window.resize(300, 100);
+        canvas.create(QSize(300, 100));
+        canvas.image().fill(Qt::black);
+        skin.write("/n.png", 105, 21, QColor(kNormal));
+        skin.write("/o.png", 105, 21, QColor(kOver));
+        ok = {{10, 10, 115, 31}, "/n.png", "/o.png", {}, {}};
+        apply = {{114, 10, 219, 31}, "/n.png", "/o.png", {}, {}};
+        tracker.setAreas({&ok, &apply});
+        CMemDC dc(canvas);
+        drawHotArea(dc.painter(), ok, false, QFont());
+        drawHotArea(dc.painter(), apply, false, QFont());
+    }
+    QRgb at(int x, int y) const { return canvas.image().pixel(x, y); }
+
+    test::TestSkin skin;
+    QWidget window;
+    SkinCanvas canvas;
+    HoverTracker tracker;
+    HotArea ok;
+    HotArea apply;
+};
+
+TEST_F(HoverTest, RestingLightsTheAreaAfterTheRestTime) {
+    const int before = canvas.presentCount();
+    tracker.mouseMoved({20, 20});
+    EXPECT_EQ(canvas.presentCount(), before); // a move alone draws nothing
+    EXPECT_EQ(at(20, 20), kNormal);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ok.hovered; }, 500));
+    EXPECT_EQ(at(20, 20), kOver);
+    EXPECT_EQ(canvas.presentCount(), before + 1);
+}
+
+TEST_F(HoverTest, StraightFromOkToApplySwapsBothInOneRepaint) {
+    tracker.hoverAt({20, 20});
+    ASSERT_TRUE(ok.hovered);
+    const int before = canvas.presentCount();
+    tracker.mouseMoved({150, 20}); // still inside an area: nothing restored yet
+    EXPECT_EQ(at(20, 20), kOver);
+    tracker.hoverAt({150, 20});
+    EXPECT_EQ(canvas.presentCount(), before + 1);
+    EXPECT_TRUE(apply.hovered);
+    EXPECT_FALSE(ok.hovered);
+    EXPECT_EQ(at(150, 20), kOver);
+    EXPECT_EQ(at(20, 20), kNormal);
+}
+
+TEST_F(HoverTest, LeavingEveryAreaRestoresAndQuietMovesDrawNothing) {
+    tracker.hoverAt({150, 20});
+    tracker.mouseMoved({250, 80});
+    EXPECT_FALSE(apply.hovered);
+    EXPECT_EQ(at(150, 20), kNormal);
+    const int before = canvas.presentCount();
+    tracker.mouseMoved({260, 80}); // nothing lit: nothing drawn
+    tracker.hoverAt({260, 80});    // resting on empty surface
+    EXPECT_EQ(canvas.presentCount(), before);
+}
+
+TEST_F(HoverTest, MovingAwayBeforeTheRestTimeLightsNothing) {
+    tracker.mouseMoved({20, 20});
+    tracker.mouseMoved({250, 80});
+    QTest::qWait(3 * HoverTracker::kRestMilliseconds);
+    EXPECT_FALSE(ok.hovered);
+    EXPECT_EQ(at(20, 20), kNormal);
+}
+
+TEST_F(HoverTest, MissingOverImageKeepsThePictureButSetsTheFlag) {
+    ok.overImage = "/missing.png";
+    tracker.hoverAt({20, 20});
+    EXPECT_TRUE(ok.hovered);
+    EXPECT_EQ(at(20, 20), kNormal);
+}
+
+TEST_F(HoverTest, CaptionIsDrawnOverTheImageInTheTextColour) {
+    skinState().setTextColour(QColor(255, 255, 0));
+    ok.caption = "OK";
+    tracker.hoverAt({20, 20});
+    int yellow = 0;
+    for (int x = 10; x < 115; ++x) {
+        for (int y = 10; y < 31; ++y) {
+            yellow += qRed(at(x, y)) > 150 && qBlue(at(x, y)) < 120 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(yellow, 5);
+}
+
+} // namespace
+} // namespace pelmora
