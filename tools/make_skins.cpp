@@ -292,6 +292,10 @@ void frame(QPainter& p, const Palette& c, bool advanced) {
          c.text);
     // Page header: the tabs and the title; the current page's tab is marked.
     hline(p, 0, L::kWindowWidth, 112, c.edge);
+    QLinearGradient glow(0, 0, 420, 0);
+    glow.setColorAt(0, c.accent);
+    glow.setColorAt(1, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 0));
+    p.fillRect(QRect(0, 112, 420, 1), glow);
     const Rect tab = advanced ? L::kAdvancedTab : L::kBasicTab;
     p.fillRect(QRect(tab.left + 4, tab.bottom + 5, tab.width() - 8, 2), c.accent);
     p.fillRect(QRect(L::kPageTitle.left - 8, L::kPageTitle.top + 8, 1, 24), c.edge);
@@ -467,7 +471,9 @@ QImage dialogBase(const Palette& c, const QString& title, int height = D::kHeigh
     p.fillRect(QRect(14, 10, 3, 11), c.accent);
     text(p, {22, 0, 340, 30}, title, Qt::AlignLeft | Qt::AlignVCenter, captionFont(12, true),
          c.text);
-    hline(p, 12, D::kWidth - 12, D::kOkButton.top - 12, c.edge);
+    // The dialog's fields sit on one panel above the buttons.
+    fill(p, {12, 42, D::kWidth - 12, D::kOkButton.top - 10}, c.panel);
+    outline(p, {12, 42, D::kWidth - 12, D::kOkButton.top - 10}, c.edge);
     outline(p, {0, 0, D::kWidth, height}, c.edgeLight);
     return image;
 }
@@ -492,8 +498,10 @@ QImage comboKeyBackground(const Palette& c) {
     label(p, c, D::captionAbove(D::kUpperHeader), "Modifier");
     label(p, c, D::captionAbove(D::kFirstField), "First Key");
     label(p, c, D::captionAbove(D::kSecondField), "Second Key");
-    text(p, {150, 110, 390, 190}, "Pick a modifier, then press\none key in each field.",
-         Qt::AlignLeft | Qt::AlignVCenter, captionFont(11), c.textDim);
+    p.setFont(captionFont(11));
+    p.setPen(c.textDim);
+    p.drawText(QRect(160, 110, 210, 80), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+               "Pick a modifier, then press one key in each field.");
     return image;
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/device_balloon.h"
 #include "settings/settings_file.h"
+#include "ui/skin/skin_fonts.h"
+#include "ui/skin/skin_state.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,6 +11,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QUrl>
@@ -46,7 +49,37 @@ CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kDefaultClientSize);
+    connectPageFrame();
+}
+
+namespace {
+// The page frame names the frame's areas in the same test order.
+constexpr std::array<FrameAction, 9> kFrameActionOf = {
+    FrameAction::Ok,          FrameAction::Apply,  FrameAction::Skins,
+    FrameAction::Minimise,    FrameAction::Close,  FrameAction::BasicTab,
+    FrameAction::AdvancedTab, FrameAction::Cancel, FrameAction::WebLink};
+} // namespace
+
+void CTarvixDlg::connectPageFrame() {
+    PageFrame::Hooks& hooks = frame_.hooks();
+    hooks.frameAction = [this](FrameControl control) {
+        onFrameAction(kFrameActionOf[static_cast<std::size_t>(control)]);
+    };
+    hooks.firstBasicDrawing = [this] { firstRead(); };
+    const auto pagePress = [this](const QPoint& p) {
+        return pagePressHandler_ && pagePressHandler_(p);
+    };
+    hooks.basicPress = pagePress;
+    hooks.advancedPress = pagePress;
+    hooks.hide = [this] { hideWindow(); };
+    hooks.keyLabel = [this](int n) {
+        const std::size_t index =
+            (settings_.keyMode == 1 ? 8u : 0u) + static_cast<std::size_t>(n - 1);
+        return QString::fromStdString(prefs_.labels[index]);
+    };
 }
 
 CTarvixDlg::~CTarvixDlg() {
@@ -166,21 +199,17 @@ void CTarvixDlg::loadSkinSize() {
 }
 
 void CTarvixDlg::createFonts() {
-    const std::string& lan = prefs_.languageCode;
-    if (lan == "CHS" || lan == "CHT") {
-        textFont_ = QFont(QStringLiteral("黑体"));
-        titleFont_ = QFont(QStringLiteral("黑体"));
-        textFont_.setPixelSize(lan == "CHS" ? 13 : 14);
-    } else {
-        textFont_ = QFont(QStringLiteral("Arial"));
-        titleFont_ = QFont(QStringLiteral("Tahoma"));
-        textFont_.setPixelSize(14);
-    }
-    textFont_.setStyleHint(QFont::SansSerif);
-    titleFont_.setStyleHint(QFont::SansSerif);
-    textFont_.setWeight(QFont::Normal);
-    titleFont_.setPixelSize(18);
-    titleFont_.setWeight(QFont::Bold);
+    // The look is process-wide: the skin, the text colour and the language
+    // every window draws with.
+    SkinState& look = skinState();
+    look.setSkin(QString::fromStdString(services_.dataFolder.skinsFolder().string()),
+                 QString::fromStdString(prefs_.skinName));
+    look.setTextColour(QColor(prefs_.textColour[0], prefs_.textColour[1], prefs_.textColour[2]));
+    look.setLanguage(prefs_.languageCode);
+    textFont_ = pelmora::textFont(prefs_.languageCode);
+    titleFont_ = pelmora::titleFont(prefs_.languageCode);
+    setFont(textFont_);
+    frame_.initialise();
 }
 
 void CTarvixDlg::onFrameAction(FrameAction action) {
@@ -261,7 +290,7 @@ void CTarvixDlg::onTrayOpen() {
     }
     if (cancelPending_) {
         cancelPending_ = false;
-        if (pageState_ == BasicPage) {
+        if (pageState() == BasicPage) {
             readShellPreferences(services_.dataFolder.preferencesFile(), prefs_);
         }
         redrawCurrentPage();
@@ -351,30 +380,15 @@ void CTarvixDlg::firstRead() {
 }
 
 void CTarvixDlg::drawBasicPage() {
-    if (pageState_ == BasicPage) {
-        return;
-    }
-    pageState_ = BasicPage;
-    firstRead();
-    update();
+    frame_.drawBasicPage();
 }
 
 void CTarvixDlg::drawAdvancedPage() {
-    if (pageState_ == AdvancedPage) {
-        return;
-    }
-    pageState_ = AdvancedPage;
-    update();
+    frame_.drawAdvancedPage();
 }
 
 void CTarvixDlg::redrawCurrentPage() {
-    const PageState current = pageState_;
-    pageState_ = NoPage;
-    if (current == AdvancedPage) {
-        drawAdvancedPage();
-    } else {
-        drawBasicPage();
-    }
+    frame_.redrawCurrentPage();
 }
 
 void CTarvixDlg::onTrayAvailability(bool available) {
@@ -384,16 +398,9 @@ void CTarvixDlg::onTrayAvailability(bool available) {
     }
 }
 
-void CTarvixDlg::paintEvent(QPaintEvent*) {
+void CTarvixDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    PageView view;
-    view.pageState = pageState_;
-    view.texts = &texts_;
-    view.textColour = QColor(prefs_.textColour[0], prefs_.textColour[1], prefs_.textColour[2]);
-    view.textFont = textFont_;
-    view.titleFont = titleFont_;
-    view.size = size();
-    paintPlainPage(painter, view);
+    frame_.canvas().paint(painter, event->rect());
 }
 
 void CTarvixDlg::mousePressEvent(QMouseEvent* event) {
@@ -401,18 +408,18 @@ void CTarvixDlg::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    const QPoint pos = event->position().toPoint();
-    if (const auto action = frameActionAt(pos.x(), pos.y())) {
-        onFrameAction(*action);
-        return;
-    }
-    if (pagePressHandler_ && pagePressHandler_(pos)) {
+    // Frame areas first, then the page's controls.
+    if (frame_.leftButtonDown(event->position().toPoint()) != PageFrame::Press::Nothing) {
         return;
     }
     // Nothing took the press: it moves the window.
     if (QWindow* window = windowHandle()) {
         window->startSystemMove();
     }
+}
+
+void CTarvixDlg::mouseMoveEvent(QMouseEvent* event) {
+    frame_.mouseMoved(event->position().toPoint());
 }
 
 void CTarvixDlg::closeEvent(QCloseEvent* event) {

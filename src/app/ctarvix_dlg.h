@@ -4,7 +4,6 @@
 // settings record, the tray icon, the texts and the drawing of the pages.
 
 #include "app/frame_areas.h"
-#include "app/plain_page_painter.h"
 #include "app/shell_device.h"
 #include "app/shell_preferences.h"
 #include "app/shell_texts.h"
@@ -13,6 +12,7 @@
 #include "settings/data_folder.h"
 #include "settings/message_sink.h"
 #include "settings/settings_block.h"
+#include "ui/pages/page_frame.h"
 
 #include <QFont>
 #include <QIcon>
@@ -74,13 +74,15 @@ public:
     std::uint8_t firstRunFlag() const { return firstRunFlag_; }
     ShellPreferences& preferences() { return prefs_; }
     const ShellTexts& texts() const { return texts_; }
-    PageState pageState() const { return pageState_; }
+    PageState pageState() const { return static_cast<PageState>(frame_.page()); }
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return initialReadDone_; }
     bool tornDown() const { return tornDown_; }
     const QFont& textFont() const { return textFont_; }
     const QFont& titleFont() const { return titleFont_; }
     std::filesystem::path skinFolder() const;
+    // The drawing of the pages onto the window's canvas, and their dispatch.
+    PageFrame& pageFrame() { return frame_; }
 
     // Hooks for the parts that come with the pages.
     void setSkinsHandler(std::function<void()> handler) { skinsHandler_ = std::move(handler); }
@@ -93,6 +95,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -105,6 +108,7 @@ private:
     void firstRead();
     void loadSkinSize();
     void createFonts();
+    void connectPageFrame();
     void showBalloon(int type, int value);
     void onHotplugReadable();
     void onTrayAvailability(bool available);
@@ -122,7 +126,6 @@ private:
     QFont textFont_;
     QFont titleFont_;
 
-    PageState pageState_ = NoPage;
     bool cancelPending_ = false;
     bool initialReadDone_ = false;
     bool initialised_ = false;
@@ -131,6 +134,8 @@ private:
     std::function<void()> skinsHandler_;
     std::function<void()> afterApplyHook_;
     std::function<bool(QPoint)> pagePressHandler_;
+    // Last: it draws from the members above.
+    PageFrame frame_{*this, settings_};
 };
 
 // The program's icon (window, notification area).

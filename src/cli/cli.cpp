@@ -15,6 +15,13 @@ constexpr std::array kCommands{
     Command{"show", "show                 the settings block of config.bin as JSON", showCommand},
     Command{"matrices", "matrices             the four key matrices Apply would send",
             matricesCommand},
+    Command{"encode-macros", "encode-macros [--save]  record.ini as the twelve macro slots",
+            encodeMacrosCommand},
+    Command{"macros", "macros               the macros of record.ini in slot order", macrosCommand},
+    Command{"devices", "devices              the mouse's HID collections found", devicesCommand},
+    Command{"read", "read                 the mouse's basic settings and DPI table", readCommand},
+    Command{"apply", "apply                send config.bin to the mouse like OK", applyCommand},
+    Command{"listen", "listen               print the mouse's events until Ctrl+C", listenCommand},
 };
 
 void printHelp(std::ostream& out) {

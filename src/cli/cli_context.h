@@ -46,5 +46,11 @@ struct Command {
 // Handlers, one file per group of commands.
 int showCommand(CliContext& ctx);
 int matricesCommand(CliContext& ctx);
+int encodeMacrosCommand(CliContext& ctx);
+int macrosCommand(CliContext& ctx);
+int devicesCommand(CliContext& ctx);
+int readCommand(CliContext& ctx);
+int applyCommand(CliContext& ctx);
+int listenCommand(CliContext& ctx);
 
 } // namespace pelmora::cli

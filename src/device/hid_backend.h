@@ -2,6 +2,7 @@
 // Where HID collections come from: the hidraw nodes of the machine or the
 // simulated mouse. Discovery only sees this interface.
 
+#include "device/device_monitor.h"
 #include "device/hid_handle.h"
 
 #include <cstdint>
@@ -41,6 +42,9 @@ public:
     // The collections of every present device that may be the mouse.
     virtual std::vector<HidCollectionInfo> enumerate() = 0;
     virtual OpenResult open(const HidCollectionInfo& collection, OpenMode mode) = 0;
+    // A monitor of the mouse's arrivals and removals; null with `error`
+    // when none can be set up.
+    virtual std::unique_ptr<DeviceMonitor> createMonitor(std::string& error) = 0;
 };
 
 } // namespace pelmora

@@ -3,6 +3,7 @@
 #include "keys/key_tables.h"
 #include "macros/macro_store.h"
 #include "support/scratch_folder.h"
+#include "support/text_file.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -10,9 +11,11 @@
 namespace pelmora {
 namespace {
 
-using test::ScratchFolder;
 using ::testing::Each;
 using ::testing::ElementsAre;
+using testing::readTextFile;
+using testing::ScratchFolder;
+using testing::writeTextFile;
 
 std::vector<std::uint8_t> head(const MacroSlot& slot, std::size_t n) {
     return {slot.begin(), slot.begin() + static_cast<std::ptrdiff_t>(n)};

@@ -2,6 +2,7 @@
 #include "macros/macro_store.h"
 
 #include "support/scratch_folder.h"
+#include "support/text_file.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,8 +10,10 @@
 namespace pelmora {
 namespace {
 
-using test::ScratchFolder;
 using ::testing::ElementsAre;
+using testing::readTextFile;
+using testing::ScratchFolder;
+using testing::writeTextFile;
 
 const std::vector<std::string> kTypedA{"A   Dn", "50 ms", "A   Up"};
 
@@ -63,7 +66,7 @@ TEST(MacroStore, SaveLoadAndSectionOrder) {
     const auto first = store.load("first");
     EXPECT_EQ(first.loopText, "7");
     EXPECT_THAT(first.items, ElementsAre("L-Button   Dn"));
-    EXPECT_EQ(ScratchFolder::read(store.file()).find("Item1"), std::string::npos);
+    EXPECT_EQ(readTextFile(store.file()).find("Item1"), std::string::npos);
 
     // Deleting the second moves the third up to number 2.
     ASSERT_TRUE(store.remove("second", error));
@@ -106,7 +109,7 @@ TEST(MacroStore, NamesThatCannotBeSectionNamesAreRefused) {
     MacroStore store(dir / "record.ini");
     std::string error;
     ASSERT_TRUE(store.save("kept", "1", kTypedA, error));
-    const std::string before = ScratchFolder::read(store.file());
+    const std::string before = readTextFile(store.file());
     for (const std::string& name :
          {std::string(), std::string(32, 'n'), std::string("a]b"), std::string("[a"),
           std::string("two\nlines"), std::string(" lead"), std::string("trail "),
@@ -117,7 +120,7 @@ TEST(MacroStore, NamesThatCannotBeSectionNamesAreRefused) {
         EXPECT_FALSE(error.empty());
         EXPECT_FALSE(store.setLoopCount(name, 1, error)) << name;
     }
-    EXPECT_EQ(ScratchFolder::read(store.file()), before);
+    EXPECT_EQ(readTextFile(store.file()), before);
     std::string cjk31;
     for (int i = 0; i < 31; ++i) {
         cjk31 += "键";
@@ -134,11 +137,12 @@ TEST(MacroStore, NamesThatCannotBeSectionNamesAreRefused) {
 
 TEST(MacroStore, DamagedCountsReadSafely) {
     ScratchFolder dir;
-    const auto file = dir.write("record.ini", "[none]\nItemCount=abc\nItem0=A   Dn\n"
-                                              "[huge]\nMacroLoopTimes=2\nItemCount=999999999\n"
-                                              "Item0=A   Dn\nItem1=50 ms\n"
-                                              "[negative]\nItemCount=-4\n"
-                                              "[short]\nItemCount=2\nItem0=A   Dn\n");
+    const auto file =
+        writeTextFile(dir / "record.ini", "[none]\nItemCount=abc\nItem0=A   Dn\n"
+                                          "[huge]\nMacroLoopTimes=2\nItemCount=999999999\n"
+                                          "Item0=A   Dn\nItem1=50 ms\n"
+                                          "[negative]\nItemCount=-4\n"
+                                          "[short]\nItemCount=2\nItem0=A   Dn\n");
     MacroStore store(file);
     EXPECT_TRUE(store.load("none").items.empty());
     EXPECT_LE(store.load("huge").items.size(), 4u);

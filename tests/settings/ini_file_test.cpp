@@ -1,6 +1,7 @@
 #include "settings/ini_file.h"
 
 #include "support/scratch_folder.h"
+#include "support/text_file.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,8 +9,10 @@
 namespace pelmora {
 namespace {
 
-using test::ScratchFolder;
 using ::testing::ElementsAre;
+using testing::readTextFile;
+using testing::ScratchFolder;
+using testing::writeTextFile;
 
 TEST(IniFile, ReadsWindowsFileWithCommentsBlanksAndQuotes) {
     const auto ini = IniFile::parse("; made on Windows\r\n"
@@ -130,7 +133,7 @@ TEST(IniFile, FilesAreCreatedReadAndReplacedWhole) {
     EXPECT_EQ(readIniValue(file, "Skins", "Lan"), "");
     ASSERT_TRUE(writeIniValue(file, "Skins", "Lan", "CHT", error)) << error;
     ASSERT_TRUE(writeIniValue(file, "Skins", "Path", "Default", error)) << error;
-    EXPECT_EQ(ScratchFolder::read(file), "[Skins]\nLan=CHT\nPath=Default\n");
+    EXPECT_EQ(readTextFile(file), "[Skins]\nLan=CHT\nPath=Default\n");
     EXPECT_EQ(readIniValue(file, "skins", "lan"), "CHT");
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),

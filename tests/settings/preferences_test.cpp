@@ -2,13 +2,16 @@
 
 #include "settings/ini_file.h"
 #include "support/scratch_folder.h"
+#include "support/text_file.h"
 
 #include <gtest/gtest.h>
 
 namespace pelmora {
 namespace {
 
-using test::ScratchFolder;
+using testing::readTextFile;
+using testing::ScratchFolder;
+using testing::writeTextFile;
 
 TEST(Preferences, MissingFileGivesEmptyValuesAndBlackText) {
     ScratchFolder dir;
@@ -45,7 +48,7 @@ TEST(Preferences, LabelsLiveInTheSectionOfTheLanguage) {
     EXPECT_EQ(readIniValue(file, "Setting-CHS", "Item1"), "左键");
 
     // Keys in the order Item1..Item8, Item13..Item83.
-    const auto ini = IniFile::parse(ScratchFolder::read(file));
+    const auto ini = IniFile::parse(readTextFile(file));
     const std::vector<std::string> expected{
         "Item1",  "Item2",  "Item3",  "Item4",  "Item5",  "Item6",  "Item7",  "Item8",
         "Item13", "Item23", "Item33", "Item43", "Item53", "Item63", "Item73", "Item83"};
@@ -54,14 +57,14 @@ TEST(Preferences, LabelsLiveInTheSectionOfTheLanguage) {
 
 TEST(Preferences, SkinPreferencesRoundTripAndKeepOtherKeys) {
     ScratchFolder dir;
-    const auto file = dir.write("str.ini", "[Skins]\r\nLan=TUR\r\nPath=Default\r\n");
+    const auto file = writeTextFile(dir / "str.ini", "[Skins]\r\nLan=TUR\r\nPath=Default\r\n");
     ASSERT_TRUE(writeSkinPreferences(file, {230, 0, 17}, "Dark"));
     EXPECT_EQ(readLanguageCode(file), "TUR");
     const auto prefs = readPreferences(file, "TUR");
     EXPECT_EQ(prefs.skinPath, "Dark");
     EXPECT_EQ(prefs.redText, "230");
     EXPECT_EQ(prefs.textColour(), (TextColour{230, 0, 17}));
-    EXPECT_EQ(ScratchFolder::read(file),
+    EXPECT_EQ(readTextFile(file),
               "[Skins]\r\nLan=TUR\r\nPath=Dark\r\nRColor=230\r\nGColor=0\r\nBColor=17\r\n");
 }
 

@@ -6,7 +6,11 @@
 
 namespace pelmora {
 
-void drawHotArea(QPainter* painter, const HotArea& area, bool over, const QFont& font) {
+void drawHotArea(QPainter* painter, const HotArea& area, bool over, const QFont& font,
+                 std::string_view backdrop) {
+    if (!backdrop.empty()) {
+        restoreSkinImagePart(painter, backdrop, area.rect);
+    }
     drawSkinImage(painter, over ? area.overImage : area.normalImage, area.rect.left, area.rect.top);
     drawTextLine(painter, area.rect, area.caption, TextAlign::Centre, font,
                  skinState().textColour());
@@ -45,7 +49,7 @@ void HoverTracker::mouseMoved(const QPoint& p) {
     CMemDC dc(canvas_);
     for (HotArea* area : areas_) {
         if (area->hovered) {
-            drawHotArea(dc.painter(), *area, false, font_);
+            drawHotArea(dc.painter(), *area, false, font_, backdrop_);
             area->hovered = false;
         }
     }
@@ -67,11 +71,11 @@ void HoverTracker::hoverAt(const QPoint& p) {
     // two buttons never look hovered at once.
     for (HotArea* area : areas_) {
         if (area != target && area->hovered) {
-            drawHotArea(dc.painter(), *area, false, font_);
+            drawHotArea(dc.painter(), *area, false, font_, backdrop_);
             area->hovered = false;
         }
     }
-    drawHotArea(dc.painter(), *target, true, font_);
+    drawHotArea(dc.painter(), *target, true, font_, backdrop_);
     target->hovered = true;
 }
 

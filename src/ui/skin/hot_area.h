@@ -32,8 +32,11 @@ struct HotArea {
 };
 
 // Draws the area's normal or over image with its caption and extras. A
-// missing image leaves the previous picture under the caption.
-void drawHotArea(QPainter* painter, const HotArea& area, bool over, const QFont& font);
+// missing image leaves the previous picture under the caption. With a
+// backdrop (the window's background image) the area is first restored from
+// it, so images with soft edges and antialiased captions never pile up.
+void drawHotArea(QPainter* painter, const HotArea& area, bool over, const QFont& font,
+                 std::string_view backdrop = {});
 
 class HoverTracker : public QObject {
     Q_OBJECT
@@ -46,6 +49,8 @@ public:
     void setAreas(std::vector<HotArea*> areas);
     const std::vector<HotArea*>& areas() const { return areas_; }
     void setFont(const QFont& font) { font_ = font; }
+    // The background image the areas are restored from before each drawing.
+    void setBackdrop(std::string_view imageName) { backdrop_ = imageName; }
 
     // Mouse motion: inside an area, wait for the mouse to rest; elsewhere,
     // restore every lit area in one repaint.
@@ -60,6 +65,7 @@ private:
     SkinCanvas& canvas_;
     std::vector<HotArea*> areas_;
     QFont font_;
+    std::string_view backdrop_;
     QTimer rest_;
     QPoint last_;
 };

@@ -47,10 +47,13 @@ constexpr std::array<Substitutes, 4> kSubstitutes = {{
     {kSong, {"AR PL UMing CN", "WenQuanYi Zen Hei", "WenQuanYi Micro Hei", "DejaVu Sans"}},
 }};
 
-// Pixel size of the em square for a Windows cell height: the cell of these
-// faces is about 1.15 em.
-int emPixels(int cellHeight) {
-    return (cellHeight * 100 + 57) / 115;
+// Pixel size of the em square for a Windows cell height: the cell of the
+// Latin faces is about 1.15 em, the Chinese faces' cell is their em.
+int emPixels(const FontChoice& choice) {
+    if (choice.face == kHei || choice.face == kSong) {
+        return choice.height;
+    }
+    return (choice.height * 100 + 57) / 115;
 }
 
 } // namespace
@@ -79,7 +82,7 @@ QString installedFace(std::string_view face) {
 
 QFont makeFont(const FontChoice& choice) {
     QFont font(installedFace(choice.face));
-    font.setPixelSize(emPixels(choice.height));
+    font.setPixelSize(emPixels(choice));
     font.setWeight(choice.weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     font.setHintingPreference(QFont::PreferFullHinting);

@@ -71,4 +71,20 @@ bool drawSkinImage(QPainter* painter, std::string_view imageName, int x, int y) 
     return drawImage(painter, skinState().imagePath(imageName), x, y);
 }
 
+bool restoreSkinImagePart(QPainter* painter, std::string_view imageName, const Rect& r) {
+    if (painter == nullptr) {
+        return false;
+    }
+    const QImage* image = skinImageCache().find(skinState().imagePath(imageName));
+    if (image == nullptr) {
+        return false;
+    }
+    const QRect area(r.left, r.top, r.width(), r.height());
+    const auto mode = painter->compositionMode();
+    painter->setCompositionMode(QPainter::CompositionMode_Source);
+    painter->drawImage(area.topLeft(), *image, area);
+    painter->setCompositionMode(mode);
+    return true;
+}
+
 } // namespace pelmora

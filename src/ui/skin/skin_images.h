@@ -2,6 +2,8 @@
 // Skin images: PNG decoding into premultiplied ARGB, a cache of decoded
 // images keyed by path, and the image drawing operation of every window.
 
+#include "ui/skin/rect.h"
+
 #include <QHash>
 #include <QImage>
 #include <QString>
@@ -45,5 +47,8 @@ SkinImageCache& skinImageCache();
 bool drawImage(QPainter* painter, const QString& path, int x, int y);
 // The same for an image name of the active skin.
 bool drawSkinImage(QPainter* painter, std::string_view imageName, int x, int y);
+// Copies the part of a full-window image (a window's background) that lies
+// under r back onto the canvas, replacing whatever was drawn there.
+bool restoreSkinImagePart(QPainter* painter, std::string_view imageName, const Rect& r);
 
 } // namespace pelmora

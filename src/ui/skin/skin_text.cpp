@@ -31,7 +31,7 @@ void drawTextLine(QPainter* painter, const Rect& r, const QString& text, TextAli
     painter->save();
     painter->setFont(font);
     painter->setPen(colour);
-    painter->drawText(toQRect(r), flagsFor(align) | Qt::TextSingleLine, text);
+    painter->drawText(toQRect(r), flagsFor(align) | Qt::TextSingleLine | Qt::TextDontClip, text);
     painter->restore();
 }
 

@@ -61,6 +61,7 @@ CSkinnedDialog::CSkinnedDialog(std::string_view backgroundImage, QString failure
     close_ = {
         dialog_layout::kCloseButton, skin_image::kCloseNormal, skin_image::kCloseOver, {}, {}};
     hover_.setAreas({&close_, &ok_, &cancel_});
+    hover_.setBackdrop(backgroundImage_);
     resize(dialog_layout::kWidth, dialog_layout::kHeight);
 }
 
@@ -92,10 +93,10 @@ void CSkinnedDialog::styleChild(QWidget& child) const {
 
 void CSkinnedDialog::drawDialog() {
     CMemDC dc(canvas_);
-    drawHotArea(dc.painter(), ok_, false, font_);
-    drawHotArea(dc.painter(), cancel_, false, font_);
+    drawHotArea(dc.painter(), ok_, false, font_, backgroundImage_);
+    drawHotArea(dc.painter(), cancel_, false, font_, backgroundImage_);
     drawContents(dc.painter());
-    drawHotArea(dc.painter(), close_, false, font_);
+    drawHotArea(dc.painter(), close_, false, font_, backgroundImage_);
     ok_.hovered = cancel_.hovered = close_.hovered = false;
 }
 

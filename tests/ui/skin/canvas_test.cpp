@@ -1,7 +1,9 @@
 // The canvas and the image drawing rules: per-pixel alpha, skipped images,
 // the area a CMemDC covers and the image cache.
 #include "ui/skin/mem_dc.h"
+#include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_images.h"
+#include "ui/skin/skin_text.h"
 #include "ui/test_skin.h"
 
 #include <QFile>
@@ -139,6 +141,34 @@ TEST_F(CanvasTest, AMissingImageIsFoundOnceItExists) {
     EXPECT_FALSE(drawSkinImage(dc.painter(), "/late.png", 0, 0));
     skin.write("/late.png", 1, 1, QColor(5, 5, 5));
     EXPECT_TRUE(drawSkinImage(dc.painter(), "/late.png", 0, 0));
+}
+
+TEST_F(CanvasTest, WrappedTextStaysInItsRectangleAndIsCentredVertically) {
+    QWidget wide;
+    wide.resize(200, 100);
+    SkinCanvas big(wide);
+    big.create(QSize(200, 100));
+    big.image().fill(Qt::black);
+    const Rect box{20, 10, 120, 90};
+    {
+        CMemDC dc(big);
+        drawWrappedText(dc.painter(), box, "Repeat the macro until the key is pressed again",
+                        textFont("EN"), Qt::white);
+    }
+    int top = 100;
+    int bottom = -1;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            if (big.image().pixel(x, y) != qRgb(0, 0, 0)) {
+                EXPECT_TRUE(box.contains(x, y)) << x << "," << y;
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    ASSERT_GE(bottom, top);
+    EXPECT_GT(bottom - top, 20); // more than one line
+    EXPECT_LE(std::abs((top - box.top) - (box.bottom - 1 - bottom)), 6);
 }
 
 } // namespace

@@ -1,10 +1,9 @@
 // The skins the build delivers: every image in every skin, at the sizes the
-// layout expects, and str.ini naming the default skin.
+// layout expects.
 #include "ui/pages/page_layout.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/skin_image_names.h"
 
-#include <QFile>
 #include <QImage>
 #include <QString>
 #include <gtest/gtest.h>
@@ -65,19 +64,6 @@ TEST(ShippedSkinsTest, SkinsDifferAndButtonsChangeUnderTheMouse) {
     const QImage b(skinPath(kShippedSkins[1], skin_image::kButtonOver));
     EXPECT_NE(a, b);
     EXPECT_NE(a, QImage(skinPath(kShippedSkins[0], skin_image::kButtonNormal)));
-}
-
-TEST(ShippedSkinsTest, DeliveredPreferencesNameTheDefaultSkin) {
-    QFile ini(QString(PELMORA_BIN_DIR) + "/str.ini");
-    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(ini.readAll());
-    EXPECT_TRUE(text.contains("Path=Default"));
-    for (const char* key : {"RColor=", "GColor=", "BColor="}) {
-        const int at = static_cast<int>(text.indexOf(key));
-        ASSERT_GE(at, 0) << key;
-        // Light text on the dark skins.
-        EXPECT_GE(text.mid(at + 7, 3).toInt(), 160) << key;
-    }
 }
 
 } // namespace

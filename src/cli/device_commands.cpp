@@ -1,0 +1,311 @@
+// devices, read, apply, listen: the mouse itself (or the simulated one).
+#include "cli/cli_context.h"
+#include "cli/stderr_sink.h"
+#include "device/device_event.h"
+#include "device/device_link.h"
+#include "device/discovery.h"
+#include "settings/dpi_tables.h"
+#include "settings/preferences.h"
+#include "settings/settings_file.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <iomanip>
+#include <mutex>
+#include <ostream>
+#include <poll.h>
+#include <sstream>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace pelmora::cli {
+
+namespace {
+
+constexpr std::string_view kNoMouseText =
+    "no mouse 04d9:a09f found (plug it in, or use --simulate)";
+
+// Trace lines on standard output as they happen.
+class StreamTraceSink final : public TraceSink {
+public:
+    explicit StreamTraceSink(std::ostream& out) : out_(out) {}
+    void traceLine(std::string_view line) override { out_ << line << std::endl; }
+
+private:
+    std::ostream& out_;
+};
+
+std::unique_ptr<DeviceLink> openLink(CliContext& ctx) {
+    DeviceLinkOptions options;
+    options.simulate = ctx.simulate;
+    options.simState = ctx.simState;
+    options.simControl = ctx.simControl;
+    std::ostream& err = ctx.err;
+    options.simLog = [&err](std::string_view line) {
+        err << "pelmora-cli: simulated mouse: " << line << std::endl;
+    };
+    std::string error;
+    auto link = DeviceLink::create(options, error);
+    if (!link) {
+        ctx.fail(error);
+    }
+    return link;
+}
+
+// Discovery; false after a message when the mouse is not there or not usable.
+bool findMouse(CliContext& ctx, DeviceLink& link) {
+    if (link.discover()) {
+        return true;
+    }
+    ctx.fail(link.lastError().empty() ? std::string(kNoMouseText) : link.lastError());
+    return false;
+}
+
+bool noArguments(CliContext& ctx, std::string_view command) {
+    if (ctx.args.empty()) {
+        return true;
+    }
+    ctx.err << "pelmora-cli: " << command << " takes no arguments\n";
+    return false;
+}
+
+std::string hex4(std::uint16_t value) {
+    std::ostringstream text;
+    text << "0x" << std::hex << std::setw(4) << std::setfill('0') << value;
+    return text.str();
+}
+
+// The labels as the window would hold them: those of str.ini, or the
+// first-run labels when config.bin was never saved (the basic page's first
+// drawing resets them then). Written back into the language's section.
+void saveButtonLabels(CliContext& ctx, std::uint8_t firstRunFlag) {
+    const auto strIni = ctx.dataFolder().preferencesFile();
+    std::error_code ec;
+    if (!std::filesystem::exists(strIni, ec)) {
+        ctx.err << "pelmora-cli: " << strIni.string() << " is missing; button labels not saved\n";
+        return;
+    }
+    const std::string code = readLanguageCode(strIni);
+    ButtonLabels labels = firstRunFlag == 0 ? firstRunLabels(languageFromCode(code))
+                                            : readPreferences(strIni, code).labels;
+    std::string error;
+    if (!writeLabels(strIni, code, labels, &error)) {
+        ctx.err << "pelmora-cli: button labels not saved: " << error << '\n';
+    }
+}
+
+} // namespace
+
+int devicesCommand(CliContext& ctx) {
+    if (!noArguments(ctx, "devices")) {
+        return kUsageStatus;
+    }
+    auto link = openLink(ctx);
+    if (!link) {
+        return kFailedStatus;
+    }
+    const auto collections = link->backend().enumerate();
+    std::size_t shown = 0;
+    for (const HidCollectionInfo& c : collections) {
+        if (c.vendorId != kMouseVendorId || c.productId != kMouseProductId) {
+            continue;
+        }
+        ctx.out << c.interfacePath << "  usage page " << hex4(c.usagePage) << " usage "
+                << hex4(c.usage) << "  input " << c.inputReportLength << " output "
+                << c.outputReportLength << " feature " << c.featureReportLength << '\n';
+        ++shown;
+    }
+    if (shown == 0) {
+        return ctx.fail(kNoMouseText);
+    }
+    // Opening tells whether this user may talk to the mouse.
+    if (!link->discover()) {
+        return ctx.fail(link->lastError().empty()
+                            ? std::string("the mouse has no command collection 0xff00")
+                            : link->lastError());
+    }
+    return kOkStatus;
+}
+
+int readCommand(CliContext& ctx) {
+    if (!noArguments(ctx, "read")) {
+        return kUsageStatus;
+    }
+    auto link = openLink(ctx);
+    if (!link || !findMouse(ctx, *link)) {
+        return kFailedStatus;
+    }
+    StreamTraceSink trace(ctx.out);
+    if (ctx.trace) {
+        link->setTrace(&trace);
+    }
+    link->readBasicSettings();
+    const DeviceImage& image = link->deviceImage();
+    ctx.out << "sensor type: " << int{image.sensorType} << '\n'
+            << "report rate: " << int{image.reportRate} << '\n'
+            << "option1: " << int{image.option1} << '\n'
+            << "option2: " << int{image.option2} << '\n'
+            << "DPI table:";
+    const auto values = dpiValueTable(image.activeSensorType);
+    for (std::size_t level = 0; level < values.size(); ++level) {
+        ctx.out << ' ' << values[level];
+    }
+    if (values.empty()) {
+        ctx.out << " none (unknown sensor type)";
+    }
+    ctx.out << '\n';
+    return kOkStatus;
+}
+
+int applyCommand(CliContext& ctx) {
+    if (!noArguments(ctx, "apply")) {
+        return kUsageStatus;
+    }
+    StderrSink messages(ctx.err);
+    const auto file = ctx.dataFolder().settingsFile();
+    SettingsBlock settings{};
+    std::uint8_t flag = 0;
+    switch (loadSettingsFile(file, settings, flag, messages)) {
+    case LoadResult::Loaded:
+        break;
+    case LoadResult::WrongSize:
+        // Sending an all-zero block would wipe the mouse's settings.
+        return ctx.fail(file.string() + " is not 1850 bytes long; nothing was sent");
+    default:
+        return ctx.fail("no settings to apply; nothing was sent");
+    }
+    auto link = openLink(ctx);
+    if (!link || !findMouse(ctx, *link)) {
+        return kFailedStatus;
+    }
+    StreamTraceSink trace(ctx.out);
+    if (ctx.trace) {
+        link->setTrace(&trace);
+    }
+    // As the basic page's first drawing does before any Apply: the DPI codes
+    // then come from the mouse's own sensor table.
+    link->readBasicSettings();
+    ApplySaving saving;
+    saving.settingsFile = file;
+    saving.messages = &messages;
+    saving.saveLabels = [&ctx, flag] { saveButtonLabels(ctx, flag); };
+    const SaveResult saved = link->apply(settings, saving);
+    if (saved != SaveResult::Saved) {
+        return ctx.fail("the mouse was written, but " + file.string() + " was not saved");
+    }
+    ctx.out << "applied " << file.string() << " to the mouse\n";
+    return kOkStatus;
+}
+
+namespace {
+
+// SIGINT and SIGTERM as a descriptor, blocked for the whole process while
+// it lives (threads started meanwhile inherit the mask).
+class SignalWatch {
+public:
+    SignalWatch() {
+        sigemptyset(&set_);
+        sigaddset(&set_, SIGINT);
+        sigaddset(&set_, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &set_, &old_);
+        fd_ = ::signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK);
+    }
+    ~SignalWatch() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        // Drop what is still pending so restoring the mask does not kill us.
+        timespec zero{};
+        while (sigtimedwait(&set_, nullptr, &zero) > 0) {
+        }
+        pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+    }
+    SignalWatch(const SignalWatch&) = delete;
+    SignalWatch& operator=(const SignalWatch&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    sigset_t set_{};
+    sigset_t old_{};
+    int fd_ = -1;
+};
+
+} // namespace
+
+int listenCommand(CliContext& ctx) {
+    if (!noArguments(ctx, "listen")) {
+        return kUsageStatus;
+    }
+    SignalWatch signals;
+    if (signals.fd() < 0) {
+        return ctx.fail("cannot watch for Ctrl+C");
+    }
+    StderrSink messages(ctx.err);
+    SettingsBlock settings{};
+    std::uint8_t flag = 0;
+    // Only the DPI levels are needed (for the DPI-change text); without
+    // config.bin they stay 0.
+    loadSettingsFile(ctx.dataFolder().settingsFile(), settings, flag, messages);
+
+    auto link = openLink(ctx);
+    if (!link) {
+        return kFailedStatus;
+    }
+    std::mutex outputMutex;
+    std::ostream& out = ctx.out;
+    auto print = [&](const std::string& line) {
+        std::lock_guard lock(outputMutex);
+        out << line << std::endl;
+    };
+    const std::string notDetected = balloonForEvent(kMouseNotDetected, 0, settings, 0)->text;
+    // The sensor type is read here and used on the listener thread.
+    std::atomic<std::uint8_t> sensorType{0};
+    if (link->discover()) {
+        link->readBasicSettings();
+        sensorType = link->deviceImage().activeSensorType;
+    } else if (!link->lastError().empty()) {
+        return ctx.fail(link->lastError());
+    } else {
+        print("mouse gone: " + notDetected);
+    }
+    link->createListener([&](const DeviceEvent& event) {
+        std::string line =
+            "event " + std::to_string(event.type) + ' ' + std::to_string(event.value);
+        if (const auto balloon =
+                balloonForEvent(event.type, event.value, settings, sensorType.load())) {
+            line += ": " + balloon->text;
+        }
+        print(line);
+    });
+    std::string error;
+    if (!link->startMonitor(error)) {
+        ctx.err << "pelmora-cli: plugging will not be noticed: " << error << '\n';
+    }
+    print("listening; Ctrl+C ends");
+    while (true) {
+        pollfd fds[2] = {{signals.fd(), POLLIN, 0}, {link->monitorFd(), POLLIN, 0}};
+        const int n = ::poll(fds, link->monitorFd() >= 0 ? 2 : 1, -1);
+        if (n < 0 && errno != EINTR) {
+            break;
+        }
+        if (fds[0].revents != 0) {
+            break;
+        }
+        if (fds[1].revents != 0) {
+            for (const DeviceChangeDecision& decision : link->handleMonitorReadable()) {
+                if (decision.warn) {
+                    print("mouse gone: " + notDetected);
+                } else if (decision.readBasicSettings) {
+                    sensorType = link->deviceImage().activeSensorType;
+                    print("mouse arrived");
+                }
+            }
+        }
+    }
+    link->stopListener();
+    print("stopped");
+    return kOkStatus;
+}
+
+} // namespace pelmora::cli

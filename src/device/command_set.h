@@ -1,0 +1,85 @@
+#pragma once
+// The mouse's commands, the read of its basic settings and Apply. Every
+// command takes its bytes from DeviceImage and stores its answer there.
+// None reports failure: Apply always runs to its end.
+
+#include "device/device_image.h"
+#include "device/exchange.h"
+#include "settings/message_sink.h"
+#include "settings/settings_block.h"
+#include "settings/settings_file.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+
+namespace pelmora {
+
+inline constexpr int kCommandPauseMs = 2;
+inline constexpr std::uint8_t kOption2ReadFlag = 0x40;
+
+enum CommandCode : std::uint8_t {
+    kSetReportInterval = 0x01,
+    kWriteBasicSettings = 0x03,
+    kReadBasicSettings = 0x83,
+    kWriteColourPage = 0x07,
+    kReadColourPage = 0x87,
+    kWriteEffect = 0x0D,
+    kReadEffect = 0x8D,
+    kWriteDpiColours = 0x10,
+    kWriteDpiStages = 0x11,
+    kWriteKeyMatrix = 0x12,
+    kWriteMacroSlot = 0x13,
+    kReadMacroSlot = 0x93,
+};
+
+// One operation per command; pauses are the caller's.
+class CommandSet {
+public:
+    CommandSet(CommandChannel& channel, DeviceImage& image) : channel_(channel), image_(image) {}
+
+    void setReportInterval();
+    void writeBasicSettings();
+    void readBasicSettings(); // the 0x83 frame only
+    void writeColourPage(std::uint8_t page);
+    void readColourPage(std::uint8_t page); // an answer for another page is ignored
+    void writeEffect();
+    void readEffect();
+    void writeDpiColourFrame0();
+    void writeDpiColourFrame1(); // with the 24-byte payload
+    void writeDpiStages();
+    void writeKeyMatrix(int matrix); // 1..4
+    void writeMacroSlot(int slot);   // 1..12
+    // Stores the answer's first n bytes in the slot it names; an answer with
+    // a slot outside 1..12, a length above 128 or missing chunks stores nothing.
+    void readMacroSlot(int slot);
+
+    CommandChannel& channel() { return channel_; }
+
+private:
+    CommandChannel& channel_;
+    DeviceImage& image_;
+};
+
+// 0x83, activeSensorType = sensorType, option2 |= 0x40, 0x03.
+void readBasicSettings(CommandChannel& channel, DeviceImage& image);
+
+// What Apply saves when the mouse has been written: config.bin, then the
+// button labels (the preferences module's hook; may be empty).
+struct ApplySaving {
+    std::filesystem::path settingsFile;
+    MessageSink* messages = nullptr; // required for saving config.bin
+    std::function<void()> saveLabels;
+};
+
+// The lighting choice of the settings merged into the image as read.
+void mergeLighting(const SettingsBlock& settings, DeviceImage& image);
+// The eight bytes of command 0x11 for the active sensor type.
+void buildDpiStagePayload(const SettingsBlock& settings, DeviceImage& image);
+
+// The whole write of the settings to the mouse, then the saving. Returns
+// what saving config.bin gave (Missing when no sink or file was given).
+SaveResult apply(CommandChannel& channel, DeviceImage& image, const SettingsBlock& settings,
+                 const ApplySaving& saving);
+
+} // namespace pelmora

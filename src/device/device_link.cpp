@@ -1,0 +1,154 @@
+#include "device/device_link.h"
+
+#include "device/discovery.h"
+#include "device/linux/hidraw_backend.h"
+#include "device/sim/sim_backend.h"
+#include "device/sim/sim_control_pipe.h"
+
+#include <algorithm>
+
+namespace pelmora {
+
+DeviceLink::DeviceLink(std::unique_ptr<HidBackend> backend, std::unique_ptr<Pacer> pacer)
+    : backend_(std::move(backend)), pacer_(std::move(pacer)) {
+    if (auto* sim = dynamic_cast<sim::SimBackend*>(backend_.get())) {
+        simMouse_ = sim->sharedMouse();
+    }
+}
+
+DeviceLink::~DeviceLink() {
+    stopListener();
+}
+
+std::unique_ptr<DeviceLink> DeviceLink::create(const DeviceLinkOptions& options,
+                                               std::string& error) {
+    if (!options.simulate) {
+        return std::make_unique<DeviceLink>(std::make_unique<HidrawBackend>());
+    }
+    auto mouse = std::make_shared<sim::SimulatedMouse>();
+    if (options.simState && !mouse->attachStateFile(*options.simState, error)) {
+        return nullptr;
+    }
+    auto link =
+        std::make_unique<DeviceLink>(std::make_unique<sim::SimBackend>(mouse, options.simLog));
+    if (options.simControl) {
+        link->controlPipe_ = std::make_unique<sim::SimControlPipe>(mouse, options.simLog);
+        if (!link->controlPipe_->start(*options.simControl, error)) {
+            return nullptr;
+        }
+    }
+    return link;
+}
+
+CommandChannel DeviceLink::channel() {
+    return CommandChannel(link_.commandHandle.get(), link_.commandLengths(), *pacer_, trace_,
+                          readTimeoutMs_);
+}
+
+void DeviceLink::dropHandles() {
+    link_.commandHandle.reset();
+    link_.outputHandle.reset();
+    link_.listenHandle.reset();
+}
+
+bool DeviceLink::discover() {
+    const DiscoveryResult result =
+        discoverMouse(*backend_, link_, [this](std::shared_ptr<HidHandle> handle, std::uint16_t n) {
+            if (listener_) {
+                listener_->rearm(std::move(handle), n);
+            }
+        });
+    lastError_ = result.error;
+    link_.devicePresent = result.found ? 1 : 0;
+    if (!result.found) {
+        dropHandles();
+    }
+    // devicePresent changed after the listener was woken by the new handle:
+    // wake it again so it does not stay parked on a stale look.
+    if (listener_) {
+        listener_->wake();
+    }
+    return result.found;
+}
+
+void DeviceLink::readBasicSettings() {
+    CommandChannel ch = channel();
+    pelmora::readBasicSettings(ch, image_);
+}
+
+SaveResult DeviceLink::apply(const SettingsBlock& settings, const ApplySaving& saving) {
+    CommandChannel ch = channel();
+    return pelmora::apply(ch, image_, settings, saving);
+}
+
+void DeviceLink::createListener(Listener::Callback callback) {
+    if (listener_) {
+        return;
+    }
+    listener_ = std::make_unique<Listener>(link_.devicePresent, std::move(callback));
+    if (link_.listenHandle) {
+        listener_->rearm(link_.listenHandle, link_.listenReportLength);
+    }
+    if (present()) {
+        listener_->start();
+    }
+}
+
+void DeviceLink::resumeListener() {
+    if (listener_) {
+        listener_->start();
+    }
+}
+
+void DeviceLink::stopListener() {
+    if (listener_) {
+        listener_->stop();
+    }
+}
+
+bool DeviceLink::startMonitor(std::string& error) {
+    monitor_ = backend_->createMonitor(error);
+    return monitor_ != nullptr;
+}
+
+std::vector<DeviceChange> DeviceLink::readMonitorChanges() {
+    if (!monitor_) {
+        return {};
+    }
+    std::vector<DeviceChange> changes = monitor_->readChanges();
+    // Several nodes of the mouse come and go together: one look per run of
+    // equal changes is enough.
+    changes.erase(std::unique(changes.begin(), changes.end()), changes.end());
+    return changes;
+}
+
+void DeviceLink::close() {
+    stopListener();
+    monitor_.reset();
+    dropHandles();
+    link_.devicePresent = 0;
+}
+
+std::vector<DeviceChangeDecision> DeviceLink::handleMonitorReadable() {
+    std::vector<DeviceChangeDecision> decisions;
+    for (DeviceChange change : readMonitorChanges()) {
+        decisions.push_back(handleDeviceChange(change));
+    }
+    return decisions;
+}
+
+DeviceChangeDecision DeviceLink::handleDeviceChange(DeviceChange change) {
+    const bool found = discover();
+    const DeviceChangeDecision decision =
+        decideDeviceChange(change, found, link_.initialReadDone != 0, listener_ != nullptr);
+    link_.devicePresent = decision.present ? 1 : 0;
+    if (decision.readBasicSettings) {
+        readBasicSettings();
+    }
+    if (decision.resumeListener) {
+        listener_->start();
+    }
+    return decision;
+}
+
+} // namespace pelmora

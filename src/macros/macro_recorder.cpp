@@ -1,0 +1,88 @@
+#include "macros/macro_recorder.h"
+
+#include "macros/macro_item.h"
+
+namespace pelmora {
+
+namespace {
+
+std::string cutKeyName(std::string_view name) {
+    std::size_t pos = 0;
+    std::size_t count = 0;
+    while (pos < name.size() && count < kMaxKeyNameLength) {
+        // Step over one UTF-8 character.
+        ++pos;
+        while (pos < name.size() && (static_cast<unsigned char>(name[pos]) & 0xC0) == 0x80) {
+            ++pos;
+        }
+        ++count;
+    }
+    return std::string(name.substr(0, pos));
+}
+
+} // namespace
+
+bool MacroRecorder::start(bool haveMacroNames, MessageSink& messages) {
+    if (!haveMacroNames) {
+        messages.showMessage(text(TextId::MacroNameBlank, language_), kWarningCaption);
+        return false;
+    }
+    messages.showMessage(text(TextId::StartRecording, language_), kAppName);
+    eventCount_ = 0;
+    listening_ = true;
+    recording_ = true;
+    firstEventState_ = FirstEventState::NoEventYet;
+    return true;
+}
+
+RecordedKey MacroRecorder::keyEvent(std::string_view keyName, bool pressed, bool wasDown,
+                                    bool macroSelected, MessageSink& messages) {
+    RecordedKey result;
+    if (!listening_) {
+        return result;
+    }
+    const std::string name = cutKeyName(keyName);
+    // A release of the last pressed key that was not down, and the
+    // auto-repeat of a held key, are not events.
+    if (name == lastPressedKey_ && (pressed ? wasDown : !wasDown)) {
+        return result;
+    }
+    ++eventCount_;
+    if (eventCount_ > kMaxRecordedEvents) {
+        stop(messages);
+        result.stopped = true;
+        return result;
+    }
+    if (!macroSelected) {
+        return result;
+    }
+    if (pressed) {
+        if (firstEventState_ == FirstEventState::NoEventYet) {
+            firstEventState_ = FirstEventState::EventAdded;
+        } else {
+            result.appended.push_back(delayItem(kRecordedDelayMs));
+        }
+        result.appended.push_back(pressItem(name));
+        lastPressedKey_ = name;
+    } else {
+        result.appended.push_back(delayItem(kRecordedDelayMs));
+        result.appended.push_back(releaseItem(name));
+    }
+    return result;
+}
+
+void MacroRecorder::stop(MessageSink& messages) {
+    messages.showMessage(text(TextId::StopRecording, language_), kAppName);
+    eventCount_ = 0;
+    if (!recording_) {
+        messages.showMessage(text(TextId::NotRecordingStopUnneeded, language_), kWarningCaption);
+        return;
+    }
+    if (listening_) {
+        listening_ = false;
+        firstEventState_ = FirstEventState::Stopped;
+    }
+    recording_ = false;
+}
+
+} // namespace pelmora

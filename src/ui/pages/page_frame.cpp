@@ -1,0 +1,463 @@
+#include "ui/pages/page_frame.h"
+
+#include "settings/dpi_tables.h"
+#include "ui/pages/page_layout.h"
+#include "ui/pages/page_texts.h"
+#include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_fonts.h"
+#include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_images.h"
+#include "ui/skin/skin_state.h"
+#include "ui/skin/skin_text.h"
+#include "ui/skin/sliders.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace pelmora {
+
+namespace L = layout;
+namespace img = skin_image;
+
+namespace {
+
+struct FrameControlArea {
+    FrameControl control;
+    Rect rect;
+};
+
+constexpr std::array<FrameControlArea, 9> kFrameOrder = {{
+    {FrameControl::Ok, L::kOkButton},
+    {FrameControl::Apply, L::kApplyButton},
+    {FrameControl::Skins, L::kSkinsButton},
+    {FrameControl::Minimise, L::kMinimiseButton},
+    {FrameControl::Close, L::kCloseButton},
+    {FrameControl::BasicTab, L::kBasicTab},
+    {FrameControl::AdvancedTab, L::kAdvancedTab},
+    {FrameControl::Cancel, L::kCancelButton},
+    {FrameControl::WebLink, L::kWebLink},
+}};
+
+// The frame's hot areas in the order hover tracking tests them.
+constexpr std::array<FrameControl, 8> kFrameHotAreas = {
+    FrameControl::Ok,       FrameControl::Apply, FrameControl::Cancel,   FrameControl::Skins,
+    FrameControl::Minimise, FrameControl::Close, FrameControl::BasicTab, FrameControl::AdvancedTab};
+
+struct FrameImages {
+    FrameControl control;
+    std::string_view normal;
+    std::string_view over;
+};
+
+constexpr std::array<FrameImages, 8> kFrameImages = {{
+    {FrameControl::Ok, img::kButtonNormal, img::kButtonOver},
+    {FrameControl::Apply, img::kButtonNormal, img::kButtonOver},
+    {FrameControl::Cancel, img::kButtonNormal, img::kButtonOver},
+    {FrameControl::Skins, img::kSkinsNormal, img::kSkinsOver},
+    {FrameControl::Minimise, img::kMinNormal, img::kMinOver},
+    {FrameControl::Close, img::kCloseNormal, img::kCloseOver},
+    {FrameControl::BasicTab, img::kPrePageNormal, img::kPrePageOver},
+    {FrameControl::AdvancedTab, img::kNextPageNormal, img::kNextPageOver},
+}};
+
+std::size_t hotIndex(FrameControl control) {
+    for (std::size_t i = 0; i < kFrameHotAreas.size(); ++i) {
+        if (kFrameHotAreas[i] == control) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+Rect rectOf(FrameControl control) {
+    for (const FrameControlArea& area : kFrameOrder) {
+        if (area.control == control) {
+            return area.rect;
+        }
+    }
+    return {};
+}
+
+// The report-rate step lit for a stored interval: 8, 4 and 2 ms light 125,
+// 250 and 500; anything else lights 1000.
+int litRateStep(std::uint8_t interval) {
+    switch (interval) {
+    case 8:
+        return 0;
+    case 4:
+        return 1;
+    case 2:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
+constexpr std::array<const char*, 4> kRateLabels = {"125", "250", "500", "1000"};
+
+const QColor kTitleColour(255, 255, 255);
+
+} // namespace
+
+std::optional<FrameControl> frameControlAt(const QPoint& p) {
+    for (const FrameControlArea& area : kFrameOrder) {
+        if (contains(area.rect, p)) {
+            return area.control;
+        }
+    }
+    return std::nullopt;
+}
+
+PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
+    : window_(window), settings_(settings), canvas_(window), hover_(canvas_) {
+    for (const FrameImages& f : kFrameImages) {
+        HotArea& area = frameAreas_[hotIndex(f.control)];
+        area.rect = rectOf(f.control);
+        area.normalImage = f.normal;
+        area.overImage = f.over;
+    }
+    for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
+        HotArea& box = keyBox(n);
+        box.rect = L::keyBox(n);
+        box.normalImage = img::kDropdownNormal;
+        box.overImage = img::kDropdownOver;
+        box.paintExtra = [this](QPainter* p, const HotArea& a) { drawKeyBoxLabel(p, a); };
+    }
+    keyDefault_ = {L::kKeyDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
+    pointerDefault_ = {L::kPointerDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
+    const std::array<Rect, 3> macroRects = {L::kNewMacroButton, L::kDeleteMacroButton,
+                                            L::kConfirmMacroButton};
+    for (std::size_t i = 0; i < macroButtons_.size(); ++i) {
+        macroButtons_[i] = {macroRects[i], img::kButtonNormal, img::kButtonOver, {}, {}};
+    }
+}
+
+QString PageFrame::text(int id) const {
+    return pageText(static_cast<PageText>(id), skinState().language());
+}
+
+void PageFrame::initialise() {
+    const std::string& language = skinState().language();
+    textFont_ = pelmora::textFont(language);
+    titleFont_ = pelmora::titleFont(language);
+    hover_.setFont(textFont_);
+    canvas_.create(window_.size());
+    frameArea(FrameControl::Ok).caption = pageText(PageText::Ok, language);
+    frameArea(FrameControl::Apply).caption = pageText(PageText::Apply, language);
+    frameArea(FrameControl::Cancel).caption = pageText(PageText::Cancel, language);
+    keyDefault_.caption = pageText(PageText::KeyPageDefault, language);
+    pointerDefault_.caption = pageText(PageText::RestoreDefaults, language);
+    macroButtons_[0].caption = pageText(PageText::New, language);
+    macroButtons_[1].caption = pageText(PageText::Delete, language);
+    macroButtons_[2].caption = pageText(PageText::Confirm, language);
+}
+
+HotArea& PageFrame::frameArea(FrameControl control) {
+    return frameAreas_[hotIndex(control)];
+}
+
+int PageFrame::keyBoxNumber(const HotArea& box) const {
+    return static_cast<int>(&box - keyBoxes_.data()) + 1;
+}
+
+void PageFrame::drawKeyBoxLabel(QPainter* painter, const HotArea& box) const {
+    const int n = keyBoxNumber(box);
+    const QColor& colour = skinState().textColour();
+    const Rect r = box.rect;
+    drawTextLine(painter, {r.left + 6, r.top, r.left + L::kKeyBoxNumberWidth, r.bottom},
+                 QString::number(n), TextAlign::Left, textFont_, colour);
+    QString label;
+    if (hooks_.keyLabel) {
+        label = hooks_.keyLabel(n);
+    } else {
+        const KeyBlock& block =
+            settings_.keyBlock(settings_.keyMode == 1 ? KeyMode::B : KeyMode::A);
+        label = keyFunctionName(block.keyFunction[static_cast<std::size_t>(n - 1)],
+                                skinState().language());
+    }
+    drawTextLine(painter, {r.left + L::kKeyBoxNumberWidth + 4, r.top, r.right - 22, r.bottom},
+                 label, TextAlign::Left, textFont_, colour);
+}
+
+void PageFrame::drawFrame(QPainter* painter, const QString& title) {
+    for (const HotArea& area : frameAreas_) {
+        drawHotArea(painter, area, false, textFont_);
+    }
+    drawTextLine(painter, L::kPageTitle, title, TextAlign::Left, titleFont_, kTitleColour);
+    drawTextLine(painter, L::kWebLink, text(static_cast<int>(PageText::WebAddress)),
+                 TextAlign::Centre, textFont_, skinState().textColour());
+}
+
+void PageFrame::drawBasicPage() {
+    if (page_ == BasicPage) {
+        return;
+    }
+    page_ = BasicPage;
+    leavePage();
+    if (!initialReadDone_) {
+        if (hooks_.firstBasicDrawing) {
+            hooks_.firstBasicDrawing();
+        }
+        initialReadDone_ = true;
+    }
+    if (hooks_.enterBasic) {
+        hooks_.enterBasic();
+    }
+    {
+        CMemDC dc(canvas_);
+        QPainter* p = dc.painter();
+        if (p != nullptr) {
+            p->fillRect(canvas_.image().rect(), QColor(18, 20, 24));
+        }
+        drawSkinImage(p, img::kBasicBackground, 0, 0);
+        drawFrame(p, text(static_cast<int>(PageText::BasicSettings)));
+        drawBasicContents(p);
+        if (hooks_.drawBasic) {
+            hooks_.drawBasic(p);
+        }
+    }
+    trackAreas();
+}
+
+void PageFrame::drawBasicContents(QPainter* p) {
+    const QColor& colour = skinState().textColour();
+    const std::string& lang = skinState().language();
+    auto caption = [&](const Rect& r, PageText id) {
+        drawTextLine(p, r, pageText(id, lang), TextAlign::Centre, textFont_, colour);
+    };
+    caption(L::kKeySettingCaption, PageText::KeySetting);
+    caption(L::kReportRateCaption, PageText::ReportRateSetting);
+    caption(L::kDpiSettingCaption, PageText::DpiSetting);
+    caption(L::kDpiEffectCaption, PageText::DpiEffect);
+
+    // Key settings: six boxes with the active mode's labels, the two mode
+    // buttons with the active one lit, and Default.
+    for (const HotArea& box : keyBoxes_) {
+        drawHotArea(p, box, false, textFont_);
+    }
+    const bool modeB = settings_.keyMode == 1;
+    drawHotArea(p,
+                {L::kModeAButton, modeB ? img::kButtonNormal : img::kButtonOver, {}, "Mode A", {}},
+                false, textFont_);
+    drawHotArea(p,
+                {L::kModeBButton, modeB ? img::kButtonOver : img::kButtonNormal, {}, "Mode B", {}},
+                false, textFont_);
+    drawHotArea(p, keyDefault_, false, textFont_);
+
+    // Report rate: four steps, the stored one lit, labels under them.
+    const int lit = litRateStep(settings_.reportInterval);
+    for (int i = 0; i < 4; ++i) {
+        const Rect& step = L::kReportRateSteps[static_cast<std::size_t>(i)];
+        drawSkinImage(p, i == lit ? img::kSliderRateLight : img::kSliderRateDark, step.left,
+                      step.top);
+        drawTextLine(p, L::reportRateLabel(step), kRateLabels[static_cast<std::size_t>(i)],
+                     TextAlign::TopCentre, textFont_, colour);
+    }
+
+    // DPI stages: level labels, the columns, ticks and stage numbers.
+    const std::uint8_t sensor = hooks_.sensorType ? hooks_.sensorType() : 0;
+    const int levels = static_cast<int>(dpiLevelCount(sensor));
+    for (int k = 1; k <= levels; ++k) {
+        const std::string_view value = dpiValueText(sensor, static_cast<std::size_t>(k - 1));
+        drawTextLine(p, L::dpiLevelLabel(k, levels).translated(-6, 0),
+                     QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())),
+                     TextAlign::Right, textFont_, colour);
+    }
+    drawTextLine(p, L::kColorLabel.translated(-6, 0), "Color", TextAlign::Right, textFont_, colour);
+    drawTextLine(p, L::kSelectLabel.translated(-6, 0), "Select", TextAlign::Right, textFont_,
+                 colour);
+    for (int s = 0; s < 4; ++s) {
+        const auto stage = static_cast<std::size_t>(s);
+        const bool on = settings_.dpiStageOn[stage] == 1;
+        const Rect tick = L::dpiStageTick(s);
+        drawSkinImage(p, on ? img::kPaneTicked : img::kPane, tick.left, tick.top);
+        LevelSlider(L::dpiLevelCell(s, 1)).draw(p, on ? settings_.dpiLevel[stage] + 1 : 0, levels);
+        drawTextLine(p, L::dpiStageNumber(s), QString::number(s + 1), TextAlign::TopCentre,
+                     textFont_, colour);
+    }
+
+    // Lighting: the captions of the three boxes.
+    const std::array<PageText, 3> lighting = {PageText::Mode, PageText::Parameter,
+                                              PageText::Effect};
+    for (std::size_t i = 0; i < lighting.size(); ++i) {
+        drawTextLine(p, L::lightingCaption(L::kLightingBoxes[i]), pageText(lighting[i], lang),
+                     TextAlign::Right, textFont_, colour);
+    }
+}
+
+void PageFrame::drawAdvancedPage() {
+    if (page_ == AdvancedPage) {
+        return;
+    }
+    page_ = AdvancedPage;
+    leavePage();
+    if (hooks_.enterAdvanced) {
+        hooks_.enterAdvanced();
+    }
+    {
+        CMemDC dc(canvas_);
+        QPainter* p = dc.painter();
+        if (p != nullptr) {
+            p->fillRect(canvas_.image().rect(), QColor(18, 20, 24));
+        }
+        drawSkinImage(p, img::kAdvancedBackground, 0, 0);
+        drawFrame(p, text(static_cast<int>(PageText::AdvancedSettings)));
+        drawAdvancedContents(p);
+        if (hooks_.drawAdvanced) {
+            hooks_.drawAdvanced(p);
+        }
+    }
+    trackAreas();
+}
+
+void PageFrame::drawAdvancedContents(QPainter* p) {
+    const QColor& colour = skinState().textColour();
+    const std::string& lang = skinState().language();
+    auto line = [&](const Rect& r, PageText id, TextAlign align) {
+        drawTextLine(p, r, pageText(id, lang), align, textFont_, colour);
+    };
+    line(L::kMouseSpeedCaption, PageText::MouseSpeed, TextAlign::Centre);
+    line(L::kScrollSpeedCaption, PageText::ScrollingSpeed, TextAlign::Centre);
+    line(L::kDoubleClickCaption, PageText::DoubleClickSpeed, TextAlign::Centre);
+    line(L::kMacroSettingCaption, PageText::MacroSetting, TextAlign::Centre);
+    line(L::kMacroColumnHeadings[0], PageText::SelectMacro, TextAlign::Centre);
+    line(L::kMacroColumnHeadings[1], PageText::KeyPressSequence, TextAlign::Centre);
+    line(L::kMacroColumnHeadings[2], PageText::RecordOption, TextAlign::Centre);
+    line(L::tickBoxText(L::kPrecisionBox), PageText::EnhancePointerPrecision, TextAlign::Left);
+    line(L::tickBoxText(L::kScrollScreenBox), PageText::ScrollOneScreen, TextAlign::Left);
+    line(L::recordButtonText(L::kStartRecordButton), PageText::StartRecording, TextAlign::Left);
+    line(L::recordButtonText(L::kStopRecordButton), PageText::StopRecording, TextAlign::Left);
+    line(L::fieldCaption(L::kMacroNameField), PageText::MacroName, TextAlign::Left);
+    line(L::fieldCaption(L::kLoopTimesField), PageText::LoopTimes, TextAlign::Left);
+    line(L::fieldCaption(L::kMouseEventBox), PageText::InsertMouseEvent, TextAlign::Left);
+
+    // Pointer settings: three rows of eleven ticks with their numbers.
+    const std::array<int, 3> levels = {settings_.pointerSpeedLevel, settings_.scrollLines,
+                                       settings_.doubleClickLevel};
+    for (int row = 0; row < 3; ++row) {
+        StepSlider(L::speedTick(row, 1)).draw(p, levels[static_cast<std::size_t>(row)]);
+        for (int i = 1; i <= L::kSpeedSteps; ++i) {
+            drawTextLine(p, L::speedTickNumber(L::speedTick(row, i)), QString::number(i),
+                         TextAlign::TopCentre, textFont_, colour);
+        }
+    }
+    if (settings_.pointerPrecision == 1) {
+        drawSkinImage(p, img::kPaneTicked, L::kPrecisionBox.left, L::kPrecisionBox.top);
+    }
+    if (settings_.scrollByScreen == 1) {
+        drawSkinImage(p, img::kPaneTicked, L::kScrollScreenBox.left, L::kScrollScreenBox.top);
+    }
+    drawHotArea(p, pointerDefault_, false, textFont_);
+    for (const HotArea& button : macroButtons_) {
+        drawHotArea(p, button, false, textFont_);
+    }
+}
+
+void PageFrame::trackAreas() {
+    hover_.clearFlags();
+    hover_.setBackdrop(page_ == AdvancedPage ? img::kAdvancedBackground : img::kBasicBackground);
+    std::vector<HotArea*> areas;
+    for (HotArea& area : frameAreas_) {
+        area.hovered = false;
+        areas.push_back(&area);
+    }
+    if (page_ == BasicPage) {
+        areas.push_back(&keyDefault_);
+        for (HotArea& box : keyBoxes_) {
+            areas.push_back(&box);
+        }
+    } else if (page_ == AdvancedPage) {
+        areas.push_back(&pointerDefault_);
+        for (HotArea& button : macroButtons_) {
+            areas.push_back(&button);
+        }
+    }
+    hover_.setAreas(std::move(areas));
+    hover_.clearFlags();
+}
+
+void PageFrame::redrawCurrentPage() {
+    const Page current = page_;
+    page_ = current == AdvancedPage ? BasicPage : AdvancedPage;
+    leavePage();
+    page_ = NoPage;
+    if (current == AdvancedPage) {
+        drawAdvancedPage();
+    } else {
+        drawBasicPage();
+    }
+}
+
+void PageFrame::leavePage() {
+    for (Page leaving : {BasicPage, AdvancedPage}) {
+        if (leaving == page_) {
+            continue;
+        }
+        PageOwned& owned = leaving == BasicPage ? basicOwned_ : advancedOwned_;
+        for (const QPointer<DropDownList>& list : owned.lists) {
+            if (list) {
+                list->close();
+            }
+        }
+        for (const QPointer<QWidget>& child : owned.children) {
+            if (child) {
+                child->hide();
+                child->setParent(nullptr);
+                child->deleteLater();
+            }
+        }
+        owned.children.clear();
+        const auto& hook = leaving == BasicPage ? hooks_.leaveBasic : hooks_.leaveAdvanced;
+        if (hook) {
+            hook();
+        }
+    }
+}
+
+PageFrame::Press PageFrame::leftButtonDown(const QPoint& p) {
+    lastPress_ = p;
+    if (const auto control = frameControlAt(p)) {
+        if (*control == FrameControl::BasicTab) {
+            drawBasicPage();
+        } else if (*control == FrameControl::AdvancedTab) {
+            drawAdvancedPage();
+        } else if (hooks_.frameAction) {
+            hooks_.frameAction(*control);
+        }
+        return Press::Frame;
+    }
+    if (page_ == NoPage) {
+        return Press::Nothing;
+    }
+    PageOwned& owned = page_ == BasicPage ? basicOwned_ : advancedOwned_;
+    for (const QPointer<DropDownList>& list : owned.lists) {
+        if (list) {
+            list->closeIfMissed(p);
+        }
+    }
+    const auto& press = page_ == BasicPage ? hooks_.basicPress : hooks_.advancedPress;
+    return press && press(p) ? Press::PageControl : Press::Nothing;
+}
+
+bool PageFrame::preFilterKey(int key) {
+    if (page_ == AdvancedPage && hooks_.recording && hooks_.recording()) {
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        if (hooks_.hide) {
+            hooks_.hide();
+        }
+        return true;
+    }
+    return false;
+}
+
+void PageFrame::addPageChild(Page page, QWidget& child) {
+    (page == BasicPage ? basicOwned_ : advancedOwned_).children.emplace_back(&child);
+}
+
+void PageFrame::addPageList(Page page, DropDownList& list) {
+    (page == BasicPage ? basicOwned_ : advancedOwned_).lists.emplace_back(&list);
+}
+
+} // namespace pelmora

@@ -1,0 +1,152 @@
+#pragma once
+// The frame of the main window's two pages: the page state, the drawing of
+// both pages onto the window's canvas (background, frame controls, titles,
+// captions, labels and the controls' current pictures), navigation between
+// the pages, and the left-button dispatcher: frame controls first, then the
+// tests of the page being shown, which the page parts fill in through hooks.
+
+#include "settings/settings_block.h"
+#include "ui/skin/drop_down_list.h"
+#include "ui/skin/hot_area.h"
+#include "ui/skin/mem_dc.h"
+#include "ui/skin/rect.h"
+
+#include <QFont>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace pelmora {
+
+// The frame's click areas in the order they are tested.
+enum class FrameControl : std::uint8_t {
+    Ok,
+    Apply,
+    Skins,
+    Minimise,
+    Close,
+    BasicTab,
+    AdvancedTab,
+    Cancel,
+    WebLink
+};
+std::optional<FrameControl> frameControlAt(const QPoint& p);
+
+class PageFrame : public QObject {
+    Q_OBJECT
+public:
+    enum Page : int { NoPage = 0, BasicPage = 1, AdvancedPage = 2 };
+    enum class Press { Frame, PageControl, Nothing };
+
+    // What the shell and the page parts plug in. Every hook may stay empty.
+    struct Hooks {
+        // Frame controls other than the two tabs (OK, Apply, skins, ...).
+        std::function<void(FrameControl)> frameAction;
+        // The first drawing of the basic page: the mouse's basic settings
+        // and the first-run labels.
+        std::function<void()> firstBasicDrawing;
+        // Child windows a page creates when it is entered, and the page's
+        // extra drawing after the frame's own.
+        std::function<void()> enterBasic;
+        std::function<void()> enterAdvanced;
+        std::function<void(QPainter*)> drawBasic;
+        std::function<void(QPainter*)> drawAdvanced;
+        // A press no frame control took, after the page's open lists that it
+        // misses are closed. True when a control of the page took it.
+        std::function<bool(const QPoint&)> basicPress;
+        std::function<bool(const QPoint&)> advancedPress;
+        // Leaving a page, after its child windows and lists are gone.
+        std::function<void()> leaveBasic;
+        std::function<void()> leaveAdvanced;
+        // Enter and Escape; the macro recorder swallowing keys.
+        std::function<void()> hide;
+        std::function<bool()> recording;
+        // The label of key drop-down n (1..6) in the active key mode; the
+        // function's name when empty.
+        std::function<QString(int)> keyLabel;
+        // The sensor type that selects the DPI level table.
+        std::function<std::uint8_t()> sensorType;
+    };
+
+    PageFrame(QWidget& window, SettingsBlock& settings);
+
+    Hooks& hooks() { return hooks_; }
+    SkinCanvas& canvas() { return canvas_; }
+    HoverTracker& hover() { return hover_; }
+    const QFont& textFont() const { return textFont_; }
+    const QFont& titleFont() const { return titleFont_; }
+    Page page() const { return page_; }
+    QPoint lastPress() const { return lastPress_; }
+    bool initialReadDone() const { return initialReadDone_; }
+
+    // Dialog initialisation: the canvas of the client area and the fonts of
+    // the active language.
+    void initialise();
+
+    // Drawing a page that is already shown does nothing.
+    void drawBasicPage();
+    void drawAdvancedPage();
+    // Draws the shown page again from scratch (after a skin change or when
+    // the window is reopened after Cancel).
+    void redrawCurrentPage();
+    // Destroys the child windows and lists of the page not being shown.
+    void leavePage();
+
+    // The left-button dispatcher. Nothing: the press starts a window drag.
+    Press leftButtonDown(const QPoint& p);
+    void mouseMoved(const QPoint& p) { hover_.mouseMoved(p); }
+    // Key-down before it is dispatched; true when swallowed.
+    bool preFilterKey(int key);
+
+    // Child windows and drop-down lists that live only while their page shows.
+    void addPageChild(Page page, QWidget& child);
+    void addPageList(Page page, DropDownList& list);
+
+    // The hot areas of the frame and of both pages, for the page parts.
+    HotArea& frameArea(FrameControl control);
+    HotArea& keyBox(int n) { return keyBoxes_[static_cast<std::size_t>(n - 1)]; }
+
+private:
+    void drawFrame(QPainter* painter, const QString& title);
+    void drawBasicContents(QPainter* painter);
+    void drawAdvancedContents(QPainter* painter);
+    void drawKeyBoxLabel(QPainter* painter, const HotArea& box) const;
+    int keyBoxNumber(const HotArea& box) const;
+    void trackAreas();
+    QString text(int id) const;
+
+    QWidget& window_;
+    SettingsBlock& settings_;
+    Hooks hooks_;
+    SkinCanvas canvas_;
+    HoverTracker hover_;
+    QFont textFont_;
+    QFont titleFont_;
+    Page page_ = NoPage;
+    bool initialReadDone_ = false;
+    QPoint lastPress_;
+
+    std::array<HotArea, 8> frameAreas_;
+    std::array<HotArea, 6> keyBoxes_;
+    HotArea keyDefault_;
+    HotArea pointerDefault_;
+    std::array<HotArea, 3> macroButtons_;
+
+    struct PageOwned {
+        std::vector<QPointer<QWidget>> children;
+        std::vector<QPointer<DropDownList>> lists;
+    };
+    PageOwned basicOwned_;
+    PageOwned advancedOwned_;
+};
+
+} // namespace pelmora

@@ -1,0 +1,60 @@
+#include "ui/pages/page_window.h"
+
+#include "ui/pages/page_layout.h"
+#include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_images.h"
+#include "ui/skin/skin_state.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace pelmora {
+
+PageWindow::PageWindow(SettingsBlock& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), frame_(*this, settings) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    frame_.hooks().hide = [this] { hide(); };
+}
+
+void PageWindow::start() {
+    const QImage* background =
+        skinImageCache().find(skinState().imagePath(skin_image::kBasicBackground));
+    setFixedSize(background != nullptr ? background->size()
+                                       : QSize(layout::kWindowWidth, layout::kWindowHeight));
+    frame_.initialise();
+    frame_.drawBasicPage();
+}
+
+void PageWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    frame_.canvas().paint(painter, event->rect());
+}
+
+void PageWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (frame_.leftButtonDown(event->position().toPoint()) == PageFrame::Press::Nothing) {
+        ++drags_;
+        if (QWindow* handle = windowHandle()) {
+            handle->startSystemMove();
+        }
+    }
+}
+
+void PageWindow::mouseMoveEvent(QMouseEvent* event) {
+    frame_.mouseMoved(event->position().toPoint());
+}
+
+void PageWindow::keyPressEvent(QKeyEvent* event) {
+    if (!frame_.preFilterKey(event->key())) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace pelmora

@@ -1,0 +1,35 @@
+#pragma once
+// A frameless window that shows the two pages through a PageFrame: paints
+// its canvas, forwards mouse and keys, and moves when dragged by its empty
+// surface. The main dialog hosts its PageFrame the same way.
+
+#include "settings/settings_block.h"
+#include "ui/pages/page_frame.h"
+
+#include <QWidget>
+
+namespace pelmora {
+
+class PageWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PageWindow(SettingsBlock& settings, QWidget* parent = nullptr);
+
+    PageFrame& frame() { return frame_; }
+    // Sizes the window to the basic page's background (or the layout's
+    // size), creates the canvas and draws the basic page.
+    void start();
+    int dragCount() const { return drags_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    PageFrame frame_;
+    int drags_ = 0;
+};
+
+} // namespace pelmora

@@ -1,0 +1,46 @@
+// The main dialog shows its pages through the page frame.
+
+#include "shell_fixture.h"
+
+#include <QTest>
+#include <fstream>
+
+namespace pelmora::test {
+namespace {
+
+class PagesTest : public ShellTest {
+protected:
+    CTarvixDlg& shownWithSkin() {
+        std::filesystem::copy(std::filesystem::path(PELMORA_BIN_DIR) / "Skins", root / "Skins",
+                              std::filesystem::copy_options::recursive);
+        std::ofstream(root / "str.ini") << "[Skins]\nLan=EN\nPath=Ember\nRColor=200\n"
+                                           "GColor=210\nBColor=220\n";
+        writeConfig(sampleBlock());
+        CTarvixDlg& d = start();
+        d.startUp(true);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        return d;
+    }
+};
+
+TEST_F(PagesTest, TheWindowShowsThePageFrameAndTabsSwitchIt) {
+    CTarvixDlg& d = shownWithSkin();
+    const QImage basic = d.grab().toImage();
+    EXPECT_EQ(basic.convertToFormat(QImage::Format_RGB32),
+              d.pageFrame().canvas().image().copy(d.rect()).convertToFormat(QImage::Format_RGB32));
+    QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(90, 78));
+    EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+    EXPECT_NE(d.grab().toImage(), basic);
+}
+
+TEST_F(PagesTest, RestingOnOkLightsIt) {
+    CTarvixDlg& d = shownWithSkin();
+    const QImage before = d.grab().toImage().copy(570, 625, 90, 17);
+    QTest::mouseMove(&d, QPoint(600, 633));
+    QTest::qWait(50);
+    d.pageFrame().hover().hoverAt(QPoint(600, 633));
+    EXPECT_NE(d.grab().toImage().copy(570, 625, 90, 17), before);
+}
+
+} // namespace
+} // namespace pelmora::test

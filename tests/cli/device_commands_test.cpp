@@ -1,0 +1,160 @@
+#include "cli/cli.h"
+#include "settings/factory_settings.h"
+#include "settings/settings_file.h"
+#include "support/scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace pelmora::cli {
+namespace {
+
+using pelmora::testing::ScratchFolder;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome runCli(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+void writeFactoryConfig(const std::filesystem::path& file) {
+    std::string error;
+    ASSERT_TRUE(writeSettingsFileAtomically(file, factorySettings(), 0, error)) << error;
+}
+
+TEST(DeviceCommandsTest, ApplyWithTraceOnTheSimulatedMouse) {
+    ScratchFolder folder;
+    writeFactoryConfig(folder.path() / "config.bin");
+    const auto state = (folder.path() / "mouse.json").string();
+    const Outcome result = runCli({"--data-dir", folder.path().string(), "--simulate",
+                                   "--sim-state", state, "--trace", "apply"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto out = lines(result.out);
+    auto count = [&](std::string_view prefix) {
+        return std::count_if(out.begin(), out.end(),
+                             [&](const std::string& l) { return l.starts_with(prefix); });
+    };
+    // The read of the basic settings first, then Apply.
+    ASSERT_GE(out.size(), 4u);
+    EXPECT_EQ(out[0], "set 830000000000007c");
+    EXPECT_EQ(out[1], "get 830001000000007b");
+    EXPECT_EQ(out[2], "set 03000100400000bb");
+    EXPECT_EQ(out[3], "set 01010000000000fd");
+    EXPECT_EQ(count("out "), 58);
+    EXPECT_EQ(count("in "), 48);
+    EXPECT_EQ(count("sleep 2"), 34);
+    EXPECT_EQ(count("sleep 3"), 58);
+    EXPECT_EQ(out.back(), "applied " + (folder.path() / "config.bin").string() + " to the mouse");
+    for (const auto& line : out) {
+        EXPECT_TRUE(line.starts_with("set ") || line.starts_with("get ") ||
+                    line.starts_with("out ") || line.starts_with("in ") ||
+                    line.starts_with("sleep ") || line.starts_with("applied "))
+            << line;
+    }
+    // config.bin was saved with its flag set, and the mouse kept the stages.
+    std::ifstream config(folder.path() / "config.bin", std::ios::binary);
+    EXPECT_EQ(config.get(), 1);
+    std::ifstream json(state);
+    std::string text((std::istreambuf_iterator<char>(json)), {});
+    EXPECT_NE(text.find("\"reportInterval\": 1"), std::string::npos);
+}
+
+TEST(DeviceCommandsTest, ApplySavesTheButtonLabelsAfterConfig) {
+    ScratchFolder folder;
+    writeFactoryConfig(folder.path() / "config.bin"); // never saved: first-run labels
+    { std::ofstream(folder.path() / "str.ini") << "[Skins]\nLan=EN\n"; }
+    const Outcome result = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::ifstream in(folder.path() / "str.ini");
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("Item1=Left Click"), std::string::npos) << text;
+    EXPECT_NE(text.find("Item6=DPI Loop"), std::string::npos) << text;
+    EXPECT_NE(text.find("Lan=EN"), std::string::npos);
+
+    // Without str.ini the mouse and config.bin are still written; the user hears why
+    // the labels were not.
+    std::filesystem::remove(folder.path() / "str.ini");
+    const Outcome noPrefs = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
+    EXPECT_EQ(noPrefs.status, 0);
+    EXPECT_NE(noPrefs.err.find("button labels not saved"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "str.ini"));
+}
+
+TEST(DeviceCommandsTest, ReadPrintsTheBasicSettingsAndTable) {
+    ScratchFolder folder;
+    const auto state = folder.path() / "mouse.json";
+    { std::ofstream(state) << R"({"sensorType": 3, "reportRate": 2})"; }
+    const Outcome result = runCli({"--sim-state", state.string(), "read"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "sensor type: 3\nreport rate: 2\noption1: 0\noption2: 64\n"
+                          "DPI table: 400 800 1200 1600 2000 2400 2800 3200\n");
+}
+
+TEST(DeviceCommandsTest, ApplyWithoutSettingsSendsNothing) {
+    ScratchFolder folder;
+    const auto state = folder.path() / "mouse.json";
+    const Outcome missing = runCli(
+        {"--data-dir", folder.path().string(), "--sim-state", state.string(), "--trace", "apply"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("Config file is not exist."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(state));
+
+    { std::ofstream(folder.path() / "config.bin") << "short"; }
+    const Outcome shortFile = runCli(
+        {"--data-dir", folder.path().string(), "--sim-state", state.string(), "--trace", "apply"});
+    EXPECT_EQ(shortFile.status, 1);
+    EXPECT_EQ(shortFile.out, "");
+}
+
+TEST(DeviceCommandsTest, DamagedSimulatedStateIsReported) {
+    ScratchFolder folder;
+    const auto state = folder.path() / "mouse.json";
+    { std::ofstream(state) << "{\"sensorType\": "; }
+    const Outcome result = runCli({"--sim-state", state.string(), "read"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("damaged"), std::string::npos);
+    EXPECT_EQ(lines(result.err).size(), 1u);
+}
+
+TEST(DeviceCommandsTest, ControlPathThatIsNoPipeIsRefused) {
+    ScratchFolder folder;
+    const auto file = folder.path() / "plain";
+    {
+        std::ofstream(file) << "x";
+    }
+    const Outcome result = runCli({"--sim-control", file.string(), "read"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("is not a named pipe"), std::string::npos);
+}
+
+TEST(DeviceCommandsTest, DevicesListsTheSimulatedCollections) {
+    const Outcome result = runCli({"--simulate", "devices"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto out = lines(result.out);
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[2], "sim:command  usage page 0xff00 usage 0xff00  input 33 output 33 feature 9");
+    EXPECT_EQ(runCli({"--simulate", "devices", "x"}).status, 2);
+}
+
+} // namespace
+} // namespace pelmora::cli

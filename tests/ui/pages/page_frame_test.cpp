@@ -1,0 +1,243 @@
+// The page frame: navigation, the order of the left-button dispatcher,
+// leaving a page, redrawing, hover on the frame and the key pre-filter.
+#include "settings/factory_settings.h"
+#include "ui/pages/page_layout.h"
+#include "ui/pages/page_window.h"
+#include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_state.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace pelmora {
+namespace {
+
+QPoint centre(const Rect& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class PageFrameTest : public ::testing::Test {
+protected:
+    PageFrameTest() : window(settings) {
+        skinState().setSkin(QString(PELMORA_BIN_DIR) + "/Skins", "Default");
+        skinState().setLanguage("");
+        frame().hooks().frameAction = [this](FrameControl c) { actions.push_back(c); };
+        frame().hooks().basicPress = [this](const QPoint& p) {
+            pagePresses.push_back(p);
+            return pageTakes;
+        };
+        frame().hooks().advancedPress = frame().hooks().basicPress;
+        window.start();
+    }
+    ~PageFrameTest() override { skinState().setSkin(QString(), QString()); }
+    PageFrame& frame() { return window.frame(); }
+    QImage region(const Rect& r) { return window.frame().canvas().image().copy(toQRect(r)); }
+
+    SettingsBlock settings = factorySettings();
+    PageWindow window;
+    std::vector<FrameControl> actions;
+    std::vector<QPoint> pagePresses;
+    bool pageTakes = true;
+};
+
+TEST_F(PageFrameTest, StartsOnTheBasicPageSizedToItsBackground) {
+    EXPECT_EQ(frame().page(), PageFrame::BasicPage);
+    EXPECT_EQ(window.size(), QSize(layout::kWindowWidth, layout::kWindowHeight));
+    EXPECT_TRUE(frame().initialReadDone());
+}
+
+TEST_F(PageFrameTest, TabOfThePageShownChangesNothing) {
+    const QImage before = frame().canvas().image();
+    const int presents = frame().canvas().presentCount();
+    EXPECT_EQ(frame().leftButtonDown(centre(layout::kBasicTab)), PageFrame::Press::Frame);
+    EXPECT_EQ(frame().page(), PageFrame::BasicPage);
+    EXPECT_EQ(frame().canvas().presentCount(), presents);
+    EXPECT_EQ(frame().canvas().image(), before);
+    EXPECT_TRUE(actions.empty());
+    EXPECT_TRUE(pagePresses.empty());
+}
+
+TEST_F(PageFrameTest, TabsSwitchBetweenThePages) {
+    const QImage basic = frame().canvas().image();
+    frame().leftButtonDown(centre(layout::kAdvancedTab));
+    EXPECT_EQ(frame().page(), PageFrame::AdvancedPage);
+    EXPECT_NE(frame().canvas().image(), basic);
+    frame().leftButtonDown(centre(layout::kBasicTab));
+    EXPECT_EQ(frame().page(), PageFrame::BasicPage);
+    EXPECT_EQ(frame().canvas().image(), basic);
+}
+
+TEST_F(PageFrameTest, FrameAreasAreTestedFirstAndInOrder) {
+    // OK and Apply share the column x = 666: OK is tested first.
+    frame().leftButtonDown({666, 630});
+    frame().leftButtonDown(centre(layout::kCancelButton));
+    frame().leftButtonDown(centre(layout::kCloseButton));
+    frame().leftButtonDown(centre(layout::kWebLink));
+    ASSERT_EQ(actions.size(), 4u);
+    EXPECT_EQ(actions[0], FrameControl::Ok);
+    EXPECT_EQ(actions[1], FrameControl::Cancel);
+    EXPECT_EQ(actions[2], FrameControl::Close);
+    EXPECT_EQ(actions[3], FrameControl::WebLink);
+    EXPECT_TRUE(pagePresses.empty());
+    EXPECT_EQ(frame().lastPress(), centre(layout::kWebLink));
+}
+
+TEST_F(PageFrameTest, PagePressesGoToThePageAndMissesStartADrag) {
+    EXPECT_EQ(frame().leftButtonDown(centre(layout::keyBox(2))), PageFrame::Press::PageControl);
+    ASSERT_EQ(pagePresses.size(), 1u);
+    EXPECT_EQ(pagePresses[0], centre(layout::keyBox(2)));
+    pageTakes = false;
+    window.show();
+    QTest::mouseClick(&window, Qt::LeftButton, {}, {5, 120});
+    EXPECT_EQ(window.dragCount(), 1);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, centre(layout::kOkButton));
+    EXPECT_EQ(window.dragCount(), 1);
+}
+
+TEST_F(PageFrameTest, AnOpenListClosesBeforeTheClickedControlActs) {
+    DropDownList list(window, layout::keyBox(1), layout::keyList(1));
+    list.setItems({"Left Click", "Right Click"});
+    frame().addPageList(PageFrame::BasicPage, list);
+    bool openWhenActing = true;
+    frame().hooks().basicPress = [&](const QPoint&) {
+        openWhenActing = list.isOpen();
+        return true;
+    };
+    list.open();
+    frame().leftButtonDown(centre(layout::kModeBButton));
+    EXPECT_FALSE(openWhenActing);
+    EXPECT_FALSE(list.isOpen());
+
+    // A press on the list's own box leaves it to the box's control.
+    list.open();
+    frame().leftButtonDown(centre(layout::keyBox(1)));
+    EXPECT_TRUE(openWhenActing);
+}
+
+TEST_F(PageFrameTest, LeavingAPageDestroysItsChildWindows) {
+    QPointer<QLabel> status = new QLabel("Standard", &window);
+    DropDownList list(window, layout::keyBox(1), layout::keyList(1));
+    frame().addPageChild(PageFrame::BasicPage, *status);
+    frame().addPageList(PageFrame::BasicPage, list);
+    list.open();
+    int left = 0;
+    frame().hooks().leaveBasic = [&] { ++left; };
+
+    frame().drawAdvancedPage();
+    flushDeletes();
+    EXPECT_TRUE(status.isNull());
+    EXPECT_FALSE(list.isOpen());
+    EXPECT_EQ(left, 1);
+    EXPECT_TRUE(window.findChildren<QListWidget*>().isEmpty());
+}
+
+TEST_F(PageFrameTest, RedrawingTheCurrentPageRebuildsIt) {
+    frame().drawAdvancedPage();
+    QPointer<QLabel> macroName = new QLabel(&window);
+    frame().addPageChild(PageFrame::AdvancedPage, *macroName);
+    int entered = 0;
+    frame().hooks().enterAdvanced = [&] { ++entered; };
+    const int presents = frame().canvas().presentCount();
+
+    frame().redrawCurrentPage();
+    flushDeletes();
+    EXPECT_EQ(frame().page(), PageFrame::AdvancedPage);
+    EXPECT_TRUE(macroName.isNull());
+    EXPECT_EQ(entered, 1);
+    EXPECT_EQ(frame().canvas().presentCount(), presents + 1);
+}
+
+TEST_F(PageFrameTest, HoverMovesFromOkToApplyInOneRepaintAndLeavingRestores) {
+    // OK and Apply share one column; each owns it while drawn last.
+    const Rect okOwn{layout::kOkButton.left, layout::kOkButton.top, layout::kApplyButton.left,
+                     layout::kOkButton.bottom};
+    const QImage okNormal = region(okOwn);
+    const Rect applyOwn{layout::kApplyButton.left + 1, layout::kApplyButton.top,
+                        layout::kCancelButton.left, layout::kApplyButton.bottom};
+    const QImage applyNormal = region(applyOwn);
+    frame().hover().hoverAt(centre(layout::kOkButton));
+    EXPECT_NE(region(okOwn), okNormal);
+    const int presents = frame().canvas().presentCount();
+    frame().hover().hoverAt(centre(layout::kApplyButton));
+    EXPECT_EQ(frame().canvas().presentCount(), presents + 1);
+    EXPECT_EQ(region(okOwn), okNormal);
+    EXPECT_NE(region(applyOwn), applyNormal);
+    frame().mouseMoved({440, 130});
+    EXPECT_EQ(region(applyOwn), applyNormal);
+}
+
+TEST_F(PageFrameTest, PageSwitchForgetsHoverOfThePageLeft) {
+    frame().hover().hoverAt(centre(layout::keyBox(3)));
+    EXPECT_TRUE(frame().keyBox(3).hovered);
+    frame().drawAdvancedPage();
+    EXPECT_FALSE(frame().keyBox(3).hovered);
+    // The key boxes are not tracked on the advanced page.
+    const int presents = frame().canvas().presentCount();
+    frame().hover().hoverAt(centre(layout::keyBox(3)));
+    EXPECT_EQ(frame().canvas().presentCount(), presents);
+}
+
+TEST_F(PageFrameTest, EnterAndEscapeOnlyHide) {
+    window.show();
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    window.show();
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(frame().preFilterKey(Qt::Key_A));
+    // While the macro recorder runs on the advanced page every key is swallowed.
+    frame().hooks().recording = [] { return true; };
+    frame().drawAdvancedPage();
+    EXPECT_TRUE(frame().preFilterKey(Qt::Key_A));
+}
+
+TEST_F(PageFrameTest, FirstBasicDrawingRunsOnce) {
+    SettingsBlock other = factorySettings();
+    PageWindow second(other);
+    int reads = 0;
+    second.frame().hooks().firstBasicDrawing = [&] { ++reads; };
+    second.start();
+    second.frame().drawAdvancedPage();
+    second.frame().drawBasicPage();
+    second.frame().redrawCurrentPage();
+    EXPECT_EQ(reads, 1);
+}
+
+TEST_F(PageFrameTest, KeyBoxesShowTheLabelsTheyAreGiven) {
+    const QImage before = region(layout::keyBox(4));
+    frame().hooks().keyLabel = [](int n) {
+        return n == 4 ? QString("Multimedia-Next") : QString();
+    };
+    frame().redrawCurrentPage();
+    EXPECT_NE(region(layout::keyBox(4)), before);
+}
+
+TEST(PageFrameMissingSkinTest, APageWithoutItsImagesIsStillDrawn) {
+    skinState().setSkin("/nonexistent", "Nothing");
+    SettingsBlock settings = factorySettings();
+    PageWindow window(settings);
+    window.start();
+    EXPECT_EQ(window.frame().page(), PageFrame::BasicPage);
+    const QImage& canvas = window.frame().canvas().image();
+    ASSERT_FALSE(canvas.isNull());
+    // The texts are there even without pictures.
+    bool anyText = false;
+    const QImage title = canvas.copy(toQRect(layout::kPageTitle));
+    for (int x = 0; x < title.width() && !anyText; ++x) {
+        for (int y = 0; y < title.height() && !anyText; ++y) {
+            anyText = title.pixel(x, y) != title.pixel(0, 0);
+        }
+    }
+    EXPECT_TRUE(anyText);
+    skinState().setSkin(QString(), QString());
+}
+
+} // namespace
+} // namespace pelmora
