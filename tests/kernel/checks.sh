@@ -88,6 +88,8 @@ compareRun() { # name, command...
 }
 compareRun read read
 compareRun apply apply
+check "apply read every macro slot back through hidraw (48 chunks)" \
+  [ "$(grep -c '^in ' hw-apply.trace)" = 48 ]
 if cmp -s /tmp/vm-state.json /tmp/sim-state.json; then
   pass "the virtual mouse keeps what the simulated mouse keeps after apply"
 else
