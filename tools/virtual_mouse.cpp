@@ -1,0 +1,261 @@
+// pelmora-virtual-mouse: the simulated mouse's firmware model behind
+// /dev/uhid, so the kernel, and every program on the machine, sees the mouse
+// 04d9:a09f plugged in. It runs until interrupted.
+
+#include "device/uhid/virtual_mouse.h"
+#include "device/sim/sim_control.h"
+#include "device/sim/simulated_mouse.h"
+
+#include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <poll.h>
+#include <string>
+#include <string_view>
+#include <sys/signalfd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using pelmora::uhid::UhidDevice;
+using pelmora::uhid::VirtualMouse;
+
+constexpr std::string_view kUsage =
+    "usage: pelmora-virtual-mouse [--sim-state FILE] [--sim-control PATH] [--uhid PATH]\n\n"
+    "Plays the simulated gaming mouse 04d9:a09f to the kernel through /dev/uhid\n"
+    "until interrupted. Needs write access to /dev/uhid (root, or a udev rule).\n\n"
+    "options:\n"
+    "  --sim-state FILE     load and keep the mouse's state in FILE\n"
+    "  --sim-control PATH   named pipe (created when missing) taking one line each:\n"
+    "                         event TYPE VALUE   raise a listener event\n"
+    "                         unplug, plug       remove the mouse, attach it again\n"
+    "                         stall, resume      stop and restart sending bulk chunks\n"
+    "                         motion BUTTONS DX DY  a report of the ordinary mouse\n"
+    "  --uhid PATH          the uhid device node (default /dev/uhid)\n";
+
+struct Options {
+    std::optional<std::filesystem::path> state;
+    std::optional<std::filesystem::path> control;
+    std::string uhid = "/dev/uhid";
+};
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+template <typename T> std::optional<T> number(std::string_view text) {
+    T value{};
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::vector<std::string_view> words(std::string_view line) {
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') {
+            ++i;
+        }
+        if (i > start) {
+            out.push_back(line.substr(start, i - start));
+        }
+    }
+    return out;
+}
+
+// The lines only the virtual mouse knows; false when the line is not one.
+bool handleOwnLine(std::string_view line, VirtualMouse& mouse, std::string& error) {
+    const auto w = words(line);
+    if (w.size() == 1 && w[0] == "stall") {
+        mouse.setStalled(true);
+        return true;
+    }
+    if (w.size() == 1 && w[0] == "resume") {
+        mouse.setStalled(false);
+        return true;
+    }
+    if (w.size() == 4 && w[0] == "motion") {
+        const auto buttons = number<std::uint8_t>(w[1]);
+        const auto dx = number<std::int16_t>(w[2]);
+        const auto dy = number<std::int16_t>(w[3]);
+        if (!buttons || !dx || !dy) {
+            error = "motion BUTTONS DX DY takes 0..255 and two numbers from -32768 to 32767";
+        } else {
+            mouse.sendPointerReport(*buttons, *dx, *dy, 0, error);
+        }
+        return true;
+    }
+    return false;
+}
+
+int run(const Options& options) {
+    pelmora::sim::SimulatedMouse firmware;
+    firmware.setObserver(
+        {.inputQueued = {}, .plugChanged = {}, .logged = [](std::string_view line) {
+             std::cerr << "pelmora-virtual-mouse: " << line << '\n';
+         }});
+    std::string error;
+    if (options.state && !firmware.attachStateFile(*options.state, error)) {
+        std::cerr << "pelmora-virtual-mouse: " << error << '\n';
+    }
+
+    // SIGINT and SIGTERM end the loop through a descriptor, so the devices
+    // are removed cleanly.
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGHUP);
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
+    const Fd signalFd(::signalfd(-1, &signals, SFD_CLOEXEC));
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::optional<Fd> control;
+    if (options.control) {
+        const auto& path = *options.control;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0 && ::mkfifo(path.c_str(), 0600) != 0) {
+            std::cerr << "pelmora-virtual-mouse: cannot create " << path << ": "
+                      << std::strerror(errno) << '\n';
+            return 1;
+        }
+        // Read and write, so the pipe never reads end-of-file when a writer leaves.
+        control.emplace(::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+        if (control->get() < 0) {
+            std::cerr << "pelmora-virtual-mouse: cannot open " << path << ": "
+                      << std::strerror(errno) << '\n';
+            return 1;
+        }
+    }
+
+    VirtualMouse mouse(firmware, [&](std::string& openError) {
+        auto device = UhidDevice::open(options.uhid, openError);
+        if (!device && (errno == EACCES || errno == EPERM)) {
+            openError += " (run as root, or allow your group with a udev rule: see README)";
+        } else if (!device && errno == ENOENT) {
+            openError += " (is the uhid module loaded? try: sudo modprobe uhid)";
+        }
+        return device;
+    });
+    if (!mouse.sync(error)) {
+        std::cerr << "pelmora-virtual-mouse: " << error << '\n';
+        return 1;
+    }
+    std::cout << "pelmora-virtual-mouse: the mouse 04d9:a09f is plugged in" << std::endl;
+
+    std::string pending; // control text up to its next newline
+    for (;;) {
+        std::vector<pollfd> fds{{signalFd.get(), POLLIN, 0}};
+        if (control) {
+            fds.push_back({control->get(), POLLIN, 0});
+        }
+        for (int fd : mouse.pollFds()) {
+            fds.push_back({fd, POLLIN, 0});
+        }
+        if (::poll(fds.data(), fds.size(), -1) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            std::cerr << "pelmora-virtual-mouse: poll: " << std::strerror(errno) << '\n';
+            return 1;
+        }
+        if (fds[0].revents != 0) {
+            return 0; // the devices go with the descriptors
+        }
+        for (std::size_t i = 1; i < fds.size(); ++i) {
+            if (fds[i].revents == 0) {
+                continue;
+            }
+            if (control && fds[i].fd == control->get()) {
+                char buffer[512];
+                const ssize_t got = ::read(fds[i].fd, buffer, sizeof buffer);
+                if (got > 0) {
+                    pending.append(buffer, static_cast<std::size_t>(got));
+                }
+                for (auto end = pending.find('\n'); end != std::string::npos;
+                     end = pending.find('\n')) {
+                    const std::string line = pending.substr(0, end);
+                    pending.erase(0, end + 1);
+                    std::string lineError;
+                    if (!handleOwnLine(line, mouse, lineError)) {
+                        firmware.handleControlLine(line, lineError);
+                    }
+                    if (!lineError.empty()) {
+                        std::cerr << "pelmora-virtual-mouse: " << lineError << '\n';
+                    }
+                    if (!mouse.sync(error)) {
+                        std::cerr << "pelmora-virtual-mouse: " << error << '\n';
+                        return 1;
+                    }
+                }
+                if (pending.size() > 4096) {
+                    pending.clear(); // no newline in sight: not a control line
+                }
+                // The devices may have been removed and created anew: poll
+                // their new descriptors before reading any.
+                break;
+            } else if (!mouse.handleReadable(fds[i].fd, error) || !mouse.sync(error)) {
+                std::cerr << "pelmora-virtual-mouse: " << error << '\n';
+                return 1;
+            }
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        const bool takesValue = arg == "--sim-state" || arg == "--sim-control" || arg == "--uhid";
+        if (!takesValue) {
+            std::cerr << "pelmora-virtual-mouse: unknown argument " << arg << "\n" << kUsage;
+            return 2;
+        }
+        if (i + 1 >= args.size()) {
+            std::cerr << "pelmora-virtual-mouse: " << arg << " needs a value\n";
+            return 2;
+        }
+        const std::string& value = args[++i];
+        if (arg == "--sim-state") {
+            options.state = value;
+        } else if (arg == "--sim-control") {
+            options.control = value;
+        } else {
+            options.uhid = value;
+        }
+    }
+    return run(options);
+}
