@@ -2,9 +2,11 @@
 
 #include "cli/cli_context.h"
 
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <ostream>
+#include <string>
 
 namespace pelmora::cli {
 
@@ -12,16 +14,15 @@ namespace {
 
 // Every command, in the order --help lists them.
 constexpr std::array kCommands{
-    Command{"show", "show                 the settings block of config.bin as JSON", showCommand},
-    Command{"matrices", "matrices             the four key matrices Apply would send",
-            matricesCommand},
-    Command{"encode-macros", "encode-macros [--save]  record.ini as the twelve macro slots",
+    Command{"show", "show", "the settings block of config.bin as JSON", showCommand},
+    Command{"matrices", "matrices", "the four key matrices Apply would send", matricesCommand},
+    Command{"encode-macros", "encode-macros [--save]", "record.ini as the twelve macro slots",
             encodeMacrosCommand},
-    Command{"macros", "macros               the macros of record.ini in slot order", macrosCommand},
-    Command{"devices", "devices              the mouse's HID collections found", devicesCommand},
-    Command{"read", "read                 the mouse's basic settings and DPI table", readCommand},
-    Command{"apply", "apply                send config.bin to the mouse like OK", applyCommand},
-    Command{"listen", "listen               print the mouse's events until Ctrl+C", listenCommand},
+    Command{"macros", "macros", "the macros of record.ini in slot order", macrosCommand},
+    Command{"devices", "devices", "the mouse's HID collections found", devicesCommand},
+    Command{"read", "read", "the mouse's basic settings and DPI table", readCommand},
+    Command{"apply", "apply", "send config.bin to the mouse like OK", applyCommand},
+    Command{"listen", "listen", "print the mouse's events until Ctrl+C", listenCommand},
 };
 
 void printHelp(std::ostream& out) {
@@ -30,7 +31,9 @@ void printHelp(std::ostream& out) {
            "Configures the gaming mouse 04d9:a09f without a window.\n\n"
            "commands:\n";
     for (const auto& command : kCommands) {
-        out << "  " << command.usage << '\n';
+        std::string synopsis(command.synopsis);
+        synopsis.resize(std::max<std::size_t>(synopsis.size() + 2, 24), ' ');
+        out << "  " << synopsis << command.summary << '\n';
     }
     out << "\noptions:\n"
            "  --data-dir DIR       folder of config.bin, record.ini, str.ini and Skins/\n"

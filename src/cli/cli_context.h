@@ -39,7 +39,8 @@ using CommandHandler = int (*)(CliContext&);
 
 struct Command {
     std::string_view name;
-    std::string_view usage; // shown by --help
+    std::string_view synopsis; // shown by --help
+    std::string_view summary;
     CommandHandler handler;
 };
 
