@@ -71,27 +71,9 @@ template <typename T> std::optional<T> number(std::string_view text) {
     return value;
 }
 
-std::vector<std::string_view> words(std::string_view line) {
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) {
-            ++i;
-        }
-        const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') {
-            ++i;
-        }
-        if (i > start) {
-            out.push_back(line.substr(start, i - start));
-        }
-    }
-    return out;
-}
-
 // The lines only the virtual mouse knows; false when the line is not one.
 bool handleOwnLine(std::string_view line, VirtualMouse& mouse, std::string& error) {
-    const auto w = words(line);
+    const auto w = pelmora::sim::controlLineWords(line);
     if (w.size() == 1 && w[0] == "stall") {
         mouse.setStalled(true);
         return true;

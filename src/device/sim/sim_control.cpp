@@ -6,24 +6,6 @@
 namespace pelmora::sim {
 
 namespace {
-std::vector<std::string_view> words(std::string_view line) {
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) {
-            ++i;
-        }
-        const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') {
-            ++i;
-        }
-        if (i > start) {
-            out.push_back(line.substr(start, i - start));
-        }
-    }
-    return out;
-}
-
 std::optional<std::uint8_t> byteNumber(std::string_view text) {
     unsigned value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -35,7 +17,7 @@ std::optional<std::uint8_t> byteNumber(std::string_view text) {
 } // namespace
 
 std::optional<SimControlCommand> parseSimControlLine(std::string_view line, std::string& error) {
-    const auto w = words(line);
+    const auto w = controlLineWords(line);
     if (w.size() == 1 && w[0] == "unplug") {
         return SimControlCommand{SimControlCommand::Kind::Unplug};
     }
@@ -54,6 +36,24 @@ std::optional<SimControlCommand> parseSimControlLine(std::string_view line, std:
     error = "unknown control line \"" + std::string(line) +
             "\" (expected: event TYPE VALUE, unplug, plug)";
     return std::nullopt;
+}
+
+std::vector<std::string_view> controlLineWords(std::string_view line) {
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') {
+            ++i;
+        }
+        if (i > start) {
+            out.push_back(line.substr(start, i - start));
+        }
+    }
+    return out;
 }
 
 } // namespace pelmora::sim

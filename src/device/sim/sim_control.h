@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmora::sim {
 
@@ -18,5 +19,9 @@ struct SimControlCommand {
 // Null (with `error`) for anything else; numbers are decimal 0..255.
 // Surrounding blanks and a trailing carriage return are ignored.
 std::optional<SimControlCommand> parseSimControlLine(std::string_view line, std::string& error);
+
+// The blank-separated words of a control line (blanks, tabs and carriage
+// returns separate), for programs that add lines of their own.
+std::vector<std::string_view> controlLineWords(std::string_view line);
 
 } // namespace pelmora::sim

@@ -133,7 +133,7 @@ PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
 }
 
 QString PageFrame::text(int id) const {
-    return pageText(static_cast<PageText>(id), skinState().language());
+    return pageText(static_cast<TextId>(id), skinState().language());
 }
 
 void PageFrame::initialise() {
@@ -142,14 +142,14 @@ void PageFrame::initialise() {
     titleFont_ = pelmora::titleFont(language);
     hover_.setFont(textFont_);
     canvas_.create(window_.size());
-    frameArea(FrameControl::Ok).caption = pageText(PageText::Ok, language);
-    frameArea(FrameControl::Apply).caption = pageText(PageText::Apply, language);
-    frameArea(FrameControl::Cancel).caption = pageText(PageText::Cancel, language);
-    keyDefault_.caption = pageText(PageText::KeyPageDefault, language);
-    pointerDefault_.caption = pageText(PageText::RestoreDefaults, language);
-    macroButtons_[0].caption = pageText(PageText::New, language);
-    macroButtons_[1].caption = pageText(PageText::Delete, language);
-    macroButtons_[2].caption = pageText(PageText::Confirm, language);
+    frameArea(FrameControl::Ok).caption = pageText(TextId::Ok, language);
+    frameArea(FrameControl::Apply).caption = pageText(TextId::Apply, language);
+    frameArea(FrameControl::Cancel).caption = pageText(TextId::Cancel, language);
+    keyDefault_.caption = pageText(TextId::KeyPageDefault, language);
+    pointerDefault_.caption = pageText(TextId::RestoreDefaults, language);
+    macroButtons_[0].caption = pageText(TextId::New, language);
+    macroButtons_[1].caption = pageText(TextId::Delete, language);
+    macroButtons_[2].caption = pageText(TextId::Confirm, language);
 }
 
 HotArea& PageFrame::frameArea(FrameControl control) {
@@ -184,7 +184,7 @@ void PageFrame::drawFrame(QPainter* painter, const QString& title) {
         drawHotArea(painter, area, false, textFont_);
     }
     drawTextLine(painter, L::kPageTitle, title, TextAlign::Left, titleFont_, kTitleColour);
-    drawTextLine(painter, L::kWebLink, text(static_cast<int>(PageText::WebAddress)),
+    drawTextLine(painter, L::kWebLink, text(static_cast<int>(TextId::WebAddress)),
                  TextAlign::Centre, textFont_, skinState().textColour());
 }
 
@@ -210,7 +210,7 @@ void PageFrame::drawBasicPage() {
             p->fillRect(canvas_.image().rect(), QColor(18, 20, 24));
         }
         drawSkinImage(p, img::kBasicBackground, 0, 0);
-        drawFrame(p, text(static_cast<int>(PageText::BasicSettings)));
+        drawFrame(p, text(static_cast<int>(TextId::BasicSettings)));
         drawBasicContents(p);
         if (hooks_.drawBasic) {
             hooks_.drawBasic(p);
@@ -222,13 +222,13 @@ void PageFrame::drawBasicPage() {
 void PageFrame::drawBasicContents(QPainter* p) {
     const QColor& colour = skinState().textColour();
     const std::string& lang = skinState().language();
-    auto caption = [&](const Rect& r, PageText id) {
+    auto caption = [&](const Rect& r, TextId id) {
         drawTextLine(p, r, pageText(id, lang), TextAlign::Centre, textFont_, colour);
     };
-    caption(L::kKeySettingCaption, PageText::KeySetting);
-    caption(L::kReportRateCaption, PageText::ReportRateSetting);
-    caption(L::kDpiSettingCaption, PageText::DpiSetting);
-    caption(L::kDpiEffectCaption, PageText::DpiEffect);
+    caption(L::kKeySettingCaption, TextId::KeySetting);
+    caption(L::kReportRateCaption, TextId::ReportRateSetting);
+    caption(L::kDpiSettingCaption, TextId::DpiSetting);
+    caption(L::kDpiEffectCaption, TextId::DpiEffect);
 
     // Key settings: six boxes with the active mode's labels, the two mode
     // buttons with the active one lit, and Default.
@@ -277,8 +277,7 @@ void PageFrame::drawBasicContents(QPainter* p) {
     }
 
     // Lighting: the captions of the three boxes.
-    const std::array<PageText, 3> lighting = {PageText::Mode, PageText::Parameter,
-                                              PageText::Effect};
+    const std::array<TextId, 3> lighting = {TextId::Mode, TextId::Parameter, TextId::Effect};
     for (std::size_t i = 0; i < lighting.size(); ++i) {
         drawTextLine(p, L::lightingCaption(L::kLightingBoxes[i]), pageText(lighting[i], lang),
                      TextAlign::Right, textFont_, colour);
@@ -301,7 +300,7 @@ void PageFrame::drawAdvancedPage() {
             p->fillRect(canvas_.image().rect(), QColor(18, 20, 24));
         }
         drawSkinImage(p, img::kAdvancedBackground, 0, 0);
-        drawFrame(p, text(static_cast<int>(PageText::AdvancedSettings)));
+        drawFrame(p, text(static_cast<int>(TextId::AdvancedSettings)));
         drawAdvancedContents(p);
         if (hooks_.drawAdvanced) {
             hooks_.drawAdvanced(p);
@@ -313,23 +312,23 @@ void PageFrame::drawAdvancedPage() {
 void PageFrame::drawAdvancedContents(QPainter* p) {
     const QColor& colour = skinState().textColour();
     const std::string& lang = skinState().language();
-    auto line = [&](const Rect& r, PageText id, TextAlign align) {
+    auto line = [&](const Rect& r, TextId id, TextAlign align) {
         drawTextLine(p, r, pageText(id, lang), align, textFont_, colour);
     };
-    line(L::kMouseSpeedCaption, PageText::MouseSpeed, TextAlign::Centre);
-    line(L::kScrollSpeedCaption, PageText::ScrollingSpeed, TextAlign::Centre);
-    line(L::kDoubleClickCaption, PageText::DoubleClickSpeed, TextAlign::Centre);
-    line(L::kMacroSettingCaption, PageText::MacroSetting, TextAlign::Centre);
-    line(L::kMacroColumnHeadings[0], PageText::SelectMacro, TextAlign::Centre);
-    line(L::kMacroColumnHeadings[1], PageText::KeyPressSequence, TextAlign::Centre);
-    line(L::kMacroColumnHeadings[2], PageText::RecordOption, TextAlign::Centre);
-    line(L::tickBoxText(L::kPrecisionBox), PageText::EnhancePointerPrecision, TextAlign::Left);
-    line(L::tickBoxText(L::kScrollScreenBox), PageText::ScrollOneScreen, TextAlign::Left);
-    line(L::recordButtonText(L::kStartRecordButton), PageText::StartRecording, TextAlign::Left);
-    line(L::recordButtonText(L::kStopRecordButton), PageText::StopRecording, TextAlign::Left);
-    line(L::fieldCaption(L::kMacroNameField), PageText::MacroName, TextAlign::Left);
-    line(L::fieldCaption(L::kLoopTimesField), PageText::LoopTimes, TextAlign::Left);
-    line(L::fieldCaption(L::kMouseEventBox), PageText::InsertMouseEvent, TextAlign::Left);
+    line(L::kMouseSpeedCaption, TextId::MouseSpeed, TextAlign::Centre);
+    line(L::kScrollSpeedCaption, TextId::ScrollingSpeed, TextAlign::Centre);
+    line(L::kDoubleClickCaption, TextId::DoubleClickSpeed, TextAlign::Centre);
+    line(L::kMacroSettingCaption, TextId::MacroSetting, TextAlign::Centre);
+    line(L::kMacroColumnHeadings[0], TextId::SelectMacro, TextAlign::Centre);
+    line(L::kMacroColumnHeadings[1], TextId::KeyPressSequence, TextAlign::Centre);
+    line(L::kMacroColumnHeadings[2], TextId::RecordOption, TextAlign::Centre);
+    line(L::tickBoxText(L::kPrecisionBox), TextId::EnhancePointerPrecision, TextAlign::Left);
+    line(L::tickBoxText(L::kScrollScreenBox), TextId::ScrollOneScreen, TextAlign::Left);
+    line(L::recordButtonText(L::kStartRecordButton), TextId::StartRecording, TextAlign::Left);
+    line(L::recordButtonText(L::kStopRecordButton), TextId::StopRecording, TextAlign::Left);
+    line(L::fieldCaption(L::kMacroNameField), TextId::MacroName, TextAlign::Left);
+    line(L::fieldCaption(L::kLoopTimesField), TextId::LoopTimes, TextAlign::Left);
+    line(L::fieldCaption(L::kMouseEventBox), TextId::InsertMouseEvent, TextAlign::Left);
 
     // Pointer settings: three rows of eleven ticks with their numbers.
     const std::array<int, 3> levels = {settings_.pointerSpeedLevel, settings_.scrollLines,
