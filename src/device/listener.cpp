@@ -46,8 +46,13 @@ void Listener::run() {
     std::vector<std::uint8_t> buffer(kListenBufferSize, 0);
     unsigned seenSerial = 0;
     bool broken = false; // the current handle failed: wait for a new one
-    while (!stopping_) {
+    while (true) {
+        // Cleared before stopping_ is looked at: a stop() that comes between
+        // the two leaves its flag set, one that comes later its signal.
         wake_.clear();
+        if (stopping_) {
+            break;
+        }
         std::shared_ptr<HidHandle> handle;
         std::uint16_t length = 0;
         {

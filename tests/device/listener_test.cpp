@@ -9,7 +9,9 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
+#include <thread>
 
 namespace pelmora {
 namespace {
@@ -127,6 +129,54 @@ TEST(ListenerTest, StopsCleanlyWhileWaiting) {
     parked.link->resumeListener();
     parked.link->stopListener();
     EXPECT_TRUE(parked.log.waitFor(0).empty());
+}
+
+TEST(ListenerTest, StopRightAfterStartIsNeverLost) {
+    // The thread may be anywhere in its first turn when stop() comes; the
+    // wake-up must not be swallowed there, or the join waits for ever.
+    const std::atomic<int> absent{0};
+    std::mutex mutex;
+    Listener* current = nullptr;
+    unsigned stops = 0;
+    bool done = false;
+    int hung = 0;
+    std::thread watchdog([&] {
+        unsigned seen = 0;
+        while (true) {
+            std::this_thread::sleep_for(300ms);
+            std::lock_guard lock(mutex);
+            if (done) {
+                return;
+            }
+            if (current && stops == seen) {
+                ++hung;
+                current->wake(); // free the thread so the test ends
+            }
+            seen = stops;
+        }
+    });
+    for (int i = 0; i < 3000; ++i) {
+        Listener listener(absent, [](const DeviceEvent&) {});
+        {
+            std::lock_guard lock(mutex);
+            current = &listener;
+        }
+        listener.start();
+        // Stop at a different moment of the thread's start-up each time.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(i % 60);
+        while (std::chrono::steady_clock::now() < until) {
+        }
+        listener.stop();
+        std::lock_guard lock(mutex);
+        current = nullptr;
+        ++stops;
+    }
+    {
+        std::lock_guard lock(mutex);
+        done = true;
+    }
+    watchdog.join();
+    EXPECT_EQ(hung, 0);
 }
 
 // A backend that lists what the test gives it and opens scripted handles.
