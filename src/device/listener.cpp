@@ -94,7 +94,9 @@ void Listener::run() {
         if (read.status != ReadStatus::Ok || read.length == 0) {
             continue;
         }
-        if (const auto event = decodeListenerReport(std::span(buffer).first(readLength))) {
+        // Only what arrived: a short report is not filled up from the last one.
+        if (const auto event =
+                decodeListenerReport(std::span(buffer).first(std::min(read.length, readLength)))) {
             if (!stopping_) {
                 callback_(*event);
             }

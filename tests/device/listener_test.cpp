@@ -179,6 +179,56 @@ TEST(ListenerTest, StopRightAfterStartIsNeverLost) {
     EXPECT_EQ(hung, 0);
 }
 
+// A listen handle whose reports the test queues; pollable like a hidraw node.
+class QueuedListenHandle final : public HidHandle {
+public:
+    void push(test::Bytes report) {
+        std::lock_guard lock(mutex_);
+        reports_.push_back(std::move(report));
+        ready_.signal();
+    }
+    bool setFeature(std::span<const std::uint8_t>) override { return false; }
+    bool getFeature(std::span<std::uint8_t>) override { return false; }
+    bool write(std::span<const std::uint8_t>) override { return false; }
+    ReadResult read(std::span<std::uint8_t> report, int) override {
+        std::lock_guard lock(mutex_);
+        if (reports_.empty()) {
+            ready_.clear();
+            return {ReadStatus::TimedOut, 0};
+        }
+        const test::Bytes next = std::move(reports_.front());
+        reports_.pop_front();
+        if (reports_.empty()) {
+            ready_.clear();
+        }
+        const std::size_t n = std::min(next.size(), report.size());
+        std::copy_n(next.begin(), n, report.begin());
+        return {ReadStatus::Ok, n};
+    }
+    int pollFd() const override { return ready_.fd(); }
+
+private:
+    std::mutex mutex_;
+    std::deque<test::Bytes> reports_;
+    EventFd ready_;
+};
+
+TEST(ListenerTest, AShortReportIsNotFilledUpFromTheLastOne) {
+    const std::atomic<int> present{1};
+    EventLog log;
+    Listener listener(present, [&](const DeviceEvent& e) { log.add(e); });
+    auto handle = std::make_shared<QueuedListenHandle>();
+    listener.rearm(handle, 9);
+    listener.start();
+    handle->push({6, 7, 0, 2, 0, 0, 0, 0, 0});
+    handle->push({6, 8}); // cut short: no value
+    handle->push({6, 9, 0, 3, 0, 0, 0, 0, 0});
+    handle->push({6, 5, 0, 1, 0, 0, 0, 0, 0});
+    const auto events = log.waitFor(3);
+    listener.stop();
+    EXPECT_EQ(events, (std::vector<DeviceEvent>{{7, 2}, {9, 3}, {5, 1}}));
+}
+
 // A backend that lists what the test gives it and opens scripted handles.
 class ListBackend final : public HidBackend {
 public:
