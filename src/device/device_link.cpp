@@ -62,6 +62,9 @@ bool DeviceLink::discover() {
     link_.devicePresent = result.found ? 1 : 0;
     if (!result.found) {
         dropHandles();
+        if (listener_) {
+            listener_->rearm(nullptr, 0); // it lets go of the vanished node too
+        }
     }
     // devicePresent changed after the listener was woken by the new handle:
     // wake it again so it does not stay parked on a stale look.

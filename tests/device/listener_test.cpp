@@ -263,6 +263,49 @@ HidCollectionInfo collection(std::string path, std::uint16_t vendor, std::uint16
     return c;
 }
 
+// Counts the handles still open.
+class CountedHandle final : public test::FakeHidHandle {
+public:
+    explicit CountedHandle(std::shared_ptr<std::atomic<int>> open) : open_(std::move(open)) {
+        ++*open_;
+    }
+    ~CountedHandle() override { --*open_; }
+
+private:
+    std::shared_ptr<std::atomic<int>> open_;
+};
+
+class CountingBackend final : public HidBackend {
+public:
+    std::vector<HidCollectionInfo> enumerate() override { return collections; }
+    OpenResult open(const HidCollectionInfo&, OpenMode) override {
+        return {std::make_unique<CountedHandle>(openHandles), {}, false};
+    }
+    std::unique_ptr<DeviceMonitor> createMonitor(std::string&) override { return nullptr; }
+
+    std::vector<HidCollectionInfo> collections;
+    std::shared_ptr<std::atomic<int>> openHandles = std::make_shared<std::atomic<int>>(0);
+};
+
+TEST(DiscoveryTest, AMouseThatIsGoneLeavesNoHandleOpen) {
+    auto owned = std::make_unique<CountingBackend>();
+    CountingBackend& backend = *owned;
+    backend.collections = {collection("listen", kMouseVendorId, 0xFF01, 0xFF01, 9, 0),
+                           collection("cmd", kMouseVendorId, 0xFF00, 0xFF00, 33, 9)};
+    DeviceLink link(std::move(owned), std::make_unique<RecordingPacer>());
+    ASSERT_TRUE(link.discover());
+    link.createListener([](const DeviceEvent&) {});
+    EXPECT_EQ(*backend.openHandles, 3); // listen, output, command
+
+    backend.collections.clear(); // unplugged
+    EXPECT_FALSE(link.discover());
+    // The listener thread lets go of its copy when it next looks.
+    for (int i = 0; i < 100 && *backend.openHandles != 0; ++i) {
+        std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_EQ(*backend.openHandles, 0); // the listener keeps no node of the old mouse
+}
+
 TEST(DiscoveryTest, SkipsOtherDevicesAndStopsAtTheCommandCollection) {
     ListBackend backend;
     backend.collections = {collection("kbd", 0x046D, 0xFF00, 0xFF00, 33, 9),
