@@ -4,7 +4,9 @@
 
 #include "device/uhid/virtual_mouse.h"
 #include "device/sim/sim_control.h"
+#include "device/sim/sim_control_pipe.h"
 #include "device/sim/simulated_mouse.h"
+#include "device/unique_fd.h"
 
 #include <cerrno>
 #include <charconv>
@@ -18,12 +20,12 @@
 #include <string>
 #include <string_view>
 #include <sys/signalfd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
+using pelmora::UniqueFd;
 using pelmora::uhid::UhidDevice;
 using pelmora::uhid::VirtualMouse;
 
@@ -44,22 +46,6 @@ struct Options {
     std::optional<std::filesystem::path> state;
     std::optional<std::filesystem::path> control;
     std::string uhid = "/dev/uhid";
-};
-
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
 };
 
 template <typename T> std::optional<T> number(std::string_view text) {
@@ -103,8 +89,11 @@ int run(const Options& options) {
              std::cerr << "pelmora-virtual-mouse: " << line << '\n';
          }});
     std::string error;
+    // A damaged state file stops the mouse, as it stops pelmora-cli --simulate:
+    // running on without it would leave the file stale behind every change.
     if (options.state && !firmware.attachStateFile(*options.state, error)) {
         std::cerr << "pelmora-virtual-mouse: " << error << '\n';
+        return 1;
     }
 
     // SIGINT and SIGTERM end the loop through a descriptor, so the devices
@@ -115,23 +104,14 @@ int run(const Options& options) {
     sigaddset(&signals, SIGTERM);
     sigaddset(&signals, SIGHUP);
     sigprocmask(SIG_BLOCK, &signals, nullptr);
-    const Fd signalFd(::signalfd(-1, &signals, SFD_CLOEXEC));
+    const UniqueFd signalFd(::signalfd(-1, &signals, SFD_CLOEXEC));
     std::signal(SIGPIPE, SIG_IGN);
 
-    std::optional<Fd> control;
+    UniqueFd control;
     if (options.control) {
-        const auto& path = *options.control;
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0 && ::mkfifo(path.c_str(), 0600) != 0) {
-            std::cerr << "pelmora-virtual-mouse: cannot create " << path << ": "
-                      << std::strerror(errno) << '\n';
-            return 1;
-        }
-        // Read and write, so the pipe never reads end-of-file when a writer leaves.
-        control.emplace(::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
-        if (control->get() < 0) {
-            std::cerr << "pelmora-virtual-mouse: cannot open " << path << ": "
-                      << std::strerror(errno) << '\n';
+        control = pelmora::sim::openControlPipe(*options.control, error);
+        if (!control.valid()) {
+            std::cerr << "pelmora-virtual-mouse: " << error << '\n';
             return 1;
         }
     }
@@ -151,11 +131,11 @@ int run(const Options& options) {
     }
     std::cout << "pelmora-virtual-mouse: the mouse 04d9:a09f is plugged in" << std::endl;
 
-    std::string pending; // control text up to its next newline
+    pelmora::sim::ControlLineBuffer controlLines;
     for (;;) {
         std::vector<pollfd> fds{{signalFd.get(), POLLIN, 0}};
-        if (control) {
-            fds.push_back({control->get(), POLLIN, 0});
+        if (control.valid()) {
+            fds.push_back({control.get(), POLLIN, 0});
         }
         for (int fd : mouse.pollFds()) {
             fds.push_back({fd, POLLIN, 0});
@@ -174,16 +154,11 @@ int run(const Options& options) {
             if (fds[i].revents == 0) {
                 continue;
             }
-            if (control && fds[i].fd == control->get()) {
+            if (control.valid() && fds[i].fd == control.get()) {
                 char buffer[512];
                 const ssize_t got = ::read(fds[i].fd, buffer, sizeof buffer);
-                if (got > 0) {
-                    pending.append(buffer, static_cast<std::size_t>(got));
-                }
-                for (auto end = pending.find('\n'); end != std::string::npos;
-                     end = pending.find('\n')) {
-                    const std::string line = pending.substr(0, end);
-                    pending.erase(0, end + 1);
+                const std::string_view text(buffer, got > 0 ? static_cast<std::size_t>(got) : 0);
+                for (const std::string& line : controlLines.feed(text)) {
                     std::string lineError;
                     if (!handleOwnLine(line, mouse, lineError)) {
                         firmware.handleControlLine(line, lineError);
@@ -195,9 +170,6 @@ int run(const Options& options) {
                         std::cerr << "pelmora-virtual-mouse: " << error << '\n';
                         return 1;
                     }
-                }
-                if (pending.size() > 4096) {
-                    pending.clear(); // no newline in sight: not a control line
                 }
                 // The devices may have been removed and created anew: poll
                 // their new descriptors before reading any.

@@ -18,22 +18,45 @@ SimControlPipe::~SimControlPipe() {
     }
 }
 
-bool SimControlPipe::start(const std::filesystem::path& path, std::string& error) {
+UniqueFd openControlPipe(const std::filesystem::path& path, std::string& error) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno != ENOENT || ::mkfifo(path.c_str(), 0600) != 0) {
             error = "cannot create the control pipe " + path.string() + ": " + std::strerror(errno);
-            return false;
+            return UniqueFd();
         }
     } else if (!S_ISFIFO(st.st_mode)) {
         error = path.string() + " exists and is not a named pipe";
-        return false;
+        return UniqueFd();
     }
-    // Opened for reading and writing: the pipe then never reports an end
-    // when a writer closes it, and the open does not wait for a writer.
-    fifo_.reset(::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
-    if (!fifo_.valid()) {
+    UniqueFd fifo(::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    if (!fifo.valid()) {
         error = "cannot open the control pipe " + path.string() + ": " + std::strerror(errno);
+    }
+    return fifo;
+}
+
+std::vector<std::string> ControlLineBuffer::feed(std::string_view text) {
+    constexpr std::size_t kLongestLine = 4096;
+    std::vector<std::string> lines;
+    pending_.append(text);
+    std::size_t end;
+    while ((end = pending_.find('\n')) != std::string::npos) {
+        std::string line = pending_.substr(0, end);
+        pending_.erase(0, end + 1);
+        if (line.find_first_not_of(" \t\r") != std::string::npos) {
+            lines.push_back(std::move(line));
+        }
+    }
+    if (pending_.size() > kLongestLine) {
+        pending_.clear(); // no line is that long: drop the noise
+    }
+    return lines;
+}
+
+bool SimControlPipe::start(const std::filesystem::path& path, std::string& error) {
+    fifo_ = openControlPipe(path, error);
+    if (!fifo_.valid()) {
         return false;
     }
     thread_ = std::thread([this] { run(); });
@@ -41,7 +64,7 @@ bool SimControlPipe::start(const std::filesystem::path& path, std::string& error
 }
 
 void SimControlPipe::run() {
-    std::string pending;
+    ControlLineBuffer lines;
     char buffer[512];
     while (true) {
         pollfd fds[2] = {{fifo_.get(), POLLIN, 0}, {stop_.fd(), POLLIN, 0}};
@@ -58,21 +81,11 @@ void SimControlPipe::run() {
         if (n <= 0) {
             continue;
         }
-        pending.append(buffer, static_cast<std::size_t>(n));
-        std::size_t end;
-        while ((end = pending.find('\n')) != std::string::npos) {
-            const std::string line = pending.substr(0, end);
-            pending.erase(0, end + 1);
-            if (line.find_first_not_of(" \t\r") == std::string::npos) {
-                continue;
-            }
+        for (const std::string& line : lines.feed({buffer, static_cast<std::size_t>(n)})) {
             std::string error;
             if (!mouse_->handleControlLine(line, error) && onError_) {
                 onError_(error);
             }
-        }
-        if (pending.size() > 4096) {
-            pending.clear(); // no line is that long: drop the noise
         }
     }
 }

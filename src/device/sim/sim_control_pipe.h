@@ -10,9 +10,27 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <thread>
+#include <vector>
 
 namespace pelmora::sim {
+
+// Opens the named pipe at `path` (created when missing) for reading and
+// writing, non-blocking: it then never reports an end when a writer leaves,
+// and the open does not wait for a writer. Anything that is not a named pipe
+// is refused (an invalid descriptor and `error`).
+UniqueFd openControlPipe(const std::filesystem::path& path, std::string& error);
+
+// Text read from a control pipe, handed out as whole lines; blank lines are
+// skipped, and 4096 bytes without a newline are dropped as noise.
+class ControlLineBuffer {
+public:
+    std::vector<std::string> feed(std::string_view text);
+
+private:
+    std::string pending_;
+};
 
 class SimControlPipe {
 public:

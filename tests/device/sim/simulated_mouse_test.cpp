@@ -1,5 +1,6 @@
 #include "device/command_frame.h"
 #include "device/sim/sim_control.h"
+#include "device/sim/sim_control_pipe.h"
 #include "device/sim/sim_state_json.h"
 #include "device/sim/simulated_mouse.h"
 #include "settings/atomic_file.h"
@@ -115,6 +116,16 @@ TEST(SimControlTest, Lines) {
     EXPECT_FALSE(parseSimControlLine("event x 1", error));
     EXPECT_FALSE(parseSimControlLine("unplug now", error));
     EXPECT_FALSE(parseSimControlLine("", error));
+}
+
+TEST(SimControlTest, LinesArriveInPiecesAndNoiseIsDropped) {
+    ControlLineBuffer buffer;
+    EXPECT_TRUE(buffer.feed("ev").empty());
+    EXPECT_EQ(buffer.feed("ent 7 2\n\n  \r\nunplug\npl"),
+              (std::vector<std::string>{"event 7 2", "unplug"}));
+    EXPECT_EQ(buffer.feed("ug\n"), (std::vector<std::string>{"plug"}));
+    EXPECT_TRUE(buffer.feed(std::string(5000, 'x')).empty()); // no newline in sight
+    EXPECT_EQ(buffer.feed("plug\n"), (std::vector<std::string>{"plug"}));
 }
 
 TEST(SimStateJsonTest, RoundTripAndMissingMembersKeepTheirValue) {
