@@ -1,6 +1,4 @@
 #include "device/linux/report_descriptor.h"
-#include "device/sim/sim_descriptors.h"
-#include "device/sim/simulated_mouse.h"
 
 #include <gtest/gtest.h>
 
@@ -114,23 +112,6 @@ TEST(ReportDescriptorTest, MalformedDescriptorsFailClearly) {
     const auto empty = parseReportDescriptor({}, error);
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->collections.empty());
-}
-
-TEST(ReportDescriptorTest, SimulatedMouseDescriptorsGiveItsLengths) {
-    std::string error;
-    const auto command = parseReportDescriptor(sim::kSimCommandDescriptor, error);
-    ASSERT_TRUE(command) << error;
-    EXPECT_FALSE(command->numberedReports);
-    ASSERT_EQ(command->collections.size(), 1u);
-    EXPECT_EQ(command->collections[0].featureReportLength, sim::kSimFeatureLength);
-    EXPECT_EQ(command->collections[0].inputReportLength, sim::kSimCommandInputLength);
-    EXPECT_EQ(command->collections[0].outputReportLength, sim::kSimCommandOutputLength);
-    const auto listener = parseReportDescriptor(sim::kSimListenerDescriptor, error);
-    ASSERT_TRUE(listener) << error;
-    EXPECT_TRUE(listener->numberedReports);
-    ASSERT_EQ(listener->collections.size(), 1u);
-    EXPECT_EQ(listener->collections[0].usagePage, 0xFF01);
-    EXPECT_EQ(listener->collections[0].inputReportLength, sim::kSimListenerInputLength);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 // The virtual mouse's descriptors read by the program's own descriptor
-// reader: what discovery will find on the kernel's hidraw nodes.
+// reader: what discovery will find on the kernel's hidraw nodes, the same
+// lengths as the in-process simulated mouse announces.
 #include "device/uhid/report_descriptors.h"
 
 #include "device/linux/report_descriptor.h"
+#include "device/sim/simulated_mouse.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +20,9 @@ TEST(VirtualMouseDescriptors, CommandDeviceHasTheCommandCollectionWithoutReportI
     const auto& command = info->collections[0];
     EXPECT_EQ(command.usagePage, 0xFF00);
     EXPECT_EQ(command.usage, 0xFF00);
-    EXPECT_EQ(command.featureReportLength, 1 + kFrameBytes);
-    EXPECT_EQ(command.inputReportLength, 1 + kChunkBytes);
-    EXPECT_EQ(command.outputReportLength, 1 + kChunkBytes);
+    EXPECT_EQ(command.featureReportLength, sim::kSimFeatureLength);
+    EXPECT_EQ(command.inputReportLength, sim::kSimCommandInputLength);
+    EXPECT_EQ(command.outputReportLength, sim::kSimCommandOutputLength);
 }
 
 TEST(VirtualMouseDescriptors, PointerDeviceHasTheMouseAndTheListenerCollection) {
@@ -36,7 +38,7 @@ TEST(VirtualMouseDescriptors, PointerDeviceHasTheMouseAndTheListenerCollection) 
     const auto& listener = info->collections[1];
     EXPECT_EQ(listener.usagePage, 0xFF01);
     EXPECT_EQ(listener.usage, 0xFF01);
-    EXPECT_EQ(listener.inputReportLength, 1 + kListenDataBytes);
+    EXPECT_EQ(listener.inputReportLength, sim::kSimListenerInputLength);
     EXPECT_EQ(listener.outputReportLength, 0);
     EXPECT_EQ(listener.featureReportLength, 0);
 }
