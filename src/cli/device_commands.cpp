@@ -62,6 +62,19 @@ bool findMouse(CliContext& ctx, DeviceLink& link) {
     return false;
 }
 
+// The link with the mouse found, tracing into `trace` when --trace asks for
+// it; null after a message.
+std::unique_ptr<DeviceLink> openFoundLink(CliContext& ctx, TraceSink& trace) {
+    auto link = openLink(ctx);
+    if (!link || !findMouse(ctx, *link)) {
+        return nullptr;
+    }
+    if (ctx.trace) {
+        link->setTrace(&trace);
+    }
+    return link;
+}
+
 bool noArguments(CliContext& ctx, std::string_view command) {
     if (ctx.args.empty()) {
         return true;
@@ -132,13 +145,10 @@ int readCommand(CliContext& ctx) {
     if (!noArguments(ctx, "read")) {
         return kUsageStatus;
     }
-    auto link = openLink(ctx);
-    if (!link || !findMouse(ctx, *link)) {
+    StreamTraceSink trace(ctx.out); // outlives the link
+    auto link = openFoundLink(ctx, trace);
+    if (!link) {
         return kFailedStatus;
-    }
-    StreamTraceSink trace(ctx.out);
-    if (ctx.trace) {
-        link->setTrace(&trace);
     }
     link->readBasicSettings();
     const DeviceImage& image = link->deviceImage();
@@ -175,13 +185,10 @@ int applyCommand(CliContext& ctx) {
     default:
         return ctx.fail("no settings to apply; nothing was sent");
     }
-    auto link = openLink(ctx);
-    if (!link || !findMouse(ctx, *link)) {
+    StreamTraceSink trace(ctx.out); // outlives the link
+    auto link = openFoundLink(ctx, trace);
+    if (!link) {
         return kFailedStatus;
-    }
-    StreamTraceSink trace(ctx.out);
-    if (ctx.trace) {
-        link->setTrace(&trace);
     }
     // As the basic page's first drawing does before any Apply: the DPI codes
     // then come from the mouse's own sensor table.
