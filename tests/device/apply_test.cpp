@@ -21,6 +21,16 @@ namespace {
 using test::Bytes;
 using Lines = std::vector<std::string>;
 
+std::string hexOf(std::span<const std::uint8_t> bytes) {
+    static const char* digits = "0123456789abcdef";
+    std::string out;
+    for (auto b : bytes) {
+        out += digits[b >> 4];
+        out += digits[b & 15];
+    }
+    return out;
+}
+
 // Hex of a frame with its checksum, computed here on its own.
 std::string frameHex(std::initializer_list<int> head) {
     std::vector<std::uint8_t> bytes(8, 0);
@@ -31,23 +41,7 @@ std::string frameHex(std::initializer_list<int> head) {
         sum += b;
     }
     bytes[7] = static_cast<std::uint8_t>(0xFF - (sum & 0xFF));
-    static const char* digits = "0123456789abcdef";
-    std::string out;
-    for (auto b : bytes) {
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
-    return out;
-}
-
-std::string hexOf(std::span<const std::uint8_t> bytes) {
-    static const char* digits = "0123456789abcdef";
-    std::string out;
-    for (auto b : bytes) {
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
-    return out;
+    return hexOf(bytes);
 }
 
 SettingsBlock sampleSettings() {
