@@ -9,9 +9,6 @@
 #include <string>
 #include <string_view>
 
-struct udev;
-struct udev_monitor;
-
 namespace pelmora {
 
 // The change a udev event of a hidraw node means: add or remove of one of
@@ -19,8 +16,11 @@ namespace pelmora {
 std::optional<DeviceChange> deviceChangeOf(std::string_view action, std::string_view devpath);
 
 class UdevMonitor final : public DeviceMonitor {
+    struct Handles; // the udev context and monitor, released together
+
 public:
     static std::unique_ptr<UdevMonitor> create(std::string& error);
+    explicit UdevMonitor(std::unique_ptr<Handles> handles);
     ~UdevMonitor() override;
     UdevMonitor(const UdevMonitor&) = delete;
     UdevMonitor& operator=(const UdevMonitor&) = delete;
@@ -29,9 +29,7 @@ public:
     std::vector<DeviceChange> readChanges() override;
 
 private:
-    UdevMonitor(udev* context, udev_monitor* monitor) : context_(context), monitor_(monitor) {}
-    udev* context_;
-    udev_monitor* monitor_;
+    std::unique_ptr<Handles> handles_;
 };
 
 } // namespace pelmora
