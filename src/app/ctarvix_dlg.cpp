@@ -56,19 +56,9 @@ CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
     connectPageFrame();
 }
 
-namespace {
-// The page frame names the frame's areas in the same test order.
-constexpr std::array<FrameAction, 9> kFrameActionOf = {
-    FrameAction::Ok,          FrameAction::Apply,  FrameAction::Skins,
-    FrameAction::Minimise,    FrameAction::Close,  FrameAction::BasicTab,
-    FrameAction::AdvancedTab, FrameAction::Cancel, FrameAction::WebLink};
-} // namespace
-
 void CTarvixDlg::connectPageFrame() {
     PageFrame::Hooks& hooks = frame_.hooks();
-    hooks.frameAction = [this](FrameControl control) {
-        onFrameAction(kFrameActionOf[static_cast<std::size_t>(control)]);
-    };
+    hooks.frameAction = [this](FrameControl control) { onFrameAction(control); };
     hooks.firstBasicDrawing = [this] { firstRead(); };
     const auto pagePress = [this](const QPoint& p) {
         return pagePressHandler_ && pagePressHandler_(p);
@@ -226,37 +216,37 @@ void CTarvixDlg::saveLabels() {
     }
 }
 
-void CTarvixDlg::onFrameAction(FrameAction action) {
-    switch (action) {
-    case FrameAction::Ok:
+void CTarvixDlg::onFrameAction(FrameControl control) {
+    switch (control) {
+    case FrameControl::Ok:
         applySettings(true);
         break;
-    case FrameAction::Apply:
+    case FrameControl::Apply:
         applySettings(false);
         break;
-    case FrameAction::Skins:
+    case FrameControl::Skins:
         if (skinsHandler_) {
             skinsHandler_();
         }
         break;
-    case FrameAction::Minimise:
+    case FrameControl::Minimise:
         minimise();
         break;
-    case FrameAction::Close:
+    case FrameControl::Close:
         onExit();
         break;
-    case FrameAction::BasicTab:
+    case FrameControl::BasicTab:
         drawBasicPage();
         break;
-    case FrameAction::AdvancedTab:
+    case FrameControl::AdvancedTab:
         drawAdvancedPage();
         break;
-    case FrameAction::Cancel:
+    case FrameControl::Cancel:
         backup_.undo(settings_);
         cancelPending_ = true;
         hideWindow();
         break;
-    case FrameAction::WebLink:
+    case FrameControl::WebLink:
         openWebLink();
         break;
     }
@@ -432,14 +422,13 @@ void CTarvixDlg::closeEvent(QCloseEvent* event) {
 }
 
 bool CTarvixDlg::eventFilter(QObject* watched, QEvent* event) {
+    // Keys of this window and its child controls pass the page frame's
+    // pre-filter first (Enter and Escape hide, recording swallows keys).
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && widget->window() == this) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-                hideWindow();
-                return true;
-            }
+        if (widget != nullptr && widget->window() == this &&
+            frame_.preFilterKey(static_cast<QKeyEvent*>(event)->key())) {
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -3,7 +3,6 @@
 // behind the notification-area icon. It owns the device link's use, the
 // settings record, the tray icon, the texts and the drawing of the pages.
 
-#include "app/frame_areas.h"
 #include "app/shell_device.h"
 #include "app/single_instance.h"
 #include "app/tray_port.h"
@@ -13,6 +12,7 @@
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
 #include "ui/pages/page_frame.h"
+#include "ui/pages/page_layout.h"
 
 #include <QFont>
 #include <QIcon>
@@ -57,7 +57,7 @@ public:
     void startUp(bool show);
 
     // Frame areas, tray, device events and hot-plug.
-    void onFrameAction(FrameAction action);
+    void onFrameAction(FrameControl control);
     void onTrayOpen();
     void onExit();
     void onDeviceEvent(int type, int value);

@@ -165,6 +165,20 @@ TEST_F(FrameTest, EnterAndEscapeOnlyHide) {
     EXPECT_FALSE(dlg->tornDown());
 }
 
+TEST_F(FrameTest, KeysGoThroughThePageFramesPreFilter) {
+    // While the advanced page records a macro, every key is the recorder's:
+    // Escape does not hide the window.
+    CTarvixDlg& d = shown();
+    bool recording = true;
+    d.pageFrame().hooks().recording = [&] { return recording; };
+    d.drawAdvancedPage();
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_TRUE(d.isVisible());
+    recording = false;
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_FALSE(d.isVisible());
+}
+
 TEST_F(FrameTest, WindowManagerCloseOnlyHides) {
     CTarvixDlg& d = shown();
     EXPECT_FALSE(d.close());
