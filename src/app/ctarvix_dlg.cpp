@@ -83,12 +83,9 @@ std::filesystem::path CTarvixDlg::skinFolder() const {
 
 CTarvixDlg::InitResult CTarvixDlg::initialise() {
     // 1. Only one copy runs; a second one ends quietly before anything else.
-    const auto lock = instanceLock_.acquire(services_.lockFolder);
-    if (lock == SingleInstanceLock::Result::AlreadyRunning) {
+    if (!services_.lockFolder.empty() && takeInstanceLock(instanceLock_, services_.lockFolder) ==
+                                             SingleInstanceLock::Result::AlreadyRunning) {
         return InitResult::AlreadyRunning;
-    }
-    if (lock == SingleInstanceLock::Result::Failed) {
-        std::cerr << "pelmora: " << instanceLock_.error() << " (running without the lock)\n";
     }
 
     // 2.-4. Window icon; the tool-window style is set by the constructor.

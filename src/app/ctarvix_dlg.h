@@ -35,6 +35,9 @@ public:
         ShellDevice& device;
         MessageSink& messages;
         DataFolder dataFolder;
+        // Folder of the single-instance lock that initialise() takes first.
+        // Empty: the caller holds the lock already (the program takes it
+        // before it opens the mouse or the simulated mouse's files).
         std::filesystem::path lockFolder;
         // Ends the program with a status once the teardown is done.
         std::function<void(int status)> quit;
