@@ -59,7 +59,7 @@ CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
 void CTarvixDlg::connectPageFrame() {
     PageFrame::Hooks& hooks = frame_.hooks();
     hooks.frameAction = [this](FrameControl control) { onFrameAction(control); };
-    hooks.firstBasicDrawing = [this] { firstRead(); };
+    hooks.beforeBasicDrawing = [this] { firstRead(); };
     const auto pagePress = [this](const QPoint& p) {
         return pagePressHandler_ && pagePressHandler_(p);
     };
@@ -173,6 +173,9 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
 }
 
 void CTarvixDlg::startUp(bool show) {
+    if (!services_.tray.isTrayAvailable()) {
+        useTaskBar();
+    }
     if (show || !services_.tray.isTrayAvailable()) {
         this->show();
         raise();
@@ -227,7 +230,7 @@ void CTarvixDlg::onFrameAction(FrameControl control) {
         }
         break;
     case FrameControl::Minimise:
-        minimise();
+        hideWindow();
         break;
     case FrameControl::Close:
         onExit();
@@ -264,16 +267,19 @@ void CTarvixDlg::applySettings(bool hideAfter) {
 }
 
 void CTarvixDlg::hideWindow() {
-    hide();
-}
-
-void CTarvixDlg::minimise() {
-    // Without a notification area a hidden window could not be found again.
+    // Without a notification area a hidden window could not be found again:
+    // it is iconified instead (OK, Cancel, minimise, Enter, Escape, removal).
     if (services_.tray.isTrayAvailable()) {
         hide();
     } else {
         showMinimized();
     }
+}
+
+void CTarvixDlg::useTaskBar() {
+    // A tool window has no task-bar entry; without a notification area the
+    // task bar is the only way back to an iconified window.
+    setWindowFlag(Qt::Tool, false);
 }
 
 void CTarvixDlg::openWebLink() {
@@ -288,21 +294,32 @@ void CTarvixDlg::onTrayOpen() {
         onDeviceEvent(kNotDetectedEvent, 0);
         return;
     }
-    if (cancelPending_) {
-        cancelPending_ = false;
-        if (pageState() == BasicPage) {
-            reloadPreferences();
-        }
-        redrawCurrentPage();
-    } else if (!services_.device.initialReadDone()) {
-        drawBasicPage();
-    }
+    refreshForOpening();
     show();
     if (isMinimized()) {
         showNormal();
     }
     raise();
     activateWindow();
+}
+
+void CTarvixDlg::refreshForOpening() {
+    if (cancelPending_) {
+        // The page shown again from the settings Cancel restored.
+        cancelPending_ = false;
+        if (pageState() == BasicPage) {
+            reloadPreferences();
+        }
+        redrawCurrentPage();
+    } else if (services_.device.present() && !services_.device.initialReadDone()) {
+        // The basic page, drawn again if it was drawn without the mouse,
+        // makes the first read.
+        if (pageState() == BasicPage) {
+            redrawCurrentPage();
+        } else {
+            drawBasicPage();
+        }
+    }
 }
 
 void CTarvixDlg::onExit() {
@@ -356,7 +373,10 @@ void CTarvixDlg::onHotplugReadable() {
 }
 
 void CTarvixDlg::firstRead() {
-    if (services_.device.initialReadDone()) {
+    // A page drawn while the mouse is away (a window shown without a
+    // notification area) reads nothing: the read waits for the mouse, and
+    // until then an arrival also starts the listener.
+    if (services_.device.initialReadDone() || !services_.device.present()) {
         return;
     }
     services_.device.readBasicSettings();
@@ -382,6 +402,7 @@ void CTarvixDlg::redrawCurrentPage() {
 void CTarvixDlg::onTrayAvailability(bool available) {
     // A tray that goes away must not leave the program hidden for good.
     if (!available && isHidden() && initialised_ && !tornDown_) {
+        useTaskBar();
         showMinimized();
     }
 }
@@ -416,6 +437,17 @@ void CTarvixDlg::closeEvent(QCloseEvent* event) {
     if (!tornDown_) {
         hideWindow();
     }
+}
+
+void CTarvixDlg::changeEvent(QEvent* event) {
+    // Without a notification area the window comes back from the task bar:
+    // that is its opening.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && initialised_ &&
+        !tornDown_ &&
+        static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMinimized)) {
+        refreshForOpening();
+    }
+    QWidget::changeEvent(event);
 }
 
 bool CTarvixDlg::eventFilter(QObject* watched, QEvent* event) {

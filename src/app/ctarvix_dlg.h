@@ -100,12 +100,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applySettings(bool hideAfter);
     void hideWindow();
-    void minimise();
+    void useTaskBar();
+    void refreshForOpening();
     void openWebLink();
     void teardown();
     void firstRead();

@@ -28,6 +28,32 @@ TEST_F(ShellTest, FirstClickOnTheIconOpensTheBasicPage) {
     EXPECT_EQ(std::count(log.begin(), log.end(), "device.readBasicSettings"), 1);
 }
 
+TEST_F(ShellTest, PageDrawnWithoutTheMouseLeavesTheFirstReadToIt) {
+    // Shown without the mouse (no tray, or --show), the basic tab draws the
+    // page but reads nothing; the mouse's arrival then still starts the
+    // listener, and the next opening makes the first read.
+    writeConfig(sampleBlock());
+    device.plugged = false;
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    d.drawBasicPage();
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_FALSE(d.initialReadDone());
+    EXPECT_THAT(log, Not(Contains("device.readBasicSettings")));
+
+    log.clear();
+    device.plugged = true;
+    plugEvent(FakeDevice::Change::Arrival);
+    QTRY_VERIFY(device.present());
+    EXPECT_THAT(log, Contains("device.resumeListener"));
+
+    log.clear();
+    tray.click();
+    EXPECT_TRUE(d.initialReadDone());
+    EXPECT_THAT(log, Contains("device.readBasicSettings"));
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+}
+
 TEST_F(ShellTest, ClickWithoutTheMouseOnlyWarns) {
     writeConfig(sampleBlock());
     device.plugged = false;

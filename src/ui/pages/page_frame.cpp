@@ -194,11 +194,8 @@ void PageFrame::drawBasicPage() {
     }
     page_ = BasicPage;
     leavePage();
-    if (!initialReadDone_) {
-        if (hooks_.firstBasicDrawing) {
-            hooks_.firstBasicDrawing();
-        }
-        initialReadDone_ = true;
+    if (hooks_.beforeBasicDrawing) {
+        hooks_.beforeBasicDrawing();
     }
     if (hooks_.enterBasic) {
         hooks_.enterBasic();

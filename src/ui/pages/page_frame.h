@@ -51,9 +51,9 @@ public:
     struct Hooks {
         // Frame controls other than the two tabs (OK, Apply, skins, ...).
         std::function<void(FrameControl)> frameAction;
-        // The first drawing of the basic page: the mouse's basic settings
-        // and the first-run labels.
-        std::function<void()> firstBasicDrawing;
+        // Before every drawing of the basic page. The shell makes its first
+        // read of the mouse there (basic settings, first-run labels), once.
+        std::function<void()> beforeBasicDrawing;
         // Child windows a page creates when it is entered, and the page's
         // extra drawing after the frame's own.
         std::function<void()> enterBasic;
@@ -86,7 +86,6 @@ public:
     const QFont& titleFont() const { return titleFont_; }
     Page page() const { return page_; }
     QPoint lastPress() const { return lastPress_; }
-    bool initialReadDone() const { return initialReadDone_; }
 
     // Dialog initialisation: the canvas of the client area and the fonts of
     // the active language.
@@ -132,7 +131,6 @@ private:
     QFont textFont_;
     QFont titleFont_;
     Page page_ = NoPage;
-    bool initialReadDone_ = false;
     QPoint lastPress_;
 
     std::array<HotArea, 8> frameAreas_;
