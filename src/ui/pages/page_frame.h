@@ -5,6 +5,7 @@
 // the pages, and the left-button dispatcher: frame controls first, then the
 // tests of the page being shown, which the page parts fill in through hooks.
 
+#include "settings/interface_texts.h"
 #include "settings/settings_block.h"
 #include "ui/skin/drop_down_list.h"
 #include "ui/skin/hot_area.h"
@@ -115,13 +116,14 @@ public:
     HotArea& keyBox(int n) { return keyBoxes_[static_cast<std::size_t>(n - 1)]; }
 
 private:
+    void showPage(Page page);
     void drawFrame(QPainter* painter, const QString& title);
     void drawBasicContents(QPainter* painter);
     void drawAdvancedContents(QPainter* painter);
     void drawKeyBoxLabel(QPainter* painter, const HotArea& box) const;
     int keyBoxNumber(const HotArea& box) const;
     void trackAreas();
-    QString text(int id) const;
+    QString text(TextId id) const;
 
     QWidget& window_;
     SettingsBlock& settings_;
