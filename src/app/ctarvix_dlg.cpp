@@ -3,7 +3,6 @@
 #include "app/device_balloon.h"
 #include "settings/dpi_tables.h"
 #include "settings/settings_file.h"
-#include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_state.h"
 
 #include <QApplication>
@@ -190,10 +189,9 @@ void CTarvixDlg::loadSkinSize() {
 }
 
 void CTarvixDlg::createFonts() {
-    textFont_ = pelmora::textFont(languageCode_);
-    titleFont_ = pelmora::titleFont(languageCode_);
-    setFont(textFont_);
+    // The page frame makes the text and title fonts of the language.
     frame_.initialise();
+    setFont(frame_.textFont());
 }
 
 void CTarvixDlg::reloadPreferences() {

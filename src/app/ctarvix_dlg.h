@@ -14,7 +14,6 @@
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
 
-#include <QFont>
 #include <QIcon>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -81,8 +80,6 @@ public:
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return services_.device.initialReadDone(); }
     bool tornDown() const { return tornDown_; }
-    const QFont& textFont() const { return textFont_; }
-    const QFont& titleFont() const { return titleFont_; }
     std::filesystem::path skinFolder() const;
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
@@ -132,8 +129,6 @@ private:
     std::string languageCode_;
     Language language_ = Language::English;
     Preferences prefs_;
-    QFont textFont_;
-    QFont titleFont_;
 
     bool cancelPending_ = false;
     bool initialised_ = false;
