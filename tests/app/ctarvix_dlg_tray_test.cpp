@@ -5,6 +5,7 @@
 #include <QTest>
 #include <gmock/gmock.h>
 
+#include <fstream>
 #include <thread>
 
 namespace pelmora::test {
@@ -121,6 +122,18 @@ INSTANTIATE_TEST_SUITE_P(EventRows, BalloonTest,
                                            EventRow{8, 3, nullptr},
                                            EventRow{9, 12, "Switch to macro key12"},
                                            EventRow{9, 0, nullptr}, EventRow{6, 1, nullptr}));
+
+TEST_F(ShellTest, BalloonsAndTheMenuSpeakTheActiveLanguage) {
+    writeConfig(sampleBlock());
+    std::ofstream(root / "str.ini") << "[Skins]\nLan=TUR\n";
+    start();
+    EXPECT_EQ(tray.exitText, QString::fromUtf8("Çıkış"));
+    tray.balloons.clear();
+    std::thread([&] { device.callback(8, 1); }).join();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    EXPECT_EQ(tray.balloons[0].text, QString::fromUtf8("1. Tuş matrisine geç"));
+}
 
 TEST_F(ShellTest, ListenerEventsArriveInOrder) {
     writeConfig(sampleBlock());
