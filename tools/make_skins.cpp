@@ -386,7 +386,10 @@ QImage basicBackground(const Palette& c) {
 
     // DPI stages: a track behind each column's level cells.
     panel(p, c, {482, 268, 674, 598});
-    hline(p, 494, 662, L::kDpiSettingCaption.bottom + 8, c.edge);
+    // The rule under the caption stays above the highest level cell and its label.
+    hline(p, 494, 662,
+          std::min(L::kDpiSettingCaption.bottom + 8, L::dpiLevelCell(0, L::kDpiMaxLevels).top - 3),
+          c.edge);
     for (int s = 0; s < 4; ++s) {
         // The track holds the eight levels every sensor has; a twelve-level
         // sensor's upper cells stand on their own edges.

@@ -45,16 +45,24 @@ int CTarvixApp::run(int argc, char** argv) {
         return 2;
     }
 
+    // A second copy ends here, before it opens the mouse or touches the
+    // simulated mouse's state file and control pipe, and shows nothing.
+    SingleInstanceLock instance;
+    if (takeInstanceLock(instance, SingleInstanceLock::defaultFolder()) ==
+        SingleInstanceLock::Result::AlreadyRunning) {
+        return 0;
+    }
+
     MessageBoxSink messages;
     const DataFolder folder = DataFolder::resolve(options.dataDir);
     std::unique_ptr<ShellDevice> device = makeShellDevice(options, folder, messages);
     SystemTray tray;
     int status = 0;
-    CTarvixDlg dlg(
-        {tray, *device, messages, folder, SingleInstanceLock::defaultFolder(), [&status](int code) {
-             status = code;
-             QCoreApplication::exit(code);
-         }});
+    // The lock is held already: no lock folder for the dialog.
+    CTarvixDlg dlg({tray, *device, messages, folder, {}, [&status](int code) {
+                        status = code;
+                        QCoreApplication::exit(code);
+                    }});
     if (dlg.initialise() == CTarvixDlg::InitResult::AlreadyRunning) {
         return 0;
     }

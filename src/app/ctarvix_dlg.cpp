@@ -3,7 +3,6 @@
 #include "app/device_balloon.h"
 #include "settings/dpi_tables.h"
 #include "settings/settings_file.h"
-#include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_state.h"
 
 #include <QApplication>
@@ -56,20 +55,10 @@ CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
     connectPageFrame();
 }
 
-namespace {
-// The page frame names the frame's areas in the same test order.
-constexpr std::array<FrameAction, 9> kFrameActionOf = {
-    FrameAction::Ok,          FrameAction::Apply,  FrameAction::Skins,
-    FrameAction::Minimise,    FrameAction::Close,  FrameAction::BasicTab,
-    FrameAction::AdvancedTab, FrameAction::Cancel, FrameAction::WebLink};
-} // namespace
-
 void CTarvixDlg::connectPageFrame() {
     PageFrame::Hooks& hooks = frame_.hooks();
-    hooks.frameAction = [this](FrameControl control) {
-        onFrameAction(kFrameActionOf[static_cast<std::size_t>(control)]);
-    };
-    hooks.firstBasicDrawing = [this] { firstRead(); };
+    hooks.frameAction = [this](FrameControl control) { onFrameAction(control); };
+    hooks.beforeBasicDrawing = [this] { firstRead(); };
     const auto pagePress = [this](const QPoint& p) {
         return pagePressHandler_ && pagePressHandler_(p);
     };
@@ -93,12 +82,9 @@ std::filesystem::path CTarvixDlg::skinFolder() const {
 
 CTarvixDlg::InitResult CTarvixDlg::initialise() {
     // 1. Only one copy runs; a second one ends quietly before anything else.
-    const auto lock = instanceLock_.acquire(services_.lockFolder);
-    if (lock == SingleInstanceLock::Result::AlreadyRunning) {
+    if (!services_.lockFolder.empty() && takeInstanceLock(instanceLock_, services_.lockFolder) ==
+                                             SingleInstanceLock::Result::AlreadyRunning) {
         return InitResult::AlreadyRunning;
-    }
-    if (lock == SingleInstanceLock::Result::Failed) {
-        std::cerr << "pelmora: " << instanceLock_.error() << " (running without the lock)\n";
     }
 
     // 2.-4. Window icon; the tool-window style is set by the constructor.
@@ -186,6 +172,9 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
 }
 
 void CTarvixDlg::startUp(bool show) {
+    if (!services_.tray.isTrayAvailable()) {
+        useTaskBar();
+    }
     if (show || !services_.tray.isTrayAvailable()) {
         this->show();
         raise();
@@ -200,10 +189,9 @@ void CTarvixDlg::loadSkinSize() {
 }
 
 void CTarvixDlg::createFonts() {
-    textFont_ = pelmora::textFont(languageCode_);
-    titleFont_ = pelmora::titleFont(languageCode_);
-    setFont(textFont_);
+    // The page frame makes the text and title fonts of the language.
     frame_.initialise();
+    setFont(frame_.textFont());
 }
 
 void CTarvixDlg::reloadPreferences() {
@@ -226,37 +214,37 @@ void CTarvixDlg::saveLabels() {
     }
 }
 
-void CTarvixDlg::onFrameAction(FrameAction action) {
-    switch (action) {
-    case FrameAction::Ok:
+void CTarvixDlg::onFrameAction(FrameControl control) {
+    switch (control) {
+    case FrameControl::Ok:
         applySettings(true);
         break;
-    case FrameAction::Apply:
+    case FrameControl::Apply:
         applySettings(false);
         break;
-    case FrameAction::Skins:
+    case FrameControl::Skins:
         if (skinsHandler_) {
             skinsHandler_();
         }
         break;
-    case FrameAction::Minimise:
-        minimise();
+    case FrameControl::Minimise:
+        hideWindow();
         break;
-    case FrameAction::Close:
+    case FrameControl::Close:
         onExit();
         break;
-    case FrameAction::BasicTab:
+    case FrameControl::BasicTab:
         drawBasicPage();
         break;
-    case FrameAction::AdvancedTab:
+    case FrameControl::AdvancedTab:
         drawAdvancedPage();
         break;
-    case FrameAction::Cancel:
+    case FrameControl::Cancel:
         backup_.undo(settings_);
         cancelPending_ = true;
         hideWindow();
         break;
-    case FrameAction::WebLink:
+    case FrameControl::WebLink:
         openWebLink();
         break;
     }
@@ -277,16 +265,19 @@ void CTarvixDlg::applySettings(bool hideAfter) {
 }
 
 void CTarvixDlg::hideWindow() {
-    hide();
-}
-
-void CTarvixDlg::minimise() {
-    // Without a notification area a hidden window could not be found again.
+    // Without a notification area a hidden window could not be found again:
+    // it is iconified instead (OK, Cancel, minimise, Enter, Escape, removal).
     if (services_.tray.isTrayAvailable()) {
         hide();
     } else {
         showMinimized();
     }
+}
+
+void CTarvixDlg::useTaskBar() {
+    // A tool window has no task-bar entry; without a notification area the
+    // task bar is the only way back to an iconified window.
+    setWindowFlag(Qt::Tool, false);
 }
 
 void CTarvixDlg::openWebLink() {
@@ -301,21 +292,32 @@ void CTarvixDlg::onTrayOpen() {
         onDeviceEvent(kNotDetectedEvent, 0);
         return;
     }
-    if (cancelPending_) {
-        cancelPending_ = false;
-        if (pageState() == BasicPage) {
-            reloadPreferences();
-        }
-        redrawCurrentPage();
-    } else if (!services_.device.initialReadDone()) {
-        drawBasicPage();
-    }
+    refreshForOpening();
     show();
     if (isMinimized()) {
         showNormal();
     }
     raise();
     activateWindow();
+}
+
+void CTarvixDlg::refreshForOpening() {
+    if (cancelPending_) {
+        // The page shown again from the settings Cancel restored.
+        cancelPending_ = false;
+        if (pageState() == BasicPage) {
+            reloadPreferences();
+        }
+        redrawCurrentPage();
+    } else if (services_.device.present() && !services_.device.initialReadDone()) {
+        // The basic page, drawn again if it was drawn without the mouse,
+        // makes the first read.
+        if (pageState() == BasicPage) {
+            redrawCurrentPage();
+        } else {
+            drawBasicPage();
+        }
+    }
 }
 
 void CTarvixDlg::onExit() {
@@ -369,7 +371,10 @@ void CTarvixDlg::onHotplugReadable() {
 }
 
 void CTarvixDlg::firstRead() {
-    if (services_.device.initialReadDone()) {
+    // A page drawn while the mouse is away (a window shown without a
+    // notification area) reads nothing: the read waits for the mouse, and
+    // until then an arrival also starts the listener.
+    if (services_.device.initialReadDone() || !services_.device.present()) {
         return;
     }
     services_.device.readBasicSettings();
@@ -395,6 +400,7 @@ void CTarvixDlg::redrawCurrentPage() {
 void CTarvixDlg::onTrayAvailability(bool available) {
     // A tray that goes away must not leave the program hidden for good.
     if (!available && isHidden() && initialised_ && !tornDown_) {
+        useTaskBar();
         showMinimized();
     }
 }
@@ -431,15 +437,25 @@ void CTarvixDlg::closeEvent(QCloseEvent* event) {
     }
 }
 
+void CTarvixDlg::changeEvent(QEvent* event) {
+    // Without a notification area the window comes back from the task bar:
+    // that is its opening.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && initialised_ &&
+        !tornDown_ &&
+        static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMinimized)) {
+        refreshForOpening();
+    }
+    QWidget::changeEvent(event);
+}
+
 bool CTarvixDlg::eventFilter(QObject* watched, QEvent* event) {
+    // Keys of this window and its child controls pass the page frame's
+    // pre-filter first (Enter and Escape hide, recording swallows keys).
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && widget->window() == this) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-                hideWindow();
-                return true;
-            }
+        if (widget != nullptr && widget->window() == this &&
+            frame_.preFilterKey(static_cast<QKeyEvent*>(event)->key())) {
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);

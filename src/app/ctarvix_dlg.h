@@ -3,7 +3,6 @@
 // behind the notification-area icon. It owns the device link's use, the
 // settings record, the tray icon, the texts and the drawing of the pages.
 
-#include "app/frame_areas.h"
 #include "app/shell_device.h"
 #include "app/single_instance.h"
 #include "app/tray_port.h"
@@ -13,8 +12,8 @@
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
 #include "ui/pages/page_frame.h"
+#include "ui/pages/page_layout.h"
 
-#include <QFont>
 #include <QIcon>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -35,6 +34,9 @@ public:
         ShellDevice& device;
         MessageSink& messages;
         DataFolder dataFolder;
+        // Folder of the single-instance lock that initialise() takes first.
+        // Empty: the caller holds the lock already (the program takes it
+        // before it opens the mouse or the simulated mouse's files).
         std::filesystem::path lockFolder;
         // Ends the program with a status once the teardown is done.
         std::function<void(int status)> quit;
@@ -57,7 +59,7 @@ public:
     void startUp(bool show);
 
     // Frame areas, tray, device events and hot-plug.
-    void onFrameAction(FrameAction action);
+    void onFrameAction(FrameControl control);
     void onTrayOpen();
     void onExit();
     void onDeviceEvent(int type, int value);
@@ -78,8 +80,6 @@ public:
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return services_.device.initialReadDone(); }
     bool tornDown() const { return tornDown_; }
-    const QFont& textFont() const { return textFont_; }
-    const QFont& titleFont() const { return titleFont_; }
     std::filesystem::path skinFolder() const;
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
@@ -97,12 +97,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applySettings(bool hideAfter);
     void hideWindow();
-    void minimise();
+    void useTaskBar();
+    void refreshForOpening();
     void openWebLink();
     void teardown();
     void firstRead();
@@ -127,8 +129,6 @@ private:
     std::string languageCode_;
     Language language_ = Language::English;
     Preferences prefs_;
-    QFont textFont_;
-    QFont titleFont_;
 
     bool cancelPending_ = false;
     bool initialised_ = false;

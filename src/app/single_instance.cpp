@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <iostream>
 #include <sys/file.h>
 #include <system_error>
 #include <unistd.h>
@@ -74,6 +75,15 @@ SingleInstanceLock::Result SingleInstanceLock::acquire(const std::filesystem::pa
     }
     fd_ = fd;
     return Result::Acquired;
+}
+
+SingleInstanceLock::Result takeInstanceLock(SingleInstanceLock& lock,
+                                            const std::filesystem::path& folder) {
+    const SingleInstanceLock::Result result = lock.acquire(folder);
+    if (result == SingleInstanceLock::Result::Failed) {
+        std::cerr << "pelmora: " << lock.error() << " (running without the lock)\n";
+    }
+    return result;
 }
 
 } // namespace pelmora

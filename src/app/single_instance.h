@@ -41,4 +41,9 @@ private:
     std::string error_;
 };
 
+// Takes the lock; when the lock file cannot be used, says so on stderr (the
+// program then runs without the lock).
+SingleInstanceLock::Result takeInstanceLock(SingleInstanceLock& lock,
+                                            const std::filesystem::path& folder);
+
 } // namespace pelmora

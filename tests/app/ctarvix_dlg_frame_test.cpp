@@ -105,6 +105,31 @@ TEST_F(FrameTest, MinimiseWithoutATrayIconifies) {
     EXPECT_TRUE(d.isMinimized());
 }
 
+TEST_F(FrameTest, WithoutATrayNothingHidesTheWindowForGood) {
+    // No notification area: the window lives in the task bar, and what would
+    // hide it iconifies it. Coming back after Cancel redraws from the backup.
+    tray.available = false;
+    CTarvixDlg& d = shown();
+    EXPECT_FALSE(d.windowFlags().testFlag(Qt::Tool));
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        d.showNormal();
+        QTest::keyClick(&d, key);
+        EXPECT_TRUE(d.isMinimized()) << key;
+        EXPECT_TRUE(d.isVisible()) << key;
+    }
+    d.showNormal();
+    d.settings().dpiLevel[0] = 6;
+    const int presents = d.pageFrame().canvas().presentCount();
+    click(874, 630); // Cancel
+    EXPECT_TRUE(d.isMinimized());
+    EXPECT_TRUE(d.cancelPending());
+    d.showNormal();
+    EXPECT_FALSE(d.cancelPending());
+    EXPECT_GT(d.pageFrame().canvas().presentCount(), presents);
+    click(600, 630); // OK
+    EXPECT_TRUE(d.isMinimized());
+}
+
 TEST_F(FrameTest, CloseAreaTearsDownAndEndsWithZero) {
     CTarvixDlg& d = shown();
     click(867, 22);
@@ -163,6 +188,20 @@ TEST_F(FrameTest, EnterAndEscapeOnlyHide) {
     }
     QTest::keyClick(dlg.get(), Qt::Key_A); // other keys do nothing
     EXPECT_FALSE(dlg->tornDown());
+}
+
+TEST_F(FrameTest, KeysGoThroughThePageFramesPreFilter) {
+    // While the advanced page records a macro, every key is the recorder's:
+    // Escape does not hide the window.
+    CTarvixDlg& d = shown();
+    bool recording = true;
+    d.pageFrame().hooks().recording = [&] { return recording; };
+    d.drawAdvancedPage();
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_TRUE(d.isVisible());
+    recording = false;
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_FALSE(d.isVisible());
 }
 
 TEST_F(FrameTest, WindowManagerCloseOnlyHides) {

@@ -73,7 +73,7 @@ TEST_F(ShellTest, FailedListenerOrHotplugStillLoadsTheSettings) {
     EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
     EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
 
-    d.onFrameAction(FrameAction::Apply);
+    d.onFrameAction(FrameControl::Apply);
     ASSERT_EQ(device.applied.size(), 1u);
     EXPECT_EQ(bytes(device.applied[0]), bytes(sampleBlock()));
 }

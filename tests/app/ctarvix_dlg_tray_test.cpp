@@ -5,6 +5,7 @@
 #include <QTest>
 #include <gmock/gmock.h>
 
+#include <fstream>
 #include <thread>
 
 namespace pelmora::test {
@@ -26,6 +27,32 @@ TEST_F(ShellTest, FirstClickOnTheIconOpensTheBasicPage) {
     EXPECT_TRUE(d.initialReadDone());
     tray.click(); // a second click reads nothing again
     EXPECT_EQ(std::count(log.begin(), log.end(), "device.readBasicSettings"), 1);
+}
+
+TEST_F(ShellTest, PageDrawnWithoutTheMouseLeavesTheFirstReadToIt) {
+    // Shown without the mouse (no tray, or --show), the basic tab draws the
+    // page but reads nothing; the mouse's arrival then still starts the
+    // listener, and the next opening makes the first read.
+    writeConfig(sampleBlock());
+    device.plugged = false;
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    d.drawBasicPage();
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_FALSE(d.initialReadDone());
+    EXPECT_THAT(log, Not(Contains("device.readBasicSettings")));
+
+    log.clear();
+    device.plugged = true;
+    plugEvent(FakeDevice::Change::Arrival);
+    QTRY_VERIFY(device.present());
+    EXPECT_THAT(log, Contains("device.resumeListener"));
+
+    log.clear();
+    tray.click();
+    EXPECT_TRUE(d.initialReadDone());
+    EXPECT_THAT(log, Contains("device.readBasicSettings"));
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
 }
 
 TEST_F(ShellTest, ClickWithoutTheMouseOnlyWarns) {
@@ -95,6 +122,18 @@ INSTANTIATE_TEST_SUITE_P(EventRows, BalloonTest,
                                            EventRow{8, 3, nullptr},
                                            EventRow{9, 12, "Switch to macro key12"},
                                            EventRow{9, 0, nullptr}, EventRow{6, 1, nullptr}));
+
+TEST_F(ShellTest, BalloonsAndTheMenuSpeakTheActiveLanguage) {
+    writeConfig(sampleBlock());
+    std::ofstream(root / "str.ini") << "[Skins]\nLan=TUR\n";
+    start();
+    EXPECT_EQ(tray.exitText, QString::fromUtf8("Çıkış"));
+    tray.balloons.clear();
+    std::thread([&] { device.callback(8, 1); }).join();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    EXPECT_EQ(tray.balloons[0].text, QString::fromUtf8("1. Tuş matrisine geç"));
+}
 
 TEST_F(ShellTest, ListenerEventsArriveInOrder) {
     writeConfig(sampleBlock());

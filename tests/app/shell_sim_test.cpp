@@ -140,12 +140,12 @@ TEST_F(ShellSimTest, UnplugWarnsAndHidesThenPlugReadsAgain) {
 
     // OK and Apply do nothing meanwhile.
     const auto before = configBytes();
-    d.onFrameAction(FrameAction::Apply);
+    d.onFrameAction(FrameControl::Apply);
     EXPECT_EQ(configBytes(), before);
 
     mouse->plug();
     QTRY_VERIFY(device->present());
-    d.onFrameAction(FrameAction::Apply);
+    d.onFrameAction(FrameControl::Apply);
     EXPECT_EQ(configBytes()[0], 1);
 }
 

@@ -30,11 +30,13 @@ kill -0 "$first" || { echo "first copy died"; cat "$work/first.log"; exit 1; }
 
 start=$(date +%s)
 set +e
-timeout 10 "$bin/pelmora" "${args[@]}" >"$work/second.log" 2>&1
+timeout 10 "$bin/pelmora" "${args[@]}" --sim-control "$work/second.pipe" >"$work/second.log" 2>&1
 status=$?
 set -e
 [ "$status" -eq 0 ] || { echo "second copy ended with $status"; cat "$work/second.log"; exit 1; }
 [ $(( $(date +%s) - start )) -le 5 ] || { echo "second copy took too long"; exit 1; }
+# It changed nothing: no control pipe of its own was made.
+[ ! -e "$work/second.pipe" ] || { echo "the second copy set up the simulated mouse"; exit 1; }
 kill -0 "$first" || { echo "first copy is gone"; exit 1; }
 
 # A killed first copy leaves no stale lock.

@@ -132,8 +132,8 @@ PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
     }
 }
 
-QString PageFrame::text(int id) const {
-    return pageText(static_cast<TextId>(id), skinState().language());
+QString PageFrame::text(TextId id) const {
+    return pageText(id, skinState().language());
 }
 
 void PageFrame::initialise() {
@@ -184,24 +184,30 @@ void PageFrame::drawFrame(QPainter* painter, const QString& title) {
         drawHotArea(painter, area, false, textFont_);
     }
     drawTextLine(painter, L::kPageTitle, title, TextAlign::Left, titleFont_, kTitleColour);
-    drawTextLine(painter, L::kWebLink, text(static_cast<int>(TextId::WebAddress)),
-                 TextAlign::Centre, textFont_, skinState().textColour());
+    drawTextLine(painter, L::kWebLink, text(TextId::WebAddress), TextAlign::Centre, textFont_,
+                 skinState().textColour());
 }
 
 void PageFrame::drawBasicPage() {
-    if (page_ == BasicPage) {
+    showPage(BasicPage);
+}
+
+void PageFrame::drawAdvancedPage() {
+    showPage(AdvancedPage);
+}
+
+void PageFrame::showPage(Page page) {
+    if (page_ == page) {
         return;
     }
-    page_ = BasicPage;
+    page_ = page;
     leavePage();
-    if (!initialReadDone_) {
-        if (hooks_.firstBasicDrawing) {
-            hooks_.firstBasicDrawing();
-        }
-        initialReadDone_ = true;
+    const bool basic = page == BasicPage;
+    if (basic && hooks_.beforeBasicDrawing) {
+        hooks_.beforeBasicDrawing();
     }
-    if (hooks_.enterBasic) {
-        hooks_.enterBasic();
+    if (const auto& enter = basic ? hooks_.enterBasic : hooks_.enterAdvanced) {
+        enter();
     }
     {
         CMemDC dc(canvas_);
@@ -209,11 +215,15 @@ void PageFrame::drawBasicPage() {
         if (p != nullptr) {
             p->fillRect(canvas_.image().rect(), QColor(18, 20, 24));
         }
-        drawSkinImage(p, img::kBasicBackground, 0, 0);
-        drawFrame(p, text(static_cast<int>(TextId::BasicSettings)));
-        drawBasicContents(p);
-        if (hooks_.drawBasic) {
-            hooks_.drawBasic(p);
+        drawSkinImage(p, basic ? img::kBasicBackground : img::kAdvancedBackground, 0, 0);
+        drawFrame(p, text(basic ? TextId::BasicSettings : TextId::AdvancedSettings));
+        if (basic) {
+            drawBasicContents(p);
+        } else {
+            drawAdvancedContents(p);
+        }
+        if (const auto& draw = basic ? hooks_.drawBasic : hooks_.drawAdvanced) {
+            draw(p);
         }
     }
     trackAreas();
@@ -282,31 +292,6 @@ void PageFrame::drawBasicContents(QPainter* p) {
         drawTextLine(p, L::lightingCaption(L::kLightingBoxes[i]), pageText(lighting[i], lang),
                      TextAlign::Right, textFont_, colour);
     }
-}
-
-void PageFrame::drawAdvancedPage() {
-    if (page_ == AdvancedPage) {
-        return;
-    }
-    page_ = AdvancedPage;
-    leavePage();
-    if (hooks_.enterAdvanced) {
-        hooks_.enterAdvanced();
-    }
-    {
-        CMemDC dc(canvas_);
-        QPainter* p = dc.painter();
-        if (p != nullptr) {
-            p->fillRect(canvas_.image().rect(), QColor(18, 20, 24));
-        }
-        drawSkinImage(p, img::kAdvancedBackground, 0, 0);
-        drawFrame(p, text(static_cast<int>(TextId::AdvancedSettings)));
-        drawAdvancedContents(p);
-        if (hooks_.drawAdvanced) {
-            hooks_.drawAdvanced(p);
-        }
-    }
-    trackAreas();
 }
 
 void PageFrame::drawAdvancedContents(QPainter* p) {

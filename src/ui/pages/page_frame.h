@@ -5,6 +5,7 @@
 // the pages, and the left-button dispatcher: frame controls first, then the
 // tests of the page being shown, which the page parts fill in through hooks.
 
+#include "settings/interface_texts.h"
 #include "settings/settings_block.h"
 #include "ui/skin/drop_down_list.h"
 #include "ui/skin/hot_area.h"
@@ -51,9 +52,9 @@ public:
     struct Hooks {
         // Frame controls other than the two tabs (OK, Apply, skins, ...).
         std::function<void(FrameControl)> frameAction;
-        // The first drawing of the basic page: the mouse's basic settings
-        // and the first-run labels.
-        std::function<void()> firstBasicDrawing;
+        // Before every drawing of the basic page. The shell makes its first
+        // read of the mouse there (basic settings, first-run labels), once.
+        std::function<void()> beforeBasicDrawing;
         // Child windows a page creates when it is entered, and the page's
         // extra drawing after the frame's own.
         std::function<void()> enterBasic;
@@ -86,7 +87,6 @@ public:
     const QFont& titleFont() const { return titleFont_; }
     Page page() const { return page_; }
     QPoint lastPress() const { return lastPress_; }
-    bool initialReadDone() const { return initialReadDone_; }
 
     // Dialog initialisation: the canvas of the client area and the fonts of
     // the active language.
@@ -116,13 +116,14 @@ public:
     HotArea& keyBox(int n) { return keyBoxes_[static_cast<std::size_t>(n - 1)]; }
 
 private:
+    void showPage(Page page);
     void drawFrame(QPainter* painter, const QString& title);
     void drawBasicContents(QPainter* painter);
     void drawAdvancedContents(QPainter* painter);
     void drawKeyBoxLabel(QPainter* painter, const HotArea& box) const;
     int keyBoxNumber(const HotArea& box) const;
     void trackAreas();
-    QString text(int id) const;
+    QString text(TextId id) const;
 
     QWidget& window_;
     SettingsBlock& settings_;
@@ -132,7 +133,6 @@ private:
     QFont textFont_;
     QFont titleFont_;
     Page page_ = NoPage;
-    bool initialReadDone_ = false;
     QPoint lastPress_;
 
     std::array<HotArea, 8> frameAreas_;

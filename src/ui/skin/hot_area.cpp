@@ -8,10 +8,13 @@ namespace pelmora {
 
 void drawHotArea(QPainter* painter, const HotArea& area, bool over, const QFont& font,
                  std::string_view backdrop) {
-    if (!backdrop.empty()) {
+    const std::string_view image = over ? area.overImage : area.normalImage;
+    // A missing image leaves the previous picture: the backdrop is only
+    // restored under an image that is there to cover it.
+    if (!backdrop.empty() && skinImageCache().find(skinState().imagePath(image)) != nullptr) {
         restoreSkinImagePart(painter, backdrop, area.rect);
     }
-    drawSkinImage(painter, over ? area.overImage : area.normalImage, area.rect.left, area.rect.top);
+    drawSkinImage(painter, image, area.rect.left, area.rect.top);
     drawTextLine(painter, area.rect, area.caption, TextAlign::Centre, font,
                  skinState().textColour());
     if (area.paintExtra) {

@@ -50,7 +50,6 @@ protected:
 TEST_F(PageFrameTest, StartsOnTheBasicPageSizedToItsBackground) {
     EXPECT_EQ(frame().page(), PageFrame::BasicPage);
     EXPECT_EQ(window.size(), QSize(layout::kWindowWidth, layout::kWindowHeight));
-    EXPECT_TRUE(frame().initialReadDone());
 }
 
 TEST_F(PageFrameTest, TabOfThePageShownChangesNothing) {
@@ -198,16 +197,18 @@ TEST_F(PageFrameTest, EnterAndEscapeOnlyHide) {
     EXPECT_TRUE(frame().preFilterKey(Qt::Key_A));
 }
 
-TEST_F(PageFrameTest, FirstBasicDrawingRunsOnce) {
+TEST_F(PageFrameTest, EveryBasicDrawingAsksTheShellFirst) {
     SettingsBlock other = factorySettings();
     PageWindow second(other);
-    int reads = 0;
-    second.frame().hooks().firstBasicDrawing = [&] { ++reads; };
+    int calls = 0;
+    second.frame().hooks().beforeBasicDrawing = [&] { ++calls; };
     second.start();
     second.frame().drawAdvancedPage();
+    EXPECT_EQ(calls, 1);
     second.frame().drawBasicPage();
+    second.frame().drawBasicPage(); // already shown: not drawn
     second.frame().redrawCurrentPage();
-    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(calls, 3);
 }
 
 TEST_F(PageFrameTest, KeyBoxesShowTheLabelsTheyAreGiven) {

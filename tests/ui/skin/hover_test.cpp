@@ -82,9 +82,17 @@ TEST_F(HoverTest, MovingAwayBeforeTheRestTimeLightsNothing) {
 }
 
 TEST_F(HoverTest, MissingOverImageKeepsThePictureButSetsTheFlag) {
+    // The window's background is restored under an image before it is drawn,
+    // but never under one that is missing.
+    skin.write("/bg.png", 300, 100, QColor(90, 0, 0));
+    tracker.setBackdrop("/bg.png");
     ok.overImage = "/missing.png";
     tracker.hoverAt({20, 20});
     EXPECT_TRUE(ok.hovered);
+    EXPECT_EQ(at(20, 20), kNormal);
+    ok.normalImage = "/missing.png";
+    tracker.mouseMoved({250, 80});
+    EXPECT_FALSE(ok.hovered);
     EXPECT_EQ(at(20, 20), kNormal);
 }
 
