@@ -1,7 +1,9 @@
 #include "cli/cli.h"
 #include "settings/factory_settings.h"
 #include "settings/settings_file.h"
+#include "support/cli_run.h"
 #include "support/scratch_folder.h"
+#include "support/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -12,29 +14,9 @@
 namespace pelmora::cli {
 namespace {
 
+using pelmora::testing::lines;
+using pelmora::testing::runCli;
 using pelmora::testing::ScratchFolder;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome runCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line);
-    }
-    return result;
-}
 
 void writeFactoryConfig(const std::filesystem::path& file) {
     std::string error;
@@ -45,8 +27,8 @@ TEST(DeviceCommandsTest, ApplyWithTraceOnTheSimulatedMouse) {
     ScratchFolder folder;
     writeFactoryConfig(folder.path() / "config.bin");
     const auto state = (folder.path() / "mouse.json").string();
-    const Outcome result = runCli({"--data-dir", folder.path().string(), "--simulate",
-                                   "--sim-state", state, "--trace", "apply"});
+    const auto result = runCli({"--data-dir", folder.path().string(), "--simulate", "--sim-state",
+                                state, "--trace", "apply"});
     ASSERT_EQ(result.status, 0) << result.err;
     const auto out = lines(result.out);
     auto count = [&](std::string_view prefix) {
@@ -82,7 +64,7 @@ TEST(DeviceCommandsTest, ApplySavesTheButtonLabelsAfterConfig) {
     ScratchFolder folder;
     writeFactoryConfig(folder.path() / "config.bin"); // never saved: first-run labels
     { std::ofstream(folder.path() / "str.ini") << "[Skins]\nLan=EN\n"; }
-    const Outcome result = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
+    const auto result = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
     ASSERT_EQ(result.status, 0) << result.err;
     std::ifstream in(folder.path() / "str.ini");
     const std::string text((std::istreambuf_iterator<char>(in)), {});
@@ -93,7 +75,7 @@ TEST(DeviceCommandsTest, ApplySavesTheButtonLabelsAfterConfig) {
     // Without str.ini the mouse and config.bin are still written; the user hears why
     // the labels were not.
     std::filesystem::remove(folder.path() / "str.ini");
-    const Outcome noPrefs = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
+    const auto noPrefs = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
     EXPECT_EQ(noPrefs.status, 0);
     EXPECT_NE(noPrefs.err.find("button labels not saved"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "str.ini"));
@@ -103,7 +85,7 @@ TEST(DeviceCommandsTest, ReadPrintsTheBasicSettingsAndTable) {
     ScratchFolder folder;
     const auto state = folder.path() / "mouse.json";
     { std::ofstream(state) << R"({"sensorType": 3, "reportRate": 2})"; }
-    const Outcome result = runCli({"--sim-state", state.string(), "read"});
+    const auto result = runCli({"--sim-state", state.string(), "read"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "sensor type: 3\nreport rate: 2\noption1: 0\noption2: 64\n"
                           "DPI table: 400 800 1200 1600 2000 2400 2800 3200\n");
@@ -112,7 +94,7 @@ TEST(DeviceCommandsTest, ReadPrintsTheBasicSettingsAndTable) {
 TEST(DeviceCommandsTest, ApplyWithoutSettingsSendsNothing) {
     ScratchFolder folder;
     const auto state = folder.path() / "mouse.json";
-    const Outcome missing = runCli(
+    const auto missing = runCli(
         {"--data-dir", folder.path().string(), "--sim-state", state.string(), "--trace", "apply"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
@@ -120,7 +102,7 @@ TEST(DeviceCommandsTest, ApplyWithoutSettingsSendsNothing) {
     EXPECT_FALSE(std::filesystem::exists(state));
 
     { std::ofstream(folder.path() / "config.bin") << "short"; }
-    const Outcome shortFile = runCli(
+    const auto shortFile = runCli(
         {"--data-dir", folder.path().string(), "--sim-state", state.string(), "--trace", "apply"});
     EXPECT_EQ(shortFile.status, 1);
     EXPECT_EQ(shortFile.out, "");
@@ -130,7 +112,7 @@ TEST(DeviceCommandsTest, DamagedSimulatedStateIsReported) {
     ScratchFolder folder;
     const auto state = folder.path() / "mouse.json";
     { std::ofstream(state) << "{\"sensorType\": "; }
-    const Outcome result = runCli({"--sim-state", state.string(), "read"});
+    const auto result = runCli({"--sim-state", state.string(), "read"});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("damaged"), std::string::npos);
     EXPECT_EQ(lines(result.err).size(), 1u);
@@ -139,16 +121,14 @@ TEST(DeviceCommandsTest, DamagedSimulatedStateIsReported) {
 TEST(DeviceCommandsTest, ControlPathThatIsNoPipeIsRefused) {
     ScratchFolder folder;
     const auto file = folder.path() / "plain";
-    {
-        std::ofstream(file) << "x";
-    }
-    const Outcome result = runCli({"--sim-control", file.string(), "read"});
+    { std::ofstream(file) << "x"; }
+    const auto result = runCli({"--sim-control", file.string(), "read"});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("is not a named pipe"), std::string::npos);
 }
 
 TEST(DeviceCommandsTest, DevicesListsTheSimulatedCollections) {
-    const Outcome result = runCli({"--simulate", "devices"});
+    const auto result = runCli({"--simulate", "devices"});
     ASSERT_EQ(result.status, 0) << result.err;
     const auto out = lines(result.out);
     ASSERT_EQ(out.size(), 3u);

@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 #include "settings/factory_settings.h"
 #include "settings/settings_file.h"
+#include "support/cli_run.h"
 #include "support/json_check.h"
 #include "support/scratch_folder.h"
 #include "support/text_file.h"
@@ -17,20 +18,8 @@ namespace pelmora::cli {
 namespace {
 
 using pelmora::testing::lines;
+using pelmora::testing::runCli;
 using pelmora::testing::ScratchFolder;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome runCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 class SettingsCommandsTest : public ::testing::Test {
 protected:
@@ -39,7 +28,7 @@ protected:
         ASSERT_TRUE(writeSettingsFileAtomically(folder / "config.bin", settings, flag, error))
             << error;
     }
-    Outcome runIn(const std::string& command) {
+    auto runIn(const std::string& command) {
         return runCli({"--data-dir", folder.path().string(), command});
     }
 
@@ -54,7 +43,7 @@ TEST_F(SettingsCommandsTest, ShowPrintsEveryFieldAsJson) {
     s.dpiSwitchParamB = {1, 2, 3, 1, 2, 3, 1, 2};
     writeConfig(s, 1);
 
-    const Outcome r = runIn("show");
+    const auto r = runIn("show");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     std::string error;
@@ -95,7 +84,7 @@ TEST_F(SettingsCommandsTest, ShowPrintsEveryFieldAsJson) {
 
 TEST_F(SettingsCommandsTest, MatricesPrintsFourLinesOfSixteenEntries) {
     writeConfig(factorySettings());
-    const Outcome r = runIn("matrices");
+    const auto r = runIn("matrices");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     const auto printed = lines(r.out);
@@ -122,7 +111,7 @@ TEST_F(SettingsCommandsTest, MatricesPrintsFourLinesOfSixteenEntries) {
 
 TEST_F(SettingsCommandsTest, MissingOrBrokenConfigFailsWithOneLine) {
     for (const char* command : {"show", "matrices"}) {
-        Outcome r = runIn(command); // no config.bin at all
+        auto r = runIn(command); // no config.bin at all
         EXPECT_EQ(r.status, 1) << command;
         EXPECT_EQ(r.out, "");
         ASSERT_EQ(lines(r.err).size(), 1u) << r.err;
@@ -131,7 +120,7 @@ TEST_F(SettingsCommandsTest, MissingOrBrokenConfigFailsWithOneLine) {
 
     ScratchFolder::write(folder / "config.bin", std::vector<std::uint8_t>(1849, 0));
     for (const char* command : {"show", "matrices"}) {
-        const Outcome r = runIn(command);
+        const auto r = runIn(command);
         EXPECT_EQ(r.status, 1) << command;
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
@@ -139,7 +128,7 @@ TEST_F(SettingsCommandsTest, MissingOrBrokenConfigFailsWithOneLine) {
 
     std::filesystem::remove(folder / "config.bin");
     std::filesystem::create_directory(folder / "config.bin");
-    const Outcome r = runIn("show");
+    const auto r = runIn("show");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
@@ -156,7 +145,7 @@ TEST(CliUsage, BadCommandLinesGiveStatusTwo) {
         {"matrices", "extra"},
     };
     for (const auto& args : bad) {
-        const Outcome r = runCli(args);
+        const auto r = runCli(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "(nothing)" : args[0]);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
@@ -164,7 +153,7 @@ TEST(CliUsage, BadCommandLinesGiveStatusTwo) {
 }
 
 TEST(CliUsage, HelpListsTheCommands) {
-    const Outcome r = runCli({"--help"});
+    const auto r = runCli({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("show"), std::string::npos);
     EXPECT_NE(r.out.find("matrices"), std::string::npos);
