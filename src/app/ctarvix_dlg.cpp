@@ -345,11 +345,8 @@ void CTarvixDlg::onDeviceEvent(int type, int value) {
 }
 
 void CTarvixDlg::showBalloon(int type, int value) {
-    const auto balloon = trayBalloonFor(type, value, language_, [this](int stage) {
-        const auto s = static_cast<std::size_t>(stage);
-        return std::string(
-            dpiValueText(services_.device.activeSensorType(), settings_.dpiLevel[s]));
-    });
+    const auto balloon =
+        trayBalloonFor(type, value, settings_, services_.device.activeSensorType(), language_);
     if (balloon) {
         services_.tray.showBalloon(balloon->title, balloon->text, balloon->icon,
                                    balloon->milliseconds);

@@ -3,17 +3,19 @@
 // that the mouse was not detected): a balloon in the active language, or nothing.
 
 #include "app/tray_port.h"
+#include "device/device_event.h"
 #include "settings/interface_texts.h"
+#include "settings/settings_block.h"
 
 #include <QString>
 
-#include <functional>
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace pelmora {
 
-inline constexpr int kNotDetectedEvent = 15;
+inline constexpr int kNotDetectedEvent = kMouseNotDetected;
 
 struct TrayBalloon {
     QString title;
@@ -22,9 +24,9 @@ struct TrayBalloon {
     int milliseconds;
 };
 
-// `dpiText` gives the DPI value text of a stage (0-based).
-std::optional<TrayBalloon> trayBalloonFor(int type, int value, Language language,
-                                          const std::function<std::string(int stage)>& dpiText);
+// The balloon of an event (see balloonForEvent) as the tray shows it.
+std::optional<TrayBalloon> trayBalloonFor(int type, int value, const SettingsBlock& settings,
+                                          std::uint8_t activeSensorType, Language language);
 
 // A row of the text table as a QString.
 QString uiText(TextId id, Language language);

@@ -3,8 +3,7 @@
 #include "settings/dpi_tables.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
+#include <string>
 
 namespace pelmora {
 
@@ -12,42 +11,15 @@ namespace {
 
 constexpr int kInfoTimeMs = 5000;
 constexpr int kWarningTimeMs = 100;
-constexpr std::string_view kInfoTitle = "Info";
-constexpr std::string_view kWarningTitle = "Warning";
 
-struct ValueText {
-    std::uint8_t value;
-    std::string_view text;
-};
-
-constexpr std::array kReportRateTexts{
-    ValueText{1, "Switch report rate into 1000HZ"},
-    ValueText{2, "Switch report rate into 500HZ"},
-    ValueText{4, "Switch report rate into 250HZ"},
-    ValueText{8, "Switch report rate into 125HZ"},
-};
-constexpr std::array kDpiStageTexts{
-    ValueText{1, "Switch DPI into the first stage "},
-    ValueText{2, "Switch DPI into the second stage "},
-    ValueText{3, "Switch DPI into the third stage "},
-    ValueText{4, "Switch DPI into the fourth stage "},
-};
-constexpr std::array kKeyMatrixTexts{
-    ValueText{1, "Switch to key matrix 1"},
-    ValueText{2, "Switch to key matrix 2"},
-};
-constexpr std::string_view kMacroKeyText = "Switch to macro key";
-constexpr std::string_view kNotDetectedText = "The system did not detect the gaming mouse!";
-
-template <std::size_t N>
-std::optional<std::string_view> lookup(const std::array<ValueText, N>& table, std::uint8_t value) {
+template <typename Table> std::optional<TextId> lookup(const Table& table, std::uint8_t value) {
     const auto it = std::find_if(table.begin(), table.end(),
-                                 [value](const ValueText& row) { return row.value == value; });
+                                 [value](const auto& row) { return row.value == value; });
     return it == table.end() ? std::nullopt : std::optional(it->text);
 }
 
 Balloon info(BalloonKind kind, std::uint8_t value, std::string text) {
-    return {kind, value, {}, std::move(text), std::string(kInfoTitle), kInfoTimeMs};
+    return {kind, value, {}, std::move(text), std::string(kInfoCaption), kInfoTimeMs};
 }
 
 } // namespace
@@ -68,17 +40,19 @@ std::optional<DeviceEvent> decodeListenerReport(std::span<const std::uint8_t> re
 }
 
 std::optional<Balloon> balloonForEvent(std::uint8_t type, std::uint8_t value,
-                                       const SettingsBlock& settings,
-                                       std::uint8_t activeSensorType) {
+                                       const SettingsBlock& settings, std::uint8_t activeSensorType,
+                                       Language language) {
+    auto textOf = [language](TextId id) { return std::string(text(id, language)); };
     switch (type) {
     case kReportRateEvent:
-        if (auto text = lookup(kReportRateTexts, value)) {
-            return info(BalloonKind::ReportRate, value, std::string(*text));
+        if (auto id = lookup(kReportRateBalloonTexts, value)) {
+            return info(BalloonKind::ReportRate, value, textOf(*id));
         }
         return std::nullopt;
     case kDpiStageEvent:
-        if (auto text = lookup(kDpiStageTexts, value)) {
-            Balloon balloon = info(BalloonKind::DpiStage, value, std::string(*text));
+        if (value >= 1 && value <= kDpiStageBalloonTexts.size()) {
+            Balloon balloon =
+                info(BalloonKind::DpiStage, value, textOf(kDpiStageBalloonTexts[value - 1u]));
             balloon.dpiValue =
                 std::string(dpiValueText(activeSensorType, settings.dpiLevel[value - 1u]));
             balloon.text += balloon.dpiValue;
@@ -86,20 +60,21 @@ std::optional<Balloon> balloonForEvent(std::uint8_t type, std::uint8_t value,
         }
         return std::nullopt;
     case kKeyMatrixEvent:
-        if (auto text = lookup(kKeyMatrixTexts, value)) {
-            return info(BalloonKind::KeyMatrix, value, std::string(*text));
+        // The mouse reports two key matrices.
+        if (value == 1 || value == 2) {
+            return info(BalloonKind::KeyMatrix, value, textOf(kKeyMatrixBalloonTexts[value - 1u]));
         }
         return std::nullopt;
     case kMacroKeyEvent:
         if (value != 0) {
             return info(BalloonKind::MacroKey, value,
-                        std::string(kMacroKeyText) + std::to_string(value));
+                        textOf(TextId::SwitchedToMacroKey) + std::to_string(value));
         }
         return std::nullopt;
     case kMouseNotDetected:
         return Balloon{
-            BalloonKind::MouseNotDetected, value,         {}, std::string(kNotDetectedText),
-            std::string(kWarningTitle),    kWarningTimeMs};
+            BalloonKind::MouseNotDetected, value,         {}, textOf(TextId::MouseNotDetected),
+            std::string(kWarningCaption),  kWarningTimeMs};
     default:
         return std::nullopt;
     }

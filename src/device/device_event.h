@@ -2,6 +2,7 @@
 // Events the mouse reports on its listener collection, and the balloon each
 // one is announced with.
 
+#include "settings/interface_texts.h"
 #include "settings/settings_block.h"
 
 #include <cstdint>
@@ -33,10 +34,7 @@ std::optional<DeviceEvent> decodeListenerReport(std::span<const std::uint8_t> re
 
 enum class BalloonKind { ReportRate, DpiStage, KeyMatrix, MacroKey, MouseNotDetected };
 
-// Which balloon to show. `text` and `title` are the English texts; a GUI in
-// another language builds its text from kind and value: the rate or stage
-// or matrix text of `value`, and for a DPI stage the stage text followed by
-// `dpiValue`, for a macro key the macro text followed by `value` in decimal.
+// Which balloon to show, with its texts in the given language.
 struct Balloon {
     BalloonKind kind = BalloonKind::ReportRate;
     std::uint8_t value = 0;
@@ -49,7 +47,7 @@ struct Balloon {
 // The balloon of an event, or none for an unknown type or value. The DPI
 // value comes from the stage's dpiLevel in the table of activeSensorType.
 std::optional<Balloon> balloonForEvent(std::uint8_t type, std::uint8_t value,
-                                       const SettingsBlock& settings,
-                                       std::uint8_t activeSensorType);
+                                       const SettingsBlock& settings, std::uint8_t activeSensorType,
+                                       Language language = Language::English);
 
 } // namespace pelmora
