@@ -4,6 +4,7 @@
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_image_names.h"
+#include "ui/skin/text_fit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,7 +41,8 @@ QLineEdit* CComboDialog::makeKeyField(const Rect& r) {
     field->setAcceptDrops(false);
     styleChild(*field);
     connect(field, &QLineEdit::textEdited, this, [this, field] {
-        field->setText(QString::fromStdString(field == firstField_ ? firstKeyName : secondKeyName));
+        showKeyName(*field,
+                    QString::fromStdString(field == firstField_ ? firstKeyName : secondKeyName));
     });
     field->show();
     return field;
@@ -61,9 +63,9 @@ void CComboDialog::startRun() {
     secondKeyName.clear();
     modifierPosition = -1;
     if (modifierDisplay_ != nullptr) {
-        modifierDisplay_->clear();
-        firstField_->clear();
-        secondField_->clear();
+        showModifier({});
+        showKeyName(*firstField_, {});
+        showKeyName(*secondField_, {});
         firstField_->setFocus();
     }
 }
@@ -75,11 +77,24 @@ void CComboDialog::keyCaptured(const QString& name) {
     }
     if (focus == firstField_) {
         firstKeyName = name.toStdString();
-        firstField_->setText(name);
+        showKeyName(*firstField_, name);
     } else if (focus == secondField_) {
         secondKeyName = name.toStdString();
-        secondField_->setText(name);
+        showKeyName(*secondField_, name);
     }
+}
+
+void CComboDialog::showKeyName(QLineEdit& field, const QString& name) {
+    field.setText(name);
+    field.setCursorPosition(0);
+    fitControlToText(
+        field, &field == firstField_ ? dialog_layout::kFirstField : dialog_layout::kSecondField,
+        name);
+}
+
+void CComboDialog::showModifier(const QString& name) {
+    modifierDisplay_->setText(name);
+    fitControlToText(*modifierDisplay_, dialog_layout::kUpperDisplay, name);
 }
 
 void CComboDialog::closeListsIfMissed(const QPoint& p) {
@@ -107,7 +122,7 @@ void CComboDialog::listOpenChanged(bool open) {
 void CComboDialog::modifierChosen(int position, const QString& name) {
     modifierPosition = position;
     modifierName = name.toStdString();
-    modifierDisplay_->setText(name);
+    showModifier(name);
 }
 
 } // namespace pelmora

@@ -46,6 +46,8 @@ protected:
 
 private:
     QLineEdit* makeKeyField(const Rect& r);
+    void showKeyName(QLineEdit& field, const QString& name);
+    void showModifier(const QString& name);
     void listOpenChanged(bool open);
     void modifierChosen(int position, const QString& name);
 

@@ -4,6 +4,7 @@
 #include "ui/skin/skin_image_names.h"
 #include "ui/skin/skin_state.h"
 #include "ui/skin/skin_text.h"
+#include "ui/skin/text_fit.h"
 
 #include <QLabel>
 
@@ -53,13 +54,18 @@ void CSingleDialog::drawContents(QPainter* painter) {
 void CSingleDialog::startRun() {
     capturedKeyName.clear();
     if (display_ != nullptr) {
-        display_->clear();
+        showName({});
     }
 }
 
 void CSingleDialog::keyCaptured(const QString& name) {
     capturedKeyName = name.toStdString();
+    showName(name);
+}
+
+void CSingleDialog::showName(const QString& name) {
     display_->setText(name);
+    fitControlToText(*display_, dialog_layout::kCenteredField, name);
 }
 
 } // namespace pelmora

@@ -31,6 +31,8 @@ protected:
     void keyCaptured(const QString& name) override;
 
 private:
+    void showName(const QString& name);
+
     QLabel* display_ = nullptr;
 };
 

@@ -85,6 +85,8 @@ TEST_F(ComboDialogTest, KeysGoIntoTheFocusedFieldOnly) {
     // keyboard grab delivers them there).
     tapKey(&dialog, kXLeftWindows, Qt::Key_Meta);
     EXPECT_EQ(dialog.secondKeyName, "Left Windows");
+    const QLineEdit* second = dialog.secondKeyField();
+    EXPECT_GE(second->width(), second->fontMetrics().horizontalAdvance("Left Windows"));
 
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, centre(dialog_layout::kOkButton));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -4,12 +4,15 @@
 #include "ui/keys/key_event_name.h"
 #include "ui/keys/single_dialog.h"
 #include "ui/skin/dialog_layout.h"
+#include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_state.h"
 #include "ui/test_skin.h"
 
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace pelmora {
 namespace {
@@ -99,6 +102,19 @@ TEST_F(SingleDialogTest, KeysOutsideTheTableShowTheDesktopsName) {
     EXPECT_EQ(dialog.capturedKeyName, "Volume Up");
     tapKey(&dialog, 135, Qt::Key_Menu);
     EXPECT_EQ(dialog.capturedKeyName, "Application");
+}
+
+TEST_F(SingleDialogTest, LongNamesAreShownWholeAboutTheFieldsCentre) {
+    CSingleDialog dialog(nullptr, messages);
+    dialog.show();
+    const QRect field = toQRect(dialog_layout::kCenteredField);
+    tapKey(&dialog, 134, Qt::Key_Meta);
+    ASSERT_EQ(dialog.capturedKeyName, "Right Windows");
+    const QLabel* display = dialog.keyNameDisplay();
+    EXPECT_GE(display->width(), display->fontMetrics().horizontalAdvance("Right Windows"));
+    EXPECT_LE(std::abs(display->geometry().center().x() - field.center().x()), 1);
+    tapKey(&dialog, kXA, Qt::Key_A);
+    EXPECT_EQ(display->geometry(), field); // a short name keeps the field's rectangle
 }
 
 TEST_F(SingleDialogTest, EachRunStartsEmpty) {
