@@ -209,6 +209,9 @@ void PageFrame::showPage(Page page) {
     if (const auto& enter = basic ? hooks_.enterBasic : hooks_.enterAdvanced) {
         enter();
     }
+    for (PagePart* part : partsOf(page)) {
+        part->enter();
+    }
     {
         CMemDC dc(canvas_);
         QPainter* p = dc.painter();
@@ -224,6 +227,9 @@ void PageFrame::showPage(Page page) {
         }
         if (const auto& draw = basic ? hooks_.drawBasic : hooks_.drawAdvanced) {
             draw(p);
+        }
+        for (PagePart* part : partsOf(page)) {
+            part->draw(p);
         }
     }
     trackAreas();
@@ -356,6 +362,11 @@ void PageFrame::trackAreas() {
             areas.push_back(&button);
         }
     }
+    if (page_ != NoPage) {
+        for (PagePart* part : partsOf(page_)) {
+            part->collectHotAreas(areas);
+        }
+    }
     hover_.setAreas(std::move(areas));
     hover_.clearFlags();
 }
@@ -395,6 +406,9 @@ void PageFrame::leavePage() {
         if (hook) {
             hook();
         }
+        for (PagePart* part : partsOf(leaving)) {
+            part->leave();
+        }
     }
 }
 
@@ -420,7 +434,15 @@ PageFrame::Press PageFrame::leftButtonDown(const QPoint& p) {
         }
     }
     const auto& press = page_ == BasicPage ? hooks_.basicPress : hooks_.advancedPress;
-    return press && press(p) ? Press::PageControl : Press::Nothing;
+    if (press && press(p)) {
+        return Press::PageControl;
+    }
+    for (PagePart* part : partsOf(page_)) {
+        if (part->press(p)) {
+            return Press::PageControl;
+        }
+    }
+    return Press::Nothing;
 }
 
 bool PageFrame::preFilterKey(int key) {
@@ -438,6 +460,10 @@ bool PageFrame::preFilterKey(int key) {
 
 void PageFrame::addPageChild(Page page, QWidget& child) {
     (page == BasicPage ? basicOwned_ : advancedOwned_).children.emplace_back(&child);
+}
+
+void PageFrame::addPart(Page page, PagePart& part) {
+    partsOf(page).push_back(&part);
 }
 
 void PageFrame::addPageList(Page page, DropDownList& list) {

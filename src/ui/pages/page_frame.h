@@ -7,6 +7,7 @@
 
 #include "settings/interface_texts.h"
 #include "settings/settings_block.h"
+#include "ui/pages/page_part.h"
 #include "ui/skin/drop_down_list.h"
 #include "ui/skin/hot_area.h"
 #include "ui/skin/mem_dc.h"
@@ -107,6 +108,10 @@ public:
     // Key-down before it is dispatched; true when swallowed.
     bool preFilterKey(int key);
 
+    // The parts of a page, asked in the order they were added. A part lives
+    // at least as long as the frame.
+    void addPart(Page page, PagePart& part);
+
     // Child windows and drop-down lists that live only while their page shows.
     void addPageChild(Page page, QWidget& child);
     void addPageList(Page page, DropDownList& list);
@@ -147,6 +152,12 @@ private:
     };
     PageOwned basicOwned_;
     PageOwned advancedOwned_;
+    std::vector<PagePart*> basicParts_;
+    std::vector<PagePart*> advancedParts_;
+
+    std::vector<PagePart*>& partsOf(Page page) {
+        return page == BasicPage ? basicParts_ : advancedParts_;
+    }
 };
 
 } // namespace pelmora
