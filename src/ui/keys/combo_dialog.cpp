@@ -122,7 +122,10 @@ void CComboDialog::listOpenChanged(bool open) {
 void CComboDialog::modifierChosen(int position, const QString& name) {
     modifierPosition = position;
     modifierName = name.toStdString();
-    showModifier(name);
+    // Without its picture the dialog has no display, but the list still works.
+    if (modifierDisplay_ != nullptr) {
+        showModifier(name);
+    }
 }
 
 } // namespace pelmora
