@@ -9,16 +9,16 @@ namespace pelmora {
 
 namespace {
 
-std::optional<KeyDialogResult> runSingleKey(QWidget& owner) {
-    CSingleDialog dialog(&owner);
+std::optional<KeyDialogResult> runSingleKey(QWidget& owner, MessageSink& messages) {
+    CSingleDialog dialog(&owner, messages);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
     return SingleKeyResult{dialog.capturedKeyName};
 }
 
-std::optional<KeyDialogResult> runComboKey(QWidget& owner) {
-    CComboDialog dialog(&owner);
+std::optional<KeyDialogResult> runComboKey(QWidget& owner, MessageSink& messages) {
+    CComboDialog dialog(&owner, messages);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -30,9 +30,9 @@ std::optional<KeyDialogResult> runComboKey(QWidget& owner) {
 std::optional<KeyDialogResult> SkinnedKeyDialogs::run(std::uint8_t function, QWidget& owner) {
     switch (static_cast<KeyFunction>(function)) {
     case KeyFunction::SingleKey:
-        return runSingleKey(owner);
+        return runSingleKey(owner, messages_);
     case KeyFunction::ComboKey:
-        return runComboKey(owner);
+        return runComboKey(owner, messages_);
     default:
         return std::nullopt;
     }
