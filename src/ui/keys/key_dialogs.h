@@ -6,6 +6,7 @@
 #include "keys/key_settings.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 
 class QWidget;
@@ -24,10 +25,15 @@ public:
     virtual std::optional<KeyDialogResult> run(std::uint8_t function, QWidget& owner) = 0;
 };
 
-// The program's skinned dialogs.
+// The program's skinned dialogs. Their messages appear as message boxes over
+// the owner; the macro key dialog lists the macros of the macro file.
 class SkinnedKeyDialogs final : public KeyDialogs {
 public:
+    void setMacroFile(std::filesystem::path file) { macroFile_ = std::move(file); }
     std::optional<KeyDialogResult> run(std::uint8_t function, QWidget& owner) override;
+
+private:
+    std::filesystem::path macroFile_;
 };
 
 } // namespace pelmora
