@@ -4,6 +4,7 @@
 // one seam so that the page can be tested without modal windows.
 
 #include "keys/key_settings.h"
+#include "settings/message_sink.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -25,14 +26,16 @@ public:
     virtual std::optional<KeyDialogResult> run(std::uint8_t function, QWidget& owner) = 0;
 };
 
-// The program's skinned dialogs. Their messages appear as message boxes over
-// the owner; the macro key dialog lists the macros of the macro file.
+// The program's skinned dialogs.
 class SkinnedKeyDialogs final : public KeyDialogs {
 public:
-    void setMacroFile(std::filesystem::path file) { macroFile_ = std::move(file); }
+    // The macro key dialog offers the macros of macroFile (record.ini).
+    SkinnedKeyDialogs(MessageSink& messages, std::filesystem::path macroFile)
+        : messages_(messages), macroFile_(std::move(macroFile)) {}
     std::optional<KeyDialogResult> run(std::uint8_t function, QWidget& owner) override;
 
 private:
+    MessageSink& messages_;
     std::filesystem::path macroFile_;
 };
 

@@ -22,7 +22,7 @@ protected:
         });
     }
     QWidget owner;
-    SkinnedKeyDialogs dialogs;
+    SkinnedKeyDialogs dialogs{messages, "/nonexistent/record.ini"};
 };
 
 TEST_F(KeyDialogsTest, OkGivesTheDialogsResultCancelNothing) {
