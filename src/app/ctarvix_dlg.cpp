@@ -59,6 +59,8 @@ void CTarvixDlg::connectPageFrame() {
     PageFrame::Hooks& hooks = frame_.hooks();
     hooks.frameAction = [this](FrameControl control) { onFrameAction(control); };
     hooks.beforeBasicDrawing = [this] { firstRead(); };
+    frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
+    frame_.addPart(PageFrame::BasicPage, lightingPart_);
     const auto pagePress = [this](const QPoint& p) {
         return pagePressHandler_ && pagePressHandler_(p);
     };

@@ -75,8 +75,6 @@ public:
         // The label of key drop-down n (1..6) in the active key mode; the
         // function's name when empty.
         std::function<QString(int)> keyLabel;
-        // The sensor type that selects the DPI level table.
-        std::function<std::uint8_t()> sensorType;
     };
 
     PageFrame(QWidget& window, SettingsBlock& settings);
