@@ -12,6 +12,7 @@
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
 #include "ui/pages/dpi_rate_part.h"
+#include "ui/pages/key_settings_part.h"
 #include "ui/pages/lighting_part.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
@@ -142,6 +143,7 @@ private:
     std::function<bool(QPoint)> pagePressHandler_;
     // Last: it draws from the members above.
     PageFrame frame_{*this, settings_};
+    KeySettingsPart keySettings_{frame_, settings_, prefs_.labels, services_.messages};
     DpiRatePart dpiRatePart_{frame_, settings_,
                              [this] { return services_.device.activeSensorType(); }};
     LightingPart lightingPart_{frame_, settings_};
