@@ -143,7 +143,8 @@ private:
     std::function<bool(QPoint)> pagePressHandler_;
     // Last: it draws from the members above.
     PageFrame frame_{*this, settings_};
-    KeySettingsPart keySettings_{frame_, settings_, prefs_.labels, services_.messages};
+    KeySettingsPart keySettings_{frame_, settings_, prefs_.labels, services_.messages,
+                                 services_.dataFolder.macroFile()};
     DpiRatePart dpiRatePart_{frame_, settings_,
                              [this] { return services_.device.activeSensorType(); }};
     LightingPart lightingPart_{frame_, settings_};

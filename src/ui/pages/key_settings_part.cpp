@@ -49,10 +49,19 @@ void drawClippedLine(QPainter* painter, const Rect& r, const QString& text, cons
 } // namespace
 
 KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
-                                 MessageSink& messages, KeyDialogs* dialogs)
+                                 MessageSink& messages, const std::filesystem::path& macroFile)
+    : KeySettingsPart(frame, settings, labels, messages,
+                      std::make_unique<SkinnedKeyDialogs>(messages, macroFile), nullptr) {}
+
+KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
+                                 MessageSink& messages, KeyDialogs& dialogs)
+    : KeySettingsPart(frame, settings, labels, messages, nullptr, &dialogs) {}
+
+KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
+                                 MessageSink& messages, std::unique_ptr<KeyDialogs> own,
+                                 KeyDialogs* dialogs)
     : frame_(frame), settings_(settings), labels_(labels), messages_(messages),
-      ownDialogs_(dialogs == nullptr ? std::make_unique<SkinnedKeyDialogs>() : nullptr),
-      dialogs_(dialogs == nullptr ? *ownDialogs_ : *dialogs),
+      ownDialogs_(std::move(own)), dialogs_(dialogs != nullptr ? *dialogs : *ownDialogs_),
       dpiList_(frame.canvas().window(), Rect{}, Rect{}) {
     QWidget& window = frame.canvas().window();
     for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
