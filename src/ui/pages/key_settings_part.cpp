@@ -4,6 +4,7 @@
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_image_names.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
@@ -110,7 +111,9 @@ void KeySettingsPart::enter() {
         list->setItems(functions);
         list->setFont(frame_.textFont());
     }
-    dpiList_.setFont(frame_.textFont());
+    // Its three texts are the same in every language; in the Latin font
+    // they fit the list's 60 pixels, in the wider CJK fonts they would not.
+    dpiList_.setFont(textFont(std::string_view{}));
 }
 
 void KeySettingsPart::draw(QPainter* painter) {
