@@ -63,11 +63,18 @@ std::vector<HidrawNode> listHidrawNodes(std::uint16_t vendor, std::uint16_t prod
         node.devnode = devnode;
         node.sysPath = udev_device_get_syspath(parent);
         node.hidId = hidId;
+        // The interfaces of one mouse share its USB device; a mouse on
+        // another bus (or made through uhid) is one HID device.
+        udev_device* usb =
+            udev_device_get_parent_with_subsystem_devtype(device.get(), "usb", "usb_device");
+        node.device = usb ? udev_device_get_syspath(usb) : node.sysPath;
         std::string content;
         std::string error;
         if (readWholeFile(std::filesystem::path(node.sysPath) / "report_descriptor", content,
                           error)) {
             node.reportDescriptor.assign(content.begin(), content.end());
+        } else {
+            node.descriptorError = error;
         }
         nodes.push_back(std::move(node));
     }
@@ -106,6 +113,11 @@ OpenResult HidrawBackend::open(const HidCollectionInfo& collection, OpenMode mod
     }
     result.handle = std::make_unique<HidrawHandle>(std::move(fd), numbered);
     return result;
+}
+
+std::vector<std::string> HidrawBackend::skippedNodes() const {
+    std::lock_guard lock(mutex_);
+    return problems_;
 }
 
 std::unique_ptr<DeviceMonitor> HidrawBackend::createMonitor(std::string& error) {
