@@ -10,7 +10,11 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
+
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace pelmora {
 namespace {
@@ -137,6 +141,50 @@ TEST_F(PageFrameTest, LeavingAPageDestroysItsChildWindows) {
     EXPECT_TRUE(window.findChildren<QListWidget*>().isEmpty());
 }
 
+// A part that records what the frame asks of it.
+struct RecordingPart : PagePart {
+    void enter() override { calls.push_back("enter"); }
+    void draw(QPainter* p) override { calls.push_back(p != nullptr ? "draw" : "draw-null"); }
+    void collectHotAreas(std::vector<HotArea*>& areas) override { areas.push_back(&area); }
+    bool press(const QPoint&) override {
+        calls.push_back("press");
+        return takes;
+    }
+    void leave() override { calls.push_back("leave"); }
+    std::vector<std::string> calls;
+    HotArea area{{400, 400, 420, 420}, {}, {}, {}, {}};
+    bool takes = true;
+};
+
+TEST_F(PageFrameTest, PartsOfTheShownPageDrawHoverAndTakePressesInOrder) {
+    RecordingPart first;
+    RecordingPart second;
+    frame().addPart(PageFrame::AdvancedPage, first);
+    frame().addPart(PageFrame::AdvancedPage, second);
+    frame().drawAdvancedPage();
+    EXPECT_EQ(first.calls, (std::vector<std::string>{"enter", "draw"}));
+    const auto& areas = frame().hover().areas();
+    EXPECT_NE(std::find(areas.begin(), areas.end(), &second.area), areas.end());
+
+    // The frame's own hook and the first part that takes the press end the dispatch.
+    pageTakes = false;
+    first.calls.clear();
+    second.calls.clear();
+    EXPECT_EQ(frame().leftButtonDown({410, 410}), PageFrame::Press::PageControl);
+    EXPECT_EQ(pagePresses.size(), 1U);
+    EXPECT_EQ(first.calls, (std::vector<std::string>{"press"}));
+    EXPECT_TRUE(second.calls.empty());
+    first.takes = false;
+    second.takes = false;
+    EXPECT_EQ(frame().leftButtonDown({410, 410}), PageFrame::Press::Nothing);
+
+    first.calls.clear();
+    frame().drawBasicPage();
+    EXPECT_EQ(first.calls, (std::vector<std::string>{"leave"}));
+    const auto& basicAreas = frame().hover().areas();
+    EXPECT_EQ(std::find(basicAreas.begin(), basicAreas.end(), &first.area), basicAreas.end());
+}
+
 TEST_F(PageFrameTest, RedrawingTheCurrentPageRebuildsIt) {
     frame().drawAdvancedPage();
     QPointer<QLabel> macroName = new QLabel(&window);
@@ -172,17 +220,6 @@ TEST_F(PageFrameTest, HoverMovesFromOkToApplyInOneRepaintAndLeavingRestores) {
     EXPECT_EQ(region(applyOwn), applyNormal);
 }
 
-TEST_F(PageFrameTest, PageSwitchForgetsHoverOfThePageLeft) {
-    frame().hover().hoverAt(centre(layout::keyBox(3)));
-    EXPECT_TRUE(frame().keyBox(3).hovered);
-    frame().drawAdvancedPage();
-    EXPECT_FALSE(frame().keyBox(3).hovered);
-    // The key boxes are not tracked on the advanced page.
-    const int presents = frame().canvas().presentCount();
-    frame().hover().hoverAt(centre(layout::keyBox(3)));
-    EXPECT_EQ(frame().canvas().presentCount(), presents);
-}
-
 TEST_F(PageFrameTest, EnterAndEscapeOnlyHide) {
     window.show();
     QTest::keyClick(&window, Qt::Key_Escape);
@@ -209,15 +246,6 @@ TEST_F(PageFrameTest, EveryBasicDrawingAsksTheShellFirst) {
     second.frame().drawBasicPage(); // already shown: not drawn
     second.frame().redrawCurrentPage();
     EXPECT_EQ(calls, 3);
-}
-
-TEST_F(PageFrameTest, KeyBoxesShowTheLabelsTheyAreGiven) {
-    const QImage before = region(layout::keyBox(4));
-    frame().hooks().keyLabel = [](int n) {
-        return n == 4 ? QString("Multimedia-Next") : QString();
-    };
-    frame().redrawCurrentPage();
-    EXPECT_NE(region(layout::keyBox(4)), before);
 }
 
 TEST(PageFrameMissingSkinTest, APageWithoutItsImagesIsStillDrawn) {
