@@ -63,11 +63,16 @@ std::vector<HidrawNode> listHidrawNodes(std::uint16_t vendor, std::uint16_t prod
         node.devnode = devnode;
         node.sysPath = udev_device_get_syspath(parent);
         node.hidId = hidId;
-        // The interfaces of one mouse share its USB device; a mouse on
-        // another bus (or made through uhid) is one HID device.
+        // The interfaces of one mouse share its USB device. Elsewhere (uhid,
+        // other buses) the HID devices of one mouse share their physical
+        // path, less an interface suffix; an empty one groups them all.
         udev_device* usb =
             udev_device_get_parent_with_subsystem_devtype(device.get(), "usb", "usb_device");
-        node.device = usb ? udev_device_get_syspath(usb) : node.sysPath;
+        if (usb) {
+            node.device = udev_device_get_syspath(usb);
+        } else if (const char* phys = udev_device_get_property_value(parent, "HID_PHYS")) {
+            node.device = physicalDeviceOf(phys);
+        }
         std::string content;
         std::string error;
         if (readWholeFile(std::filesystem::path(node.sysPath) / "report_descriptor", content,

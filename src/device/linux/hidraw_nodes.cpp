@@ -89,6 +89,18 @@ NodeCollections collectionsOfNodes(const std::vector<HidrawNode>& nodes, std::ui
     return out;
 }
 
+std::string physicalDeviceOf(std::string_view phys) {
+    const auto slash = phys.rfind("/input");
+    if (slash != std::string_view::npos) {
+        const std::string_view digits = phys.substr(slash + 6);
+        if (!digits.empty() &&
+            std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; })) {
+            phys = phys.substr(0, slash);
+        }
+    }
+    return std::string(phys);
+}
+
 std::string nodeOfPath(std::string_view path) {
     return std::string(path.substr(0, path.rfind('#')));
 }

@@ -46,6 +46,11 @@ struct NodeCollections {
 NodeCollections collectionsOfNodes(const std::vector<HidrawNode>& nodes, std::uint16_t vendor,
                                    std::uint16_t product);
 
+// The physical device of a HID_PHYS value: the value without a trailing
+// "/input<N>" (the interface), e.g. "usb-0000:00:14.0-2/input1" ->
+// "usb-0000:00:14.0-2".
+std::string physicalDeviceOf(std::string_view phys);
+
 // The node of a collection path ("devnode#index" -> devnode).
 std::string nodeOfPath(std::string_view path);
 

@@ -97,6 +97,9 @@ TEST(HidrawNodesTest, TwoMiceArePairedPerPhysicalDevice) {
               (std::vector<std::string>{"/dev/hidraw4#0", "/dev/hidraw3#0", "/dev/hidraw3#1",
                                         "/dev/hidraw2#0", "/dev/hidraw1#0", "/dev/hidraw1#1"}));
     EXPECT_EQ(found.collections[0].device, usbA);
+    EXPECT_EQ(physicalDeviceOf("usb-0000:00:14.0-2/input1"), "usb-0000:00:14.0-2");
+    EXPECT_EQ(physicalDeviceOf("bt/input"), "bt/input");
+    EXPECT_EQ(physicalDeviceOf(""), "");
     EXPECT_EQ(found.problems, (std::vector<std::string>{"/dev/hidraw5: cannot read the report "
                                                         "descriptor: Permission denied"}));
 }
