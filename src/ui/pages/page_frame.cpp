@@ -164,8 +164,8 @@ void PageFrame::drawKeyBoxLabel(QPainter* painter, const HotArea& box) const {
     const int n = keyBoxNumber(box);
     const QColor& colour = skinState().textColour();
     const Rect r = box.rect;
-    drawTextLine(painter, {r.left + 6, r.top, r.left + L::kKeyBoxNumberWidth, r.bottom},
-                 QString::number(n), TextAlign::Left, textFont_, colour);
+    drawTextLine(painter, L::keyBoxNumber(r), QString::number(n), TextAlign::Left, textFont_,
+                 colour);
     QString label;
     if (hooks_.keyLabel) {
         label = hooks_.keyLabel(n);
@@ -175,8 +175,7 @@ void PageFrame::drawKeyBoxLabel(QPainter* painter, const HotArea& box) const {
         label = keyFunctionName(block.keyFunction[static_cast<std::size_t>(n - 1)],
                                 skinState().language());
     }
-    drawTextLine(painter, {r.left + L::kKeyBoxNumberWidth + 4, r.top, r.right - 22, r.bottom},
-                 label, TextAlign::Left, textFont_, colour);
+    drawTextLine(painter, L::keyBoxLabel(r), label, TextAlign::Left, textFont_, colour);
 }
 
 void PageFrame::drawFrame(QPainter* painter, const QString& title) {
@@ -269,13 +268,12 @@ void PageFrame::drawBasicContents(QPainter* p) {
     const int levels = static_cast<int>(dpiLevelCount(sensor));
     for (int k = 1; k <= levels; ++k) {
         const std::string_view value = dpiValueText(sensor, static_cast<std::size_t>(k - 1));
-        drawTextLine(p, L::dpiLevelLabel(k, levels).translated(-6, 0),
+        drawTextLine(p, L::dpiLevelLabel(k, levels),
                      QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())),
                      TextAlign::Right, textFont_, colour);
     }
-    drawTextLine(p, L::kColorLabel.translated(-6, 0), "Color", TextAlign::Right, textFont_, colour);
-    drawTextLine(p, L::kSelectLabel.translated(-6, 0), "Select", TextAlign::Right, textFont_,
-                 colour);
+    drawTextLine(p, L::kColorLabel, "Color", TextAlign::Right, textFont_, colour);
+    drawTextLine(p, L::kSelectLabel, "Select", TextAlign::Right, textFont_, colour);
     for (int s = 0; s < 4; ++s) {
         const auto stage = static_cast<std::size_t>(s);
         const bool on = settings_.dpiStageOn[stage] == 1;

@@ -220,6 +220,63 @@ TEST_F(PageFrameTest, KeyBoxesShowTheLabelsTheyAreGiven) {
     EXPECT_NE(region(layout::keyBox(4)), before);
 }
 
+TEST_F(PageFrameTest, LongLabelsStayInTheirBoxAndHoverDoesNotPileThemUp) {
+    frame().hooks().keyLabel = [](int) { return QString(); };
+    frame().redrawCurrentPage();
+    const QImage unlabelled = frame().canvas().image();
+    frame().hooks().keyLabel = [](int n) {
+        return QString("Macro %1: a very long name nobody would fit in a box").arg(n);
+    };
+    frame().redrawCurrentPage();
+    const QImage labelled = frame().canvas().image();
+    for (int n = 1; n <= layout::kShownKeyBoxCount; ++n) {
+        // The chevron and the panel right of the box are untouched.
+        const Rect box = layout::keyBox(n);
+        const QRect beyond(box.right - layout::kKeyBoxChevronWidth, box.top,
+                           layout::kKeyBoxChevronWidth + 40, box.height());
+        EXPECT_EQ(labelled.copy(beyond), unlabelled.copy(beyond)) << "box " << n;
+    }
+    for (int i = 0; i < 3; ++i) {
+        frame().hover().hoverAt(centre(layout::keyBox(2)));
+        frame().mouseMoved({440, 130});
+    }
+    EXPECT_EQ(frame().canvas().image(), labelled);
+}
+
+TEST_F(PageFrameTest, NumbersAndDpiLabelsSitInTheirRectangles) {
+    // Text pixels are those that change with the text colour.
+    auto textPixels = [this](const Rect& area) {
+        skinState().setTextColour(QColor(255, 0, 0));
+        frame().redrawCurrentPage();
+        const QImage red = region(area);
+        skinState().setTextColour(QColor(0, 0, 255));
+        frame().redrawCurrentPage();
+        const QImage blue = region(area);
+        QRect found;
+        for (int y = 0; y < red.height(); ++y) {
+            for (int x = 0; x < red.width(); ++x) {
+                if (red.pixel(x, y) != blue.pixel(x, y)) {
+                    found |= QRect(area.left + x, area.top + y, 1, 1);
+                }
+            }
+        }
+        return found;
+    };
+    // The button number starts at the box's left edge.
+    const Rect box = layout::keyBox(1);
+    const QRect number = textPixels({box.left, box.top, box.left + 20, box.bottom});
+    ASSERT_FALSE(number.isNull());
+    EXPECT_LT(number.left(), box.left + 5);
+    // "Color", "Select" and the DPI values end at 544, left of the columns.
+    for (const Rect& r : {layout::kColorLabel, layout::kSelectLabel, layout::dpiLevelLabel(1, 8)}) {
+        const QRect text = textPixels({r.left, r.top, layout::kDpiColumnLeft[0], r.bottom});
+        ASSERT_FALSE(text.isNull());
+        EXPECT_GT(text.right(), r.right - 6) << r.top;
+        EXPECT_LT(text.right(), r.right) << r.top;
+    }
+    skinState().setTextColour(QColor(220, 224, 230));
+}
+
 TEST(PageFrameMissingSkinTest, APageWithoutItsImagesIsStillDrawn) {
     skinState().setSkin("/nonexistent", "Nothing");
     SettingsBlock settings = factorySettings();
