@@ -7,6 +7,7 @@
 
 #include "settings/interface_texts.h"
 #include "settings/settings_block.h"
+#include "ui/pages/page_part.h"
 #include "ui/skin/drop_down_list.h"
 #include "ui/skin/hot_area.h"
 #include "ui/skin/mem_dc.h"
@@ -71,9 +72,6 @@ public:
         // Enter and Escape; the macro recorder swallowing keys.
         std::function<void()> hide;
         std::function<bool()> recording;
-        // The label of key drop-down n (1..6) in the active key mode; the
-        // function's name when empty.
-        std::function<QString(int)> keyLabel;
         // The sensor type that selects the DPI level table.
         std::function<std::uint8_t()> sensorType;
     };
@@ -107,21 +105,22 @@ public:
     // Key-down before it is dispatched; true when swallowed.
     bool preFilterKey(int key);
 
+    // The parts of a page, asked in the order they were added. A part lives
+    // at least as long as the frame.
+    void addPart(Page page, PagePart& part);
+
     // Child windows and drop-down lists that live only while their page shows.
     void addPageChild(Page page, QWidget& child);
     void addPageList(Page page, DropDownList& list);
 
     // The hot areas of the frame and of both pages, for the page parts.
     HotArea& frameArea(FrameControl control);
-    HotArea& keyBox(int n) { return keyBoxes_[static_cast<std::size_t>(n - 1)]; }
 
 private:
     void showPage(Page page);
     void drawFrame(QPainter* painter, const QString& title);
     void drawBasicContents(QPainter* painter);
     void drawAdvancedContents(QPainter* painter);
-    void drawKeyBoxLabel(QPainter* painter, const HotArea& box) const;
-    int keyBoxNumber(const HotArea& box) const;
     void trackAreas();
     QString text(TextId id) const;
 
@@ -136,8 +135,6 @@ private:
     QPoint lastPress_;
 
     std::array<HotArea, 8> frameAreas_;
-    std::array<HotArea, 6> keyBoxes_;
-    HotArea keyDefault_;
     HotArea pointerDefault_;
     std::array<HotArea, 3> macroButtons_;
 
@@ -147,6 +144,12 @@ private:
     };
     PageOwned basicOwned_;
     PageOwned advancedOwned_;
+    std::vector<PagePart*> basicParts_;
+    std::vector<PagePart*> advancedParts_;
+
+    std::vector<PagePart*>& partsOf(Page page) {
+        return page == BasicPage ? basicParts_ : advancedParts_;
+    }
 };
 
 } // namespace pelmora

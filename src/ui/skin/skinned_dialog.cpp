@@ -7,6 +7,7 @@
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QWheelEvent>
@@ -91,6 +92,17 @@ void CSkinnedDialog::styleChild(QWidget& child) const {
     child.setStyleSheet(QStringLiteral("color: #ffffff; background: #282828;"));
 }
 
+QLabel& CSkinnedDialog::addStaticText(const Rect& r, Qt::Alignment alignment) {
+    // Owned by the dialog, like every child control.
+    auto* label = new QLabel(this);
+    label->setGeometry(toQRect(r));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    styleChild(*label);
+    label->show();
+    return *label;
+}
+
 void CSkinnedDialog::drawDialog() {
     CMemDC dc(canvas_);
     drawHotArea(dc.painter(), ok_, false, font_, backgroundImage_);
@@ -132,6 +144,20 @@ void CSkinnedDialog::mouseMoveEvent(QMouseEvent* event) {
 
 void CSkinnedDialog::wheelEvent(QWheelEvent* event) {
     wheelTurned(event->angleDelta().y());
+}
+
+void CSkinnedDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        accept();
+        break;
+    case Qt::Key_Escape:
+        reject();
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }
 
 } // namespace pelmora

@@ -10,7 +10,11 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
+
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace pelmora {
 namespace {
@@ -137,6 +141,50 @@ TEST_F(PageFrameTest, LeavingAPageDestroysItsChildWindows) {
     EXPECT_TRUE(window.findChildren<QListWidget*>().isEmpty());
 }
 
+// A part that records what the frame asks of it.
+struct RecordingPart : PagePart {
+    void enter() override { calls.push_back("enter"); }
+    void draw(QPainter* p) override { calls.push_back(p != nullptr ? "draw" : "draw-null"); }
+    void collectHotAreas(std::vector<HotArea*>& areas) override { areas.push_back(&area); }
+    bool press(const QPoint&) override {
+        calls.push_back("press");
+        return takes;
+    }
+    void leave() override { calls.push_back("leave"); }
+    std::vector<std::string> calls;
+    HotArea area{{400, 400, 420, 420}, {}, {}, {}, {}};
+    bool takes = true;
+};
+
+TEST_F(PageFrameTest, PartsOfTheShownPageDrawHoverAndTakePressesInOrder) {
+    RecordingPart first;
+    RecordingPart second;
+    frame().addPart(PageFrame::AdvancedPage, first);
+    frame().addPart(PageFrame::AdvancedPage, second);
+    frame().drawAdvancedPage();
+    EXPECT_EQ(first.calls, (std::vector<std::string>{"enter", "draw"}));
+    const auto& areas = frame().hover().areas();
+    EXPECT_NE(std::find(areas.begin(), areas.end(), &second.area), areas.end());
+
+    // The frame's own hook and the first part that takes the press end the dispatch.
+    pageTakes = false;
+    first.calls.clear();
+    second.calls.clear();
+    EXPECT_EQ(frame().leftButtonDown({410, 410}), PageFrame::Press::PageControl);
+    EXPECT_EQ(pagePresses.size(), 1U);
+    EXPECT_EQ(first.calls, (std::vector<std::string>{"press"}));
+    EXPECT_TRUE(second.calls.empty());
+    first.takes = false;
+    second.takes = false;
+    EXPECT_EQ(frame().leftButtonDown({410, 410}), PageFrame::Press::Nothing);
+
+    first.calls.clear();
+    frame().drawBasicPage();
+    EXPECT_EQ(first.calls, (std::vector<std::string>{"leave"}));
+    const auto& basicAreas = frame().hover().areas();
+    EXPECT_EQ(std::find(basicAreas.begin(), basicAreas.end(), &first.area), basicAreas.end());
+}
+
 TEST_F(PageFrameTest, RedrawingTheCurrentPageRebuildsIt) {
     frame().drawAdvancedPage();
     QPointer<QLabel> macroName = new QLabel(&window);
@@ -172,17 +220,6 @@ TEST_F(PageFrameTest, HoverMovesFromOkToApplyInOneRepaintAndLeavingRestores) {
     EXPECT_EQ(region(applyOwn), applyNormal);
 }
 
-TEST_F(PageFrameTest, PageSwitchForgetsHoverOfThePageLeft) {
-    frame().hover().hoverAt(centre(layout::keyBox(3)));
-    EXPECT_TRUE(frame().keyBox(3).hovered);
-    frame().drawAdvancedPage();
-    EXPECT_FALSE(frame().keyBox(3).hovered);
-    // The key boxes are not tracked on the advanced page.
-    const int presents = frame().canvas().presentCount();
-    frame().hover().hoverAt(centre(layout::keyBox(3)));
-    EXPECT_EQ(frame().canvas().presentCount(), presents);
-}
-
 TEST_F(PageFrameTest, EnterAndEscapeOnlyHide) {
     window.show();
     QTest::keyClick(&window, Qt::Key_Escape);
@@ -211,70 +248,36 @@ TEST_F(PageFrameTest, EveryBasicDrawingAsksTheShellFirst) {
     EXPECT_EQ(calls, 3);
 }
 
-TEST_F(PageFrameTest, KeyBoxesShowTheLabelsTheyAreGiven) {
-    const QImage before = region(layout::keyBox(4));
-    frame().hooks().keyLabel = [](int n) {
-        return n == 4 ? QString("Multimedia-Next") : QString();
-    };
-    frame().redrawCurrentPage();
-    EXPECT_NE(region(layout::keyBox(4)), before);
-}
-
-TEST_F(PageFrameTest, LongLabelsStayInTheirBoxAndHoverDoesNotPileThemUp) {
-    frame().hooks().keyLabel = [](int) { return QString(); };
-    frame().redrawCurrentPage();
-    const QImage unlabelled = frame().canvas().image();
-    frame().hooks().keyLabel = [](int n) {
-        return QString("Macro %1: a very long name nobody would fit in a box").arg(n);
-    };
-    frame().redrawCurrentPage();
-    const QImage labelled = frame().canvas().image();
-    for (int n = 1; n <= layout::kShownKeyBoxCount; ++n) {
-        // The chevron and the panel right of the box are untouched.
-        const Rect box = layout::keyBox(n);
-        const QRect beyond(box.right - layout::kKeyBoxChevronWidth, box.top,
-                           layout::kKeyBoxChevronWidth + 40, box.height());
-        EXPECT_EQ(labelled.copy(beyond), unlabelled.copy(beyond)) << "box " << n;
-    }
-    for (int i = 0; i < 3; ++i) {
-        frame().hover().hoverAt(centre(layout::keyBox(2)));
-        frame().mouseMoved({440, 130});
-    }
-    EXPECT_EQ(frame().canvas().image(), labelled);
-}
-
-TEST_F(PageFrameTest, NumbersAndDpiLabelsSitInTheirRectangles) {
-    // Text pixels are those that change with the text colour.
-    auto textPixels = [this](const Rect& area) {
-        skinState().setTextColour(QColor(255, 0, 0));
-        frame().redrawCurrentPage();
-        const QImage red = region(area);
-        skinState().setTextColour(QColor(0, 0, 255));
-        frame().redrawCurrentPage();
-        const QImage blue = region(area);
-        QRect found;
-        for (int y = 0; y < red.height(); ++y) {
-            for (int x = 0; x < red.width(); ++x) {
-                if (red.pixel(x, y) != blue.pixel(x, y)) {
-                    found |= QRect(area.left + x, area.top + y, 1, 1);
-                }
+// Text pixels of an area: those that change with the text colour.
+QRect textPixels(PageFrame& frame, const Rect& area) {
+    skinState().setTextColour(QColor(255, 0, 0));
+    frame.redrawCurrentPage();
+    const QImage red = frame.canvas().image().copy(toQRect(area));
+    skinState().setTextColour(QColor(0, 0, 255));
+    frame.redrawCurrentPage();
+    const QImage blue = frame.canvas().image().copy(toQRect(area));
+    skinState().setTextColour(QColor(220, 224, 230));
+    QRect found;
+    for (int y = 0; y < red.height(); ++y) {
+        for (int x = 0; x < red.width(); ++x) {
+            if (red.pixel(x, y) != blue.pixel(x, y)) {
+                found |= QRect(area.left + x, area.top + y, 1, 1);
             }
         }
-        return found;
-    };
-    // The button number starts at the box's left edge.
-    const Rect box = layout::keyBox(1);
-    const QRect number = textPixels({box.left, box.top, box.left + 20, box.bottom});
-    ASSERT_FALSE(number.isNull());
-    EXPECT_LT(number.left(), box.left + 5);
-    // "Color", "Select" and the DPI values end at 544, left of the columns.
-    for (const Rect& r : {layout::kColorLabel, layout::kSelectLabel, layout::dpiLevelLabel(1, 8)}) {
-        const QRect text = textPixels({r.left, r.top, layout::kDpiColumnLeft[0], r.bottom});
-        ASSERT_FALSE(text.isNull());
+    }
+    return found;
+}
+
+TEST_F(PageFrameTest, DpiValuesColorAndSelectEndAt544) {
+    for (const Rect& r : {layout::kColorLabel, layout::kSelectLabel, layout::dpiLevelLabel(1, 8),
+                          layout::dpiLevelLabel(12, 12)}) {
+        const QRect text = textPixels(frame(), {480, r.top, layout::kDpiColumnLeft[0], r.bottom});
+        ASSERT_FALSE(text.isNull()) << r.top;
         EXPECT_GT(text.right(), r.right - 6) << r.top;
         EXPECT_LT(text.right(), r.right) << r.top;
+        // Whole, not cut short: four digits fit in the Chinese fonts too.
+        EXPECT_GE(text.left(), r.left) << r.top;
     }
-    skinState().setTextColour(QColor(220, 224, 230));
 }
 
 TEST(PageFrameMissingSkinTest, APageWithoutItsImagesIsStillDrawn) {
