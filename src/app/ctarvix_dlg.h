@@ -152,7 +152,8 @@ private:
     std::function<bool(QPoint)> pagePressHandler_;
     // Last: it draws from the members above.
     PageFrame frame_{*this, settings_};
-    KeySettingsPart keySettings_{frame_, settings_, prefs_.labels, services_.messages};
+    KeySettingsPart keySettings_{frame_, settings_, prefs_.labels, services_.messages,
+                                 services_.dataFolder.macroFile()};
 };
 
 // Tool tip of the notification-area icon, the same in every language.

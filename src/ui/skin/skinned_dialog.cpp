@@ -1,6 +1,7 @@
 #include "ui/skin/skinned_dialog.h"
 
 #include "ui/skin/dialog_layout.h"
+#include "ui/skin/message_box_sink.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_image_names.h"
@@ -41,6 +42,11 @@ const ButtonTexts& buttonTexts(std::string_view language) {
 }
 
 } // namespace
+
+MessageSink& dialogMessageBoxes() {
+    static MessageBoxSink boxes;
+    return boxes;
+}
 
 QString dialogOkText(std::string_view language) {
     return QString::fromUtf8(buttonTexts(language).ok);

@@ -76,6 +76,9 @@ private:
     bool initialised_ = false;
 };
 
+// The message boxes a dialog shows when its caller gives it no other sink.
+MessageSink& dialogMessageBoxes();
+
 // "OK" and "Cancel" in the active language.
 QString dialogOkText(std::string_view language);
 QString dialogCancelText(std::string_view language);
