@@ -72,6 +72,8 @@ void CTarvixDlg::connectPageFrame() {
     hooks.advancedPress = pagePress;
     hooks.hide = [this] { hideWindow(); };
     frame_.addPart(PageFrame::BasicPage, keySettings_);
+    frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
+    frame_.addPart(PageFrame::BasicPage, lightingPart_);
 }
 
 CTarvixDlg::~CTarvixDlg() {

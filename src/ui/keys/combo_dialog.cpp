@@ -116,6 +116,12 @@ void CComboDialog::listOpenChanged(bool open) {
     if (open) {
         // Keys pressed while the list is open belong to no field.
         setFocus();
+        // A field widened for a long name would stick out beside the list.
+        firstField_->setGeometry(toQRect(dialog_layout::kFirstField));
+        secondField_->setGeometry(toQRect(dialog_layout::kSecondField));
+    } else {
+        showKeyName(*firstField_, firstField_->text());
+        showKeyName(*secondField_, secondField_->text());
     }
 }
 

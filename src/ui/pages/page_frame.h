@@ -72,8 +72,6 @@ public:
         // Enter and Escape; the macro recorder swallowing keys.
         std::function<void()> hide;
         std::function<bool()> recording;
-        // The sensor type that selects the DPI level table.
-        std::function<std::uint8_t()> sensorType;
     };
 
     PageFrame(QWidget& window, SettingsBlock& settings);

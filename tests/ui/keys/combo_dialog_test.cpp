@@ -86,6 +86,12 @@ TEST_F(ComboDialogTest, KeysGoIntoTheFocusedFieldOnly) {
     EXPECT_EQ(dialog.secondKeyName, "Left Windows");
     const QLineEdit* second = dialog.secondKeyField();
     EXPECT_GE(second->width(), second->fontMetrics().horizontalAdvance("Left Windows"));
+    // The open modifier list covers the fields whole, however long their names.
+    clickHeader();
+    EXPECT_TRUE(toQRect(dialog_layout::kComboModifierList).contains(second->geometry()));
+    clickHeader();
+    EXPECT_GE(second->width(), second->fontMetrics().horizontalAdvance("Left Windows"));
+    QTest::mouseClick(dialog.secondKeyField(), Qt::LeftButton);
 
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, centre(dialog_layout::kOkButton));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
