@@ -52,7 +52,7 @@ constexpr Rect kTimesHelp{20, 222, 400, 238};
 
 } // namespace
 
-CFireKeyDialog::CFireKeyDialog(MessageSink& messages, QWidget* parent)
+CFireKeyDialog::CFireKeyDialog(QWidget* parent, MessageSink& messages)
     : CSkinnedDialog(skin_image::kFireKeyBackground,
                      QStringLiteral("FireKey Dialog Load background image failed!!!"), messages,
                      parent),

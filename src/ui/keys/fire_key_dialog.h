@@ -17,7 +17,8 @@ namespace pelmora {
 class CFireKeyDialog : public CSkinnedDialog {
     Q_OBJECT
 public:
-    explicit CFireKeyDialog(MessageSink& messages, QWidget* parent = nullptr);
+    explicit CFireKeyDialog(QWidget* parent = nullptr,
+                            MessageSink& messages = dialogMessageBoxes());
 
     // Results.
     int keyPosition = 0;     // position in the fire-key list

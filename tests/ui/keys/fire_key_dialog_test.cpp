@@ -25,7 +25,7 @@ protected:
 };
 
 TEST_F(FireKeyDialogTest, OkUntouchedGivesTheFirstKeySpeed32AndOnce) {
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
     ASSERT_NE(dialog.speedField(), nullptr);
     EXPECT_EQ(dialog.speedField()->text(), "32");
@@ -40,7 +40,7 @@ TEST_F(FireKeyDialogTest, OkUntouchedGivesTheFirstKeySpeed32AndOnce) {
 }
 
 TEST_F(FireKeyDialogTest, SpeedIsCheckedWhenItsFieldLosesTheFocusAndOnOk) {
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     typeInto(dialog.speedField(), "4");
@@ -60,7 +60,7 @@ TEST_F(FireKeyDialogTest, SpeedIsCheckedWhenItsFieldLosesTheFocusAndOnOk) {
 }
 
 TEST_F(FireKeyDialogTest, TimesAreCheckedOnEveryChangeAndFieldsTakeDigitsOnly) {
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
     typeInto(dialog.timesField(), "256");
     EXPECT_EQ(dialog.timesField()->text(), "1"); // at once
@@ -78,7 +78,7 @@ TEST_F(FireKeyDialogTest, TimesAreCheckedOnEveryChangeAndFieldsTakeDigitsOnly) {
 }
 
 TEST_F(FireKeyDialogTest, TheKeyListRestsTheFieldsScrollsByWheelAndGivesTheChoice) {
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     dialog.speedField()->setFocus();
@@ -115,7 +115,7 @@ TEST_F(FireKeyDialogTest, TheKeyListRestsTheFieldsScrollsByWheelAndGivesTheChoic
 
 TEST_F(FireKeyDialogTest, WithoutItsPictureItSaysSoAndStillEnds) {
     removeImage(skin_image::kFireKeyBackground);
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "error");
