@@ -61,6 +61,9 @@ CFireKeyDialog::CFireKeyDialog(QWidget* parent, MessageSink& messages)
     for (const FireKeyEntry& entry : fireKeyList()) {
         items << QString::fromUtf8(entry.text.data(), static_cast<qsizetype>(entry.text.size()));
     }
+    // The dialog starts on the list's first key, and shows it: OK alone
+    // fires that key, so the button's label names it too.
+    chosenKeyText = items.value(0);
     keyList_.setItems(items);
     // While the list is open the number fields rest and the dialog has the
     // focus; the speed field's check runs as it loses the focus.
@@ -86,6 +89,7 @@ CFireKeyDialog::CFireKeyDialog(QWidget* parent, MessageSink& messages)
 void CFireKeyDialog::createControls() {
     keyList_.setFont(dialogFont());
     keyDisplay_ = &addStaticText(dialog_layout::kUpperDisplay, Qt::AlignHCenter);
+    keyDisplay_->setText(chosenKeyText);
     speedField_ = &addNumberField(*this, dialog_layout::kFirstField, false);
     timesField_ = &addNumberField(*this, dialog_layout::kSecondField, false);
     speedField_->installEventFilter(this);
