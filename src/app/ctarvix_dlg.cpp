@@ -3,20 +3,26 @@
 #include "app/device_balloon.h"
 #include "settings/dpi_tables.h"
 #include "settings/settings_file.h"
+#include "settings/shell_messages.h"
+#include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QImageReader>
+#include <QGuiApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
 #include <QUrl>
 #include <QWindow>
 
+#include <algorithm>
 #include <iostream>
 
 namespace pelmora {
@@ -143,8 +149,8 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
     }
 
     // 10. Settings file and the backup for Cancel.
-    loadSettingsFile(services_.dataFolder.settingsFile(), settings_, firstRunFlag_,
-                     services_.messages);
+    settingsLoaded_ = loadSettingsFile(services_.dataFolder.settingsFile(), settings_,
+                                       firstRunFlag_, services_.messages) == LoadResult::Loaded;
     backup_.snapshot(settings_);
 
     // 11. Language, texts, preferences.
@@ -182,7 +188,7 @@ void CTarvixDlg::startUp(bool show) {
 
 void CTarvixDlg::loadSkinSize() {
     const auto file = skinFolder() / kBackgroundImage;
-    const QSize size = QImageReader(QString::fromStdString(file.string())).size();
+    const QSize size = skinImageSize(QString::fromStdString(file.string()));
     setFixedSize(size.isValid() && !size.isEmpty() ? size : kDefaultClientSize);
 }
 
@@ -252,7 +258,19 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     if (!services_.device.present()) {
         return;
     }
-    services_.device.apply(settings_, [this] { saveLabels(); });
+    if (!settingsLoaded_) {
+        // The block was never filled from config.bin: sending it would turn
+        // every button into Left Click and every DPI stage off, and saving it
+        // would put those zeros over the user's file.
+        services_.messages.showMessage(shellMessage(ShellMessage::SettingsNotLoaded, language_),
+                                       kAppName);
+        return;
+    }
+    const ApplyResult result = services_.device.apply(settings_, [this] { saveLabels(); });
+    if (result.mouseStoppedAnswering()) {
+        services_.messages.showMessage(
+            writesLostText(result.failedWrites, result.writes, language_), kAppName);
+    }
     backup_.snapshot(settings_);
     if (afterApplyHook_) {
         afterApplyHook_();
@@ -263,6 +281,7 @@ void CTarvixDlg::applySettings(bool hideAfter) {
 }
 
 void CTarvixDlg::hideWindow() {
+    frame_.hover().restoreAll();
     // Without a notification area a hidden window could not be found again:
     // it is iconified instead (OK, Cancel, minimise, Enter, Escape, removal).
     if (services_.tray.isTrayAvailable()) {
@@ -343,8 +362,15 @@ void CTarvixDlg::onDeviceEvent(int type, int value) {
 }
 
 void CTarvixDlg::showBalloon(int type, int value) {
-    const auto balloon =
+    auto balloon =
         trayBalloonFor(type, value, settings_, services_.device.activeSensorType(), language_);
+    if (balloon && type == kNotDetectedEvent) {
+        // Why a mouse that is plugged in cannot be used, when that is known.
+        const std::string_view reason = mouseProblemText(services_.device.problem(), language_);
+        if (!reason.empty()) {
+            balloon->text += '\n' + QString::fromUtf8(reason.data(), qsizetype(reason.size()));
+        }
+    }
     if (balloon) {
         services_.tray.showBalloon(balloon->title, balloon->text, balloon->icon,
                                    balloon->milliseconds);
@@ -362,6 +388,12 @@ void CTarvixDlg::onHotplugReadable() {
         if (reaction.hideWindow) {
             hideWindow();
         }
+    }
+    // The mouse came while the window is open (shown without it): the page
+    // on show makes the first read now.
+    if (isVisible() && !isMinimized() && services_.device.present() &&
+        !services_.device.initialReadDone()) {
+        refreshForOpening();
     }
 }
 
@@ -403,6 +435,46 @@ void CTarvixDlg::onTrayAvailability(bool available) {
 void CTarvixDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     frame_.canvas().paint(painter, event->rect());
+}
+
+void CTarvixDlg::showEvent(QShowEvent* event) {
+    // A window shown without the mouse still shows its page; drawing it
+    // reads nothing until the mouse is there.
+    if (initialised_ && !tornDown_ && pageState() == NoPage) {
+        drawBasicPage();
+    }
+    if (!event->spontaneous()) {
+        placeForShowing();
+    }
+    QWidget::showEvent(event);
+}
+
+void CTarvixDlg::placeForShowing() {
+    // Centred on the screen the first time; afterwards where it was when it
+    // was hidden. An explicit position also tells the window manager not to
+    // place the window anew at every showing.
+    if (!lastPosition_) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
+        lastPosition_ = QPoint(area.x() + std::max(0, (area.width() - width()) / 2),
+                               area.y() + std::max(0, (area.height() - height()) / 2));
+    }
+    move(*lastPosition_);
+}
+
+void CTarvixDlg::hideEvent(QHideEvent* event) {
+    // Nothing stays lit for the next showing.
+    frame_.hover().restoreAll();
+    if (!event->spontaneous()) {
+        lastPosition_ = pos();
+    }
+    QWidget::hideEvent(event);
+}
+
+void CTarvixDlg::leaveEvent(QEvent* event) {
+    // Leaving the window from a lit button is a move outside every area.
+    frame_.hover().restoreAll();
+    QWidget::leaveEvent(event);
 }
 
 void CTarvixDlg::mousePressEvent(QMouseEvent* event) {

@@ -18,6 +18,7 @@
 #include "ui/pages/page_layout.h"
 
 #include <QIcon>
+#include <QPoint>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -26,6 +27,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace pelmora {
 
@@ -98,6 +100,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +113,7 @@ private:
     void applySettings(bool hideAfter);
     void hideWindow();
     void useTaskBar();
+    void placeForShowing();
     void refreshForOpening();
     void openWebLink();
     void teardown();
@@ -134,7 +140,13 @@ private:
     Language language_ = Language::English;
     Preferences prefs_;
 
+    // config.bin filled the block at start-up; only then may OK and Apply
+    // send and save it.
+    bool settingsLoaded_ = false;
     bool cancelPending_ = false;
+    // Where the window was when it was last hidden; empty before its first
+    // showing, which centres it.
+    std::optional<QPoint> lastPosition_;
     bool initialised_ = false;
     bool tornDown_ = false;
 
