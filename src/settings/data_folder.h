@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace pelmora {
 
@@ -27,11 +28,8 @@ public:
     std::filesystem::path macroFile() const { return root_ / kMacroFileName; }
     std::filesystem::path preferencesFile() const { return root_ / kPreferencesFileName; }
     std::filesystem::path skinsFolder() const { return root_ / kSkinsFolderName; }
-    // The skin's folder under Skins/; a name from str.ini that begins with
-    // "/" stays under Skins/ too instead of replacing the whole path.
-    std::filesystem::path skinFolder(std::string_view skin) const {
-        return skinsFolder() / std::filesystem::path(std::string(skin)).relative_path();
-    }
+    // The folders whose sub-folders are the skins, the winning one first.
+    std::vector<std::filesystem::path> skinsRoots() const { return {skinsFolder()}; }
 
 private:
     std::filesystem::path root_;
