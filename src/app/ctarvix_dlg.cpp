@@ -87,7 +87,10 @@ std::filesystem::path CTarvixDlg::skinFolder() const {
     // used (the file keeps what it says until the user picks a skin).
     const auto roots = services_.dataFolder.skinsRoots();
     const std::string name = effectiveSkinName(roots, prefs_.skinPath);
-    return findSkin(roots, name).value_or(roots.front() / name);
+    if (const auto found = findSkin(roots, name)) {
+        return *found;
+    }
+    return (roots.empty() ? services_.dataFolder.root() / kSkinsFolderName : roots.front()) / name;
 }
 
 CTarvixDlg::InitResult CTarvixDlg::initialise() {
