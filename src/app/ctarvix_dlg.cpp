@@ -204,8 +204,9 @@ void CTarvixDlg::reloadPreferences() {
 
 void CTarvixDlg::publishLook() {
     const TextColour colour = prefs_.textColour();
-    skinState().setSkin(QString::fromStdString(services_.dataFolder.skinsFolder().string()),
-                        QString::fromStdString(prefs_.skinPath));
+    skinState().setSkin(
+        QString::fromStdString(services_.dataFolder.skinsRootFor(prefs_.skinPath).string()),
+        QString::fromStdString(prefs_.skinPath));
     skinState().setTextColour(QColor(colour.red, colour.green, colour.blue));
     skinState().setLanguage(languageCode_);
 }

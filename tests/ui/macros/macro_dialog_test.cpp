@@ -98,16 +98,5 @@ TEST_F(MacroDialogTest, WithoutItsPictureItSaysSo) {
     EXPECT_EQ(dialog.loopMode, 1);
 }
 
-TEST_F(MacroDialogTest, TextsExistInEveryLanguage) {
-    for (const char* language : {"EN", "CHS", "CHT", "TUR"}) {
-        const MacroDialogTexts texts = macroDialogTexts(language);
-        EXPECT_FALSE(texts.caption.isEmpty()) << language;
-        EXPECT_FALSE(texts.noMacro.isEmpty()) << language;
-        EXPECT_FALSE(texts.loopModes[2].isEmpty()) << language;
-    }
-    EXPECT_EQ(macroDialogTexts("EN").loopModes[2], "Repeat until the key is released");
-    EXPECT_EQ(macroDialogTexts("EN").caption, "Please select a macro");
-}
-
 } // namespace
 } // namespace pelmora
