@@ -41,7 +41,8 @@ void printHelp(std::ostream& out) {
     }
     out << "\noptions:\n"
            "  --data-dir DIR       folder of config.bin, record.ini, str.ini and Skins/\n"
-           "                       (default: $PELMORA_DATA_DIR, else the program's folder)\n"
+           "                       (default: $PELMORA_DATA_DIR, else the program's folder\n"
+           "                       when it holds them, else ~/.config/pelmora)\n"
            "  --simulate           talk to the simulated mouse instead of the real one\n"
            "  --sim-state FILE     load and keep the simulated mouse's state in FILE\n"
            "  --sim-control PATH   named pipe for the simulated mouse: event T V, unplug, plug\n"
