@@ -18,6 +18,8 @@ constexpr std::array kCommands{
     Command{"set", "set [--apply] WORD...", "change settings: NAME=VALUE or default", setCommand},
     Command{"export", "export FILE", "the whole configuration as one JSON profile", exportCommand},
     Command{"import", "import FILE", "replace the configuration by a profile", importCommand},
+    Command{"macro", "macro list|add|delete|loop", "edit the macros as the macro editor does",
+            macroCommand},
     Command{"show", "show", "the settings block of config.bin as JSON", showCommand},
     Command{"matrices", "matrices", "the four key matrices Apply would send", matricesCommand},
     Command{"encode-macros", "encode-macros [--save]", "record.ini as the twelve macro slots",
