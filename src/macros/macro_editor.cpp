@@ -80,8 +80,14 @@ void MacroEditor::showSlotLoopCount(std::size_t slot, MessageSink& messages) {
     if (slot >= macroData_.size()) {
         return;
     }
+    // A slot with loop count 0 was never filled from this macro (config.bin
+    // older than record.ini): the file's count stands rather than being
+    // overwritten with 1.
     const MacroSlot& data = macroData_[slot];
-    setLoopField(std::to_string((data[0] << 8) | data[1]), messages);
+    const int loops = (data[0] << 8) | data[1];
+    if (loops != 0) {
+        setLoopField(std::to_string(loops), messages);
+    }
 }
 
 void MacroEditor::setNameField(std::string_view text) {

@@ -55,8 +55,15 @@ TEST_F(Editor, LoadingSelectsTheFirstMacroAndTakesTheLoopCountFromItsSlot) {
     editor.selectMacro(1, messages);
     EXPECT_EQ(editor.nameField(), "second");
     EXPECT_THAT(editor.events(), ElementsAre("B   Dn"));
-    EXPECT_EQ(editor.loopField(), "1"); // slot 1 is empty: loop count 0
+    EXPECT_EQ(editor.loopField(), "1");
     EXPECT_THAT(messages.messages, IsEmpty());
+}
+
+TEST_F(Editor, AnEmptySlotLeavesTheStoredLoopCount) {
+    saveInFile("first", {"A   Dn"}, 3);
+    editor.load(messages); // slot 0 is all zero: never sent
+    EXPECT_EQ(editor.loopField(), "3");
+    EXPECT_EQ(store.load("first").loopText, "3");
 }
 
 TEST_F(Editor, WithoutAFileTheListIsEmptyAndTheLoopFieldOne) {
