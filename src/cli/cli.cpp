@@ -16,6 +16,8 @@ namespace {
 constexpr std::array kCommands{
     Command{"get", "get [--json] [NAME]", "the settings in words (NAME=VALUE)", getCommand},
     Command{"set", "set [--apply] WORD...", "change settings: NAME=VALUE or default", setCommand},
+    Command{"export", "export FILE", "the whole configuration as one JSON profile", exportCommand},
+    Command{"import", "import FILE", "replace the configuration by a profile", importCommand},
     Command{"show", "show", "the settings block of config.bin as JSON", showCommand},
     Command{"matrices", "matrices", "the four key matrices Apply would send", matricesCommand},
     Command{"encode-macros", "encode-macros [--save]", "record.ini as the twelve macro slots",

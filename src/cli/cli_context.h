@@ -55,5 +55,7 @@ int applyCommand(CliContext& ctx);
 int listenCommand(CliContext& ctx);
 int getCommand(CliContext& ctx);
 int setCommand(CliContext& ctx);
+int exportCommand(CliContext& ctx);
+int importCommand(CliContext& ctx);
 
 } // namespace pelmora::cli
