@@ -53,6 +53,7 @@ CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kDefaultClientSize);
     connectPageFrame();
+    frame_.addPart(PageFrame::AdvancedPage, pointerPart_);
 }
 
 void CTarvixDlg::connectPageFrame() {
@@ -256,6 +257,7 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     }
     services_.device.apply(settings_, [this] { saveLabels(); });
     backup_.snapshot(settings_);
+    pointerPart_.applyToDesktop();
     if (afterApplyHook_) {
         afterApplyHook_();
     }

@@ -13,6 +13,7 @@
 #include "settings/settings_block.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
+#include "ui/pages/pointer_settings_part.h"
 
 #include <QIcon>
 #include <QPointer>
@@ -83,6 +84,7 @@ public:
     std::filesystem::path skinFolder() const;
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
+    PointerSettingsPart& pointerPart() { return pointerPart_; }
 
     // Hooks for the parts that come with the pages.
     void setSkinsHandler(std::function<void()> handler) { skinsHandler_ = std::move(handler); }
@@ -139,6 +141,8 @@ private:
     std::function<bool(QPoint)> pagePressHandler_;
     // Last: it draws from the members above.
     PageFrame frame_{*this, settings_};
+    // The parts of the pages, after the frame they draw on.
+    PointerSettingsPart pointerPart_{frame_, settings_, services_.messages};
 };
 
 // Tool tip of the notification-area icon, the same in every language.

@@ -124,7 +124,6 @@ PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
         box.paintExtra = [this](QPainter* p, const HotArea& a) { drawKeyBoxLabel(p, a); };
     }
     keyDefault_ = {L::kKeyDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
-    pointerDefault_ = {L::kPointerDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
     const std::array<Rect, 3> macroRects = {L::kNewMacroButton, L::kDeleteMacroButton,
                                             L::kConfirmMacroButton};
     for (std::size_t i = 0; i < macroButtons_.size(); ++i) {
@@ -146,7 +145,6 @@ void PageFrame::initialise() {
     frameArea(FrameControl::Apply).caption = pageText(TextId::Apply, language);
     frameArea(FrameControl::Cancel).caption = pageText(TextId::Cancel, language);
     keyDefault_.caption = pageText(TextId::KeyPageDefault, language);
-    pointerDefault_.caption = pageText(TextId::RestoreDefaults, language);
     macroButtons_[0].caption = pageText(TextId::New, language);
     macroButtons_[1].caption = pageText(TextId::Delete, language);
     macroButtons_[2].caption = pageText(TextId::Confirm, language);
@@ -321,23 +319,6 @@ void PageFrame::drawAdvancedContents(QPainter* p) {
     line(L::fieldCaption(L::kLoopTimesField), TextId::LoopTimes, TextAlign::Left);
     line(L::fieldCaption(L::kMouseEventBox), TextId::InsertMouseEvent, TextAlign::Left);
 
-    // Pointer settings: three rows of eleven ticks with their numbers.
-    const std::array<int, 3> levels = {settings_.pointerSpeedLevel, settings_.scrollLines,
-                                       settings_.doubleClickLevel};
-    for (int row = 0; row < 3; ++row) {
-        StepSlider(L::speedTick(row, 1)).draw(p, levels[static_cast<std::size_t>(row)]);
-        for (int i = 1; i <= L::kSpeedSteps; ++i) {
-            drawTextLine(p, L::speedTickNumber(L::speedTick(row, i)), QString::number(i),
-                         TextAlign::TopCentre, textFont_, colour);
-        }
-    }
-    if (settings_.pointerPrecision == 1) {
-        drawSkinImage(p, img::kPaneTicked, L::kPrecisionBox.left, L::kPrecisionBox.top);
-    }
-    if (settings_.scrollByScreen == 1) {
-        drawSkinImage(p, img::kPaneTicked, L::kScrollScreenBox.left, L::kScrollScreenBox.top);
-    }
-    drawHotArea(p, pointerDefault_, false, textFont_);
     for (const HotArea& button : macroButtons_) {
         drawHotArea(p, button, false, textFont_);
     }
@@ -357,7 +338,6 @@ void PageFrame::trackAreas() {
             areas.push_back(&box);
         }
     } else if (page_ == AdvancedPage) {
-        areas.push_back(&pointerDefault_);
         for (HotArea& button : macroButtons_) {
             areas.push_back(&button);
         }

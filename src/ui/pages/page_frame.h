@@ -143,7 +143,6 @@ private:
     std::array<HotArea, 8> frameAreas_;
     std::array<HotArea, 6> keyBoxes_;
     HotArea keyDefault_;
-    HotArea pointerDefault_;
     std::array<HotArea, 3> macroButtons_;
 
     struct PageOwned {
