@@ -176,6 +176,7 @@ SimBackend::SimBackend(std::shared_ptr<SimulatedMouse> mouse,
 }
 
 SimBackend::~SimBackend() {
+    mouse_->flushState(); // while the log still has its listener
     mouse_->setObserver({});
 }
 

@@ -6,6 +6,8 @@
 #include "settings/atomic_file.h"
 
 #include <algorithm>
+#include <csignal>
+#include <pthread.h>
 #include <system_error>
 
 namespace pelmora::sim {
@@ -26,8 +28,11 @@ void SimulatedMouse::finish(Effects effects) {
         std::lock_guard lock(mutex_);
         observer = observer_;
     }
-    if (effects.stateChanged) {
+    if (effects.transferEnded) {
         saveState();
+    } else if (effects.stateChanged) {
+        std::lock_guard lock(mutex_);
+        scheduleSaveLocked();
     }
     for (const auto& line : effects.logLines) {
         if (observer.logged) {
@@ -218,6 +223,8 @@ void SimulatedMouse::commitBulk(Effects& effects) {
         break;
     case BulkTarget::KeyMatrix:
         store(state_.keyMatrices[pending_.index]);
+        // Matrix 4 is the last command of an Apply: the whole transfer is in.
+        effects.transferEnded = pending_.index + 1 == state_.keyMatrices.size();
         break;
     case BulkTarget::MacroSlot:
         store(state_.macroSlots[pending_.index]);
@@ -334,6 +341,7 @@ void SimulatedMouse::setState(const SimMouseState& state) {
 
 bool SimulatedMouse::attachStateFile(const std::filesystem::path& file, std::string& error) {
     std::error_code ec;
+    bool upToDate = false; // the file already holds exactly what would be saved
     if (std::filesystem::exists(file, ec)) {
         std::string text;
         if (!readWholeFile(file, text, error)) {
@@ -345,21 +353,95 @@ bool SimulatedMouse::attachStateFile(const std::filesystem::path& file, std::str
             error = "the simulated mouse's state " + file.string() + " is damaged: " + error;
             return false;
         }
+        upToDate = text == simStateToJson(state_);
     }
     {
         std::lock_guard lock(mutex_);
         stateFile_ = file;
     }
-    saveState();
+    if (!upToDate) {
+        saveState();
+    }
     return true;
 }
 
+SimulatedMouse::~SimulatedMouse() {
+    {
+        std::lock_guard lock(mutex_);
+        stopSaver_ = true;
+    }
+    saveWake_.notify_all();
+    if (saver_.joinable()) {
+        saver_.join();
+    }
+    flushState();
+}
+
+void SimulatedMouse::flushState() {
+    bool dirty = false;
+    {
+        std::lock_guard lock(mutex_);
+        dirty = saveDirty_;
+    }
+    if (dirty) {
+        saveState();
+    }
+}
+
+void SimulatedMouse::setStateSaveDelay(std::chrono::milliseconds delay) {
+    std::lock_guard lock(mutex_);
+    saveDelay_ = delay;
+}
+
+void SimulatedMouse::scheduleSaveLocked() {
+    if (!stateFile_) {
+        return;
+    }
+    // Each change of a batch (the commands of a transfer come every few
+    // milliseconds) puts the save back, but never beyond `kStateSaveLatest`
+    // after the first unsaved change, so a steady stream is still saved.
+    const auto now = std::chrono::steady_clock::now();
+    if (!saveDirty_) {
+        saveDirty_ = true;
+        saveLatest_ = now + std::max(saveDelay_, std::chrono::milliseconds(kStateSaveLatest));
+    }
+    saveDue_ = std::min(now + saveDelay_, saveLatest_);
+    if (!saver_.joinable() && !stopSaver_) {
+        saver_ = std::thread([this] { saverMain(); });
+    }
+    saveWake_.notify_all();
+}
+
+void SimulatedMouse::saverMain() {
+    // Signals belong to the threads that wait for them.
+    sigset_t all;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, nullptr);
+    std::unique_lock lock(mutex_);
+    while (!stopSaver_) {
+        if (!saveDirty_) {
+            saveWake_.wait(lock);
+            continue;
+        }
+        const auto due = saveDue_;
+        if (saveWake_.wait_until(lock, due, [this] { return stopSaver_ || !saveDirty_; }) ||
+            saveDue_ > due) {
+            continue; // stopping (the destructor saves), already saved, or put back
+        }
+        lock.unlock();
+        saveState();
+        lock.lock();
+    }
+}
+
 void SimulatedMouse::saveState() {
+    std::lock_guard saving(saveMutex_);
     std::optional<std::filesystem::path> file;
     std::string json;
     {
         std::lock_guard lock(mutex_);
         file = stateFile_;
+        saveDirty_ = false;
         if (!file) {
             return;
         }

@@ -13,6 +13,8 @@
 #include "device/command_frame.h"
 #include "device/sim/sim_mouse_state.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -22,6 +24,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace pelmora::sim {
@@ -44,7 +47,14 @@ public:
         std::function<void(std::string_view)> logged; // bad frames and the like
     };
 
+    // The state file is saved at once at the end of a transfer, otherwise when
+    // no change came for `kStateSaveDelay` (at most `kStateSaveLatest` after
+    // the first unsaved one), and on destruction.
+    static constexpr std::chrono::milliseconds kStateSaveDelay{100};
+    static constexpr std::chrono::milliseconds kStateSaveLatest{1000};
+
     SimulatedMouse() = default;
+    ~SimulatedMouse();
     SimulatedMouse(const SimulatedMouse&) = delete;
     SimulatedMouse& operator=(const SimulatedMouse&) = delete;
 
@@ -72,10 +82,16 @@ public:
 
     SimMouseState state() const;
     void setState(const SimMouseState& state);
-    // Loads the state from the file if it exists and keeps it there after
-    // every change. A damaged file is reported and neither loaded nor
-    // overwritten (the mouse then keeps its state only in memory).
+    // Loads the state from the file if it exists and keeps it there: at once
+    // after the last command of an Apply (key matrix 4) and after setState,
+    // otherwise `kStateSaveDelay` after a change. Every save replaces the file
+    // whole, so a crash loses at most the newest changes, never the file. A
+    // damaged file is reported and neither loaded nor overwritten (the mouse
+    // then keeps its state only in memory).
     bool attachStateFile(const std::filesystem::path& file, std::string& error);
+    // Saves a change that is still waiting for its timer.
+    void flushState();
+    void setStateSaveDelay(std::chrono::milliseconds delay);
 
     std::vector<std::string> log() const;
 
@@ -91,6 +107,7 @@ private:
     // What a change under the lock leaves for the caller to do after unlocking.
     struct Effects {
         bool stateChanged = false;
+        bool transferEnded = false; // save now instead of on the timer
         std::vector<SimCollection> inputQueued;
         std::optional<bool> plugChanged;
         std::vector<std::string> logLines;
@@ -101,6 +118,8 @@ private:
     void logLocked(std::string line, Effects& effects);
     void finish(Effects effects);
     void saveState();
+    void scheduleSaveLocked();
+    void saverMain();
 
     mutable std::mutex mutex_;
     SimMouseState state_;
@@ -113,6 +132,16 @@ private:
     std::vector<std::string> log_;
     std::optional<std::filesystem::path> stateFile_;
     Observer observer_;
+
+    // Deferred saves: the saver thread starts with the first deferred change.
+    bool saveDirty_ = false;
+    bool stopSaver_ = false;
+    std::chrono::milliseconds saveDelay_ = kStateSaveDelay;
+    std::chrono::steady_clock::time_point saveDue_;
+    std::chrono::steady_clock::time_point saveLatest_;
+    std::condition_variable saveWake_;
+    std::mutex saveMutex_; // one save at a time, in the order of the snapshots
+    std::thread saver_;
 };
 
 } // namespace pelmora::sim

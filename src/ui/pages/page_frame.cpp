@@ -1,6 +1,5 @@
 #include "ui/pages/page_frame.h"
 
-#include "settings/dpi_tables.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"
@@ -78,23 +77,6 @@ Rect rectOf(FrameControl control) {
     return {};
 }
 
-// The report-rate step lit for a stored interval: 8, 4 and 2 ms light 125,
-// 250 and 500; anything else lights 1000.
-int litRateStep(std::uint8_t interval) {
-    switch (interval) {
-    case 8:
-        return 0;
-    case 4:
-        return 1;
-    case 2:
-        return 2;
-    default:
-        return 3;
-    }
-}
-
-constexpr std::array<const char*, 4> kRateLabels = {"125", "250", "500", "1000"};
-
 const QColor kTitleColour(255, 255, 255);
 
 } // namespace
@@ -116,14 +98,6 @@ PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
         area.normalImage = f.normal;
         area.overImage = f.over;
     }
-    for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
-        HotArea& box = keyBox(n);
-        box.rect = L::keyBox(n);
-        box.normalImage = img::kDropdownNormal;
-        box.overImage = img::kDropdownOver;
-        box.paintExtra = [this](QPainter* p, const HotArea& a) { drawKeyBoxLabel(p, a); };
-    }
-    keyDefault_ = {L::kKeyDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
     const std::array<Rect, 3> macroRects = {L::kNewMacroButton, L::kDeleteMacroButton,
                                             L::kConfirmMacroButton};
     for (std::size_t i = 0; i < macroButtons_.size(); ++i) {
@@ -144,7 +118,6 @@ void PageFrame::initialise() {
     frameArea(FrameControl::Ok).caption = pageText(TextId::Ok, language);
     frameArea(FrameControl::Apply).caption = pageText(TextId::Apply, language);
     frameArea(FrameControl::Cancel).caption = pageText(TextId::Cancel, language);
-    keyDefault_.caption = pageText(TextId::KeyPageDefault, language);
     macroButtons_[0].caption = pageText(TextId::New, language);
     macroButtons_[1].caption = pageText(TextId::Delete, language);
     macroButtons_[2].caption = pageText(TextId::Confirm, language);
@@ -152,29 +125,6 @@ void PageFrame::initialise() {
 
 HotArea& PageFrame::frameArea(FrameControl control) {
     return frameAreas_[hotIndex(control)];
-}
-
-int PageFrame::keyBoxNumber(const HotArea& box) const {
-    return static_cast<int>(&box - keyBoxes_.data()) + 1;
-}
-
-void PageFrame::drawKeyBoxLabel(QPainter* painter, const HotArea& box) const {
-    const int n = keyBoxNumber(box);
-    const QColor& colour = skinState().textColour();
-    const Rect r = box.rect;
-    drawTextLine(painter, {r.left + 6, r.top, r.left + L::kKeyBoxNumberWidth, r.bottom},
-                 QString::number(n), TextAlign::Left, textFont_, colour);
-    QString label;
-    if (hooks_.keyLabel) {
-        label = hooks_.keyLabel(n);
-    } else {
-        const KeyBlock& block =
-            settings_.keyBlock(settings_.keyMode == 1 ? KeyMode::B : KeyMode::A);
-        label = keyFunctionName(block.keyFunction[static_cast<std::size_t>(n - 1)],
-                                skinState().language());
-    }
-    drawTextLine(painter, {r.left + L::kKeyBoxNumberWidth + 4, r.top, r.right - 22, r.bottom},
-                 label, TextAlign::Left, textFont_, colour);
 }
 
 void PageFrame::drawFrame(QPainter* painter, const QString& title) {
@@ -243,59 +193,6 @@ void PageFrame::drawBasicContents(QPainter* p) {
     caption(L::kReportRateCaption, TextId::ReportRateSetting);
     caption(L::kDpiSettingCaption, TextId::DpiSetting);
     caption(L::kDpiEffectCaption, TextId::DpiEffect);
-
-    // Key settings: six boxes with the active mode's labels, the two mode
-    // buttons with the active one lit, and Default.
-    for (const HotArea& box : keyBoxes_) {
-        drawHotArea(p, box, false, textFont_);
-    }
-    const bool modeB = settings_.keyMode == 1;
-    drawHotArea(p,
-                {L::kModeAButton, modeB ? img::kButtonNormal : img::kButtonOver, {}, "Mode A", {}},
-                false, textFont_);
-    drawHotArea(p,
-                {L::kModeBButton, modeB ? img::kButtonOver : img::kButtonNormal, {}, "Mode B", {}},
-                false, textFont_);
-    drawHotArea(p, keyDefault_, false, textFont_);
-
-    // Report rate: four steps, the stored one lit, labels under them.
-    const int lit = litRateStep(settings_.reportInterval);
-    for (int i = 0; i < 4; ++i) {
-        const Rect& step = L::kReportRateSteps[static_cast<std::size_t>(i)];
-        drawSkinImage(p, i == lit ? img::kSliderRateLight : img::kSliderRateDark, step.left,
-                      step.top);
-        drawTextLine(p, L::reportRateLabel(step), kRateLabels[static_cast<std::size_t>(i)],
-                     TextAlign::TopCentre, textFont_, colour);
-    }
-
-    // DPI stages: level labels, the columns, ticks and stage numbers.
-    const std::uint8_t sensor = hooks_.sensorType ? hooks_.sensorType() : 0;
-    const int levels = static_cast<int>(dpiLevelCount(sensor));
-    for (int k = 1; k <= levels; ++k) {
-        const std::string_view value = dpiValueText(sensor, static_cast<std::size_t>(k - 1));
-        drawTextLine(p, L::dpiLevelLabel(k, levels).translated(-6, 0),
-                     QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())),
-                     TextAlign::Right, textFont_, colour);
-    }
-    drawTextLine(p, L::kColorLabel.translated(-6, 0), "Color", TextAlign::Right, textFont_, colour);
-    drawTextLine(p, L::kSelectLabel.translated(-6, 0), "Select", TextAlign::Right, textFont_,
-                 colour);
-    for (int s = 0; s < 4; ++s) {
-        const auto stage = static_cast<std::size_t>(s);
-        const bool on = settings_.dpiStageOn[stage] == 1;
-        const Rect tick = L::dpiStageTick(s);
-        drawSkinImage(p, on ? img::kPaneTicked : img::kPane, tick.left, tick.top);
-        LevelSlider(L::dpiLevelCell(s, 1)).draw(p, on ? settings_.dpiLevel[stage] + 1 : 0, levels);
-        drawTextLine(p, L::dpiStageNumber(s), QString::number(s + 1), TextAlign::TopCentre,
-                     textFont_, colour);
-    }
-
-    // Lighting: the captions of the three boxes.
-    const std::array<TextId, 3> lighting = {TextId::Mode, TextId::Parameter, TextId::Effect};
-    for (std::size_t i = 0; i < lighting.size(); ++i) {
-        drawTextLine(p, L::lightingCaption(L::kLightingBoxes[i]), pageText(lighting[i], lang),
-                     TextAlign::Right, textFont_, colour);
-    }
 }
 
 void PageFrame::drawAdvancedContents(QPainter* p) {
@@ -332,12 +229,7 @@ void PageFrame::trackAreas() {
         area.hovered = false;
         areas.push_back(&area);
     }
-    if (page_ == BasicPage) {
-        areas.push_back(&keyDefault_);
-        for (HotArea& box : keyBoxes_) {
-            areas.push_back(&box);
-        }
-    } else if (page_ == AdvancedPage) {
+    if (page_ == AdvancedPage) {
         for (HotArea& button : macroButtons_) {
             areas.push_back(&button);
         }

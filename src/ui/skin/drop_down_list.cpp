@@ -2,20 +2,60 @@
 
 #include "ui/skin/qt_rect.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <QWheelEvent>
 
 namespace pelmora {
+
+namespace {
+
+// Draws every row of a list: 16 pixels high, the text on one line, the
+// selected row in reversed colours.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    RowDelegate(QColor text, QColor background, QObject* parent)
+        : QStyledItemDelegate(parent), text_(std::move(text)), background_(std::move(background)) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option,
+                   const QModelIndex& /*index*/) const override {
+        return {option.rect.width(), DropDownList::kRowHeight};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        painter->save();
+        painter->fillRect(option.rect, selected ? text_ : background_);
+        painter->setFont(option.font);
+        painter->setPen(selected ? background_ : text_);
+        painter->setClipRect(option.rect);
+        painter->drawText(option.rect.adjusted(kTextIndent, 0, 0, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+private:
+    static constexpr int kTextIndent = 2;
+    QColor text_;
+    QColor background_;
+};
+
+} // namespace
 
 DropDownList::DropDownList(QWidget& owner, Rect header, Rect list)
     : owner_(owner), header_(header), listRect_(list) {}
 
 DropDownList::~DropDownList() {
+    qApp->removeEventFilter(this);
     if (list_) {
-        list_->removeEventFilter(this);
         list_->viewport()->removeEventFilter(this);
     }
 }
@@ -43,19 +83,19 @@ void DropDownList::open() {
         // Owned by the window, like every child control.
         list_ = new QListWidget(&owner_);
         list_->setGeometry(toQRect(listRect_));
-        list_->setFrameShape(QFrame::Box);
-        list_->setFrameShadow(QFrame::Plain);
-        list_->setLineWidth(1);
-        list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list_->setStyleSheet(QStringLiteral("QListWidget { background: %1; border: %2px solid %3; "
+                                            "padding: 0px; margin: 0px; outline: 0; }")
+                                 .arg(background_.name())
+                                 .arg(kBorder)
+                                 .arg(text_.darker(160).name()));
+        list_->setFont(hasFont_ ? font_ : owner_.font());
+        list_->setItemDelegate(new RowDelegate(text_, background_, list_));
         list_->setUniformItemSizes(true);
-        list_->setStyleSheet(QStringLiteral("QListWidget { color: %1; background: %2; border: 1px "
-                                            "solid %3; outline: 0; }"
-                                            "QListWidget::item:selected { color: %2; background: "
-                                            "%1; }")
-                                 .arg(text_.name(), background_.name(), text_.darker(160).name()));
-        if (hasFont_) {
-            list_->setFont(font_);
-        }
+        list_->setSpacing(0);
+        list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+        list_->setFocusPolicy(Qt::NoFocus);
         list_->addItems(items_);
         list_->setMouseTracking(true);
         list_->viewport()->setMouseTracking(true);
@@ -65,25 +105,40 @@ void DropDownList::open() {
         connect(list_, &QListWidget::itemActivated, this,
                 [this](QListWidgetItem* item) { choose(list_->row(item)); });
     }
+    wheelRest_ = 0;
     list_->show();
     list_->raise();
-    open_ = true;
+    setOpen(true);
 }
 
 void DropDownList::close() {
-    open_ = false;
-    if (!list_) {
+    if (list_) {
+        QListWidget* list = list_;
+        list_ = nullptr;
+        list->viewport()->removeEventFilter(this);
+        list->disconnect(this);
+        list->hide();
+        // It may be closing from inside its own click handler: detach it from
+        // the window now and let the event loop free it.
+        list->setParent(nullptr);
+        list->deleteLater();
+    }
+    setOpen(false);
+}
+
+void DropDownList::setOpen(bool open) {
+    if (open == open_) {
         return;
     }
-    QListWidget* list = list_;
-    list_ = nullptr;
-    list->viewport()->removeEventFilter(this);
-    list->disconnect(this);
-    list->hide();
-    // It may be closing from inside its own click handler: detach it from
-    // the window now and let the event loop free it.
-    list->setParent(nullptr);
-    list->deleteLater();
+    open_ = open;
+    // While the list is open, a press anywhere in the window can close it,
+    // also one that lands on a child control.
+    if (open) {
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
+    }
+    emit openChanged(open);
 }
 
 bool DropDownList::closeIfMissed(const QPoint& p) {
@@ -99,7 +154,30 @@ void DropDownList::scrollByWheel(int delta) {
         return;
     }
     QScrollBar* bar = list_->verticalScrollBar();
-    bar->setValue(bar->value() + (delta > 0 ? -3 : 3));
+    bar->setValue(bar->value() + (delta > 0 ? -kWheelLines : kWheelLines));
+}
+
+void DropDownList::wheelTurned(int angleDelta) {
+    if (angleDelta == 0 || !list_) {
+        return;
+    }
+    // A turn against the direction of the parts collected so far starts over.
+    if ((wheelRest_ > 0) != (angleDelta > 0)) {
+        wheelRest_ = 0;
+    }
+    wheelRest_ += angleDelta;
+    while (wheelRest_ >= kNotch) {
+        scrollByWheel(1);
+        wheelRest_ -= kNotch;
+    }
+    while (wheelRest_ <= -kNotch) {
+        scrollByWheel(-1);
+        wheelRest_ += kNotch;
+    }
+}
+
+int DropDownList::topRow() const {
+    return list_ ? list_->verticalScrollBar()->value() : 0;
 }
 
 bool DropDownList::hoverSelect(const QPoint& p) {
@@ -120,9 +198,23 @@ bool DropDownList::hoverSelect(const QPoint& p) {
 }
 
 bool DropDownList::eventFilter(QObject* watched, QEvent* event) {
-    if (list_ && watched == list_->viewport() && event->type() == QEvent::MouseMove) {
-        const auto* move = static_cast<QMouseEvent*>(event);
-        hoverSelect(list_->viewport()->mapTo(&owner_, move->position().toPoint()));
+    const QEvent::Type type = event->type();
+    if (list_ && watched == list_->viewport()) {
+        if (type == QEvent::MouseMove) {
+            const auto* move = static_cast<QMouseEvent*>(event);
+            hoverSelect(list_->viewport()->mapTo(&owner_, move->position().toPoint()));
+        } else if (type == QEvent::Wheel) {
+            wheelTurned(static_cast<QWheelEvent*>(event)->angleDelta().y());
+            return true;
+        }
+    }
+    if (type == QEvent::MouseButtonPress && open_) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (press->button() == Qt::LeftButton && widget != nullptr &&
+            (widget == &owner_ || owner_.isAncestorOf(widget))) {
+            closeIfMissed(owner_.mapFromGlobal(press->globalPosition().toPoint()));
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,8 +1,16 @@
 #pragma once
 // Drop-down list: a header area that the window draws and tests, and a list
-// box created under it on demand. Moving the mouse over the open list selects
-// the item under the cursor without announcing a choice; a click or double
-// click on an item is the choice, after which the list is destroyed.
+// box created under it on demand. Every list of the program is one of these
+// and looks and behaves the same:
+// - rows exactly 16 pixels high, the first one 1 pixel below the top of the
+//   list rectangle (a 1-pixel border), in the window's (page or dialog) font;
+// - no scroll bar: a list longer than its rectangle scrolls with the wheel,
+//   three rows per notch;
+// - moving the mouse over the open list selects the row under the cursor
+//   without announcing a choice; a click on a row is the choice (also when
+//   hovering had selected it already), after which the list is destroyed;
+// - a left press anywhere else in the window closes the open list;
+// - the list is a child widget of its window, never a window of its own.
 
 #include "ui/skin/rect.h"
 
@@ -21,6 +29,11 @@ namespace pelmora {
 class DropDownList : public QObject {
     Q_OBJECT
 public:
+    static constexpr int kRowHeight = 16;
+    static constexpr int kBorder = 1;
+    static constexpr int kWheelLines = 3;
+    static constexpr int kNotch = 120; // wheel delta of one notch
+
     DropDownList(QWidget& owner, Rect header, Rect list);
     ~DropDownList() override;
 
@@ -29,6 +42,7 @@ public:
     void setListRect(Rect list) { listRect_ = list; }
     // White on RGB(40, 40, 40) unless told otherwise.
     void setColours(const QColor& text, const QColor& background);
+    // The window's font unless told otherwise.
     void setFont(const QFont& font);
 
     const Rect& header() const { return header_; }
@@ -44,8 +58,14 @@ public:
     // Closes an open list when p misses both the header and the list.
     // Returns true when it closed.
     bool closeIfMissed(const QPoint& p);
-    // Scrolls the open list by three lines per wheel notch.
+    // One wheel notification: three rows towards the start for a positive
+    // delta, towards the end otherwise.
     void scrollByWheel(int delta);
+    // A wheel event's angle delta: three rows per whole notch. Fine-grained
+    // wheels and touchpads send parts of a notch; they add up.
+    void wheelTurned(int angleDelta);
+    // The first row shown (the list scrolls by whole rows).
+    int topRow() const;
     // Hover selection for a cursor at p (owner coordinates); returns true
     // when p is over the open list.
     bool hoverSelect(const QPoint& p);
@@ -55,12 +75,15 @@ signals:
     void chosen(int index, const QString& text);
     // The item under the cursor became the selection.
     void hovered(int index);
+    // The list opened or closed (by the header, a choice or a press outside).
+    void openChanged(bool open);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void choose(int row);
+    void setOpen(bool open);
 
     QWidget& owner_;
     Rect header_;
@@ -72,6 +95,7 @@ private:
     bool open_ = false;
     bool hasFont_ = false;
     QFont font_;
+    int wheelRest_ = 0;
 };
 
 } // namespace pelmora

@@ -1,12 +1,14 @@
 #include "ui/skin/skinned_dialog.h"
 
 #include "ui/skin/dialog_layout.h"
+#include "ui/skin/message_box_sink.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_image_names.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QWheelEvent>
@@ -40,6 +42,11 @@ const ButtonTexts& buttonTexts(std::string_view language) {
 }
 
 } // namespace
+
+MessageSink& dialogMessageBoxes() {
+    static MessageBoxSink boxes;
+    return boxes;
+}
 
 QString dialogOkText(std::string_view language) {
     return QString::fromUtf8(buttonTexts(language).ok);
@@ -91,6 +98,17 @@ void CSkinnedDialog::styleChild(QWidget& child) const {
     child.setStyleSheet(QStringLiteral("color: #ffffff; background: #282828;"));
 }
 
+QLabel& CSkinnedDialog::addStaticText(const Rect& r, Qt::Alignment alignment) {
+    // Owned by the dialog, like every child control.
+    auto* label = new QLabel(this);
+    label->setGeometry(toQRect(r));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    styleChild(*label);
+    label->show();
+    return *label;
+}
+
 void CSkinnedDialog::drawDialog() {
     CMemDC dc(canvas_);
     drawHotArea(dc.painter(), ok_, false, font_, backgroundImage_);
@@ -132,6 +150,20 @@ void CSkinnedDialog::mouseMoveEvent(QMouseEvent* event) {
 
 void CSkinnedDialog::wheelEvent(QWheelEvent* event) {
     wheelTurned(event->angleDelta().y());
+}
+
+void CSkinnedDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        accept();
+        break;
+    case Qt::Key_Escape:
+        reject();
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }
 
 } // namespace pelmora

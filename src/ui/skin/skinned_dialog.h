@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QLabel>
 
 #include <string_view>
 
@@ -33,6 +34,9 @@ public:
 
     // White text on RGB(40, 40, 40) in the dialog font: every child control.
     void styleChild(QWidget& child) const;
+    // A static text of the dialog (a chosen name, a key name). It lets clicks
+    // through to what lies under it, such as the drop-down header it sits in.
+    QLabel& addStaticText(const Rect& r, Qt::Alignment alignment);
 
 protected:
     // Hooks for the dialogs built on this base. createControls runs only
@@ -55,6 +59,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // Enter ends the dialog with OK and Escape with Cancel; the capture
+    // dialogs, which take these keys as input, override it.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::string_view backgroundImage_;
@@ -68,6 +75,9 @@ private:
     HotArea close_;
     bool initialised_ = false;
 };
+
+// The message boxes a dialog shows when its caller gives it no other sink.
+MessageSink& dialogMessageBoxes();
 
 // "OK" and "Cancel" in the active language.
 QString dialogOkText(std::string_view language);

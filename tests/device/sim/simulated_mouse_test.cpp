@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 namespace pelmora::sim {
 namespace {
@@ -169,6 +170,7 @@ TEST(SimStateFileTest, LoadedKeptAfterChangesAndDamagedFileLeftAlone) {
     ASSERT_TRUE(mouse.attachStateFile(file, error)) << error;
     EXPECT_EQ(mouse.state().sensorType, 2);
     mouse.setFeature(featureReport(makeFrame(0x01, 8)));
+    mouse.flushState();
     SimulatedMouse again;
     ASSERT_TRUE(again.attachStateFile(file, error));
     EXPECT_EQ(again.state().reportInterval, 8);
@@ -183,6 +185,61 @@ TEST(SimStateFileTest, LoadedKeptAfterChangesAndDamagedFileLeftAlone) {
     std::string content, readError;
     ASSERT_TRUE(readWholeFile(damaged, content, readError));
     EXPECT_EQ(content, R"({"sensorType": 2, )"); // not overwritten
+}
+
+std::string fileText(const std::filesystem::path& file) {
+    std::string content, error;
+    readWholeFile(file, content, error);
+    return content;
+}
+
+TEST(SimStateFileTest, SavedOncePerTransferOnItsTimerAndAtTheEnd) {
+    pelmora::testing::ScratchFolder dir;
+    const auto file = dir.path() / "mouse.json";
+    std::string error;
+    {
+        SimulatedMouse mouse;
+        mouse.setStateSaveDelay(std::chrono::hours(1));
+        ASSERT_TRUE(mouse.attachStateFile(file, error)) << error;
+        const auto initial = fileText(file);
+        // Commands in the middle of a transfer wait for the timer ...
+        mouse.setFeature(featureReport(makeFrame(0x01, 8)));
+        mouse.setFeature(featureReport(makeFrame(0x12, 1, 0x40)));
+        Report chunk(33, 0);
+        chunk[1] = 0x42;
+        mouse.writeOutput(chunk);
+        mouse.writeOutput(chunk);
+        EXPECT_EQ(fileText(file), initial);
+        // ... key matrix 4, the last command of an Apply, saves at once.
+        mouse.setFeature(featureReport(makeFrame(0x12, 4, 0x40)));
+        mouse.writeOutput(chunk);
+        mouse.writeOutput(chunk);
+        SimMouseState saved;
+        ASSERT_TRUE(simStateFromJson(fileText(file), saved, error)) << error;
+        EXPECT_EQ(saved.reportInterval, 8);
+        EXPECT_EQ(saved.keyMatrices[0][0], 0x42);
+        EXPECT_EQ(saved.keyMatrices[3][32], 0x42);
+        // A change after it is kept when the mouse goes away.
+        mouse.setFeature(featureReport(makeFrame(0x01, 2)));
+    }
+    SimMouseState saved;
+    ASSERT_TRUE(simStateFromJson(fileText(file), saved, error)) << error;
+    EXPECT_EQ(saved.reportInterval, 2);
+
+    // Without a transfer's end the timer saves a short while later.
+    SimulatedMouse mouse;
+    ASSERT_TRUE(mouse.attachStateFile(file, error)) << error;
+    mouse.setFeature(featureReport(makeFrame(0x01, 4)));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (fileText(file).find("\"reportInterval\": 4") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_NE(fileText(file).find("\"reportInterval\": 4"), std::string::npos);
+    // Nothing but the state file is left in its folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 } // namespace

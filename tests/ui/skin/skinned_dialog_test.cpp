@@ -87,6 +87,29 @@ TEST_F(SkinnedDialogTest, ButtonTextsFollowTheLanguage) {
     EXPECT_EQ(dialogOkText("tur"), "OK");
 }
 
+TEST_F(SkinnedDialogTest, EnterIsOkAndEscapeIsCancel) {
+    skin.write("/fire-key.png", 400, 290, QColor(10, 10, 10));
+    ProbeDialog enter("/fire-key.png", "x", messages);
+    enter.show();
+    QTest::keyClick(&enter, Qt::Key_Enter);
+    EXPECT_EQ(enter.result(), QDialog::Accepted);
+    ProbeDialog escape("/fire-key.png", "x", messages);
+    escape.show();
+    QTest::keyClick(&escape, Qt::Key_Escape);
+    EXPECT_EQ(escape.result(), QDialog::Rejected);
+    EXPECT_FALSE(escape.isVisible());
+}
+
+TEST_F(SkinnedDialogTest, StaticTextsLetClicksThroughToTheDialog) {
+    skin.write("/media-key.png", 400, 290, QColor(10, 10, 10));
+    ProbeDialog dialog("/media-key.png", "x", messages);
+    dialog.show();
+    QLabel& text = dialog.addStaticText({43, 129, 135, 143}, Qt::AlignLeft);
+    EXPECT_EQ(text.geometry(), QRect(43, 129, 92, 14));
+    QTest::mouseClick(&text, Qt::LeftButton, {}, {10, 5});
+    EXPECT_EQ(dialog.clicks, 1);
+}
+
 TEST_F(SkinnedDialogTest, ChildControlsAreWhiteOnDarkGrey) {
     ProbeDialog dialog("/none.png", "x", messages);
     QWidget child(&dialog);
