@@ -3,20 +3,26 @@
 #include "app/device_balloon.h"
 #include "settings/dpi_tables.h"
 #include "settings/settings_file.h"
+#include "settings/shell_messages.h"
+#include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QImageReader>
+#include <QGuiApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
 #include <QUrl>
 #include <QWindow>
 
+#include <algorithm>
 #include <iostream>
 
 namespace pelmora {
@@ -144,8 +150,8 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
     }
 
     // 10. Settings file and the backup for Cancel.
-    loadSettingsFile(services_.dataFolder.settingsFile(), settings_, firstRunFlag_,
-                     services_.messages);
+    settingsLoaded_ = loadSettingsFile(services_.dataFolder.settingsFile(), settings_,
+                                       firstRunFlag_, services_.messages) == LoadResult::Loaded;
     backup_.snapshot(settings_);
 
     // 11. Language, texts, preferences.
@@ -183,7 +189,7 @@ void CTarvixDlg::startUp(bool show) {
 
 void CTarvixDlg::loadSkinSize() {
     const auto file = skinFolder() / kBackgroundImage;
-    const QSize size = QImageReader(QString::fromStdString(file.string())).size();
+    const QSize size = skinImageSize(QString::fromStdString(file.string()));
     setFixedSize(size.isValid() && !size.isEmpty() ? size : kDefaultClientSize);
 }
 
@@ -253,6 +259,14 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     if (!services_.device.present()) {
         return;
     }
+    if (!settingsLoaded_) {
+        // The block was never filled from config.bin: sending it would turn
+        // every button into Left Click and every DPI stage off, and saving it
+        // would put those zeros over the user's file.
+        services_.messages.showMessage(shellMessage(ShellMessage::SettingsNotLoaded, language_),
+                                       kAppName);
+        return;
+    }
     services_.device.apply(settings_, [this] { saveLabels(); });
     backup_.snapshot(settings_);
     pointerPart_.applyToDesktop();
@@ -265,6 +279,7 @@ void CTarvixDlg::applySettings(bool hideAfter) {
 }
 
 void CTarvixDlg::hideWindow() {
+    frame_.hover().restoreAll();
     // Without a notification area a hidden window could not be found again:
     // it is iconified instead (OK, Cancel, minimise, Enter, Escape, removal).
     if (services_.tray.isTrayAvailable()) {
@@ -365,6 +380,12 @@ void CTarvixDlg::onHotplugReadable() {
             hideWindow();
         }
     }
+    // The mouse came while the window is open (shown without it): the page
+    // on show makes the first read now.
+    if (isVisible() && !isMinimized() && services_.device.present() &&
+        !services_.device.initialReadDone()) {
+        refreshForOpening();
+    }
 }
 
 void CTarvixDlg::firstRead() {
@@ -405,6 +426,46 @@ void CTarvixDlg::onTrayAvailability(bool available) {
 void CTarvixDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     frame_.canvas().paint(painter, event->rect());
+}
+
+void CTarvixDlg::showEvent(QShowEvent* event) {
+    // A window shown without the mouse still shows its page; drawing it
+    // reads nothing until the mouse is there.
+    if (initialised_ && !tornDown_ && pageState() == NoPage) {
+        drawBasicPage();
+    }
+    if (!event->spontaneous()) {
+        placeForShowing();
+    }
+    QWidget::showEvent(event);
+}
+
+void CTarvixDlg::placeForShowing() {
+    // Centred on the screen the first time; afterwards where it was when it
+    // was hidden. An explicit position also tells the window manager not to
+    // place the window anew at every showing.
+    if (!lastPosition_) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
+        lastPosition_ = QPoint(area.x() + std::max(0, (area.width() - width()) / 2),
+                               area.y() + std::max(0, (area.height() - height()) / 2));
+    }
+    move(*lastPosition_);
+}
+
+void CTarvixDlg::hideEvent(QHideEvent* event) {
+    // Nothing stays lit for the next showing.
+    frame_.hover().restoreAll();
+    if (!event->spontaneous()) {
+        lastPosition_ = pos();
+    }
+    QWidget::hideEvent(event);
+}
+
+void CTarvixDlg::leaveEvent(QEvent* event) {
+    // Leaving the window from a lit button is a move outside every area.
+    frame_.hover().restoreAll();
+    QWidget::leaveEvent(event);
 }
 
 void CTarvixDlg::mousePressEvent(QMouseEvent* event) {

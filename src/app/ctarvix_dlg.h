@@ -19,6 +19,7 @@
 #include "ui/pages/pointer_settings_part.h"
 
 #include <QIcon>
+#include <QPoint>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -27,6 +28,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace pelmora {
 
@@ -100,6 +102,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +115,7 @@ private:
     void applySettings(bool hideAfter);
     void hideWindow();
     void useTaskBar();
+    void placeForShowing();
     void refreshForOpening();
     void openWebLink();
     void teardown();
@@ -136,7 +142,13 @@ private:
     Language language_ = Language::English;
     Preferences prefs_;
 
+    // config.bin filled the block at start-up; only then may OK and Apply
+    // send and save it.
+    bool settingsLoaded_ = false;
     bool cancelPending_ = false;
+    // Where the window was when it was last hidden; empty before its first
+    // showing, which centres it.
+    std::optional<QPoint> lastPosition_;
     bool initialised_ = false;
     bool tornDown_ = false;
 

@@ -30,13 +30,13 @@ TEST_F(ShellTest, FirstClickOnTheIconOpensTheBasicPage) {
 }
 
 TEST_F(ShellTest, PageDrawnWithoutTheMouseLeavesTheFirstReadToIt) {
-    // Shown without the mouse (no tray, or --show), the basic tab draws the
-    // page but reads nothing; the mouse's arrival then still starts the
-    // listener, and the next opening makes the first read.
+    // Drawn while the window is hidden and the mouse away, the basic page
+    // reads nothing; the mouse's arrival then still starts the listener, and
+    // the next opening makes the first read.
     writeConfig(sampleBlock());
     device.plugged = false;
     CTarvixDlg& d = start();
-    d.startUp(true);
+    d.startUp(false);
     d.drawBasicPage();
     EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
     EXPECT_FALSE(d.initialReadDone());

@@ -2,8 +2,11 @@
 
 #include "ui/skin/qt_rect.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace pelmora {
 
@@ -28,11 +31,37 @@ void drawTextLine(QPainter* painter, const Rect& r, const QString& text, TextAli
     if (painter == nullptr || text.isEmpty()) {
         return;
     }
+    const QRect box = toQRect(r);
     painter->save();
     painter->setFont(font);
     painter->setPen(colour);
-    painter->drawText(toQRect(r), flagsFor(align) | Qt::TextSingleLine | Qt::TextDontClip, text);
+    if (align == TextAlign::Left || align == TextAlign::Right) {
+        // A text longer than its box ends in an ellipsis inside it, and
+        // nothing is drawn outside the box: a hover that restores the box
+        // then restores everything the text touched.
+        const QString shown =
+            QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(0, box.width()));
+        painter->setClipRect(box, Qt::IntersectClip);
+        painter->drawText(box, flagsFor(align) | Qt::TextSingleLine, shown);
+    } else {
+        painter->drawText(box, flagsFor(align) | Qt::TextSingleLine | Qt::TextDontClip, text);
+    }
     painter->restore();
+}
+
+QFont fittedFont(const QFont& font, const QString& text, int width) {
+    QFont fitted = font;
+    int pixels = QFontInfo(font).pixelSize();
+    while (pixels > kSmallestFittedPixels && QFontMetrics(fitted).horizontalAdvance(text) > width) {
+        --pixels;
+        fitted.setPixelSize(pixels);
+    }
+    return fitted;
+}
+
+void drawFittedLine(QPainter* painter, const Rect& r, const QString& text, TextAlign align,
+                    const QFont& font, const QColor& colour) {
+    drawTextLine(painter, r, text, align, fittedFont(font, text, r.width()), colour);
 }
 
 void drawWrappedText(QPainter* painter, const Rect& r, const QString& text, const QFont& font,

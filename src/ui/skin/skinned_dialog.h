@@ -31,6 +31,7 @@ public:
     HotArea& cancelArea() { return cancel_; }
     HotArea& closeArea() { return close_; }
     HoverTracker& hover() { return hover_; }
+    MessageSink& messages() { return messages_; }
 
     // White text on RGB(40, 40, 40) in the dialog font: every child control.
     void styleChild(QWidget& child) const;
