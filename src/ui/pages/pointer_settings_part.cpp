@@ -24,9 +24,14 @@ namespace img = skin_image;
 
 namespace {
 
-// The rows' remark goes under the row's caption, a box's under its label.
-constexpr Rect remarkUnder(const Rect& r) {
-    return {r.left, r.bottom + 1, L::tickBoxText(L::kPrecisionBox).right, r.bottom + 17};
+// A row's remark goes on its caption's line, right of the caption; a box's
+// under the box's label.
+constexpr int kRemarkRight = 418;
+constexpr Rect remarkBeside(const Rect& caption) {
+    return {caption.right + 8, caption.top, kRemarkRight, caption.bottom};
+}
+constexpr Rect remarkUnder(const Rect& label) {
+    return {label.left, label.bottom + 1, kRemarkRight, label.bottom + 17};
 }
 constexpr std::array<Rect, 3> kRowCaptions = {L::kMouseSpeedCaption, L::kScrollSpeedCaption,
                                               L::kDoubleClickCaption};
@@ -119,7 +124,7 @@ void PointerSettingsPart::drawRemarks(QPainter* p) {
     PointerSettings& d = desktop();
     for (std::size_t row = 0; row < kRowSettings.size(); ++row) {
         if (!d.has(kRowSettings[row])) {
-            drawTextLine(p, remarkUnder(kRowCaptions[row]), remark, TextAlign::Left,
+            drawTextLine(p, remarkBeside(kRowCaptions[row]), remark, TextAlign::Left,
                          frame_.textFont(), colour);
         }
     }

@@ -143,8 +143,8 @@ TEST_F(PointerPartTest, ASettingTheDesktopLacksGetsARemarkAndNoMessage) {
     // The same page on a desktop with every setting and on one without wheel lines.
     useDesktop(test::allPointerSettings());
     showAdvanced();
-    const Rect remark{L::kScrollSpeedCaption.left, L::kScrollSpeedCaption.bottom + 1, 408,
-                      L::kScrollSpeedCaption.bottom + 17};
+    const Rect remark{L::kScrollSpeedCaption.right, L::kScrollSpeedCaption.top, 418,
+                      L::kScrollSpeedCaption.bottom};
     const QImage plain = region(remark);
 
     SettingsBlock other = factorySettings();
