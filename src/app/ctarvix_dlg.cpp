@@ -267,7 +267,11 @@ void CTarvixDlg::applySettings(bool hideAfter) {
                                        kAppName);
         return;
     }
-    services_.device.apply(settings_, [this] { saveLabels(); });
+    const ApplyResult result = services_.device.apply(settings_, [this] { saveLabels(); });
+    if (result.mouseStoppedAnswering()) {
+        services_.messages.showMessage(
+            writesLostText(result.failedWrites, result.writes, language_), kAppName);
+    }
     backup_.snapshot(settings_);
     pointerPart_.applyToDesktop();
     if (afterApplyHook_) {
@@ -360,8 +364,15 @@ void CTarvixDlg::onDeviceEvent(int type, int value) {
 }
 
 void CTarvixDlg::showBalloon(int type, int value) {
-    const auto balloon =
+    auto balloon =
         trayBalloonFor(type, value, settings_, services_.device.activeSensorType(), language_);
+    if (balloon && type == kNotDetectedEvent) {
+        // Why a mouse that is plugged in cannot be used, when that is known.
+        const std::string_view reason = mouseProblemText(services_.device.problem(), language_);
+        if (!reason.empty()) {
+            balloon->text += '\n' + QString::fromUtf8(reason.data(), qsizetype(reason.size()));
+        }
+    }
     if (balloon) {
         services_.tray.showBalloon(balloon->title, balloon->text, balloon->icon,
                                    balloon->milliseconds);

@@ -7,6 +7,8 @@
 #include <QDesktopServices>
 #include <QTest>
 #include <QUrl>
+
+#include <fstream>
 #include <gmock/gmock.h>
 
 #include <fstream>
@@ -47,6 +49,19 @@ TEST_F(FrameTest, ApplyWritesTheMouseEachTimeAndKeepsTheWindowOpen) {
     EXPECT_EQ(device.applied[1].reportInterval, 8);
     EXPECT_EQ(d.backup().block.reportInterval, 8);
     EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(FrameTest, ApplyThatLostWritesSaysSoInTheActiveLanguage) {
+    std::ofstream(root / "str.ini") << "[Skins]\nLan=CHS\n";
+    CTarvixDlg& d = shown();
+    device.applyResult = {SaveResult::Saved, 96, 40};
+    d.settings().reportInterval = 8;
+    click(700, 630);
+    ASSERT_EQ(device.applied.size(), 1u);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "鼠标停止响应；96 次写入中有 40 次未送达鼠标。");
+    EXPECT_EQ(messages.messages[0].caption, "Pelmora");
+    EXPECT_EQ(d.backup().block.reportInterval, 8); // saved as after every Apply
 }
 
 TEST_F(FrameTest, OkAppliesAndHides) {

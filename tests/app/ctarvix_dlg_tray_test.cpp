@@ -67,6 +67,22 @@ TEST_F(ShellTest, ClickWithoutTheMouseOnlyWarns) {
     EXPECT_EQ(tray.balloons[0].text, QStringLiteral("The system did not detect the gaming mouse!"));
 }
 
+TEST_F(ShellTest, NotDetectedSaysWhyWhenTheMouseIsThereButUnusable) {
+    writeConfig(sampleBlock());
+    std::ofstream(root / "str.ini") << "[Skins]\nLan=TUR\n";
+    device.plugged = false;
+    device.mouseProblem = MouseProblem::NoPermission;
+    start();
+    QCoreApplication::processEvents();
+    tray.balloons.clear();
+    tray.click();
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    EXPECT_EQ(
+        tray.balloons[0].text,
+        QString::fromUtf8("Fare algılanamadı, lütfen önce farenizi takın!\n") +
+            QString::fromUtf8(mouseProblemText(MouseProblem::NoPermission, Language::Turkish)));
+}
+
 TEST_F(ShellTest, ExitFromTheMenuEndsWithZeroEvenWithAPageOpen) {
     writeConfig(sampleBlock());
     CTarvixDlg& d = start();

@@ -23,9 +23,10 @@ namespace pelmora {
 class LightingPart : public QObject, public PagePart {
     Q_OBJECT
 public:
-    // Runs the colour chooser over the window: the chosen colour, or nothing
-    // when the user cancels.
-    using ColourChooser = std::function<std::optional<QColor>(QWidget& parent)>;
+    // Runs the colour chooser over the window, starting at the stage's
+    // colour: the chosen colour, or nothing when the user cancels.
+    using ColourChooser =
+        std::function<std::optional<QColor>(QWidget& parent, const QColor& initial)>;
 
     LightingPart(PageFrame& frame, SettingsBlock& settings);
 
@@ -39,6 +40,7 @@ public:
 
     // What the page shows, for tests.
     QString statusText(int box) const;
+    QLabel* statusLabel(int box) const { return status_[static_cast<std::size_t>(box)]; }
     QWidget* swatch(int stage) const { return swatches_[static_cast<std::size_t>(stage)]; }
     DropDownList& modeList() { return modeList_; }
     DropDownList& parameterList() { return parameterList_; }
