@@ -4,8 +4,11 @@
 #include "settings/dpi_tables.h"
 #include "settings/settings_file.h"
 #include "settings/shell_messages.h"
+#include "settings/skin_folders.h"
+#include "ui/skin/app_icon.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
+#include "ui/skin/skins_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -34,19 +37,11 @@ constexpr const char* kBackgroundImage = "BasicSet2.png";
 } // namespace
 
 QIcon pelmoraIcon() {
-    // A small drawn mouse: body, wheel and the split between the buttons.
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(30, 30, 34));
-    p.setPen(QPen(QColor(0, 220, 90), 2));
-    p.drawRoundedRect(QRectF(7, 2, 18, 28), 9, 9);
-    p.drawLine(QPointF(16, 3), QPointF(16, 13));
-    p.setBrush(QColor(0, 220, 90));
-    p.drawRoundedRect(QRectF(14.5, 6, 3, 6), 1.5, 1.5);
-    p.end();
-    return QIcon(pixmap);
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64}) {
+        icon.addPixmap(QPixmap::fromImage(appIconImage(side)));
+    }
+    return icon;
 }
 
 CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
@@ -82,7 +77,14 @@ CTarvixDlg::~CTarvixDlg() {
 }
 
 std::filesystem::path CTarvixDlg::skinFolder() const {
-    return services_.dataFolder.skinFolder(prefs_.skinPath);
+    // "Path" names a folder under the skins roots, else the Default skin is
+    // used (the file keeps what it says until the user picks a skin).
+    const auto roots = services_.dataFolder.skinsRoots();
+    const std::string name = effectiveSkinName(roots, prefs_.skinPath);
+    if (const auto found = findSkin(roots, name)) {
+        return *found;
+    }
+    return (roots.empty() ? services_.dataFolder.root() / kSkinsFolderName : roots.front()) / name;
 }
 
 CTarvixDlg::InitResult CTarvixDlg::initialise() {
@@ -205,10 +207,39 @@ void CTarvixDlg::reloadPreferences() {
 
 void CTarvixDlg::publishLook() {
     const TextColour colour = prefs_.textColour();
-    skinState().setSkin(QString::fromStdString(services_.dataFolder.skinsFolder().string()),
-                        QString::fromStdString(prefs_.skinPath));
+    const std::filesystem::path folder = skinFolder();
+    skinState().setSkin(QString::fromStdString(folder.parent_path().string()),
+                        QString::fromStdString(folder.filename().string()));
     skinState().setTextColour(QColor(colour.red, colour.green, colour.blue));
     skinState().setLanguage(languageCode_);
+}
+
+void CTarvixDlg::chooseSkin() {
+    CSkinsDialog dialog(services_.dataFolder.skinsRoots(), services_.messages, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::filesystem::path folder = dialog.chosenSkinFolder.toStdString();
+    prefs_.skinPath = dialog.skinName.toStdString();
+    prefs_.redText = std::to_string(dialog.red);
+    prefs_.greenText = std::to_string(dialog.green);
+    prefs_.blueText = std::to_string(dialog.blue);
+    // A new skin folder drops the old skin's images; every window drawn from
+    // now on uses the new skin and colour.
+    skinState().setSkin(QString::fromStdString(folder.parent_path().string()),
+                        QString::fromStdString(folder.filename().string()));
+    skinState().setTextColour(QColor(dialog.red, dialog.green, dialog.blue));
+    std::string error;
+    if (!writeSkinPreferences(services_.dataFolder.preferencesFile(), prefs_.textColour(),
+                              prefs_.skinPath, &error)) {
+        std::cerr << "pelmora: the skin was not saved: " << error << '\n';
+    }
+    loadSkinSize();
+    createFonts();
+    redrawCurrentPage();
+    show();
+    raise();
+    activateWindow();
 }
 
 void CTarvixDlg::saveLabels() {
@@ -230,6 +261,8 @@ void CTarvixDlg::onFrameAction(FrameControl control) {
     case FrameControl::Skins:
         if (skinsHandler_) {
             skinsHandler_();
+        } else {
+            chooseSkin();
         }
         break;
     case FrameControl::Minimise:

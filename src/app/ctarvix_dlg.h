@@ -123,6 +123,8 @@ private:
     void loadSkinSize();
     void createFonts();
     void publishLook();
+    // The skins dialog; on OK its skin and colour become active and saved.
+    void chooseSkin();
     void reloadPreferences();
     void saveLabels();
     void connectPageFrame();
