@@ -70,6 +70,7 @@ void CTarvixDlg::connectPageFrame() {
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
     frame_.addPart(PageFrame::AdvancedPage, pointerPart_);
+    frame_.addPart(PageFrame::AdvancedPage, macroEditor_);
 }
 
 CTarvixDlg::~CTarvixDlg() {

@@ -14,6 +14,7 @@
 #include "ui/pages/dpi_rate_part.h"
 #include "ui/pages/key_settings_part.h"
 #include "ui/pages/lighting_part.h"
+#include "ui/pages/macro_editor_part.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/pointer_settings_part.h"
@@ -91,6 +92,7 @@ public:
     PageFrame& pageFrame() { return frame_; }
     LightingPart& lightingPart() { return lightingPart_; }
     PointerSettingsPart& pointerPart() { return pointerPart_; }
+    MacroEditorPart& macroEditor() { return macroEditor_; }
 
     // Hooks for the parts that come with the pages.
     void setSkinsHandler(std::function<void()> handler) { skinsHandler_ = std::move(handler); }
@@ -165,6 +167,8 @@ private:
                              [this] { return services_.device.activeSensorType(); }};
     LightingPart lightingPart_{frame_, settings_};
     PointerSettingsPart pointerPart_{frame_, settings_, services_.messages};
+    MacroEditorPart macroEditor_{frame_, settings_, services_.messages,
+                                 services_.dataFolder.macroFile()};
 };
 
 // Tool tip of the notification-area icon, the same in every language.

@@ -57,5 +57,6 @@ int getCommand(CliContext& ctx);
 int setCommand(CliContext& ctx);
 int exportCommand(CliContext& ctx);
 int importCommand(CliContext& ctx);
+int macroCommand(CliContext& ctx);
 
 } // namespace pelmora::cli

@@ -98,11 +98,6 @@ PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
         area.normalImage = f.normal;
         area.overImage = f.over;
     }
-    const std::array<Rect, 3> macroRects = {L::kNewMacroButton, L::kDeleteMacroButton,
-                                            L::kConfirmMacroButton};
-    for (std::size_t i = 0; i < macroButtons_.size(); ++i) {
-        macroButtons_[i] = {macroRects[i], img::kButtonNormal, img::kButtonOver, {}, {}};
-    }
 }
 
 QString PageFrame::text(TextId id) const {
@@ -118,9 +113,6 @@ void PageFrame::initialise() {
     frameArea(FrameControl::Ok).caption = pageText(TextId::Ok, language);
     frameArea(FrameControl::Apply).caption = pageText(TextId::Apply, language);
     frameArea(FrameControl::Cancel).caption = pageText(TextId::Cancel, language);
-    macroButtons_[0].caption = pageText(TextId::New, language);
-    macroButtons_[1].caption = pageText(TextId::Delete, language);
-    macroButtons_[2].caption = pageText(TextId::Confirm, language);
 }
 
 HotArea& PageFrame::frameArea(FrameControl control) {
@@ -215,10 +207,6 @@ void PageFrame::drawAdvancedContents(QPainter* p) {
     line(L::fieldCaption(L::kMacroNameField), TextId::MacroName, TextAlign::Left);
     line(L::fieldCaption(L::kLoopTimesField), TextId::LoopTimes, TextAlign::Left);
     line(L::fieldCaption(L::kMouseEventBox), TextId::InsertMouseEvent, TextAlign::Left);
-
-    for (const HotArea& button : macroButtons_) {
-        drawHotArea(p, button, false, textFont_);
-    }
 }
 
 void PageFrame::trackAreas() {
@@ -228,11 +216,6 @@ void PageFrame::trackAreas() {
     for (HotArea& area : frameAreas_) {
         area.hovered = false;
         areas.push_back(&area);
-    }
-    if (page_ == AdvancedPage) {
-        for (HotArea& button : macroButtons_) {
-            areas.push_back(&button);
-        }
     }
     if (page_ != NoPage) {
         for (PagePart* part : partsOf(page_)) {

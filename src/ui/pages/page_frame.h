@@ -133,7 +133,6 @@ private:
     QPoint lastPress_;
 
     std::array<HotArea, 8> frameAreas_;
-    std::array<HotArea, 3> macroButtons_;
 
     struct PageOwned {
         std::vector<QPointer<QWidget>> children;
