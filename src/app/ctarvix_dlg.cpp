@@ -65,11 +65,7 @@ void CTarvixDlg::connectPageFrame() {
     hooks.basicPress = pagePress;
     hooks.advancedPress = pagePress;
     hooks.hide = [this] { hideWindow(); };
-    hooks.keyLabel = [this](int n) {
-        const auto& labels =
-            prefs_.labels.forMode(settings_.keyMode == 1 ? KeyMode::B : KeyMode::A);
-        return QString::fromStdString(labels[static_cast<std::size_t>(n - 1)]);
-    };
+    frame_.addPart(PageFrame::BasicPage, keySettings_);
 }
 
 CTarvixDlg::~CTarvixDlg() {
@@ -305,9 +301,9 @@ void CTarvixDlg::refreshForOpening() {
     if (cancelPending_) {
         // The page shown again from the settings Cancel restored.
         cancelPending_ = false;
-        if (pageState() == BasicPage) {
-            reloadPreferences();
-        }
+        // The labels go back with the settings, whichever page is showing:
+        // the key page shown later must not draw the cancelled ones.
+        reloadPreferences();
         redrawCurrentPage();
     } else if (services_.device.present() && !services_.device.initialReadDone()) {
         // The basic page, drawn again if it was drawn without the mouse,

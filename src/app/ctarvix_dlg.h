@@ -11,6 +11,7 @@
 #include "settings/message_sink.h"
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
+#include "ui/pages/key_settings_part.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
 
@@ -139,6 +140,7 @@ private:
     std::function<bool(QPoint)> pagePressHandler_;
     // Last: it draws from the members above.
     PageFrame frame_{*this, settings_};
+    KeySettingsPart keySettings_{frame_, settings_, prefs_.labels, services_.messages};
 };
 
 // Tool tip of the notification-area icon, the same in every language.

@@ -116,14 +116,6 @@ PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
         area.normalImage = f.normal;
         area.overImage = f.over;
     }
-    for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
-        HotArea& box = keyBox(n);
-        box.rect = L::keyBox(n);
-        box.normalImage = img::kDropdownNormal;
-        box.overImage = img::kDropdownOver;
-        box.paintExtra = [this](QPainter* p, const HotArea& a) { drawKeyBoxLabel(p, a); };
-    }
-    keyDefault_ = {L::kKeyDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
     pointerDefault_ = {L::kPointerDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
     const std::array<Rect, 3> macroRects = {L::kNewMacroButton, L::kDeleteMacroButton,
                                             L::kConfirmMacroButton};
@@ -145,7 +137,6 @@ void PageFrame::initialise() {
     frameArea(FrameControl::Ok).caption = pageText(TextId::Ok, language);
     frameArea(FrameControl::Apply).caption = pageText(TextId::Apply, language);
     frameArea(FrameControl::Cancel).caption = pageText(TextId::Cancel, language);
-    keyDefault_.caption = pageText(TextId::KeyPageDefault, language);
     pointerDefault_.caption = pageText(TextId::RestoreDefaults, language);
     macroButtons_[0].caption = pageText(TextId::New, language);
     macroButtons_[1].caption = pageText(TextId::Delete, language);
@@ -154,29 +145,6 @@ void PageFrame::initialise() {
 
 HotArea& PageFrame::frameArea(FrameControl control) {
     return frameAreas_[hotIndex(control)];
-}
-
-int PageFrame::keyBoxNumber(const HotArea& box) const {
-    return static_cast<int>(&box - keyBoxes_.data()) + 1;
-}
-
-void PageFrame::drawKeyBoxLabel(QPainter* painter, const HotArea& box) const {
-    const int n = keyBoxNumber(box);
-    const QColor& colour = skinState().textColour();
-    const Rect r = box.rect;
-    drawTextLine(painter, {r.left + 6, r.top, r.left + L::kKeyBoxNumberWidth, r.bottom},
-                 QString::number(n), TextAlign::Left, textFont_, colour);
-    QString label;
-    if (hooks_.keyLabel) {
-        label = hooks_.keyLabel(n);
-    } else {
-        const KeyBlock& block =
-            settings_.keyBlock(settings_.keyMode == 1 ? KeyMode::B : KeyMode::A);
-        label = keyFunctionName(block.keyFunction[static_cast<std::size_t>(n - 1)],
-                                skinState().language());
-    }
-    drawTextLine(painter, {r.left + L::kKeyBoxNumberWidth + 4, r.top, r.right - 22, r.bottom},
-                 label, TextAlign::Left, textFont_, colour);
 }
 
 void PageFrame::drawFrame(QPainter* painter, const QString& title) {
@@ -245,20 +213,6 @@ void PageFrame::drawBasicContents(QPainter* p) {
     caption(L::kReportRateCaption, TextId::ReportRateSetting);
     caption(L::kDpiSettingCaption, TextId::DpiSetting);
     caption(L::kDpiEffectCaption, TextId::DpiEffect);
-
-    // Key settings: six boxes with the active mode's labels, the two mode
-    // buttons with the active one lit, and Default.
-    for (const HotArea& box : keyBoxes_) {
-        drawHotArea(p, box, false, textFont_);
-    }
-    const bool modeB = settings_.keyMode == 1;
-    drawHotArea(p,
-                {L::kModeAButton, modeB ? img::kButtonNormal : img::kButtonOver, {}, "Mode A", {}},
-                false, textFont_);
-    drawHotArea(p,
-                {L::kModeBButton, modeB ? img::kButtonOver : img::kButtonNormal, {}, "Mode B", {}},
-                false, textFont_);
-    drawHotArea(p, keyDefault_, false, textFont_);
 
     // Report rate: four steps, the stored one lit, labels under them.
     const int lit = litRateStep(settings_.reportInterval);
@@ -351,12 +305,7 @@ void PageFrame::trackAreas() {
         area.hovered = false;
         areas.push_back(&area);
     }
-    if (page_ == BasicPage) {
-        areas.push_back(&keyDefault_);
-        for (HotArea& box : keyBoxes_) {
-            areas.push_back(&box);
-        }
-    } else if (page_ == AdvancedPage) {
+    if (page_ == AdvancedPage) {
         areas.push_back(&pointerDefault_);
         for (HotArea& button : macroButtons_) {
             areas.push_back(&button);

@@ -72,9 +72,6 @@ public:
         // Enter and Escape; the macro recorder swallowing keys.
         std::function<void()> hide;
         std::function<bool()> recording;
-        // The label of key drop-down n (1..6) in the active key mode; the
-        // function's name when empty.
-        std::function<QString(int)> keyLabel;
         // The sensor type that selects the DPI level table.
         std::function<std::uint8_t()> sensorType;
     };
@@ -118,15 +115,12 @@ public:
 
     // The hot areas of the frame and of both pages, for the page parts.
     HotArea& frameArea(FrameControl control);
-    HotArea& keyBox(int n) { return keyBoxes_[static_cast<std::size_t>(n - 1)]; }
 
 private:
     void showPage(Page page);
     void drawFrame(QPainter* painter, const QString& title);
     void drawBasicContents(QPainter* painter);
     void drawAdvancedContents(QPainter* painter);
-    void drawKeyBoxLabel(QPainter* painter, const HotArea& box) const;
-    int keyBoxNumber(const HotArea& box) const;
     void trackAreas();
     QString text(TextId id) const;
 
@@ -141,8 +135,6 @@ private:
     QPoint lastPress_;
 
     std::array<HotArea, 8> frameAreas_;
-    std::array<HotArea, 6> keyBoxes_;
-    HotArea keyDefault_;
     HotArea pointerDefault_;
     std::array<HotArea, 3> macroButtons_;
 

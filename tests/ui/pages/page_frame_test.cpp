@@ -220,17 +220,6 @@ TEST_F(PageFrameTest, HoverMovesFromOkToApplyInOneRepaintAndLeavingRestores) {
     EXPECT_EQ(region(applyOwn), applyNormal);
 }
 
-TEST_F(PageFrameTest, PageSwitchForgetsHoverOfThePageLeft) {
-    frame().hover().hoverAt(centre(layout::keyBox(3)));
-    EXPECT_TRUE(frame().keyBox(3).hovered);
-    frame().drawAdvancedPage();
-    EXPECT_FALSE(frame().keyBox(3).hovered);
-    // The key boxes are not tracked on the advanced page.
-    const int presents = frame().canvas().presentCount();
-    frame().hover().hoverAt(centre(layout::keyBox(3)));
-    EXPECT_EQ(frame().canvas().presentCount(), presents);
-}
-
 TEST_F(PageFrameTest, EnterAndEscapeOnlyHide) {
     window.show();
     QTest::keyClick(&window, Qt::Key_Escape);
@@ -257,15 +246,6 @@ TEST_F(PageFrameTest, EveryBasicDrawingAsksTheShellFirst) {
     second.frame().drawBasicPage(); // already shown: not drawn
     second.frame().redrawCurrentPage();
     EXPECT_EQ(calls, 3);
-}
-
-TEST_F(PageFrameTest, KeyBoxesShowTheLabelsTheyAreGiven) {
-    const QImage before = region(layout::keyBox(4));
-    frame().hooks().keyLabel = [](int n) {
-        return n == 4 ? QString("Multimedia-Next") : QString();
-    };
-    frame().redrawCurrentPage();
-    EXPECT_NE(region(layout::keyBox(4)), before);
 }
 
 TEST(PageFrameMissingSkinTest, APageWithoutItsImagesIsStillDrawn) {

@@ -1,0 +1,270 @@
+#include "ui/pages/key_settings_part.h"
+
+#include "keys/key_lists.h"
+#include "ui/pages/page_layout.h"
+#include "ui/pages/page_texts.h"
+#include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_images.h"
+#include "ui/skin/skin_state.h"
+#include "ui/skin/skin_text.h"
+
+#include <QFontMetrics>
+#include <QListWidget>
+#include <QPainter>
+
+namespace pelmora {
+
+namespace L = layout;
+namespace img = skin_image;
+
+namespace {
+
+constexpr int kDpiSwitchRow = functionIndex(KeyFunction::DpiSwitch);
+constexpr int kDpiListSize = 60;
+// The drop-down image ends in its arrow; labels stop short of it.
+constexpr int kBoxArrowWidth = 22;
+
+Language activeLanguage() {
+    return languageFromCode(skinState().language());
+}
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A left-aligned line that never draws outside its box: too long, it ends
+// in an ellipsis.
+void drawClippedLine(QPainter* painter, const Rect& r, const QString& text, const QFont& font) {
+    if (painter == nullptr || text.isEmpty() || r.width() <= 0) {
+        return;
+    }
+    const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, r.width());
+    painter->save();
+    painter->setClipRect(toQRect(r), Qt::IntersectClip);
+    drawTextLine(painter, r, shown, TextAlign::Left, font, skinState().textColour());
+    painter->restore();
+}
+
+} // namespace
+
+KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
+                                 MessageSink& messages, KeyDialogs* dialogs)
+    : frame_(frame), settings_(settings), labels_(labels), messages_(messages),
+      ownDialogs_(dialogs == nullptr ? std::make_unique<SkinnedKeyDialogs>() : nullptr),
+      dialogs_(dialogs == nullptr ? *ownDialogs_ : *dialogs),
+      dpiList_(frame.canvas().window(), Rect{}, Rect{}) {
+    QWidget& window = frame.canvas().window();
+    for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
+        HotArea& box = keyBox(n);
+        box.rect = L::keyBox(n);
+        box.normalImage = img::kDropdownNormal;
+        box.overImage = img::kDropdownOver;
+        box.paintExtra = [this](QPainter* p, const HotArea& a) { drawBoxLabel(p, a); };
+
+        auto& list = keyLists_[static_cast<std::size_t>(n - 1)];
+        list = std::make_unique<DropDownList>(window, L::keyBox(n), L::keyList(n));
+        connect(list.get(), &DropDownList::chosen, this,
+                [this, n](int index, const QString&) { keyChosen(n, index); });
+        connect(list.get(), &DropDownList::hovered, this,
+                [this, n](int row) { keyHovered(n, row); });
+        frame.addPageList(PageFrame::BasicPage, *list);
+    }
+    default_ = {L::kKeyDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
+
+    QStringList dpiTexts;
+    for (const DpiSwitchEntry& entry : pelmora::dpiSwitchList()) {
+        dpiTexts << qText(entry.text);
+    }
+    dpiList_.setItems(dpiTexts);
+    connect(&dpiList_, &DropDownList::chosen, this,
+            [this](int position, const QString&) { dpiChosen(position); });
+    frame.addPageList(PageFrame::BasicPage, dpiList_);
+}
+
+KeySettings KeySettingsPart::state() const {
+    return {settings_, labels_, activeLanguage()};
+}
+
+KeyMode KeySettingsPart::mode() const {
+    return activeKeyMode(settings_);
+}
+
+void KeySettingsPart::enter() {
+    const std::string& language = skinState().language();
+    default_.caption = pageText(TextId::KeyPageDefault, language);
+    QStringList functions;
+    for (TextId id : kKeyFunctionListTexts) {
+        functions << pageText(id, language);
+    }
+    for (auto& list : keyLists_) {
+        list->setItems(functions);
+        list->setFont(frame_.textFont());
+    }
+    dpiList_.setFont(frame_.textFont());
+}
+
+void KeySettingsPart::draw(QPainter* painter) {
+    for (const HotArea& box : boxes_) {
+        drawHotArea(painter, box, false, frame_.textFont());
+    }
+    drawModeButtons(painter);
+    drawHotArea(painter, default_, false, frame_.textFont());
+}
+
+void KeySettingsPart::drawBoxLabel(QPainter* painter, const HotArea& box) const {
+    const auto index = static_cast<std::size_t>(&box - boxes_.data());
+    const Rect& r = box.rect;
+    drawClippedLine(painter, {r.left, r.top, r.left + L::kKeyBoxNumberWidth, r.bottom},
+                    QString::number(index + 1), frame_.textFont());
+    drawClippedLine(painter,
+                    {r.left + L::kKeyBoxNumberWidth, r.top, r.right - kBoxArrowWidth, r.bottom},
+                    QString::fromStdString(labels_.forMode(mode())[index]), frame_.textFont());
+}
+
+void KeySettingsPart::drawModeButtons(QPainter* painter) const {
+    const bool modeB = mode() == KeyMode::B;
+    const HotArea modeA{L::kModeAButton,
+                        modeB ? img::kButtonNormal : img::kButtonOver,
+                        {},
+                        QStringLiteral("Mode A"),
+                        {}};
+    const HotArea modeBButton{L::kModeBButton,
+                              modeB ? img::kButtonOver : img::kButtonNormal,
+                              {},
+                              QStringLiteral("Mode B"),
+                              {}};
+    drawHotArea(painter, modeA, false, frame_.textFont(), img::kBasicBackground);
+    drawHotArea(painter, modeBButton, false, frame_.textFont(), img::kBasicBackground);
+}
+
+void KeySettingsPart::redrawBoxes(bool withModeButtons) {
+    CMemDC dc(frame_.canvas());
+    QPainter* p = dc.painter();
+    if (withModeButtons) {
+        drawModeButtons(p);
+    }
+    for (const HotArea& box : boxes_) {
+        drawHotArea(p, box, box.hovered, frame_.textFont(), img::kBasicBackground);
+    }
+}
+
+void KeySettingsPart::collectHotAreas(std::vector<HotArea*>& areas) {
+    areas.push_back(&default_);
+    for (HotArea& box : boxes_) {
+        areas.push_back(&box);
+    }
+}
+
+bool KeySettingsPart::press(const QPoint& p) {
+    if (contains(L::kModeAButton, p) || contains(L::kModeBButton, p)) {
+        setActiveKeyMode(settings_, contains(L::kModeAButton, p) ? KeyMode::A : KeyMode::B);
+        redrawBoxes(true);
+        return true;
+    }
+    if (default_.contains(p)) {
+        restoreDefaultKeys(state());
+        redrawBoxes(false);
+        return true;
+    }
+    for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
+        if (keyBox(n).contains(p)) {
+            pressBox(n);
+            return true;
+        }
+    }
+    return false;
+}
+
+void KeySettingsPart::pressBox(int n) {
+    DropDownList& list = keyList(n);
+    if (list.isOpen()) {
+        list.close();
+        dpiList_.close();
+        return;
+    }
+    closeKeyLists();
+    const KeyButton key{mode(), static_cast<std::size_t>(n - 1)};
+    if (!mayChangeButton(settings_, key)) {
+        messages_.showMessage(leftButtonWarning(activeLanguage()), kWarningCaption);
+        return;
+    }
+    list.open();
+}
+
+void KeySettingsPart::closeKeyLists() {
+    dpiList_.close();
+    for (auto& list : keyLists_) {
+        list->close();
+    }
+}
+
+void KeySettingsPart::keyHovered(int n, int row) {
+    if (row == kDpiSwitchRow) {
+        if (!dpiList_.isOpen()) {
+            showDpiSwitchList(n);
+        }
+    } else {
+        dpiList_.close();
+    }
+}
+
+void KeySettingsPart::showDpiSwitchList(int n) {
+    QListWidget* list = keyList(n).list();
+    if (list == nullptr || list->item(kDpiSwitchRow) == nullptr) {
+        return;
+    }
+    // Beside the key list, level with the "DPI Switch" row, in page pixels.
+    const QRect row = list->visualItemRect(list->item(kDpiSwitchRow));
+    const QPoint topLeft = list->viewport()->mapTo(&frame_.canvas().window(), QPoint(0, row.top()));
+    const int left = L::keyList(n).right;
+    dpiList_.setListRect({left, topLeft.y(), left + kDpiListSize, topLeft.y() + kDpiListSize});
+    dpiListBox_ = n;
+    dpiList_.open();
+}
+
+void KeySettingsPart::keyChosen(int n, int index) {
+    const KeyButton key{mode(), static_cast<std::size_t>(n - 1)};
+    switch (chooseKeyFunction(state(), key, index)) {
+    case ListChoice::KeepOpen:
+        // "DPI Switch" is chosen from the list beside it: both stay open.
+        if (index == kDpiSwitchRow) {
+            keyList(n).open();
+            if (QListWidget* list = keyList(n).list()) {
+                list->setCurrentRow(kDpiSwitchRow);
+            }
+            showDpiSwitchList(n);
+        }
+        return;
+    case ListChoice::NeedsDialog: {
+        dpiList_.close();
+        const auto result =
+            dialogs_.run(static_cast<std::uint8_t>(index), frame_.canvas().window());
+        if (result && functionOfResult(*result) == index) {
+            storeDialogResult(state(), key, *result);
+        }
+        break;
+    }
+    case ListChoice::Stored:
+    case ListChoice::Refused:
+        dpiList_.close();
+        break;
+    }
+    redrawBoxes(false);
+}
+
+void KeySettingsPart::dpiChosen(int position) {
+    if (dpiListBox_ < 1) {
+        return;
+    }
+    const int n = dpiListBox_;
+    chooseDpiSwitch(state(), {mode(), static_cast<std::size_t>(n - 1)}, position);
+    keyList(n).close();
+    redrawBoxes(false);
+}
+
+void KeySettingsPart::leave() {
+    closeKeyLists();
+}
+
+} // namespace pelmora
