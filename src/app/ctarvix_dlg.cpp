@@ -68,6 +68,8 @@ void CTarvixDlg::connectPageFrame() {
     hooks.hide = [this] { hideWindow(); };
     hooks.busy = [this] { return applyRunning(); };
     frame_.addPart(PageFrame::BasicPage, keySettings_);
+    frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
+    frame_.addPart(PageFrame::BasicPage, lightingPart_);
 }
 
 CTarvixDlg::~CTarvixDlg() {

@@ -12,7 +12,9 @@
 #include "settings/message_sink.h"
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
+#include "ui/pages/dpi_rate_part.h"
 #include "ui/pages/key_settings_part.h"
+#include "ui/pages/lighting_part.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
 
@@ -96,6 +98,7 @@ public:
     std::filesystem::path skinFolder() const;
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
+    LightingPart& lightingPart() { return lightingPart_; }
 
     // Hooks for the parts that come with the pages.
     void setSkinsHandler(std::function<void()> handler) { skinsHandler_ = std::move(handler); }
@@ -159,7 +162,11 @@ private:
     std::function<bool(QPoint)> pagePressHandler_;
     // Last: it draws from the members above.
     PageFrame frame_{*this, settings_};
-    KeySettingsPart keySettings_{frame_, settings_, prefs_.labels, services_.messages};
+    KeySettingsPart keySettings_{frame_, settings_, prefs_.labels, services_.messages,
+                                 services_.dataFolder.macroFile()};
+    DpiRatePart dpiRatePart_{frame_, settings_,
+                             [this] { return services_.device.activeSensorType(); }};
+    LightingPart lightingPart_{frame_, settings_};
 };
 
 // Tool tip of the notification-area icon, the same in every language.

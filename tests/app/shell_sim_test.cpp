@@ -134,6 +134,29 @@ TEST_F(ShellSimTest, ApplyWritesTheMouseAndSavesConfigBin) {
     EXPECT_TRUE(d.isVisible());
 }
 
+TEST_F(ShellSimTest, TheMousesSensorTypeShapesTheDpiColumnsAndApplySendsWhatWasClicked) {
+    sim::SimMouseState state = mouse->state();
+    state.sensorType = 1;
+    mouse->setState(state);
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    const auto click = [&d](const Rect& r) {
+        QTest::mouseClick(&d, Qt::LeftButton, {}, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    };
+    // Eight levels: where a ninth cell would be is no cell.
+    click(layout::dpiLevelCell(0, 9));
+    EXPECT_EQ(d.settings().dpiLevel[0], 0);
+    click(layout::dpiLevelCell(0, 8));
+    EXPECT_EQ(d.settings().dpiLevel[0], 7);
+    click(layout::dpiStageTick(3));
+    click(layout::kReportRateSteps[1]);
+    click(layout::kApplyButton);
+    EXPECT_EQ(mouse->state().reportInterval, 4);
+    // Type 1's codes: level 7 is 0x25; the disabled fourth stage has bit 7.
+    EXPECT_EQ(mouse->state().dpiStages,
+              (std::array<std::uint8_t, 8>{0x25, 0x02, 0x03, 0x84, 0x80, 0x80, 0x80, 0x80}));
+}
+
 TEST_F(ShellSimTest, UnplugWarnsAndHidesThenPlugReadsAgain) {
     CTarvixDlg& d = start();
     d.startUp(true);

@@ -4,8 +4,10 @@
 // one seam so that the page can be tested without modal windows.
 
 #include "keys/key_settings.h"
+#include "settings/message_sink.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 
 class QWidget;
@@ -27,7 +29,14 @@ public:
 // The program's skinned dialogs.
 class SkinnedKeyDialogs final : public KeyDialogs {
 public:
+    // The macro key dialog offers the macros of macroFile (record.ini).
+    SkinnedKeyDialogs(MessageSink& messages, std::filesystem::path macroFile)
+        : messages_(messages), macroFile_(std::move(macroFile)) {}
     std::optional<KeyDialogResult> run(std::uint8_t function, QWidget& owner) override;
+
+private:
+    MessageSink& messages_;
+    std::filesystem::path macroFile_;
 };
 
 } // namespace pelmora

@@ -4,6 +4,7 @@
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_image_names.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
@@ -49,10 +50,19 @@ void drawClippedLine(QPainter* painter, const Rect& r, const QString& text, cons
 } // namespace
 
 KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
-                                 MessageSink& messages, KeyDialogs* dialogs)
+                                 MessageSink& messages, const std::filesystem::path& macroFile)
+    : KeySettingsPart(frame, settings, labels, messages,
+                      std::make_unique<SkinnedKeyDialogs>(messages, macroFile), nullptr) {}
+
+KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
+                                 MessageSink& messages, KeyDialogs& dialogs)
+    : KeySettingsPart(frame, settings, labels, messages, nullptr, &dialogs) {}
+
+KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
+                                 MessageSink& messages, std::unique_ptr<KeyDialogs> own,
+                                 KeyDialogs* dialogs)
     : frame_(frame), settings_(settings), labels_(labels), messages_(messages),
-      ownDialogs_(dialogs == nullptr ? std::make_unique<SkinnedKeyDialogs>() : nullptr),
-      dialogs_(dialogs == nullptr ? *ownDialogs_ : *dialogs),
+      ownDialogs_(std::move(own)), dialogs_(dialogs != nullptr ? *dialogs : *ownDialogs_),
       dpiList_(frame.canvas().window(), Rect{}, Rect{}) {
     QWidget& window = frame.canvas().window();
     for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
@@ -101,7 +111,9 @@ void KeySettingsPart::enter() {
         list->setItems(functions);
         list->setFont(frame_.textFont());
     }
-    dpiList_.setFont(frame_.textFont());
+    // Its three texts are the same in every language; in the Latin font
+    // they fit the list's 60 pixels, in the wider CJK fonts they would not.
+    dpiList_.setFont(textFont(std::string_view{}));
 }
 
 void KeySettingsPart::draw(QPainter* painter) {

@@ -19,6 +19,7 @@
 #include <QObject>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 
 namespace pelmora {
@@ -26,9 +27,13 @@ namespace pelmora {
 class KeySettingsPart final : public QObject, public PagePart {
     Q_OBJECT
 public:
-    // dialogs: null for the program's own dialogs.
+    // With the program's own dialogs; the macro key dialog offers the
+    // macros of macroFile (record.ini).
     KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
-                    MessageSink& messages, KeyDialogs* dialogs = nullptr);
+                    MessageSink& messages, const std::filesystem::path& macroFile);
+    // With other dialogs (tests).
+    KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
+                    MessageSink& messages, KeyDialogs& dialogs);
 
     void enter() override;
     void draw(QPainter* painter) override;
@@ -58,6 +63,9 @@ private:
     SettingsBlock& settings_;
     ButtonLabels& labels_;
     MessageSink& messages_;
+    KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
+                    MessageSink& messages, std::unique_ptr<KeyDialogs> own, KeyDialogs* dialogs);
+
     std::unique_ptr<KeyDialogs> ownDialogs_;
     KeyDialogs& dialogs_;
 

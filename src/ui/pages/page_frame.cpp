@@ -1,6 +1,5 @@
 #include "ui/pages/page_frame.h"
 
-#include "settings/dpi_tables.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"
@@ -77,23 +76,6 @@ Rect rectOf(FrameControl control) {
     }
     return {};
 }
-
-// The report-rate step lit for a stored interval: 8, 4 and 2 ms light 125,
-// 250 and 500; anything else lights 1000.
-int litRateStep(std::uint8_t interval) {
-    switch (interval) {
-    case 8:
-        return 0;
-    case 4:
-        return 1;
-    case 2:
-        return 2;
-    default:
-        return 3;
-    }
-}
-
-constexpr std::array<const char*, 4> kRateLabels = {"125", "250", "500", "1000"};
 
 const QColor kTitleColour(255, 255, 255);
 
@@ -213,45 +195,6 @@ void PageFrame::drawBasicContents(QPainter* p) {
     caption(L::kReportRateCaption, TextId::ReportRateSetting);
     caption(L::kDpiSettingCaption, TextId::DpiSetting);
     caption(L::kDpiEffectCaption, TextId::DpiEffect);
-
-    // Report rate: four steps, the stored one lit, labels under them.
-    const int lit = litRateStep(settings_.reportInterval);
-    for (int i = 0; i < 4; ++i) {
-        const Rect& step = L::kReportRateSteps[static_cast<std::size_t>(i)];
-        drawSkinImage(p, i == lit ? img::kSliderRateLight : img::kSliderRateDark, step.left,
-                      step.top);
-        drawTextLine(p, L::reportRateLabel(step), kRateLabels[static_cast<std::size_t>(i)],
-                     TextAlign::TopCentre, textFont_, colour);
-    }
-
-    // DPI stages: level labels, the columns, ticks and stage numbers.
-    const std::uint8_t sensor = hooks_.sensorType ? hooks_.sensorType() : 0;
-    const int levels = static_cast<int>(dpiLevelCount(sensor));
-    for (int k = 1; k <= levels; ++k) {
-        const std::string_view value = dpiValueText(sensor, static_cast<std::size_t>(k - 1));
-        drawTextLine(p, L::dpiLevelLabel(k, levels).translated(-6, 0),
-                     QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())),
-                     TextAlign::Right, textFont_, colour);
-    }
-    drawTextLine(p, L::kColorLabel.translated(-6, 0), "Color", TextAlign::Right, textFont_, colour);
-    drawTextLine(p, L::kSelectLabel.translated(-6, 0), "Select", TextAlign::Right, textFont_,
-                 colour);
-    for (int s = 0; s < 4; ++s) {
-        const auto stage = static_cast<std::size_t>(s);
-        const bool on = settings_.dpiStageOn[stage] == 1;
-        const Rect tick = L::dpiStageTick(s);
-        drawSkinImage(p, on ? img::kPaneTicked : img::kPane, tick.left, tick.top);
-        LevelSlider(L::dpiLevelCell(s, 1)).draw(p, on ? settings_.dpiLevel[stage] + 1 : 0, levels);
-        drawTextLine(p, L::dpiStageNumber(s), QString::number(s + 1), TextAlign::TopCentre,
-                     textFont_, colour);
-    }
-
-    // Lighting: the captions of the three boxes.
-    const std::array<TextId, 3> lighting = {TextId::Mode, TextId::Parameter, TextId::Effect};
-    for (std::size_t i = 0; i < lighting.size(); ++i) {
-        drawTextLine(p, L::lightingCaption(L::kLightingBoxes[i]), pageText(lighting[i], lang),
-                     TextAlign::Right, textFont_, colour);
-    }
 }
 
 void PageFrame::drawAdvancedContents(QPainter* p) {

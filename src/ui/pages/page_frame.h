@@ -72,8 +72,6 @@ public:
         // Enter and Escape; the macro recorder swallowing keys.
         std::function<void()> hide;
         std::function<bool()> recording;
-        // The sensor type that selects the DPI level table.
-        std::function<std::uint8_t()> sensorType;
         // True while the settings are being sent to the mouse: presses on
         // page controls are then refused (the frame's own still work).
         std::function<bool()> busy;

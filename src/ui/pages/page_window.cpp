@@ -14,10 +14,14 @@
 namespace pelmora {
 
 PageWindow::PageWindow(SettingsBlock& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), frame_(*this, settings) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), frame_(*this, settings),
+      dpiRatePart_(frame_, settings, [this] { return sensorType_; }),
+      lightingPart_(frame_, settings) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     frame_.hooks().hide = [this] { hide(); };
+    frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
+    frame_.addPart(PageFrame::BasicPage, lightingPart_);
 }
 
 void PageWindow::start() {

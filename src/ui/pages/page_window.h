@@ -4,6 +4,8 @@
 // surface. The main dialog hosts its PageFrame the same way.
 
 #include "settings/settings_block.h"
+#include "ui/pages/dpi_rate_part.h"
+#include "ui/pages/lighting_part.h"
 #include "ui/pages/page_frame.h"
 
 #include <QWidget>
@@ -20,6 +22,9 @@ public:
     // size), creates the canvas and draws the basic page.
     void start();
     int dragCount() const { return drags_; }
+    // The sensor type the DPI columns are drawn for (a mouse's activeSensorType).
+    void setSensorType(std::uint8_t type) { sensorType_ = type; }
+    LightingPart& lightingPart() { return lightingPart_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,6 +34,9 @@ protected:
 
 private:
     PageFrame frame_;
+    std::uint8_t sensorType_ = 0;
+    DpiRatePart dpiRatePart_;
+    LightingPart lightingPart_;
     int drags_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/skin/drop_down_list.h"
 
 #include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_text.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -33,12 +34,13 @@ public:
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         painter->save();
         painter->fillRect(option.rect, selected ? text_ : background_);
-        painter->setFont(option.font);
+        // A row too long for the list is drawn smaller rather than cut off.
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const QRect area = option.rect.adjusted(kTextIndent, 0, -kTextIndent, 0);
+        painter->setFont(fittedFont(option.font, text, area.width()));
         painter->setPen(selected ? background_ : text_);
         painter->setClipRect(option.rect);
-        painter->drawText(option.rect.adjusted(kTextIndent, 0, 0, 0),
-                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          index.data(Qt::DisplayRole).toString());
+        painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         painter->restore();
     }
 

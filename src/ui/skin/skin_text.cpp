@@ -2,6 +2,7 @@
 
 #include "ui/skin/qt_rect.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -33,6 +34,21 @@ void drawTextLine(QPainter* painter, const Rect& r, const QString& text, TextAli
     painter->setPen(colour);
     painter->drawText(toQRect(r), flagsFor(align) | Qt::TextSingleLine | Qt::TextDontClip, text);
     painter->restore();
+}
+
+QFont fittedFont(const QFont& font, const QString& text, int width) {
+    QFont fitted = font;
+    int pixels = QFontInfo(font).pixelSize();
+    while (pixels > kSmallestFittedPixels && QFontMetrics(fitted).horizontalAdvance(text) > width) {
+        --pixels;
+        fitted.setPixelSize(pixels);
+    }
+    return fitted;
+}
+
+void drawFittedLine(QPainter* painter, const Rect& r, const QString& text, TextAlign align,
+                    const QFont& font, const QColor& colour) {
+    drawTextLine(painter, r, text, align, fittedFont(font, text, r.width()), colour);
 }
 
 void drawWrappedText(QPainter* painter, const Rect& r, const QString& text, const QFont& font,

@@ -1,11 +1,13 @@
 #include "ui/skin/skinned_dialog.h"
 
 #include "ui/skin/dialog_layout.h"
+#include "ui/skin/message_box_sink.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_image_names.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
+#include "ui/skin/skin_text.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -40,7 +42,28 @@ const ButtonTexts& buttonTexts(std::string_view language) {
     return english;
 }
 
+// A static text whose text, when too long for it, is drawn smaller rather
+// than cut off.
+class FittedLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        painter.setFont(fittedFont(font(), text(), area.width()));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, text());
+    }
+};
+
 } // namespace
+
+MessageSink& dialogMessageBoxes() {
+    static MessageBoxSink boxes;
+    return boxes;
+}
 
 QString dialogOkText(std::string_view language) {
     return QString::fromUtf8(buttonTexts(language).ok);
@@ -94,7 +117,7 @@ void CSkinnedDialog::styleChild(QWidget& child) const {
 
 QLabel& CSkinnedDialog::addStaticText(const Rect& r, Qt::Alignment alignment) {
     // Owned by the dialog, like every child control.
-    auto* label = new QLabel(this);
+    auto* label = new FittedLabel(this);
     label->setGeometry(toQRect(r));
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -31,6 +31,7 @@ public:
     HotArea& cancelArea() { return cancel_; }
     HotArea& closeArea() { return close_; }
     HoverTracker& hover() { return hover_; }
+    MessageSink& messages() { return messages_; }
 
     // White text on RGB(40, 40, 40) in the dialog font: every child control.
     void styleChild(QWidget& child) const;
@@ -75,6 +76,9 @@ private:
     HotArea close_;
     bool initialised_ = false;
 };
+
+// The message boxes a dialog shows when its caller gives it no other sink.
+MessageSink& dialogMessageBoxes();
 
 // "OK" and "Cancel" in the active language.
 QString dialogOkText(std::string_view language);

@@ -71,7 +71,7 @@ protected:
     RecordingMessageSink messages;
     FakeDialogs dialogs;
     PageWindow window;
-    KeySettingsPart part{window.frame(), settings, labels, messages, &dialogs};
+    KeySettingsPart part{window.frame(), settings, labels, messages, dialogs};
 };
 
 TEST_F(KeySettingsPartTest, TheLeftButtonGuardKeepsTheLastLeftClick) {

@@ -1,0 +1,160 @@
+#include "ui/keys/fire_key_dialog.h"
+
+#include "keys/key_lists.h"
+#include "keys/number_fields.h"
+#include "ui/keys/number_field.h"
+#include "ui/skin/dialog_layout.h"
+#include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_state.h"
+#include "ui/skin/skin_text.h"
+
+#include <QEvent>
+
+#include <array>
+#include <string_view>
+
+namespace pelmora {
+
+namespace {
+
+struct FireKeyTexts {
+    std::string_view language;
+    const char* speed;
+    const char* times;
+    const char* illustration;
+    const char* speedHelp;
+    const char* timesHelp;
+};
+
+constexpr std::array<FireKeyTexts, 4> kTexts = {{
+    {"", "Speed", "Times", "Illustration:", "Speed (value range 5-255, with smaller values faster)",
+     "Times (value range 0-255,0 indicates fire key to end when the key released)"},
+    {"CHS", "速度", "次数", "说明：", "速度（取值范围 5-255，数值越小越快）",
+     "次数（取值范围 0-255，0 表示松开按键时停止连发）"},
+    {"CHT", "速度", "次數", "說明：", "速度（數值範圍 5-255，數值越小越快）",
+     "次數（數值範圍 0-255，0 表示放開按鍵時停止連發）"},
+    {"TUR", "Hız", "Tekrar", "Açıklama:", "Hız (değer aralığı 5-255, küçük değer daha hızlı)",
+     "Tekrar (değer aralığı 0-255, 0: tuş bırakılınca seri basış durur)"},
+}};
+
+const FireKeyTexts& textsFor(std::string_view language) {
+    for (const FireKeyTexts& row : kTexts) {
+        if (row.language == language) {
+            return row;
+        }
+    }
+    return kTexts[0];
+}
+
+constexpr Rect kIllustration{20, 190, 400, 206};
+constexpr Rect kSpeedHelp{20, 206, 400, 222};
+constexpr Rect kTimesHelp{20, 222, 400, 238};
+
+} // namespace
+
+CFireKeyDialog::CFireKeyDialog(MessageSink& messages, QWidget* parent)
+    : CSkinnedDialog(skin_image::kFireKeyBackground,
+                     QStringLiteral("FireKey Dialog Load background image failed!!!"), messages,
+                     parent),
+      keyList_(*this, dialog_layout::kUpperHeader, dialog_layout::kFireKeyList) {
+    QStringList items;
+    for (const FireKeyEntry& entry : fireKeyList()) {
+        items << QString::fromUtf8(entry.text.data(), static_cast<qsizetype>(entry.text.size()));
+    }
+    keyList_.setItems(items);
+    // While the list is open the number fields rest and the dialog has the
+    // focus; the speed field's check runs as it loses the focus.
+    connect(&keyList_, &DropDownList::openChanged, this, [this](bool open) {
+        for (QLineEdit* field : {speedField_.data(), timesField_.data()}) {
+            if (field != nullptr) {
+                field->setEnabled(!open);
+            }
+        }
+        if (open) {
+            setFocus(Qt::OtherFocusReason);
+        }
+    });
+    connect(&keyList_, &DropDownList::chosen, this, [this](int index, const QString& text) {
+        keyPosition = index;
+        chosenKeyText = text;
+        if (keyDisplay_) {
+            keyDisplay_->setText(text);
+        }
+    });
+}
+
+void CFireKeyDialog::createControls() {
+    keyList_.setFont(dialogFont());
+    keyDisplay_ = &addStaticText(dialog_layout::kUpperDisplay, Qt::AlignHCenter);
+    speedField_ = &addNumberField(*this, dialog_layout::kFirstField, false);
+    timesField_ = &addNumberField(*this, dialog_layout::kSecondField, false);
+    speedField_->installEventFilter(this);
+    connect(timesField_, &QLineEdit::textChanged, this, &CFireKeyDialog::timesChanged);
+    speedField_->setText(QStringLiteral("32"));
+    timesField_->setText(QStringLiteral("1"));
+}
+
+void CFireKeyDialog::drawContents(QPainter* painter) {
+    const FireKeyTexts& t = textsFor(skinState().language());
+    const QColor white(255, 255, 255);
+    const QFont& font = dialogFont();
+    drawFittedLine(painter, dialog_layout::kFireSpeedCaption, QString::fromUtf8(t.speed),
+                   TextAlign::Centre, font, white);
+    drawFittedLine(painter, dialog_layout::kFireTimesCaption, QString::fromUtf8(t.times),
+                   TextAlign::Centre, font, white);
+    drawFittedLine(painter, kIllustration, QString::fromUtf8(t.illustration), TextAlign::Left, font,
+                   white);
+    drawFittedLine(painter, kSpeedHelp, QString::fromUtf8(t.speedHelp), TextAlign::Left, font,
+                   white);
+    drawFittedLine(painter, kTimesHelp, QString::fromUtf8(t.timesHelp), TextAlign::Left, font,
+                   white);
+}
+
+void CFireKeyDialog::closeListsIfMissed(const QPoint& p) {
+    keyList_.closeIfMissed(p);
+}
+
+void CFireKeyDialog::clickAt(const QPoint& p) {
+    if (keyList_.header().contains(p.x(), p.y())) {
+        keyList_.toggle();
+    }
+}
+
+void CFireKeyDialog::wheelTurned(int delta) {
+    keyList_.wheelTurned(delta);
+}
+
+bool CFireKeyDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == speedField_ && event->type() == QEvent::FocusOut) {
+        checkSpeed();
+    }
+    return CSkinnedDialog::eventFilter(watched, event);
+}
+
+void CFireKeyDialog::done(int result) {
+    // The speed typed last counts, also when its field still has the focus.
+    checkSpeed();
+    keyList_.close();
+    CSkinnedDialog::done(result);
+}
+
+void CFireKeyDialog::checkSpeed() {
+    if (!speedField_) {
+        return;
+    }
+    const CheckedField checked = checkedFireSpeed(speedField_->text().toStdString());
+    speed = checked.value;
+    if (checked.replaced) {
+        speedField_->setText(QString::number(checked.value));
+    }
+}
+
+void CFireKeyDialog::timesChanged(const QString& text) {
+    const CheckedField checked = checkedFireTimes(text.toStdString());
+    times = checked.value;
+    if (checked.replaced) {
+        timesField_->setText(QString::number(checked.value));
+    }
+}
+
+} // namespace pelmora

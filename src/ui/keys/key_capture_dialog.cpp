@@ -1,0 +1,94 @@
+#include "ui/keys/key_capture_dialog.h"
+
+#include "ui/keys/key_event_name.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWindow>
+
+namespace pelmora {
+
+KeyCaptureDialog::~KeyCaptureDialog() {
+    releaseKeys();
+}
+
+void KeyCaptureDialog::showEvent(QShowEvent* event) {
+    startRun();
+    CSkinnedDialog::showEvent(event);
+    if (!filtering_) {
+        // Key events of the dialog and of every control in it, also of the
+        // lists it creates later, pass here before they reach the control.
+        qApp->installEventFilter(this);
+        filtering_ = true;
+    }
+    // The window is mapped only after this event; grab once it is.
+    QTimer::singleShot(0, this, &KeyCaptureDialog::grabKeys);
+}
+
+void KeyCaptureDialog::hideEvent(QHideEvent* event) {
+    releaseKeys();
+    CSkinnedDialog::hideEvent(event);
+}
+
+bool KeyCaptureDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        grabKeys();
+    }
+    return CSkinnedDialog::event(event);
+}
+
+void KeyCaptureDialog::grabKeys() {
+    if (!isVisible() || grabbed_ || QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return;
+    }
+    QWindow* window = windowHandle();
+    // A refused grab is no failure: the keys the dialog is given still count.
+    grabbed_ = window != nullptr && window->setKeyboardGrabEnabled(true);
+}
+
+void KeyCaptureDialog::releaseKeys() {
+    if (filtering_) {
+        qApp->removeEventFilter(this);
+        filtering_ = false;
+    }
+    if (grabbed_) {
+        if (QWindow* window = windowHandle()) {
+            window->setKeyboardGrabEnabled(false);
+        }
+        grabbed_ = false;
+    }
+}
+
+bool KeyCaptureDialog::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+        type != QEvent::ShortcutOverride) {
+        return CSkinnedDialog::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || (widget != this && !isAncestorOf(widget))) {
+        return CSkinnedDialog::eventFilter(watched, event);
+    }
+    // Accepting the shortcut check keeps every key a plain key event.
+    event->accept();
+    if (type != QEvent::ShortcutOverride && backgroundLoaded()) {
+        keyCaptured(keyEventName(*static_cast<QKeyEvent*>(event)));
+    }
+    return true;
+}
+
+// Keys that reach the dialog another way (none should) do nothing either.
+void KeyCaptureDialog::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+}
+void KeyCaptureDialog::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+}
+
+bool KeyCaptureDialog::focusNextPrevChild(bool /*next*/) {
+    return false;
+}
+
+} // namespace pelmora

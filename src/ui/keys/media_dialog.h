@@ -1,0 +1,18 @@
+#pragma once
+// The multimedia key dialog: a media transport or volume function.
+// choicePosition selects the consumer-control usage (mediaUsage).
+
+#include "ui/keys/choice_key_dialog.h"
+
+namespace pelmora {
+
+class CMediaDialog : public CChoiceKeyDialog {
+    Q_OBJECT
+public:
+    explicit CMediaDialog(MessageSink& messages, QWidget* parent = nullptr);
+};
+
+// The list in a language ("CHS", "CHT", "TUR", anything else English).
+QStringList mediaListTexts(std::string_view language);
+
+} // namespace pelmora

@@ -1,0 +1,71 @@
+#include "ui/keys/single_dialog.h"
+
+#include "ui/skin/dialog_layout.h"
+#include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_state.h"
+#include "ui/skin/skin_text.h"
+#include "ui/skin/text_fit.h"
+
+#include <QLabel>
+
+#include <array>
+
+namespace pelmora {
+
+namespace {
+
+struct SingleTexts {
+    std::string_view language;
+    const char* prompt;
+};
+
+constexpr std::array<SingleTexts, 4> kTexts = {{
+    {"", "Please enter a key"},
+    {"CHS", "请按下一个键"},
+    {"CHT", "請按下一個按鍵"},
+    {"TUR", "Lütfen bir tuşa basın"},
+}};
+
+} // namespace
+
+QString singleKeyPrompt(std::string_view language) {
+    for (const SingleTexts& row : kTexts) {
+        if (row.language == language) {
+            return QString::fromUtf8(row.prompt);
+        }
+    }
+    return QString::fromUtf8(kTexts[0].prompt);
+}
+
+CSingleDialog::CSingleDialog(QWidget* parent, MessageSink& messages)
+    : KeyCaptureDialog(skin_image::kSingleKeyBackground,
+                       QStringLiteral("Single Key Dialog Load background image failed!!!"),
+                       messages, parent) {}
+
+void CSingleDialog::createControls() {
+    display_ = &addStaticText(dialog_layout::kCenteredField, Qt::AlignHCenter);
+}
+
+void CSingleDialog::drawContents(QPainter* painter) {
+    drawTextLine(painter, dialog_layout::kSingleKeyPrompt, singleKeyPrompt(skinState().language()),
+                 TextAlign::Centre, dialogFont(), Qt::white);
+}
+
+void CSingleDialog::startRun() {
+    capturedKeyName.clear();
+    if (display_ != nullptr) {
+        showName({});
+    }
+}
+
+void CSingleDialog::keyCaptured(const QString& name) {
+    capturedKeyName = name.toStdString();
+    showName(name);
+}
+
+void CSingleDialog::showName(const QString& name) {
+    display_->setText(name);
+    fitControlToText(*display_, dialog_layout::kCenteredField, name);
+}
+
+} // namespace pelmora

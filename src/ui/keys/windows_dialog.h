@@ -1,0 +1,18 @@
+#pragma once
+// The launch key dialog: an application-launch or browser function.
+// choicePosition selects the consumer-control usage (launchUsageLow/High).
+
+#include "ui/keys/choice_key_dialog.h"
+
+namespace pelmora {
+
+class CWindowsDialog : public CChoiceKeyDialog {
+    Q_OBJECT
+public:
+    explicit CWindowsDialog(MessageSink& messages, QWidget* parent = nullptr);
+};
+
+// The list in a language ("CHS", "CHT", "TUR", anything else English).
+QStringList launchListTexts(std::string_view language);
+
+} // namespace pelmora

@@ -1,0 +1,140 @@
+#include "ui/pages/dpi_rate_part.h"
+
+#include "settings/dpi_rate_settings.h"
+#include "settings/dpi_tables.h"
+#include "ui/pages/page_layout.h"
+#include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_images.h"
+#include "ui/skin/skin_state.h"
+#include "ui/skin/skin_text.h"
+#include "ui/skin/sliders.h"
+
+namespace pelmora {
+
+namespace L = layout;
+namespace img = skin_image;
+
+namespace {
+
+// Draws a skin image at r after restoring the background under it, so
+// images with soft edges never pile up on one another.
+void drawFresh(QPainter* painter, std::string_view image, const Rect& r) {
+    restoreSkinImagePart(painter, img::kBasicBackground, r);
+    drawSkinImage(painter, image, r.left, r.top);
+}
+
+Rect columnCells(int stage, int levelCount) {
+    const Rect bottom = L::dpiLevelCell(stage, 1);
+    return {bottom.left, L::dpiLevelCell(stage, levelCount).top, bottom.right, bottom.bottom};
+}
+
+} // namespace
+
+DpiRatePart::DpiRatePart(PageFrame& frame, SettingsBlock& settings,
+                         std::function<std::uint8_t()> sensorType)
+    : frame_(frame), settings_(settings), sensorType_(std::move(sensorType)) {}
+
+void DpiRatePart::draw(QPainter* p) {
+    const QColor& colour = skinState().textColour();
+    const QFont& font = frame_.textFont();
+
+    // Report rate: four steps, the stored one lit, labels under them.
+    const std::size_t lit = litRateStep(settings_.reportInterval);
+    for (std::size_t i = 0; i < kRateStepCount; ++i) {
+        const Rect& step = L::kReportRateSteps[i];
+        drawFresh(p, i == lit ? img::kSliderRateLight : img::kSliderRateDark, step);
+        drawTextLine(p, L::reportRateLabel(step), QString::number(kRateStepReportsPerSecond[i]),
+                     TextAlign::TopCentre, font, colour);
+    }
+
+    // DPI stages: the level labels of the mouse's table, then each column.
+    const std::uint8_t sensor = sensorType();
+    const int levels = dpiShownLevelCount(sensor);
+    const std::uint8_t labels = dpiLabelSensorType(sensor);
+    for (int k = 1; k <= levels; ++k) {
+        const std::string_view value = dpiValueText(labels, static_cast<std::size_t>(k - 1));
+        drawTextLine(p, L::dpiLevelLabel(k, levels),
+                     QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())),
+                     TextAlign::Right, font, colour);
+    }
+    drawTextLine(p, L::kSelectLabel, QStringLiteral("Select"), TextAlign::Right, font, colour);
+    for (int s = 0; s < static_cast<int>(kDpiStageCount); ++s) {
+        drawTick(p, s);
+        drawCells(p, s, dpiLitCells(settings_, static_cast<std::size_t>(s), sensor));
+        drawTextLine(p, L::dpiStageNumber(s), QString::number(s + 1), TextAlign::TopCentre, font,
+                     colour);
+    }
+}
+
+void DpiRatePart::drawCells(QPainter* p, int stage, int lit) const {
+    const int levels = dpiShownLevelCount(sensorType());
+    restoreSkinImagePart(p, img::kBasicBackground, columnCells(stage, levels));
+    LevelSlider(L::dpiLevelCell(stage, 1), img::kSliderDpiLight, img::kSliderDpiDark)
+        .draw(p, lit, levels);
+}
+
+void DpiRatePart::drawTick(QPainter* p, int stage) const {
+    const bool on = settings_.dpiStageOn[static_cast<std::size_t>(stage)] == 1;
+    drawFresh(p, on ? img::kPaneTicked : img::kPane, L::dpiStageTick(stage));
+}
+
+bool DpiRatePart::press(const QPoint& p) {
+    return pressRateStep(p) || pressStageTick(p) || pressLevelCell(p);
+}
+
+bool DpiRatePart::pressRateStep(const QPoint& p) {
+    for (std::size_t i = 0; i < kRateStepCount; ++i) {
+        if (!contains(L::kReportRateSteps[i], p)) {
+            continue;
+        }
+        const std::size_t lit = litRateStep(settings_.reportInterval);
+        if (setReportRateStep(settings_, i)) {
+            CMemDC dc(frame_.canvas());
+            drawFresh(dc.painter(), img::kSliderRateLight, L::kReportRateSteps[i]);
+            drawFresh(dc.painter(), img::kSliderRateDark, L::kReportRateSteps[lit]);
+        }
+        return true;
+    }
+    return false;
+}
+
+bool DpiRatePart::pressStageTick(const QPoint& p) {
+    for (int s = 0; s < static_cast<int>(kDpiStageCount); ++s) {
+        if (!contains(L::dpiStageTick(s), p)) {
+            continue;
+        }
+        const StageToggle result = toggleDpiStage(settings_, static_cast<std::size_t>(s));
+        CMemDC dc(frame_.canvas());
+        if (result != StageToggle::KeptLastStage) {
+            drawTick(dc.painter(), s);
+            drawCells(dc.painter(), s,
+                      dpiLitCells(settings_, static_cast<std::size_t>(s), sensorType()));
+        }
+        return true;
+    }
+    return false;
+}
+
+bool DpiRatePart::pressLevelCell(const QPoint& p) {
+    const std::uint8_t sensor = sensorType();
+    const int levels = dpiShownLevelCount(sensor);
+    for (int s = 0; s < static_cast<int>(kDpiStageCount); ++s) {
+        const int k = LevelSlider(L::dpiLevelCell(s, 1)).hit(p, levels);
+        if (k == 0) {
+            continue;
+        }
+        if (!setDpiLevel(settings_, static_cast<std::size_t>(s), k, sensor)) {
+            // A cell this sensor does not offer: nothing happens.
+            return true;
+        }
+        // Lit up to the click even on a disabled stage, until the page is
+        // drawn again.
+        CMemDC dc(frame_.canvas());
+        drawCells(dc.painter(), s, k);
+        return true;
+    }
+    return false;
+}
+
+} // namespace pelmora

@@ -1,0 +1,103 @@
+// Runs one of the key-assignment dialogs on its own, in any skin and language,
+// for trying it out, for the screenshots and for the end-to-end tests. After
+// the dialog ends it prints "result=N" (1 for OK) and, after OK, one line
+// "field=value" per result field.
+//
+//   dialog-preview --data-dir DIR --dialog NAME [--skin NAME] [--lang CODE]
+//   dialog-preview --list
+
+#include "ui/keys/combo_dialog.h"
+#include "ui/keys/single_dialog.h"
+#include "ui/skin/skin_state.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+namespace {
+
+void printField(QTextStream& out, const char* field, const std::string& value) {
+    out << field << '=' << QString::fromStdString(value) << '\n';
+}
+void printField(QTextStream& out, const char* field, int value) {
+    out << field << '=' << value << '\n';
+}
+
+int runSingle(QTextStream& out) {
+    CSingleDialog dialog;
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) {
+        printField(out, "capturedKeyName", dialog.capturedKeyName);
+    }
+    return result;
+}
+
+int runCombo(QTextStream& out) {
+    CComboDialog dialog;
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) {
+        printField(out, "modifierName", dialog.modifierName);
+        printField(out, "modifierPosition", dialog.modifierPosition);
+        printField(out, "firstKeyName", dialog.firstKeyName);
+        printField(out, "secondKeyName", dialog.secondKeyName);
+    }
+    return result;
+}
+
+// Every dialog the host can run: its name on the command line, and a
+// function that runs it modally and prints its results after OK.
+struct PreviewDialog {
+    std::string_view name;
+    int (*run)(QTextStream& out);
+};
+
+constexpr std::array<PreviewDialog, 2> kDialogs = {{
+    {"single", runSingle},
+    {"combo", runCombo},
+}};
+
+} // namespace
+} // namespace pelmora
+
+int main(int argc, char** argv) {
+    using namespace pelmora;
+    QApplication::setApplicationName("KandroGMClass");
+    QApplication app(argc, argv);
+    QCommandLineParser args;
+    args.addHelpOption();
+    args.addOptions({{"data-dir", "Data folder (holds Skins/).", "dir"},
+                     {"dialog", "The dialog to run (see --list).", "name"},
+                     {"skin", "Skin name.", "name", "Default"},
+                     {"lang", "Language code.", "code", "EN"},
+                     {"list", "Print the names of the dialogs and quit."}});
+    args.process(app);
+    QTextStream out(stdout);
+    if (args.isSet("list")) {
+        for (const PreviewDialog& dialog : kDialogs) {
+            out << QString::fromLatin1(dialog.name.data(),
+                                       static_cast<qsizetype>(dialog.name.size()))
+                << '\n';
+        }
+        return 0;
+    }
+    const std::string name = args.value("dialog").toStdString();
+    const auto* entry = std::find_if(kDialogs.begin(), kDialogs.end(),
+                                     [&](const PreviewDialog& d) { return d.name == name; });
+    if (entry == kDialogs.end()) {
+        QTextStream(stderr) << "dialog-preview: no dialog named \"" << args.value("dialog")
+                            << "\" (--list names them)\n";
+        return 2;
+    }
+    skinState().setSkin(args.value("data-dir") + "/Skins", args.value("skin"));
+    skinState().setLanguage(args.value("lang").toStdString());
+    skinState().setTextColour(QColor(222, 228, 236));
+    const int result = entry->run(out);
+    out << "result=" << result << '\n';
+    return 0;
+}
