@@ -151,6 +151,7 @@ TEST_F(ShellSimTest, TheMousesSensorTypeShapesTheDpiColumnsAndApplySendsWhatWasC
     click(layout::dpiStageTick(3));
     click(layout::kReportRateSteps[1]);
     click(layout::kApplyButton);
+    ASSERT_TRUE(d.waitForApply());
     EXPECT_EQ(mouse->state().reportInterval, 4);
     // Type 1's codes: level 7 is 0x25; the disabled fourth stage has bit 7.
     EXPECT_EQ(mouse->state().dpiStages,
