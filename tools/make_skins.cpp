@@ -384,19 +384,16 @@ QImage basicBackground(const Palette& c) {
                          L::kReportRateSteps[3].right, L::kReportRateSteps[3].bottom};
     outline(p, grown(rateTrack, 3), c.edge);
 
-    // DPI stages: a track behind each column's level cells.
+    // DPI stages: a track behind each column holding every level cell a
+    // sensor can have (twelve); the rule under the caption stays above it.
     panel(p, c, {482, 268, 674, 598});
-    // The rule under the caption stays above the highest level cell and its label.
-    hline(p, 494, 662,
-          std::min(L::kDpiSettingCaption.bottom + 8, L::dpiLevelCell(0, L::kDpiMaxLevels).top - 3),
-          c.edge);
+    const int trackTop = L::dpiLevelCell(0, L::kDpiMaxLevels).top - 2;
+    hline(p, 494, 662, std::min(L::kDpiSettingCaption.bottom + 8, trackTop - 3), c.edge);
     for (int s = 0; s < 4; ++s) {
-        // The track holds the eight levels every sensor has; a twelve-level
-        // sensor's upper cells stand on their own edges.
-        const Rect top = L::dpiLevelCell(s, 8);
         const Rect bottom = L::dpiLevelCell(s, 1);
-        fill(p, {top.left - 3, top.top - 3, bottom.right + 3, bottom.bottom + 3}, c.well);
-        outline(p, {top.left - 3, top.top - 3, bottom.right + 3, bottom.bottom + 3}, c.edge);
+        const Rect track{bottom.left - 2, trackTop, bottom.right + 2, bottom.bottom + 2};
+        fill(p, track, c.well);
+        outline(p, track, c.edge);
         outline(p, grown(L::dpiSwatch(s), 1), c.edgeLight);
     }
 

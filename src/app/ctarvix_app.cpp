@@ -32,6 +32,9 @@ int CTarvixApp::run(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(kWindowClassName));
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The title the desktop shows for the window (task bar, window lists);
+    // the class above stays what the desktop knows the window by.
+    QApplication::setApplicationDisplayName(QStringLiteral("Pelmora"));
 
     std::vector<std::string> args;
     const QStringList qtArgs = QApplication::arguments(); // Qt's own options removed

@@ -3,21 +3,27 @@
 #include "app/device_balloon.h"
 #include "settings/dpi_tables.h"
 #include "settings/settings_file.h"
+#include "settings/shell_messages.h"
 #include "settings/transfer_texts.h"
+#include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QImageReader>
+#include <QGuiApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
 #include <QUrl>
 #include <QWindow>
 
+#include <algorithm>
 #include <iostream>
 
 namespace pelmora {
@@ -145,8 +151,8 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
     }
 
     // 10. Settings file and the backup for Cancel.
-    loadSettingsFile(services_.dataFolder.settingsFile(), settings_, firstRunFlag_,
-                     services_.messages);
+    settingsLoaded_ = loadSettingsFile(services_.dataFolder.settingsFile(), settings_,
+                                       firstRunFlag_, services_.messages) == LoadResult::Loaded;
     backup_.snapshot(settings_);
 
     // 11. Language, texts, preferences.
@@ -184,7 +190,7 @@ void CTarvixDlg::startUp(bool show) {
 
 void CTarvixDlg::loadSkinSize() {
     const auto file = skinFolder() / kBackgroundImage;
-    const QSize size = QImageReader(QString::fromStdString(file.string())).size();
+    const QSize size = skinImageSize(QString::fromStdString(file.string()));
     setFixedSize(size.isValid() && !size.isEmpty() ? size : kDefaultClientSize);
 }
 
@@ -260,6 +266,14 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     if (!services_.device.present() || applyRunning()) {
         return;
     }
+    if (!settingsLoaded_) {
+        // The block was never filled from config.bin: sending it would turn
+        // every button into Left Click and every DPI stage off, and saving it
+        // would put those zeros over the user's file.
+        services_.messages.showMessage(shellMessage(ShellMessage::SettingsNotLoaded, language_),
+                                       kAppName);
+        return;
+    }
     // The worker gets copies: the settings record and the labels stay the
     // GUI's, and nothing changes them while the transfer runs.
     ShellDevice& device = services_.device;
@@ -268,19 +282,23 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     const std::string languageCode = languageCode_;
     const auto labels = prefs_.labels;
     applyWorker_.start([this, &device, sent, preferencesFile, languageCode, labels, hideAfter] {
-        device.apply(sent, [&] {
+        const ApplyResult result = device.apply(sent, [&] {
             std::string error;
             if (!writeLabels(preferencesFile, languageCode, labels, &error)) {
                 std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
             }
         });
-        return [this, sent, hideAfter] { finishApply(sent, hideAfter); };
+        return [this, sent, hideAfter, result] { finishApply(sent, hideAfter, result); };
     });
     showApplyStatus(true);
 }
 
-void CTarvixDlg::finishApply(const SettingsBlock& sent, bool hideAfter) {
+void CTarvixDlg::finishApply(const SettingsBlock& sent, bool hideAfter, const ApplyResult& result) {
     showApplyStatus(false);
+    if (result.mouseStoppedAnswering()) {
+        services_.messages.showMessage(
+            writesLostText(result.failedWrites, result.writes, language_), kAppName);
+    }
     backup_.snapshot(sent);
     if (afterApplyHook_) {
         afterApplyHook_();
@@ -329,6 +347,7 @@ void CTarvixDlg::showApplyStatus(bool sending) {
 }
 
 void CTarvixDlg::hideWindow() {
+    frame_.hover().restoreAll();
     // Without a notification area a hidden window could not be found again:
     // it is iconified instead (OK, Cancel, minimise, Enter, Escape, removal).
     if (services_.tray.isTrayAvailable()) {
@@ -415,8 +434,15 @@ void CTarvixDlg::onDeviceEvent(int type, int value) {
 }
 
 void CTarvixDlg::showBalloon(int type, int value) {
-    const auto balloon =
+    auto balloon =
         trayBalloonFor(type, value, settings_, services_.device.activeSensorType(), language_);
+    if (balloon && type == kNotDetectedEvent) {
+        // Why a mouse that is plugged in cannot be used, when that is known.
+        const std::string_view reason = mouseProblemText(services_.device.problem(), language_);
+        if (!reason.empty()) {
+            balloon->text += '\n' + QString::fromUtf8(reason.data(), qsizetype(reason.size()));
+        }
+    }
     if (balloon) {
         services_.tray.showBalloon(balloon->title, balloon->text, balloon->icon,
                                    balloon->milliseconds);
@@ -443,6 +469,12 @@ void CTarvixDlg::onHotplugReadable() {
         if (reaction.hideWindow) {
             hideWindow();
         }
+    }
+    // The mouse came while the window is open (shown without it): the page
+    // on show makes the first read now.
+    if (isVisible() && !isMinimized() && services_.device.present() &&
+        !services_.device.initialReadDone()) {
+        refreshForOpening();
     }
 }
 
@@ -484,6 +516,46 @@ void CTarvixDlg::onTrayAvailability(bool available) {
 void CTarvixDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     frame_.canvas().paint(painter, event->rect());
+}
+
+void CTarvixDlg::showEvent(QShowEvent* event) {
+    // A window shown without the mouse still shows its page; drawing it
+    // reads nothing until the mouse is there.
+    if (initialised_ && !tornDown_ && pageState() == NoPage) {
+        drawBasicPage();
+    }
+    if (!event->spontaneous()) {
+        placeForShowing();
+    }
+    QWidget::showEvent(event);
+}
+
+void CTarvixDlg::placeForShowing() {
+    // Centred on the screen the first time; afterwards where it was when it
+    // was hidden. An explicit position also tells the window manager not to
+    // place the window anew at every showing.
+    if (!lastPosition_) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
+        lastPosition_ = QPoint(area.x() + std::max(0, (area.width() - width()) / 2),
+                               area.y() + std::max(0, (area.height() - height()) / 2));
+    }
+    move(*lastPosition_);
+}
+
+void CTarvixDlg::hideEvent(QHideEvent* event) {
+    // Nothing stays lit for the next showing.
+    frame_.hover().restoreAll();
+    if (!event->spontaneous()) {
+        lastPosition_ = pos();
+    }
+    QWidget::hideEvent(event);
+}
+
+void CTarvixDlg::leaveEvent(QEvent* event) {
+    // Leaving the window from a lit button is a move outside every area.
+    frame_.hover().restoreAll();
+    QWidget::leaveEvent(event);
 }
 
 void CTarvixDlg::mousePressEvent(QMouseEvent* event) {

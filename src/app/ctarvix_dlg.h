@@ -20,6 +20,7 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QPoint>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -28,6 +29,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace pelmora {
 
@@ -110,6 +112,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -118,10 +123,11 @@ protected:
 
 private:
     void applySettings(bool hideAfter);
-    void finishApply(const SettingsBlock& sent, bool hideAfter);
+    void finishApply(const SettingsBlock& sent, bool hideAfter, const ApplyResult& result);
     void showApplyStatus(bool sending);
     void hideWindow();
     void useTaskBar();
+    void placeForShowing();
     void refreshForOpening();
     void openWebLink();
     void teardown();
@@ -153,7 +159,13 @@ private:
     bool exitAfterApply_ = false;    // the program ends when the transfer has
     bool hotplugAfterApply_ = false; // hot-plug waits for the transfer
 
+    // config.bin filled the block at start-up; only then may OK and Apply
+    // send and save it.
+    bool settingsLoaded_ = false;
     bool cancelPending_ = false;
+    // Where the window was when it was last hidden; empty before its first
+    // showing, which centres it.
+    std::optional<QPoint> lastPosition_;
     bool initialised_ = false;
     bool tornDown_ = false;
 

@@ -23,7 +23,7 @@ public:
     bool initialReadDone() const override { return done_; }
     void setInitialReadDone() override { done_ = true; }
     void readBasicSettings() override {}
-    void apply(const SettingsBlock&, const std::function<void()>&) override {}
+    ApplyResult apply(const SettingsBlock&, const std::function<void()>&) override { return {}; }
     std::uint8_t activeSensorType() const override { return 0; }
     void close() override {}
 
@@ -101,13 +101,13 @@ void LinkShellDevice::readBasicSettings() {
     link_->readBasicSettings();
 }
 
-void LinkShellDevice::apply(const SettingsBlock& settings,
-                            const std::function<void()>& labelsHook) {
+ApplyResult LinkShellDevice::apply(const SettingsBlock& settings,
+                                   const std::function<void()>& labelsHook) {
     ApplySaving saving;
     saving.settingsFile = folder_.settingsFile();
     saving.messages = &messages_;
     saving.saveLabels = labelsHook;
-    link_->apply(settings, saving);
+    return link_->apply(settings, saving);
 }
 
 std::uint8_t LinkShellDevice::activeSensorType() const {

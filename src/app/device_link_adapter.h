@@ -29,8 +29,10 @@ public:
     bool initialReadDone() const override;
     void setInitialReadDone() override;
     void readBasicSettings() override;
-    void apply(const SettingsBlock& settings, const std::function<void()>& labelsHook) override;
+    ApplyResult apply(const SettingsBlock& settings,
+                      const std::function<void()>& labelsHook) override;
     std::uint8_t activeSensorType() const override;
+    MouseProblem problem() const override { return link_->problem(); }
     void close() override;
 
 private:

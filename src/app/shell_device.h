@@ -4,6 +4,8 @@
 // the real device link (hidraw or the simulated mouse) implements it; tests
 // may put a scripted one in its place.
 
+#include "device/command_set.h"
+#include "settings/link_texts.h"
 #include "settings/settings_block.h"
 
 #include <cstdint>
@@ -52,8 +54,12 @@ public:
     // The mouse's basic settings, read and written back.
     virtual void readBasicSettings() = 0;
     // Writes the settings to the mouse, saves config.bin and calls `labelsHook`
-    // to save the button labels.
-    virtual void apply(const SettingsBlock& settings, const std::function<void()>& labelsHook) = 0;
+    // to save the button labels; says how many writes did not reach the mouse.
+    virtual ApplyResult apply(const SettingsBlock& settings,
+                              const std::function<void()>& labelsHook) = 0;
+    // Why the last discovery could not use a mouse that is there (None when
+    // it found it, or found nothing at all).
+    virtual MouseProblem problem() const { return MouseProblem::None; }
     // Sensor type of the mouse as last read (selects the DPI tables).
     virtual std::uint8_t activeSensorType() const = 0;
 

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <iostream>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <utility>
@@ -46,9 +47,15 @@ std::filesystem::path SingleInstanceLock::defaultFolder() {
             return runtime;
         }
     }
+    // The temp folder is shared by every user: the lock goes into a folder of
+    // this user's own, so another user's lock file can never pose as a copy
+    // of ours (nor keep us from starting).
     std::error_code ec;
     std::filesystem::path temp = std::filesystem::temp_directory_path(ec);
-    return ec ? std::filesystem::path("/tmp") : temp;
+    const std::filesystem::path folder =
+        (ec ? std::filesystem::path("/tmp") : temp) / ("pelmora-" + std::to_string(::geteuid()));
+    ::mkdir(folder.c_str(), 0700);
+    return folder;
 }
 
 SingleInstanceLock::Result SingleInstanceLock::acquire(const std::filesystem::path& folder) {
@@ -66,11 +73,25 @@ SingleInstanceLock::Result SingleInstanceLock::acquire(const std::filesystem::pa
     } while (rc != 0 && errno == EINTR);
     if (rc != 0) {
         const int err = errno;
+        struct stat info {};
+        const bool ours = ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid();
         ::close(fd);
-        if (err == EWOULDBLOCK) {
+        if (err == EWOULDBLOCK && ours) {
             return Result::AlreadyRunning;
         }
+        if (!ours) {
+            error_ = file.string() + " belongs to another user";
+            return Result::Failed;
+        }
         error_ = "cannot lock " + file.string() + ": " + std::strerror(err);
+        return Result::Failed;
+    }
+    // A lock file that belongs to someone else (planted in a shared folder)
+    // says nothing about our copies; we run, and say why there is no lock.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_uid != ::geteuid()) {
+        ::close(fd);
+        error_ = file.string() + " belongs to another user";
         return Result::Failed;
     }
     fd_ = fd;

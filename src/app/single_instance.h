@@ -26,12 +26,14 @@ public:
     SingleInstanceLock(SingleInstanceLock&& other) noexcept;
     SingleInstanceLock& operator=(SingleInstanceLock&& other) noexcept;
 
-    // Takes the lock on `folder`/KandroMutex.lock. Never blocks.
+    // Takes the lock on `folder`/KandroMutex.lock. Never blocks. A lock file
+    // owned by another user is a failure, never a second copy.
     Result acquire(const std::filesystem::path& folder);
     bool held() const { return fd_ >= 0; }
     const std::string& error() const { return error_; }
 
-    // $XDG_RUNTIME_DIR when set and a folder, else the temp folder.
+    // $XDG_RUNTIME_DIR when set and a folder, else the user's own folder
+    // pelmora-<uid> (mode 0700) in the temp folder.
     static std::filesystem::path defaultFolder();
     static std::filesystem::path lockFile(const std::filesystem::path& folder);
 

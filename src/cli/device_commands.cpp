@@ -15,6 +15,7 @@
 #include <mutex>
 #include <ostream>
 #include <poll.h>
+#include <set>
 #include <sstream>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -91,14 +92,10 @@ std::string hex4(std::uint16_t value) {
 
 // The labels as the window would hold them: those of str.ini, or the
 // first-run labels when config.bin was never saved (the basic page's first
-// drawing resets them then). Written back into the language's section.
+// drawing resets them then). Written back into the language's section; a
+// missing str.ini is created, as the window creates it.
 void saveButtonLabels(CliContext& ctx, std::uint8_t firstRunFlag) {
     const auto strIni = ctx.dataFolder().preferencesFile();
-    std::error_code ec;
-    if (!std::filesystem::exists(strIni, ec)) {
-        ctx.err << "pelmora-cli: " << strIni.string() << " is missing; button labels not saved\n";
-        return;
-    }
     const std::string code = readLanguageCode(strIni);
     ButtonLabels labels = firstRunFlag == 0 ? firstRunLabels(languageFromCode(code))
                                             : readPreferences(strIni, code).labels;
@@ -118,19 +115,39 @@ int devicesCommand(CliContext& ctx) {
     if (!link) {
         return kFailedStatus;
     }
-    const auto collections = link->backend().enumerate();
-    std::size_t shown = 0;
+    HidBackend& backend = link->backend();
+    const auto collections = backend.enumerate();
+    std::vector<const HidCollectionInfo*> mouse;
     for (const HidCollectionInfo& c : collections) {
-        if (c.vendorId != kMouseVendorId || c.productId != kMouseProductId) {
+        if (c.vendorId == kMouseVendorId && c.productId == kMouseProductId) {
+            mouse.push_back(&c);
+            ctx.out << c.interfacePath << "  usage page " << hex4(c.usagePage) << " usage "
+                    << hex4(c.usage) << "  input " << c.inputReportLength << " output "
+                    << c.outputReportLength << " feature " << c.featureReportLength << '\n';
+        }
+    }
+    // Why a node of the mouse cannot be used: its descriptor, or opening one
+    // of the collections discovery opens.
+    const auto skipped = backend.skippedNodes();
+    for (const std::string& problem : skipped) {
+        ctx.out << problem << '\n';
+    }
+    std::set<std::string> nodes;
+    std::set<std::string> mice;
+    for (const HidCollectionInfo* c : mouse) {
+        mice.insert(c->device);
+        const bool used = (c->usagePage == kCommandUsagePage && c->usage == kCommandUsage) ||
+                          (c->usagePage == kListenerUsagePage && c->usage == kListenerUsage);
+        if (!used || !nodes.insert(c->interfacePath).second) {
             continue;
         }
-        ctx.out << c.interfacePath << "  usage page " << hex4(c.usagePage) << " usage "
-                << hex4(c.usage) << "  input " << c.inputReportLength << " output "
-                << c.outputReportLength << " feature " << c.featureReportLength << '\n';
-        ++shown;
+        if (const OpenResult opened = backend.open(*c, OpenMode::Command); !opened.handle) {
+            ctx.out << c->interfacePath << ": " << opened.error << '\n';
+        }
     }
-    if (shown == 0) {
-        return ctx.fail(kNoMouseText);
+    if (mouse.empty()) {
+        return ctx.fail(skipped.empty() ? std::string(kNoMouseText)
+                                        : "the mouse is there, but none of its nodes can be used");
     }
     // Opening tells whether this user may talk to the mouse.
     if (!link->discover()) {
@@ -138,6 +155,8 @@ int devicesCommand(CliContext& ctx) {
                             ? std::string("the mouse has no command collection 0xff00")
                             : link->lastError());
     }
+    ctx.out << (mice.size() > 1 ? std::to_string(mice.size()) + " mice; using " : "using ")
+            << link->linkState().devicePath << '\n';
     return kOkStatus;
 }
 
@@ -197,8 +216,15 @@ int applyCommand(CliContext& ctx) {
     saving.settingsFile = file;
     saving.messages = &messages;
     saving.saveLabels = [&ctx, flag] { saveButtonLabels(ctx, flag); };
-    const SaveResult saved = link->apply(settings, saving);
-    if (saved != SaveResult::Saved) {
+    const ApplyResult result = link->apply(settings, saving);
+    // Apply runs to its end and saves whatever happened; the status tells.
+    if (result.mouseStoppedAnswering()) {
+        if (result.saved != SaveResult::Saved) {
+            ctx.err << "pelmora-cli: " << file.string() << " was not saved\n";
+        }
+        return ctx.fail(applyFailureText(result));
+    }
+    if (result.saved != SaveResult::Saved) {
         return ctx.fail("the mouse was written, but " + file.string() + " was not saved");
     }
     ctx.out << "applied " << file.string() << " to the mouse\n";

@@ -4,6 +4,7 @@
 #include "cli/stderr_sink.h"
 #include "macros/macro_encoder.h"
 #include "macros/macro_store.h"
+#include "settings/ini_file.h"
 #include "settings/settings_file.h"
 
 #include <ostream>
@@ -63,14 +64,15 @@ int macrosCommand(CliContext& ctx) {
         ctx.err << "pelmora-cli: macros takes no arguments\n";
         return kUsageStatus;
     }
-    const MacroStore store(ctx.dataFolder().macroFile());
+    // One reading of the file for every macro.
+    IniFile ini;
     std::string error;
-    const auto names = store.names(&error);
-    if (!error.empty()) {
+    if (!IniFile::load(ctx.dataFolder().macroFile(), ini, error)) {
         return ctx.fail("the macros cannot be read: " + error);
     }
+    const auto names = ini.sectionNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const StoredMacro macro = store.load(names[i]);
+        const StoredMacro macro = macroFromIni(ini, names[i]);
         if (i < kMaxMacroCount) {
             ctx.out << "slot " << (i + 1) << ": ";
         } else {

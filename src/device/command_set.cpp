@@ -153,9 +153,16 @@ void buildDpiStagePayload(const SettingsBlock& settings, DeviceImage& image) {
     image.dpiStageCount = static_cast<std::uint8_t>(kDpiStageCount);
 }
 
-SaveResult apply(CommandChannel& channel, DeviceImage& image, const SettingsBlock& settings,
-                 const ApplySaving& saving) {
+std::string applyFailureText(const ApplyResult& result) {
+    return "the mouse stopped answering; " + std::to_string(result.failedWrites) + " of " +
+           std::to_string(result.writes) + " writes did not reach it";
+}
+
+ApplyResult apply(CommandChannel& channel, DeviceImage& image, const SettingsBlock& settings,
+                  const ApplySaving& saving) {
     CommandSet commands(channel, image);
+    const std::size_t writesBefore = channel.writesAttempted();
+    const std::size_t failedBefore = channel.writesFailed();
     auto pause = [&channel] { channel.pause(kCommandPauseMs); };
 
     image.reportInterval = settings.reportInterval;
@@ -203,14 +210,16 @@ SaveResult apply(CommandChannel& channel, DeviceImage& image, const SettingsBloc
         pause();
     }
 
-    SaveResult saved = SaveResult::Missing;
+    ApplyResult result;
+    result.writes = channel.writesAttempted() - writesBefore;
+    result.failedWrites = channel.writesFailed() - failedBefore;
     if (saving.messages && !saving.settingsFile.empty()) {
-        saved = saveSettingsFile(saving.settingsFile, settings, *saving.messages);
+        result.saved = saveSettingsFile(saving.settingsFile, settings, *saving.messages);
     }
     if (saving.saveLabels) {
         saving.saveLabels();
     }
-    return saved;
+    return result;
 }
 
 } // namespace pelmora

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace pelmora {
 
@@ -77,9 +78,22 @@ void mergeLighting(const SettingsBlock& settings, DeviceImage& image);
 // The eight bytes of command 0x11 for the active sensor type.
 void buildDpiStagePayload(const SettingsBlock& settings, DeviceImage& image);
 
-// The whole write of the settings to the mouse, then the saving. Returns
-// what saving config.bin gave (Missing when no sink or file was given).
-SaveResult apply(CommandChannel& channel, DeviceImage& image, const SettingsBlock& settings,
-                 const ApplySaving& saving);
+// What an Apply did: how many writes (feature reports and chunks) it made,
+// how many of them did not reach the mouse, and what saving config.bin gave.
+struct ApplyResult {
+    SaveResult saved = SaveResult::Missing; // Missing when no sink or file was given
+    std::size_t writes = 0;
+    std::size_t failedWrites = 0;
+    bool mouseStoppedAnswering() const { return failedWrites != 0; }
+};
+
+// "the mouse stopped answering; N of M writes did not reach it"
+std::string applyFailureText(const ApplyResult& result);
+
+// The whole write of the settings to the mouse, then the saving. A write that
+// fails does not stop it: it runs to its end and saves, and tells how many
+// writes were lost.
+ApplyResult apply(CommandChannel& channel, DeviceImage& image, const SettingsBlock& settings,
+                  const ApplySaving& saving);
 
 } // namespace pelmora

@@ -59,6 +59,14 @@ bool DeviceLink::discover() {
             }
         });
     lastError_ = result.error;
+    if (result.found) {
+        problem_ = MouseProblem::None;
+    } else if (!result.error.empty()) {
+        problem_ = result.permissionDenied ? MouseProblem::NoPermission : MouseProblem::CannotOpen;
+    } else {
+        problem_ = backend_->skippedNodes().empty() ? MouseProblem::None
+                                                    : MouseProblem::UnreadableDescriptor;
+    }
     link_.devicePresent = result.found ? 1 : 0;
     if (!result.found) {
         dropHandles();
@@ -79,7 +87,7 @@ void DeviceLink::readBasicSettings() {
     pelmora::readBasicSettings(ch, image_);
 }
 
-SaveResult DeviceLink::apply(const SettingsBlock& settings, const ApplySaving& saving) {
+ApplyResult DeviceLink::apply(const SettingsBlock& settings, const ApplySaving& saving) {
     CommandChannel ch = channel();
     return pelmora::apply(ch, image_, settings, saving);
 }

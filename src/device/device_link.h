@@ -16,6 +16,7 @@
 #include "device/listener.h"
 #include "device/pacer.h"
 #include "device/trace_sink.h"
+#include "settings/link_texts.h"
 
 #include <filesystem>
 #include <functional>
@@ -71,10 +72,13 @@ public:
     // permission), empty when the mouse is simply not there.
     bool discover();
     const std::string& lastError() const { return lastError_; }
+    // Why the last discovery could not use a mouse that is there (None when
+    // it found the mouse, or nothing of it).
+    MouseProblem problem() const { return problem_; }
 
     // The commands (callers check present() first, as the GUI does).
     void readBasicSettings();
-    SaveResult apply(const SettingsBlock& settings, const ApplySaving& saving);
+    ApplyResult apply(const SettingsBlock& settings, const ApplySaving& saving);
 
     // The listener: created parked, started at once when the mouse is present
     // (else by the first arrival).
@@ -110,6 +114,7 @@ private:
     LinkState link_;
     DeviceImage image_;
     std::string lastError_;
+    MouseProblem problem_ = MouseProblem::None;
     std::unique_ptr<sim::SimControlPipe> controlPipe_;
     std::unique_ptr<DeviceMonitor> monitor_;
     std::unique_ptr<Listener> listener_; // last: stopped before anything else goes

@@ -15,6 +15,7 @@ DiscoveryResult discoverMouse(HidBackend& backend, LinkState& link,
             OpenResult listen = backend.open(collection, OpenMode::Listen);
             if (!listen.handle) {
                 result.error = listen.error;
+                result.permissionDenied = listen.permissionDenied;
                 return result;
             }
             link.listenHandle = std::move(listen.handle);
@@ -24,6 +25,7 @@ DiscoveryResult discoverMouse(HidBackend& backend, LinkState& link,
             OpenResult output = backend.open(collection, OpenMode::Output);
             if (!output.handle) {
                 result.error = output.error;
+                result.permissionDenied = output.permissionDenied;
                 return result;
             }
             link.outputHandle = std::move(output.handle);
@@ -36,6 +38,7 @@ DiscoveryResult discoverMouse(HidBackend& backend, LinkState& link,
             OpenResult command = backend.open(collection, OpenMode::Command);
             if (!command.handle) {
                 result.error = command.error;
+                result.permissionDenied = command.permissionDenied;
                 return result;
             }
             link.commandHandle = std::move(command.handle);

@@ -21,7 +21,8 @@ inline constexpr std::uint16_t kListenerUsage = 0xFF01;
 
 struct DiscoveryResult {
     bool found = false;
-    std::string error; // why a collection of the mouse could not be opened
+    std::string error;             // why a collection of the mouse could not be opened
+    bool permissionDenied = false; // ... because this user may not open it
 };
 
 // Called with each newly opened listen handle and its report length (the

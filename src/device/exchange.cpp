@@ -37,13 +37,14 @@ void CommandChannel::pause(int milliseconds) {
 bool CommandChannel::sendFrame(const CommandFrame& frame) {
     // A collection whose feature report cannot hold a frame gets none.
     if (!handle_ || lengths_.feature < kMinFeatureLength) {
-        return false;
+        return counted(false);
     }
     std::vector<std::uint8_t> report(std::max<std::size_t>(kFeatureBufferSize, lengths_.feature));
     std::copy(frame.begin(), frame.end(), report.begin() + 1);
     report[kFrameSize] = frameChecksum(frame);
     trace("set", std::span<const std::uint8_t>(report).subspan(1, kFrameSize));
-    return handle_->setFeature(std::span<const std::uint8_t>(report).first(lengths_.feature));
+    return counted(
+        handle_->setFeature(std::span<const std::uint8_t>(report).first(lengths_.feature)));
 }
 
 void CommandChannel::fetchAnswer(CommandFrame& frame) {
@@ -73,6 +74,9 @@ BulkResult CommandChannel::bulkExchange(CommandFrame& header, std::span<std::uin
     if (!isReadBack(header)) {
         result.chunksAnnounced = chunkCount(header[2]);
         if (!handle_ || lengths_.output < kMinChunkLength) {
+            for (std::size_t k = 0; k < result.chunksAnnounced; ++k) {
+                counted(false);
+            }
             return result;
         }
         std::vector<std::uint8_t> report(std::max<std::size_t>(kChunkBufferSize, lengths_.output));
@@ -83,7 +87,8 @@ BulkResult CommandChannel::bulkExchange(CommandFrame& header, std::span<std::uin
             std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(from), count,
                         report.begin() + 1);
             trace("out", std::span<const std::uint8_t>(report).subspan(1, kChunkSize));
-            if (handle_->write(std::span<const std::uint8_t>(report).first(lengths_.output))) {
+            if (counted(
+                    handle_->write(std::span<const std::uint8_t>(report).first(lengths_.output)))) {
                 ++result.chunksMoved;
             }
             pause(kChunkPauseMs);

@@ -47,16 +47,28 @@ public:
     // One pause between commands, traced.
     void pause(int milliseconds);
 
+    // Every feature report and chunk sent so far, and those that did not
+    // reach the mouse (a refused write, or no handle at all).
+    std::size_t writesAttempted() const { return writesAttempted_; }
+    std::size_t writesFailed() const { return writesFailed_; }
+
 private:
     bool sendFrame(const CommandFrame& frame);
     void fetchAnswer(CommandFrame& frame);
     void trace(std::string_view what, std::span<const std::uint8_t> bytes);
+    bool counted(bool written) {
+        ++writesAttempted_;
+        writesFailed_ += written ? 0 : 1;
+        return written;
+    }
 
     HidHandle* handle_;
     ReportLengths lengths_;
     Pacer& pacer_;
     TraceSink* trace_;
     int readTimeoutMs_;
+    std::size_t writesAttempted_ = 0;
+    std::size_t writesFailed_ = 0;
 };
 
 } // namespace pelmora

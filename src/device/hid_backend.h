@@ -19,6 +19,7 @@ namespace pelmora {
 struct HidCollectionInfo {
     std::string path;          // what open() takes (e.g. /dev/hidraw3#1)
     std::string interfacePath; // shown to the user (the node or sysfs path)
+    std::string device;        // the physical mouse it belongs to (empty: the only one)
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;
     std::uint16_t usagePage = 0;
@@ -42,6 +43,8 @@ public:
     // The collections of every present device that may be the mouse.
     virtual std::vector<HidCollectionInfo> enumerate() = 0;
     virtual OpenResult open(const HidCollectionInfo& collection, OpenMode mode) = 0;
+    // Nodes of the mouse the last enumerate() skipped, each "node: why".
+    virtual std::vector<std::string> skippedNodes() const { return {}; }
     // A monitor of the mouse's arrivals and removals; null with `error`
     // when none can be set up.
     virtual std::unique_ptr<DeviceMonitor> createMonitor(std::string& error) = 0;

@@ -85,7 +85,14 @@ bool encodeMacros(const std::filesystem::path& recordIni, MacroSlots& macroData,
         }
         const StoredMacro macro = macroFromIni(ini, names[s]);
         std::vector<std::size_t> dropped;
-        macroData[s] = encodeMacroSlot(loopCountFromText(macro.loopText), macro.items, &dropped);
+        const std::uint16_t loop = loopCountFromText(macro.loopText);
+        macroData[s] = encodeMacroSlot(loop, macro.items, &dropped);
+        if (macro.itemCount < 0) {
+            // A negative count is no items, but unlike a count of 0 it is no
+            // empty macro: its loop count is still written.
+            macroData[s][0] = static_cast<std::uint8_t>(loop >> 8);
+            macroData[s][1] = static_cast<std::uint8_t>(loop & 0xFF);
+        }
         for (const std::size_t item : dropped) {
             report.droppedEvents.push_back({s, names[s], item, macro.items[item]});
         }

@@ -4,7 +4,9 @@
 #include "settings/ini_file.h"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
+#include <unordered_map>
 
 namespace pelmora {
 
@@ -73,15 +75,50 @@ std::vector<std::string> MacroStore::names(std::string* error) const {
     return ini.sectionNames();
 }
 
+namespace {
+
+// The index of a key named "Item<index>" (any case, no leading zeros), or
+// nothing for any other key.
+std::optional<std::size_t> itemIndexOfKey(std::string_view foldedKey) {
+    constexpr std::string_view kPrefix = "item";
+    if (!foldedKey.starts_with(kPrefix)) {
+        return std::nullopt;
+    }
+    const std::string_view digits = foldedKey.substr(kPrefix.size());
+    if (digits.empty() || digits.size() > 9 || (digits.size() > 1 && digits.front() == '0') ||
+        !std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(leadingInteger(digits));
+}
+
+} // namespace
+
 StoredMacro macroFromIni(const IniFile& ini, std::string_view name) {
+    // One pass over the section: a macro of many items reads in linear time.
+    const std::string loopKey = foldIniName(kLoopTimesKey);
+    const std::string countKey = foldIniName(kItemCountKey);
     StoredMacro macro;
-    macro.loopText = ini.valueOr(name, kLoopTimesKey);
-    const long long count = leadingInteger(ini.valueOr(name, kItemCountKey));
-    const auto limit = static_cast<long long>(ini.keyNames(name).size());
-    const std::size_t n = static_cast<std::size_t>(std::clamp(count, 0LL, limit));
-    macro.items.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        macro.items.push_back(ini.valueOr(name, itemKey(i)));
+    std::unordered_map<std::size_t, std::string> stored;
+    std::size_t storedEnd = 0; // one past the highest item index present
+    for (auto& [key, value] : ini.entries(name)) {
+        const std::string folded = foldIniName(key);
+        if (folded == loopKey) {
+            macro.loopText = std::move(value);
+        } else if (folded == countKey) {
+            macro.itemCount = leadingInteger(value);
+        } else if (const auto index = itemIndexOfKey(folded)) {
+            storedEnd = std::max(storedEnd, *index + 1);
+            stored.emplace(*index, std::move(value));
+        }
+    }
+    const long long limit = static_cast<long long>(std::max(kItemCountLimit, storedEnd));
+    const auto n = static_cast<std::size_t>(std::clamp(macro.itemCount, 0LL, limit));
+    macro.items.resize(n);
+    for (auto& [index, value] : stored) {
+        if (index < n) {
+            macro.items[index] = std::move(value);
+        }
     }
     return macro;
 }
@@ -101,18 +138,14 @@ bool MacroStore::save(std::string_view name, std::string_view loopText,
         error = problem;
         return false;
     }
-    return editIniFile(file_, error, [&](IniFile& ini) {
-        if (!ini.clearSection(name) || !ini.setValue(name, kLoopTimesKey, loopText) ||
-            !ini.setValue(name, kItemCountKey, std::to_string(items.size()))) {
-            return false;
-        }
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (!ini.setValue(name, itemKey(i), items[i])) {
-                return false;
-            }
-        }
-        return true;
-    });
+    std::vector<std::pair<std::string, std::string>> keys;
+    keys.reserve(items.size() + 2);
+    keys.emplace_back(kLoopTimesKey, loopText);
+    keys.emplace_back(kItemCountKey, std::to_string(items.size()));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        keys.emplace_back(itemKey(i), items[i]);
+    }
+    return editIniFile(file_, error, [&](IniFile& ini) { return ini.replaceKeys(name, keys); });
 }
 
 bool MacroStore::setLoopCount(std::string_view name, long count, std::string& error) {

@@ -37,9 +37,14 @@ bool sameMacroName(std::string_view a, std::string_view b);
 // already exists".
 bool macroNameTaken(const std::vector<std::string>& names, std::string_view name);
 
+// A count above this reads only up to the last item the section holds
+// (a damaged "ItemCount" cannot make millions of empty items).
+inline constexpr std::size_t kItemCountLimit = 4096;
+
 struct StoredMacro {
     std::string loopText;           // "MacroLoopTimes" as stored ("" when missing)
-    std::vector<std::string> items; // "Item0".."Item<N-1>"
+    long long itemCount = 0;        // "ItemCount" as read (may be negative)
+    std::vector<std::string> items; // "Item0".."Item<N-1>", a missing one empty
 };
 
 // One macro as `MacroStore::load` reads it, from an already loaded file.
@@ -57,8 +62,9 @@ public:
     std::vector<std::string> names(std::string* error = nullptr) const;
 
     // The loop text and items of a macro; a missing macro or key reads empty.
-    // "ItemCount" is read from its leading digits, and never yields more items
-    // than the section has keys, so a damaged count cannot run away.
+    // "ItemCount" N is read from its leading digits and gives the items
+    // 0..N-1 (a missing one empty, a negative N none); above kItemCountLimit
+    // reading stops after the last item the section holds.
     StoredMacro load(std::string_view name) const;
 
     // Replaces the macro's keys by "MacroLoopTimes", "ItemCount" and the items.

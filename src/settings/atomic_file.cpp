@@ -3,55 +3,31 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <random>
 #include <string>
+#include <string_view>
 
 namespace pelmora {
 
 namespace {
 
-// Closes the descriptor and removes the temporary file unless released.
-class TempFile {
-public:
-    TempFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    ~TempFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        if (!committed_) {
-            ::unlink(path_.c_str());
-        }
-    }
-    int fd() const { return fd_; }
-    const std::string& path() const { return path_; }
-    bool close() {
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc == 0;
-    }
-    void commit() { committed_ = true; }
-
-private:
-    int fd_;
-    std::string path_;
-    bool committed_ = false;
-};
-
 class Fd {
 public:
-    explicit Fd(int fd) : fd_(fd) {}
+    explicit Fd(int fd = -1) : fd_(fd) {}
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
-    ~Fd() {
+    ~Fd() { reset(); }
+    int get() const { return fd_; }
+    void reset(int fd = -1) {
         if (fd_ >= 0) {
             ::close(fd_);
         }
+        fd_ = fd;
     }
-    int get() const { return fd_; }
 
 private:
     int fd_;
@@ -63,6 +39,139 @@ bool failWith(std::string& error, int* errorCode, const std::string& what) {
     if (errorCode) {
         *errorCode = e;
     }
+    return false;
+}
+
+// A temporary file carries a name only between its link into the folder and
+// the rename over the real file, and only while its writer holds an flock on
+// it. A name of that pattern whose lock can be taken is what a killed save
+// left behind.
+std::string tempPrefix(const std::filesystem::path& file) {
+    return "." + file.filename().string() + ".tmp-";
+}
+constexpr std::size_t kTempSuffixLength = 6; // mkstemp's XXXXXX
+
+bool isOurTemporaryName(const std::string& name, const std::string& prefix) {
+    return name.size() == prefix.size() + kTempSuffixLength && name.starts_with(prefix);
+}
+
+// Removes the temporaries of `file` that no live writer holds.
+void removeStaleTemporaries(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    const std::string prefix = tempPrefix(file);
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!isOurTemporaryName(name, prefix)) {
+            continue;
+        }
+        Fd fd(::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        struct stat opened {};
+        struct stat named {};
+        if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 ||
+            ::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            continue; // a save in progress, or nothing of ours
+        }
+        // Still the same file under that name (not renamed away meanwhile).
+        if (::lstat(it->path().c_str(), &named) == 0 && named.st_ino == opened.st_ino &&
+            named.st_dev == opened.st_dev) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
+
+bool writeAll(int fd, std::span<const std::uint8_t> content) {
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool lockTemporary(int fd) {
+    int rc = 0;
+    do {
+        rc = ::flock(fd, LOCK_EX);
+    } while (rc != 0 && errno == EINTR);
+    return rc == 0;
+}
+
+void randomSuffix(std::string& pattern) {
+    constexpr std::string_view kLetters =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    for (std::size_t i = pattern.size() - kTempSuffixLength; i < pattern.size(); ++i) {
+        pattern[i] = kLetters[random() % kLetters.size()];
+    }
+}
+
+// Gives the unnamed (O_TMPFILE) file `fd` a fresh name of the pattern.
+// False when that cannot be done (no /proc, a name too long, ...).
+bool linkUnnamed(int fd, std::string& pattern) {
+    const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        randomSuffix(pattern);
+        if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, pattern.c_str(), AT_SYMLINK_FOLLOW) ==
+            0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
+}
+
+// The content in a temporary file beside the real one, flushed, named and
+// locked: `fd` holds the lock, `temp` the name. A file system without
+// unnamed files gets a named temporary from the start.
+bool writeTemporary(const std::filesystem::path& folder, std::span<const std::uint8_t> content,
+                    mode_t mode, Fd& fd, std::string& temp, std::string& what) {
+    // First choice: an unnamed file, written while it has no name, so a kill
+    // during the write leaves nothing behind; it is named just before the rename.
+    fd.reset(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (fd.get() >= 0) {
+        ::fchmod(fd.get(), mode);
+        if (!writeAll(fd.get(), content) || ::fsync(fd.get()) != 0) {
+            what = "cannot write a temporary file in ";
+            return false;
+        }
+        if (lockTemporary(fd.get()) && linkUnnamed(fd.get(), temp)) {
+            return true;
+        }
+    }
+    // A named file, locked at once; should a cleaner have removed it before
+    // the lock was ours, it has no name left and another one is made.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        temp.replace(temp.size() - kTempSuffixLength, kTempSuffixLength, "XXXXXX");
+        fd.reset(::mkostemp(temp.data(), O_CLOEXEC));
+        if (fd.get() < 0) {
+            what = "cannot create a temporary file in ";
+            return false;
+        }
+        struct stat info {};
+        if (lockTemporary(fd.get()) && ::fstat(fd.get(), &info) == 0 && info.st_nlink > 0) {
+            ::fchmod(fd.get(), mode);
+            if (!writeAll(fd.get(), content) || ::fsync(fd.get()) != 0) {
+                const int e = errno;
+                ::unlink(temp.c_str());
+                errno = e;
+                what = "cannot write a temporary file in ";
+                return false;
+            }
+            return true;
+        }
+    }
+    errno = EAGAIN;
+    what = "cannot create a temporary file in ";
     return false;
 }
 
@@ -83,43 +192,31 @@ bool replaceFileAtomically(const std::filesystem::path& link, std::span<const st
     if (::access(file.c_str(), W_OK) != 0 && errno != ENOENT) {
         return failWith(error, errorCode, "cannot write " + file.string());
     }
-    std::string pattern = file.string() + ".XXXXXX";
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return failWith(error, errorCode, "cannot create a temporary file beside " + file.string());
-    }
-    TempFile temp(fd, pattern);
+    removeStaleTemporaries(file);
 
-    struct stat old {};
-    if (::stat(file.c_str(), &old) == 0) {
-        ::fchmod(temp.fd(), old.st_mode & 07777);
+    mode_t mode = 0;
+    if (struct stat old{}; ::stat(file.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        ::fchmod(temp.fd(), 0666 & ~mask);
+        mode = 0666 & ~mask;
     }
-
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ::write(temp.fd(), content.data() + written, content.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return failWith(error, errorCode, "cannot write " + temp.path());
-        }
-        written += static_cast<std::size_t>(n);
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    std::string temp = (folder / tempPrefix(file)).string() + "XXXXXX";
+    Fd fd;
+    std::string what;
+    if (!writeTemporary(folder, content, mode, fd, temp, what)) {
+        return failWith(error, errorCode, what + folder.string());
     }
-    if (::fsync(temp.fd()) != 0) {
-        return failWith(error, errorCode, "cannot flush " + temp.path());
-    }
-    if (!temp.close()) {
-        return failWith(error, errorCode, "cannot close " + temp.path());
-    }
-    if (::rename(temp.path().c_str(), file.c_str()) != 0) {
+    if (::rename(temp.c_str(), file.c_str()) != 0) {
+        const int e = errno;
+        ::unlink(temp.c_str());
+        errno = e;
         return failWith(error, errorCode, "cannot replace " + file.string());
     }
-    temp.commit();
+    // Closing drops the lock; the name is the real file's by now.
+    fd.reset();
     return true;
 }
 

@@ -45,7 +45,10 @@ std::uint8_t dpiCode(std::uint8_t sensorType, std::size_t level) {
     if (table.empty()) {
         return 0;
     }
-    return level < table.size() ? table[level] : table.back();
+    // A level beyond the table takes the code of the sensor's highest level;
+    // type 0's table is padded with 0x00 past its twelve levels, and that
+    // padding is no DPI code to fall back on.
+    return level < table.size() ? table[level] : table[dpiLevelCount(sensorType) - 1];
 }
 
 std::string_view dpiValueText(std::uint8_t sensorType, std::size_t level) {

@@ -18,7 +18,8 @@ std::span<const std::uint8_t> dpiCodeTable(std::uint8_t sensorType);
 std::span<const std::string_view> dpiValueTable(std::uint8_t sensorType);
 
 // The code of a level: 0 for an unknown sensor type; a level beyond the
-// table gives the table's last code (the table is never read past its end).
+// table gives the code of the sensor's highest level (for type 0 its twelfth
+// code, not the table's 0x00 padding).
 std::uint8_t dpiCode(std::uint8_t sensorType, std::size_t level);
 
 // The DPI value text of a level; empty for an unknown type or a level at or

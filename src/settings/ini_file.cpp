@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <system_error>
+#include <unordered_set>
 
 namespace pelmora {
 
@@ -174,6 +175,16 @@ bool iniNamesEqual(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
+std::string foldIniName(std::string_view name) {
+    std::string folded;
+    folded.reserve(name.size());
+    std::size_t pos = 0;
+    while (pos < name.size()) {
+        appendUtf8(folded, foldCase(nextCodePoint(name, pos)));
+    }
+    return folded;
+}
+
 std::size_t utf8Length(std::string_view text) {
     std::size_t pos = 0;
     std::size_t count = 0;
@@ -286,29 +297,31 @@ bool IniFile::save(const std::filesystem::path& file, std::string& error) const 
 }
 
 std::optional<IniFile::Range> IniFile::findSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && iniNamesEqual(lines_[i].name, section)) {
-            std::size_t end = i + 1;
-            while (end < lines_.size() && lines_[end].kind != Kind::Section) {
-                ++end;
+    if (!sectionIndex_) {
+        sectionIndex_.emplace();
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            if (lines_[i].kind == Kind::Section) {
+                sectionIndex_->try_emplace(foldIniName(lines_[i].name), i);
             }
-            return Range{i, end};
         }
     }
-    return std::nullopt;
+    const auto found = sectionIndex_->find(foldIniName(section));
+    if (found == sectionIndex_->end()) {
+        return std::nullopt;
+    }
+    const std::size_t begin = found->second;
+    std::size_t end = begin + 1;
+    while (end < lines_.size() && lines_[end].kind != Kind::Section) {
+        ++end;
+    }
+    return Range{begin, end};
 }
 
 std::vector<std::string> IniFile::sectionNames() const {
     std::vector<std::string> names;
+    std::unordered_set<std::string> seen;
     for (const auto& line : lines_) {
-        if (line.kind != Kind::Section) {
-            continue;
-        }
-        bool seen = false;
-        for (const auto& name : names) {
-            seen = seen || iniNamesEqual(name, line.name);
-        }
-        if (!seen) {
+        if (line.kind == Kind::Section && seen.insert(foldIniName(line.name)).second) {
             names.push_back(line.name);
         }
     }
@@ -321,23 +334,27 @@ bool IniFile::hasSection(std::string_view section) const {
 
 std::vector<std::string> IniFile::keyNames(std::string_view section) const {
     std::vector<std::string> keys;
-    const auto range = findSection(section);
-    if (!range) {
-        return keys;
-    }
-    for (std::size_t i = range->begin + 1; i < range->end; ++i) {
-        if (lines_[i].kind != Kind::Key) {
-            continue;
-        }
-        bool seen = false;
-        for (const auto& key : keys) {
-            seen = seen || iniNamesEqual(key, lines_[i].name);
-        }
-        if (!seen) {
-            keys.push_back(lines_[i].name);
-        }
+    for (auto& entry : entries(section)) {
+        keys.push_back(std::move(entry.first));
     }
     return keys;
+}
+
+std::vector<std::pair<std::string, std::string>> IniFile::entries(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> found;
+    const auto range = findSection(section);
+    if (!range) {
+        return found;
+    }
+    std::unordered_set<std::string> seen;
+    for (std::size_t i = range->begin + 1; i < range->end; ++i) {
+        const Line& line = lines_[i];
+        if (line.kind == Kind::Key && seen.insert(foldIniName(line.name)).second) {
+            found.emplace_back(line.name,
+                               std::string(cutToCharacters(line.value, kIniValueMaxLength)));
+        }
+    }
+    return found;
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
@@ -389,6 +406,7 @@ std::string IniFile::keyNameProblem(std::string_view key) {
 }
 
 std::size_t IniFile::appendSection(std::string_view section) {
+    changed();
     Line header;
     header.kind = Kind::Section;
     header.name = std::string(section);
@@ -426,13 +444,18 @@ bool IniFile::setValue(std::string_view section, std::string_view key, std::stri
         }
         insertAt = i + 1;
     }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), keyLine(key, value));
+    changed();
+    return true;
+}
+
+IniFile::Line IniFile::keyLine(std::string_view key, std::string_view value) {
     Line line;
     line.kind = Kind::Key;
     line.name = std::string(key);
     line.value = std::string(value);
     line.text = line.name + "=" + valueForFile(value);
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(line));
-    return true;
+    return line;
 }
 
 void IniFile::eraseKeys(const Range& range, std::optional<std::string_view> key) {
@@ -444,6 +467,7 @@ void IniFile::eraseKeys(const Range& range, std::optional<std::string_view> key)
                                            (!key || iniNamesEqual(line.name, *key));
                                 }),
                  last);
+    changed();
 }
 
 void IniFile::removeKey(std::string_view section, std::string_view key) {
@@ -456,6 +480,7 @@ void IniFile::removeSection(std::string_view section) {
     while (const auto range = findSection(section)) {
         lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(range->begin),
                      lines_.begin() + static_cast<std::ptrdiff_t>(range->end));
+        changed();
     }
 }
 
@@ -469,6 +494,32 @@ bool IniFile::clearSection(std::string_view section) {
     } else {
         appendSection(section);
     }
+    return true;
+}
+
+bool IniFile::replaceKeys(std::string_view section,
+                          const std::vector<std::pair<std::string, std::string>>& keys) {
+    invalidReason_ = sectionNameProblem(section);
+    for (std::size_t i = 0; invalidReason_.empty() && i < keys.size(); ++i) {
+        invalidReason_ = keyNameProblem(keys[i].first);
+        if (invalidReason_.empty() && hasLineBreak(keys[i].second)) {
+            invalidReason_ = "a value cannot contain a line break";
+        }
+    }
+    if (!invalidReason_.empty() || !clearSection(section)) {
+        return false;
+    }
+    // The first key goes right below the header, each next one after it,
+    // as setValue places them in a section without keys.
+    std::vector<Line> added;
+    added.reserve(keys.size());
+    for (const auto& [key, value] : keys) {
+        added.push_back(keyLine(key, value));
+    }
+    const std::size_t header = findSection(section)->begin;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(header + 1),
+                  std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    changed();
     return true;
 }
 

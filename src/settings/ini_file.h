@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace pelmora {
@@ -24,6 +26,10 @@ inline constexpr std::size_t kIniValueMaxLength = 1023;
 // True when two section or key names are the same name to the file: equal
 // after folding the case of Latin, Greek and Cyrillic letters.
 bool iniNamesEqual(std::string_view a, std::string_view b);
+
+// The name with its letters folded as iniNamesEqual folds them: two names
+// are the same name to the file exactly when their folded forms are equal.
+std::string foldIniName(std::string_view name);
 
 // Number of characters (code points) of UTF-8 text; stray bytes count one each.
 std::size_t utf8Length(std::string_view text);
@@ -53,6 +59,10 @@ public:
     std::string valueOr(std::string_view section, std::string_view key) const {
         return value(section, key).value_or(std::string());
     }
+    // Every key of a section with its value as value() gives it: first
+    // spelling and first value of each name, in file order. One pass over
+    // the section, for readers that need many keys of it.
+    std::vector<std::pair<std::string, std::string>> entries(std::string_view section) const;
 
     // Edits. Each returns false (and changes nothing) when a name or value
     // cannot be stored in an INI file; `invalidReason` then says why.
@@ -64,6 +74,10 @@ public:
     // Removes every key of the section and keeps the section where it is
     // (creates it at the end when missing). Comments and unparsable lines stay.
     bool clearSection(std::string_view section);
+    // clearSection, then the keys in the given order (names distinct), in
+    // one pass: the same file as clearSection and a setValue per key.
+    bool replaceKeys(std::string_view section,
+                     const std::vector<std::pair<std::string, std::string>>& keys);
 
     const std::string& invalidReason() const { return invalidReason_; }
 
@@ -85,12 +99,17 @@ private:
     };
 
     static Line parseLine(std::string_view text);
+    static Line keyLine(std::string_view key, std::string_view value);
     std::optional<Range> findSection(std::string_view section) const;
+    // Every edit that moves lines drops the index of section headers.
+    void changed() { sectionIndex_.reset(); }
     std::size_t appendSection(std::string_view section);
     // Erases the key lines of the range: those of `key`, or all without one.
     void eraseKeys(const Range& range, std::optional<std::string_view> key);
 
     std::vector<Line> lines_;
+    // Folded section name -> line of its first header, built on first use.
+    mutable std::optional<std::unordered_map<std::string, std::size_t>> sectionIndex_;
     bool crlf_ = false;
     bool utf8Bom_ = false;
     std::string invalidReason_;

@@ -56,10 +56,10 @@ constexpr std::array<TextRow, kTextCount> kTextTable{{
     {TextId::EffectStandard, "标准", "標準", "Standart", "Standard"},
     {TextId::EffectRespiration, "呼吸", "呼吸", "Nefes", "Respiration"},
     {TextId::EffectNeon, "霓虹", "霓虹", "Neon", "Neon"},
-    {TextId::ColourNonDisplay, "不显示", "不顯示", "Gösterim Yok", "Non-Disolay"},
+    {TextId::ColourNonDisplay, "不显示", "不顯示", "Görünmez", "Non-Disolay"},
     {TextId::ColourRgbEffect, "RGB效果", "RGB效果", "RGB Efekti", "RGB Effect"},
-    {TextId::ColourRgbFlash, "RGB闪烁", "RGB閃爍", "RGB Yanıp Sönme", "RGB Flash"},
-    {TextId::ColourRgbFixedOn, "RGB常亮", "RGB恆亮", "RGB Sabit Açık", "RGB Fixed On"},
+    {TextId::ColourRgbFlash, "RGB闪烁", "RGB閃爍", "RGB Flaş", "RGB Flash"},
+    {TextId::ColourRgbFixedOn, "RGB常亮", "RGB恆亮", "RGB Sabit", "RGB Fixed On"},
 
     {TextId::LeftClick, "左键", "左鍵", "Sol tık", "Left Click"},
     {TextId::RightClick, "右键", "右鍵", "Sağ tık", "Right Click"},

@@ -2,10 +2,17 @@
 
 #include "shell_fixture.h"
 
+#include "settings/shell_messages.h"
+
 #include <QDesktopServices>
 #include <QTest>
 #include <QUrl>
+
+#include <fstream>
 #include <gmock/gmock.h>
+
+#include <fstream>
+#include <sys/stat.h>
 
 namespace pelmora::test {
 namespace {
@@ -48,6 +55,19 @@ TEST_F(FrameTest, ApplyWritesTheMouseEachTimeAndKeepsTheWindowOpen) {
     EXPECT_TRUE(d.isVisible());
 }
 
+TEST_F(FrameTest, ApplyThatLostWritesSaysSoInTheActiveLanguage) {
+    std::ofstream(root / "str.ini") << "[Skins]\nLan=CHS\n";
+    CTarvixDlg& d = shown();
+    device.applyResult = {SaveResult::Saved, 96, 40};
+    d.settings().reportInterval = 8;
+    click(700, 630);
+    ASSERT_EQ(device.applied.size(), 1u);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "鼠标停止响应；96 次写入中有 40 次未送达鼠标。");
+    EXPECT_EQ(messages.messages[0].caption, "Pelmora");
+    EXPECT_EQ(d.backup().block.reportInterval, 8); // saved as after every Apply
+}
+
 TEST_F(FrameTest, OkAppliesAndHides) {
     CTarvixDlg& d = shown();
     int hooks = 0;
@@ -67,6 +87,44 @@ TEST_F(FrameTest, OkAndApplyDoNothingWithoutTheMouse) {
     EXPECT_TRUE(device.applied.empty());
     EXPECT_EQ(d.backup().block.reportInterval, 2);
     EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(FrameTest, OkAndApplyRefuseSettingsThatWereNeverLoaded) {
+    // A missing, wrongly sized or unreadable config.bin leaves the block
+    // empty: sending it would wipe the mouse, saving it the user's file.
+    const std::vector<std::pair<std::string, std::function<void(const std::filesystem::path&)>>>
+        damage = {
+            {"missing", [](const std::filesystem::path&) {}},
+            {"wrong size", [](const std::filesystem::path& f) { std::ofstream(f) << "short"; }},
+            {"unreadable", [](const std::filesystem::path& f) { ::mkfifo(f.c_str(), 0600); }},
+        };
+    for (const auto& [name, makeFile] : damage) {
+        SCOPED_TRACE(name);
+        TearDown();
+        SetUp();
+        std::ofstream(root / "str.ini") << "[Skins]\nLan=TUR\n";
+        makeFile(root / "config.bin");
+        const auto before = std::filesystem::status(root / "config.bin").type();
+        CTarvixDlg& d = start();
+        d.startUp(true);
+        messages.messages.clear();
+
+        click(600, 630); // OK
+        click(700, 630); // Apply
+        EXPECT_TRUE(device.applied.empty());
+        ASSERT_EQ(messages.messages.size(), 2u);
+        EXPECT_EQ(messages.messages[0].text,
+                  shellMessage(ShellMessage::SettingsNotLoaded, Language::Turkish));
+        EXPECT_EQ(messages.messages[0].caption, "Pelmora");
+        EXPECT_EQ(std::filesystem::status(root / "config.bin").type(), before);
+        if (name == "wrong size") {
+            EXPECT_EQ(std::filesystem::file_size(root / "config.bin"), 5u);
+        }
+        // The window stays open and usable.
+        EXPECT_TRUE(d.isVisible());
+        click(90, 78);
+        EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+    }
 }
 
 TEST_F(FrameTest, CancelRestoresTheBackupAndTheNextOpeningRedraws) {
@@ -206,6 +264,18 @@ TEST_F(FrameTest, KeysGoThroughThePageFramesPreFilter) {
     recording = false;
     QTest::keyClick(&d, Qt::Key_Escape);
     EXPECT_FALSE(d.isVisible());
+}
+
+TEST_F(FrameTest, TheWindowComesBackWhereItWasHidden) {
+    CTarvixDlg& d = shown();
+    d.move(40, 50);
+    QTest::keyClick(&d, Qt::Key_Escape);
+    ASSERT_FALSE(d.isVisible());
+    tray.click();
+    ASSERT_TRUE(d.isVisible());
+    EXPECT_EQ(d.pos(), QPoint(40, 50));
+    // An explicit place: the window manager is not asked to place it anew.
+    EXPECT_TRUE(d.testAttribute(Qt::WA_Moved));
 }
 
 TEST_F(FrameTest, WindowManagerCloseOnlyHides) {

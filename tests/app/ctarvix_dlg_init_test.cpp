@@ -4,14 +4,20 @@
 #include "shell_fixture.h"
 
 #include "app/single_instance.h"
+#include "support/fifo_guard.h"
 
+#include <QTest>
 #include <gmock/gmock.h>
+
+#include <fstream>
 
 namespace pelmora::test {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::Not;
 
 TEST_F(ShellTest, StartsInOrderAndReadsTheMouseWhenPresent) {
     writeConfig(sampleBlock());
@@ -109,6 +115,54 @@ TEST_F(ShellTest, ShowOptionStartsShown) {
     writeConfig(sampleBlock());
     start().startUp(true);
     EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(ShellTest, AWindowShownWithoutTheMouseShowsItsPage) {
+    // --show, or no tray: the page is drawn at once; the first read waits
+    // for the mouse and is made when it arrives while the window is open.
+    for (const bool trayAvailable : {true, false}) {
+        SCOPED_TRACE(trayAvailable ? "--show" : "no tray");
+        TearDown();
+        SetUp();
+        log.clear();
+        quitStatus.reset();
+        writeConfig(sampleBlock(), 0);
+        device.plugged = false;
+        tray.available = trayAvailable;
+        CTarvixDlg& d = start();
+        d.startUp(trayAvailable);
+        ASSERT_TRUE(d.isVisible());
+        EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+        EXPECT_FALSE(d.initialReadDone());
+        EXPECT_THAT(log, Not(Contains("device.readBasicSettings")));
+        // Its close control is there and works.
+        QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(855, 10));
+        EXPECT_EQ(quitStatus, 0);
+    }
+
+    TearDown();
+    SetUp();
+    writeConfig(sampleBlock(), 0);
+    device.plugged = false;
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    device.plugged = true;
+    plugEvent(FakeDevice::Change::Arrival);
+    QTRY_VERIFY(d.initialReadDone());
+    EXPECT_EQ(d.preferences().labels.modeA[0], "Left Click"); // the first run's labels
+}
+
+TEST_F(ShellTest, APipeInPlaceOfTheBackgroundDoesNotHangTheStart) {
+    writeConfig(sampleBlock());
+    std::filesystem::create_directories(root / "Skins" / "Default");
+    std::ofstream(root / "str.ini") << "[Skins]\nPath=Default\n";
+    FifoGuard pipe(root / "Skins" / "Default" / "BasicSet2.png");
+    ASSERT_TRUE(pipe.created());
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    EXPECT_EQ(d.size(), CTarvixDlg::kDefaultClientSize);
+    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_FALSE(pipe.released()) << "the start waited for the pipe's writer";
 }
 
 TEST_F(ShellTest, FirstRunWritesDefaultLabelsOnce) {

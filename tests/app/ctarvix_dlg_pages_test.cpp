@@ -44,5 +44,26 @@ TEST_F(PagesTest, RestingOnOkLightsIt) {
     EXPECT_NE(d.grab().toImage().copy(570, 625, 90, 17), before);
 }
 
+TEST_F(PagesTest, NothingStaysLitWhenThePointerLeavesOrTheWindowHides) {
+    CTarvixDlg& d = shownWithSkin();
+    HotArea& ok = d.pageFrame().frameArea(FrameControl::Ok);
+    // OK without the column it shares with Apply (drawn after it).
+    const QRect okOwn(562, 623, 666 - 562, 644 - 623);
+    const QImage normal = d.pageFrame().canvas().image().copy(okOwn);
+    d.pageFrame().hover().hoverAt({600, 630});
+    ASSERT_TRUE(ok.hovered);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&d, &leave);
+    EXPECT_FALSE(ok.hovered);
+    EXPECT_EQ(d.pageFrame().canvas().image().copy(okOwn), normal);
+
+    // OK is lit when it is pressed; the next showing shows it normal.
+    d.pageFrame().hover().hoverAt({600, 630});
+    QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(600, 630));
+    ASSERT_FALSE(d.isVisible());
+    EXPECT_FALSE(ok.hovered);
+    EXPECT_EQ(d.pageFrame().canvas().image().copy(okOwn), normal);
+}
+
 } // namespace
 } // namespace pelmora::test

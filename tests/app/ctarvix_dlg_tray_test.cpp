@@ -30,13 +30,13 @@ TEST_F(ShellTest, FirstClickOnTheIconOpensTheBasicPage) {
 }
 
 TEST_F(ShellTest, PageDrawnWithoutTheMouseLeavesTheFirstReadToIt) {
-    // Shown without the mouse (no tray, or --show), the basic tab draws the
-    // page but reads nothing; the mouse's arrival then still starts the
-    // listener, and the next opening makes the first read.
+    // Drawn while the window is hidden and the mouse away, the basic page
+    // reads nothing; the mouse's arrival then still starts the listener, and
+    // the next opening makes the first read.
     writeConfig(sampleBlock());
     device.plugged = false;
     CTarvixDlg& d = start();
-    d.startUp(true);
+    d.startUp(false);
     d.drawBasicPage();
     EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
     EXPECT_FALSE(d.initialReadDone());
@@ -65,6 +65,22 @@ TEST_F(ShellTest, ClickWithoutTheMouseOnlyWarns) {
     EXPECT_FALSE(d.isVisible());
     ASSERT_EQ(tray.balloons.size(), 1u);
     EXPECT_EQ(tray.balloons[0].text, QStringLiteral("The system did not detect the gaming mouse!"));
+}
+
+TEST_F(ShellTest, NotDetectedSaysWhyWhenTheMouseIsThereButUnusable) {
+    writeConfig(sampleBlock());
+    std::ofstream(root / "str.ini") << "[Skins]\nLan=TUR\n";
+    device.plugged = false;
+    device.mouseProblem = MouseProblem::NoPermission;
+    start();
+    QCoreApplication::processEvents();
+    tray.balloons.clear();
+    tray.click();
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    EXPECT_EQ(
+        tray.balloons[0].text,
+        QString::fromUtf8("Fare algılanamadı, lütfen önce farenizi takın!\n") +
+            QString::fromUtf8(mouseProblemText(MouseProblem::NoPermission, Language::Turkish)));
 }
 
 TEST_F(ShellTest, ExitFromTheMenuEndsWithZeroEvenWithAPageOpen) {

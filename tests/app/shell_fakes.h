@@ -114,11 +114,14 @@ public:
     bool initialReadDone() const override { return readDone; }
     void setInitialReadDone() override { readDone = true; }
     void readBasicSettings() override { log_.push_back("device.readBasicSettings"); }
-    void apply(const SettingsBlock& settings, const std::function<void()>& labelsHook) override {
+    ApplyResult apply(const SettingsBlock& settings,
+                      const std::function<void()>& labelsHook) override {
         log_.push_back("device.apply");
         applied.push_back(settings);
         labelsHook();
+        return applyResult;
     }
+    MouseProblem problem() const override { return mouseProblem; }
     std::uint8_t activeSensorType() const override { return sensorType; }
     void close() override { log_.push_back("device.close"); }
 
@@ -132,6 +135,8 @@ public:
     bool listener = false;
     bool readDone = false;
     std::uint8_t sensorType = 3;
+    ApplyResult applyResult{SaveResult::Saved, 96, 0};
+    MouseProblem mouseProblem = MouseProblem::None;
     EventCallback callback;
     std::vector<SettingsBlock> applied;
 

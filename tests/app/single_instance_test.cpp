@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -80,6 +83,47 @@ TEST_F(SingleInstanceTest, DefaultFolderIsTheRuntimeFolder) {
     } else {
         ::unsetenv("XDG_RUNTIME_DIR");
     }
+}
+
+// Without a runtime folder the lock lives in a folder of the user's own
+// under the temp folder, never in the temp folder every user shares.
+TEST_F(SingleInstanceTest, FallbackFolderBelongsToTheUserAlone) {
+    const char* oldRuntime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string savedRuntime = oldRuntime ? oldRuntime : "";
+    const char* oldTmp = std::getenv("TMPDIR");
+    const std::string savedTmp = oldTmp ? oldTmp : "";
+    ::unsetenv("XDG_RUNTIME_DIR");
+    ::setenv("TMPDIR", folder.c_str(), 1);
+    const auto fallback = SingleInstanceLock::defaultFolder();
+    EXPECT_EQ(fallback, folder / ("pelmora-" + std::to_string(::geteuid())));
+    struct stat info {};
+    ASSERT_EQ(::lstat(fallback.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(info.st_uid, ::geteuid());
+    SingleInstanceLock lock;
+    EXPECT_EQ(lock.acquire(fallback), SingleInstanceLock::Result::Acquired);
+    oldTmp ? ::setenv("TMPDIR", savedTmp.c_str(), 1) : ::unsetenv("TMPDIR");
+    if (oldRuntime) {
+        ::setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+    }
+}
+
+// Another user's lock file (held or not) is no copy of ours: the program
+// runs without the lock instead of ending. Changing a file's owner needs root.
+TEST_F(SingleInstanceTest, AnotherUsersLockFileIsNoSecondCopy) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give a file to another user";
+    }
+    const auto file = SingleInstanceLock::lockFile(folder);
+    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::fchown(fd, 65534, 65534), 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0); // as if its owner were running
+    SingleInstanceLock lock;
+    EXPECT_EQ(lock.acquire(folder), SingleInstanceLock::Result::Failed);
+    EXPECT_NE(lock.error().find("another user"), std::string::npos);
+    ::close(fd);
 }
 
 } // namespace

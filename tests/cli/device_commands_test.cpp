@@ -72,13 +72,17 @@ TEST(DeviceCommandsTest, ApplySavesTheButtonLabelsAfterConfig) {
     EXPECT_NE(text.find("Item6=DPI Loop"), std::string::npos) << text;
     EXPECT_NE(text.find("Lan=EN"), std::string::npos);
 
-    // Without str.ini the mouse and config.bin are still written; the user hears why
-    // the labels were not.
+    // Without str.ini the labels go into a new one, as the window writes them.
     std::filesystem::remove(folder.path() / "str.ini");
+    writeFactoryConfig(folder.path() / "config.bin");
     const auto noPrefs = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
-    EXPECT_EQ(noPrefs.status, 0);
-    EXPECT_NE(noPrefs.err.find("button labels not saved"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "str.ini"));
+    EXPECT_EQ(noPrefs.status, 0) << noPrefs.err;
+    EXPECT_EQ(noPrefs.err, "");
+    std::ifstream created(folder.path() / "str.ini");
+    const std::string fresh((std::istreambuf_iterator<char>(created)), {});
+    EXPECT_NE(fresh.find("[Setting-EN]"), std::string::npos) << fresh;
+    EXPECT_NE(fresh.find("Item1=Left Click"), std::string::npos) << fresh;
+    EXPECT_NE(fresh.find("Item83=Key Off"), std::string::npos) << fresh;
 }
 
 TEST(DeviceCommandsTest, ReadPrintsTheBasicSettingsAndTable) {
@@ -131,8 +135,9 @@ TEST(DeviceCommandsTest, DevicesListsTheSimulatedCollections) {
     const auto result = runCli({"--simulate", "devices"});
     ASSERT_EQ(result.status, 0) << result.err;
     const auto out = lines(result.out);
-    ASSERT_EQ(out.size(), 3u);
+    ASSERT_EQ(out.size(), 4u);
     EXPECT_EQ(out[2], "sim:command  usage page 0xff00 usage 0xff00  input 33 output 33 feature 9");
+    EXPECT_EQ(out[3], "using sim:command");
     EXPECT_EQ(runCli({"--simulate", "devices", "x"}).status, 2);
 }
 

@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -96,6 +97,35 @@ TEST_F(MacroCommandsTest, EncodeReportsDroppedEventsAndSkippedMacros) {
     EXPECT_THAT(err[0], HasSubstr("\"m1\" (slot 1): item 63 \"B   Dn\""));
     EXPECT_THAT(err[1], HasSubstr("item 64"));
     EXPECT_THAT(err[2], HasSubstr("\"m13\" is not encoded"));
+}
+
+// A megabyte of record.ini: one macro of 32000 items and 5000 small macros.
+// Listing and encoding it takes a fraction of a second; reading that grows
+// with the square of the file (a name scan per key or a file read per macro)
+// would take minutes. The bound is generous on purpose.
+TEST_F(MacroCommandsTest, AMegabyteRecordIniIsListedAndEncodedQuickly) {
+    std::string ini = "[long]\nMacroLoopTimes=1\nItemCount=32000\n";
+    for (int i = 0; i < 32000; ++i) {
+        ini += "Item" + std::to_string(i) + (i % 2 == 0 ? "=A   Dn\n" : "=10 ms\n");
+    }
+    for (int m = 0; m < 5000; ++m) {
+        ini += "[a macro with the number " + std::to_string(m) +
+               "]\nMacroLoopTimes=2\nItemCount=3\nItem0=B   Dn\nItem1=20 ms\nItem2=B   Up\n";
+    }
+    ASSERT_GT(ini.size(), 1'000'000u);
+    writeTextFile(folder / "record.ini", ini);
+
+    const auto start = std::chrono::steady_clock::now();
+    const auto listed = runIn({"macros"});
+    const auto encoded = runIn({"encode-macros"});
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    ASSERT_EQ(encoded.status, 0) << encoded.err;
+    const auto out = lines(listed.out);
+    ASSERT_EQ(out.size(), 5001u);
+    EXPECT_EQ(out[0], "slot 1: long (loop 1, 32000 items)");
+    EXPECT_EQ(out[5000], "no slot: a macro with the number 4999 (loop 2, 3 items)");
+    EXPECT_LT(elapsed, std::chrono::seconds(10));
 }
 
 TEST_F(MacroCommandsTest, EncodeFailsCleanly) {

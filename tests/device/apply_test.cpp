@@ -111,7 +111,11 @@ TEST(ApplyTest, WholeApplyTraceAgainstTheSimulatedMouse) {
                        }};
     rig.link->setTrace(&rig.trace);
     rig.pacer->pauses.clear();
-    EXPECT_EQ(rig.link->apply(settings, saving), SaveResult::Saved);
+    const ApplyResult result = rig.link->apply(settings, saving);
+    EXPECT_EQ(result.saved, SaveResult::Saved);
+    // 38 command frames and 58 chunks, all of them taken.
+    EXPECT_EQ(result.writes, 96u);
+    EXPECT_EQ(result.failedWrites, 0u);
     EXPECT_TRUE(labelsSaved);
     EXPECT_TRUE(messages.messages.empty());
 
@@ -233,18 +237,44 @@ TEST(ApplyTest, ReadBasicSettingsSetsTheActiveSensorAndResendsWithTheReadFlag) {
     EXPECT_EQ(rig.mouse->state().option2, 0x43);
 }
 
-TEST(ApplyTest, ApplyEndsAndSavesWhenTheMouseIsPulledOut) {
-    SimRig rig;
-    ASSERT_TRUE(rig.link->discover());
-    rig.mouse->unplug();
-    pelmora::testing::ScratchFolder dir;
-    const auto config = dir.path() / "config.bin";
-    writeConfig(config);
-    RecordingMessageSink messages;
-    int labels = 0;
-    EXPECT_EQ(rig.link->apply(sampleSettings(), {config, &messages, [&] { ++labels; }}),
-              SaveResult::Saved);
-    EXPECT_EQ(labels, 1);
+// Pulls the simulated mouse out just before the n-th write (frame or chunk).
+class UnplugAtWrite final : public TraceSink {
+public:
+    UnplugAtWrite(sim::SimulatedMouse& mouse, std::size_t n) : mouse_(mouse), n_(n) {}
+    void traceLine(std::string_view line) override {
+        if ((line.starts_with("set ") || line.starts_with("out ")) && ++seen_ == n_) {
+            mouse_.unplug();
+        }
+    }
+
+private:
+    sim::SimulatedMouse& mouse_;
+    std::size_t n_;
+    std::size_t seen_ = 0;
+};
+
+TEST(ApplyTest, ApplyEndsAndSavesWhenTheMouseIsPulledOutAndCountsTheLostWrites) {
+    for (const std::size_t unplugAt : {1u, 30u, 96u}) {
+        SimRig rig;
+        ASSERT_TRUE(rig.link->discover());
+        UnplugAtWrite unplug(*rig.mouse, unplugAt);
+        rig.link->setTrace(&unplug);
+        pelmora::testing::ScratchFolder dir;
+        const auto config = dir.path() / "config.bin";
+        writeConfig(config);
+        RecordingMessageSink messages;
+        int labels = 0;
+        const ApplyResult result =
+            rig.link->apply(sampleSettings(), {config, &messages, [&] { ++labels; }});
+        EXPECT_EQ(result.saved, SaveResult::Saved);
+        EXPECT_EQ(labels, 1);
+        EXPECT_EQ(result.writes, 96u);
+        EXPECT_EQ(result.failedWrites, 96u - (unplugAt - 1)) << unplugAt;
+        EXPECT_TRUE(result.mouseStoppedAnswering());
+        EXPECT_EQ(applyFailureText(result), "the mouse stopped answering; " +
+                                                std::to_string(96u - (unplugAt - 1)) +
+                                                " of 96 writes did not reach it");
+    }
 }
 
 TEST(LightingTest, MergeOfTheThreeModes) {

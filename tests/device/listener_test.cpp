@@ -243,10 +243,12 @@ public:
         return {std::make_unique<test::FakeHidHandle>(), {}, false};
     }
     std::unique_ptr<DeviceMonitor> createMonitor(std::string&) override { return nullptr; }
+    std::vector<std::string> skippedNodes() const override { return skipped; }
 
     std::vector<HidCollectionInfo> collections;
     std::vector<std::string> opened;
     std::string failingPath;
+    std::vector<std::string> skipped;
 };
 
 HidCollectionInfo collection(std::string path, std::uint16_t vendor, std::uint16_t page,
@@ -304,6 +306,31 @@ TEST(DiscoveryTest, AMouseThatIsGoneLeavesNoHandleOpen) {
         std::this_thread::sleep_for(10ms);
     }
     EXPECT_EQ(*backend.openHandles, 0); // the listener keeps no node of the old mouse
+}
+
+// Why a mouse that is there cannot be used, as the window and the command
+// line tell it.
+TEST(DiscoveryTest, TheReasonAMouseCannotBeUsed) {
+    auto owned = std::make_unique<ListBackend>();
+    ListBackend& backend = *owned;
+    DeviceLink link(std::move(owned), std::make_unique<RecordingPacer>());
+    EXPECT_FALSE(link.discover());
+    EXPECT_EQ(link.problem(), MouseProblem::None); // simply not there
+
+    backend.skipped = {"/dev/hidraw3: cannot read the report descriptor: Permission denied"};
+    EXPECT_FALSE(link.discover());
+    EXPECT_EQ(link.problem(), MouseProblem::UnreadableDescriptor);
+
+    backend.collections = {collection("listen", kMouseVendorId, 0xFF01, 0xFF01, 9, 0),
+                           collection("cmd", kMouseVendorId, 0xFF00, 0xFF00, 33, 9)};
+    backend.failingPath = "cmd";
+    EXPECT_FALSE(link.discover());
+    EXPECT_EQ(link.problem(), MouseProblem::NoPermission);
+    EXPECT_EQ(link.lastError(), "Permission denied: cmd");
+
+    backend.failingPath.clear();
+    EXPECT_TRUE(link.discover());
+    EXPECT_EQ(link.problem(), MouseProblem::None);
 }
 
 TEST(DiscoveryTest, SkipsOtherDevicesAndStopsAtTheCommandCollection) {

@@ -143,6 +143,21 @@ TEST_F(MacroFileEncoding, ItemCountZeroClearsTheSlot) {
     EXPECT_THAT(slots[0], Each(0));
 }
 
+TEST_F(MacroFileEncoding, CountsAboveTheStoredItemsAndNegativeCounts) {
+    writeTextFile(store.file(), "[gap]\nMacroLoopTimes=3\nItemCount=6\nItem5=A   Dn\n"
+                                "[negative]\nMacroLoopTimes=258\nItemCount=-1\n"
+                                "Item0=A   Dn\n");
+    MacroSlots slots{};
+    slots[1].fill(0xAA);
+    MacroEncodeReport report;
+    ASSERT_TRUE(encodeMacros(store.file(), slots, report, error));
+    // The press in Item5 is encoded.
+    EXPECT_THAT(head(slots[0], 4), ElementsAre(0, 3, 0x00, keyCodeFromName("A")));
+    // No items, but the loop count is written; the rest is cleared.
+    EXPECT_THAT(head(slots[1], 2), ElementsAre(1, 2));
+    EXPECT_TRUE(zeroFrom(slots[1], 2));
+}
+
 TEST_F(MacroFileEncoding, SectionsAfterTheTwelfthAreReportedNotEncoded) {
     for (int i = 1; i <= 14; ++i) {
         save("m" + std::to_string(i), "1", {"A   Dn"});

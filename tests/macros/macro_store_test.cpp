@@ -135,20 +135,31 @@ TEST(MacroStore, NamesThatCannotBeSectionNamesAreRefused) {
     }
 }
 
-TEST(MacroStore, DamagedCountsReadSafely) {
+TEST(MacroStore, ItemsAreReadByTheirCountWithMissingOnesEmpty) {
     ScratchFolder dir;
     const auto file =
         writeTextFile(dir / "record.ini", "[none]\nItemCount=abc\nItem0=A   Dn\n"
                                           "[huge]\nMacroLoopTimes=2\nItemCount=999999999\n"
                                           "Item0=A   Dn\nItem1=50 ms\n"
-                                          "[negative]\nItemCount=-4\n"
-                                          "[short]\nItemCount=2\nItem0=A   Dn\n");
+                                          "[negative]\nItemCount=-4\nItem0=A   Dn\n"
+                                          "[short]\nItemCount=2\nItem0=A   Dn\n"
+                                          "[gap]\nitemcount=6\nITEM5=B   Dn\nItem05=C   Dn\n"
+                                          "[far]\nItemCount=99999\nItem5000=D   Dn\n");
     MacroStore store(file);
     EXPECT_TRUE(store.load("none").items.empty());
-    EXPECT_LE(store.load("huge").items.size(), 4u);
-    EXPECT_EQ(store.load("huge").items[1], "50 ms");
     EXPECT_TRUE(store.load("negative").items.empty());
+    EXPECT_EQ(store.load("negative").itemCount, -4);
     EXPECT_THAT(store.load("short").items, ElementsAre("A   Dn", ""));
+    // Only Item5 is there: the five before it are empty, the press is kept.
+    EXPECT_THAT(store.load("gap").items, ElementsAre("", "", "", "", "", "B   Dn"));
+    // A damaged huge count stops at the limit, or at the last stored item
+    // when that lies beyond it.
+    const auto huge = store.load("huge").items;
+    ASSERT_EQ(huge.size(), kItemCountLimit);
+    EXPECT_EQ(huge[1], "50 ms");
+    const auto far = store.load("far").items;
+    ASSERT_EQ(far.size(), 5001u);
+    EXPECT_EQ(far.back(), "D   Dn");
 }
 
 TEST(MacroStore, UnreadableFileIsReportedAndNotReplaced) {

@@ -22,10 +22,15 @@ TEST(DpiTablesTest, CodesByLevel) {
     EXPECT_EQ(dpiCode(2, 7), 0x2A);
     EXPECT_EQ(dpiCode(3, 0), 0x01);
     EXPECT_EQ(dpiCode(4, 0), 0x00); // unknown sensor
-    // Beyond the table: its last code, never a read past the end.
+    // Type 0's padding is sent as the table has it.
+    EXPECT_EQ(dpiCode(0, 11), 0x28);
+    EXPECT_EQ(dpiCode(0, 15), 0x00);
+    // Beyond the table: the code of the sensor's highest level, never a read
+    // past the end, and never type 0's 0x00 padding.
     EXPECT_EQ(dpiCode(2, 8), 0x2A);
     EXPECT_EQ(dpiCode(2, 255), 0x2A);
-    EXPECT_EQ(dpiCode(0, 16), 0x00);
+    EXPECT_EQ(dpiCode(0, 16), 0x28);
+    EXPECT_EQ(dpiCode(0, 255), 0x28);
 }
 
 TEST(DpiTablesTest, ValueTexts) {

@@ -63,11 +63,23 @@ std::vector<HidrawNode> listHidrawNodes(std::uint16_t vendor, std::uint16_t prod
         node.devnode = devnode;
         node.sysPath = udev_device_get_syspath(parent);
         node.hidId = hidId;
+        // The interfaces of one mouse share its USB device. Elsewhere (uhid,
+        // other buses) the HID devices of one mouse share their physical
+        // path, less an interface suffix; an empty one groups them all.
+        udev_device* usb =
+            udev_device_get_parent_with_subsystem_devtype(device.get(), "usb", "usb_device");
+        if (usb) {
+            node.device = udev_device_get_syspath(usb);
+        } else if (const char* phys = udev_device_get_property_value(parent, "HID_PHYS")) {
+            node.device = physicalDeviceOf(phys);
+        }
         std::string content;
         std::string error;
         if (readWholeFile(std::filesystem::path(node.sysPath) / "report_descriptor", content,
                           error)) {
             node.reportDescriptor.assign(content.begin(), content.end());
+        } else {
+            node.descriptorError = error;
         }
         nodes.push_back(std::move(node));
     }
@@ -106,6 +118,11 @@ OpenResult HidrawBackend::open(const HidCollectionInfo& collection, OpenMode mod
     }
     result.handle = std::make_unique<HidrawHandle>(std::move(fd), numbered);
     return result;
+}
+
+std::vector<std::string> HidrawBackend::skippedNodes() const {
+    std::lock_guard lock(mutex_);
+    return problems_;
 }
 
 std::unique_ptr<DeviceMonitor> HidrawBackend::createMonitor(std::string& error) {

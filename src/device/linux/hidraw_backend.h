@@ -22,10 +22,10 @@ public:
     std::unique_ptr<DeviceMonitor> createMonitor(std::string& error) override;
 
     // Problems met by the last enumeration (nodes skipped).
-    const std::vector<std::string>& problems() const { return problems_; }
+    std::vector<std::string> skippedNodes() const override;
 
 private:
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::set<std::string> numberedNodes_;
     std::vector<std::string> problems_;
 };

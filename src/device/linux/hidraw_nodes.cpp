@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <tuple>
 
 namespace pelmora {
 
@@ -44,10 +45,15 @@ NodeCollections collectionsOfNodes(const std::vector<HidrawNode>& nodes, std::ui
         if (!id || id->vendor != vendor || id->product != product) {
             continue;
         }
+        if (!node.descriptorError.empty()) {
+            out.problems.push_back(node.devnode +
+                                   ": cannot read the report descriptor: " + node.descriptorError);
+            continue;
+        }
         std::string error;
         const auto parsed = parseReportDescriptor(node.reportDescriptor, error);
         if (!parsed) {
-            out.problems.push_back(node.devnode + ": unreadable report descriptor: " + error);
+            out.problems.push_back(node.devnode + ": unparsable report descriptor: " + error);
             continue;
         }
         if (parsed->numberedReports) {
@@ -58,6 +64,7 @@ NodeCollections collectionsOfNodes(const std::vector<HidrawNode>& nodes, std::ui
             HidCollectionInfo info;
             info.path = node.devnode + '#' + std::to_string(i);
             info.interfacePath = node.devnode + " (" + node.sysPath + ")";
+            info.device = node.device;
             info.vendorId = id->vendor;
             info.productId = id->product;
             info.usagePage = c.usagePage;
@@ -75,9 +82,23 @@ NodeCollections collectionsOfNodes(const std::vector<HidrawNode>& nodes, std::ui
                                     : c.usagePage == kCommandUsagePage ? 2
                                                                        : 1;
                          };
-                         return rank(a) < rank(b);
+                         const int rankA = rank(a);
+                         const int rankB = rank(b);
+                         return std::tie(a.device, rankA) < std::tie(b.device, rankB);
                      });
     return out;
+}
+
+std::string physicalDeviceOf(std::string_view phys) {
+    const auto slash = phys.rfind("/input");
+    if (slash != std::string_view::npos) {
+        const std::string_view digits = phys.substr(slash + 6);
+        if (!digits.empty() &&
+            std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; })) {
+            phys = phys.substr(0, slash);
+        }
+    }
+    return std::string(phys);
 }
 
 std::string nodeOfPath(std::string_view path) {

@@ -18,6 +18,8 @@ struct HidrawNode {
     std::string sysPath; // the parent HID device's sysfs path
     std::string hidId;   // HID_ID of the parent, e.g. "0003:000004D9:0000A09F"
     std::vector<std::uint8_t> reportDescriptor;
+    std::string device;          // the physical mouse (its USB device's sysfs path)
+    std::string descriptorError; // why the descriptor could not be read, if so
 };
 
 struct HidId {
@@ -36,11 +38,18 @@ struct NodeCollections {
 };
 
 // Every top-level collection of the mouse's nodes; path = "devnode#index".
-// Per device, listener collections come before command collections, as the
-// mouse's interfaces are listed on Windows (discovery stops at the command
-// collection).
+// Collections are grouped by physical mouse (in the order of their device
+// paths, so the same mouse comes first every time), and within a mouse the
+// listener collections come before the command collections, as the mouse's
+// interfaces are listed on Windows: discovery stops at the first command
+// collection, so it pairs the listener and the command collection of one mouse.
 NodeCollections collectionsOfNodes(const std::vector<HidrawNode>& nodes, std::uint16_t vendor,
                                    std::uint16_t product);
+
+// The physical device of a HID_PHYS value: the value without a trailing
+// "/input<N>" (the interface), e.g. "usb-0000:00:14.0-2/input1" ->
+// "usb-0000:00:14.0-2".
+std::string physicalDeviceOf(std::string_view phys);
 
 // The node of a collection path ("devnode#index" -> devnode).
 std::string nodeOfPath(std::string_view path);

@@ -60,13 +60,14 @@ bool UhidDevice::create(const DeviceIdentity& identity) {
     event.type = UHID_CREATE2;
     auto& req = event.u.create2;
     const std::size_t nameLength = std::min(identity.name.size(), sizeof req.name - 1);
-    std::memcpy(req.name, identity.name.data(), nameLength);
+    std::copy_n(identity.name.data(), nameLength, req.name);
     if (identity.descriptor.size() > sizeof req.rd_data) {
         errno = EINVAL;
         return false;
     }
     req.rd_size = static_cast<__u16>(identity.descriptor.size());
-    std::memcpy(req.rd_data, identity.descriptor.data(), identity.descriptor.size());
+    // std::copy, not memcpy: an empty source may have no address at all.
+    std::ranges::copy(identity.descriptor, req.rd_data);
     req.bus = identity.bus;
     req.vendor = identity.vendor;
     req.product = identity.product;
@@ -93,7 +94,7 @@ bool UhidDevice::sendInput(std::span<const std::uint8_t> report) {
         return false;
     }
     event.u.input2.size = static_cast<__u16>(report.size());
-    std::memcpy(event.u.input2.data, report.data(), report.size());
+    std::ranges::copy(report, event.u.input2.data);
     return send(event);
 }
 
@@ -109,7 +110,7 @@ bool UhidDevice::replyGetReport(std::uint32_t id, std::uint16_t err,
     reply.id = id;
     reply.err = err;
     reply.size = static_cast<__u16>(data.size());
-    std::memcpy(reply.data, data.data(), data.size());
+    std::ranges::copy(data, reply.data); // an empty reply has no data pointer
     return send(event);
 }
 

@@ -10,7 +10,6 @@
 #include "ui/skin/skin_state.h"
 #include "ui/skin/skin_text.h"
 
-#include <QFontMetrics>
 #include <QListWidget>
 #include <QPainter>
 
@@ -23,28 +22,12 @@ namespace {
 
 constexpr int kDpiSwitchRow = functionIndex(KeyFunction::DpiSwitch);
 constexpr int kDpiListSize = 60;
-// The drop-down image ends in its arrow; labels stop short of it.
-constexpr int kBoxArrowWidth = 22;
-
 Language activeLanguage() {
     return languageFromCode(skinState().language());
 }
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A left-aligned line that never draws outside its box: too long, it ends
-// in an ellipsis.
-void drawClippedLine(QPainter* painter, const Rect& r, const QString& text, const QFont& font) {
-    if (painter == nullptr || text.isEmpty() || r.width() <= 0) {
-        return;
-    }
-    const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, r.width());
-    painter->save();
-    painter->setClipRect(toQRect(r), Qt::IntersectClip);
-    drawTextLine(painter, r, shown, TextAlign::Left, font, skinState().textColour());
-    painter->restore();
 }
 
 } // namespace
@@ -127,11 +110,13 @@ void KeySettingsPart::draw(QPainter* painter) {
 void KeySettingsPart::drawBoxLabel(QPainter* painter, const HotArea& box) const {
     const auto index = static_cast<std::size_t>(&box - boxes_.data());
     const Rect& r = box.rect;
-    drawClippedLine(painter, {r.left, r.top, r.left + L::kKeyBoxNumberWidth, r.bottom},
-                    QString::number(index + 1), frame_.textFont());
-    drawClippedLine(painter,
-                    {r.left + L::kKeyBoxNumberWidth, r.top, r.right - kBoxArrowWidth, r.bottom},
-                    QString::fromStdString(labels_.forMode(mode())[index]), frame_.textFont());
+    // Both are elided and clipped to their rectangles: a long label never
+    // runs over the box's arrow, and a hover that restores the box restores it.
+    const QColor& colour = skinState().textColour();
+    drawTextLine(painter, L::keyBoxNumber(r), QString::number(index + 1), TextAlign::Left,
+                 frame_.textFont(), colour);
+    drawTextLine(painter, L::keyBoxLabel(r), QString::fromStdString(labels_.forMode(mode())[index]),
+                 TextAlign::Left, frame_.textFont(), colour);
 }
 
 void KeySettingsPart::drawModeButtons(QPainter* painter) const {

@@ -110,8 +110,7 @@ void LightingPart::enter() {
                                           text(status.effect)};
     const QColor& colour = skinState().textColour();
     for (std::size_t i = 0; i < status_.size(); ++i) {
-        auto* label = new QLabel(texts[i], &window_);
-        label->setGeometry(toQRect(L::lightingStatus(L::kLightingBoxes[i])));
+        auto* label = new QLabel(&window_);
         label->setAlignment(Qt::AlignCenter);
         label->setFont(font);
         // A status text lets clicks through to its box.
@@ -121,8 +120,9 @@ void LightingPart::enter() {
         palette.setColor(QPalette::Window, kBlack);
         palette.setColor(QPalette::WindowText, colour);
         label->setPalette(palette);
-        label->show();
         status_[i] = label;
+        setStatus(static_cast<Box>(i), texts[i]);
+        label->show();
         frame_.addPageChild(PageFrame::BasicPage, *label);
     }
 }
@@ -232,9 +232,17 @@ void LightingPart::pressEffect() {
 }
 
 void LightingPart::setStatus(Box box, const QString& value) {
-    if (QLabel* label = status_[static_cast<std::size_t>(box)]) {
-        label->setText(value);
+    QLabel* label = status_[static_cast<std::size_t>(box)];
+    if (label == nullptr) {
+        return;
     }
+    // The status leaves the box's arrow free; a text too long for that
+    // ("RGB Fixed On") covers the arrow rather than being cut.
+    const Rect& boxRect = L::kLightingBoxes[static_cast<std::size_t>(box)];
+    const Rect status = L::lightingStatus(boxRect);
+    const bool fits = label->fontMetrics().horizontalAdvance(value) <= status.width();
+    label->setGeometry(toQRect(fits ? status : boxRect));
+    label->setText(value);
 }
 
 QString LightingPart::statusText(int box) const {

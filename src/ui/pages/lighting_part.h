@@ -39,6 +39,7 @@ public:
 
     // What the page shows, for tests.
     QString statusText(int box) const;
+    QLabel* statusLabel(int box) const { return status_[static_cast<std::size_t>(box)]; }
     QWidget* swatch(int stage) const { return swatches_[static_cast<std::size_t>(stage)]; }
     DropDownList& modeList() { return modeList_; }
     DropDownList& parameterList() { return parameterList_; }

@@ -44,6 +44,15 @@ constexpr Rect keyList(int n) {
     return Rect{252, 221, 463, 491}.translated(0, kKeyBoxPitch * (n - 1));
 }
 inline constexpr int kKeyBoxNumberWidth = 20;
+// The button number in the first 20 pixels of a box; the label in the rest,
+// short of the box's chevron.
+inline constexpr int kKeyBoxChevronWidth = 22;
+constexpr Rect keyBoxNumber(const Rect& box) {
+    return {box.left, box.top, box.left + kKeyBoxNumberWidth, box.bottom};
+}
+constexpr Rect keyBoxLabel(const Rect& box) {
+    return {box.left + kKeyBoxNumberWidth, box.top, box.right - kKeyBoxChevronWidth, box.bottom};
+}
 inline constexpr Rect kModeAButton{253, 518, 358, 539};
 inline constexpr Rect kModeBButton{357, 518, 462, 539};
 inline constexpr Rect kKeyDefaultButton{307, 549, 412, 570};
@@ -65,10 +74,13 @@ constexpr Rect dpiLevelCell(int s, int k) {
     const int x = kDpiColumnLeft[s];
     return {x, 500 - kDpiCellPitch * (k - 1), x + kDpiColumnWidth, 516 - kDpiCellPitch * (k - 1)};
 }
-// Level value label of row k: right-aligned left of column 1.
-constexpr Rect dpiLevelLabel(int k, int levelCount) {
+// Level value label of row k: right-aligned left of column 1, ending 10
+// pixels before it. Texts are clipped to their rectangles, so the labels of
+// the twelve-level table get the same 50 pixels as those of the eight-level
+// tables: "4000" is wider than 30 pixels in the Chinese fonts.
+constexpr Rect dpiLevelLabel(int k, int /*levelCount*/) {
     const Rect cell = dpiLevelCell(0, k);
-    return {levelCount > 8 ? 514 : 494, cell.top, 544, cell.bottom};
+    return {494, cell.top, 544, cell.bottom};
 }
 constexpr Rect dpiStageTick(int s) {
     return {kDpiColumnLeft[s], 541, kDpiColumnLeft[s] + kDpiColumnWidth, 557};

@@ -42,6 +42,10 @@ void HoverTracker::mouseMoved(const QPoint& p) {
             return;
         }
     }
+    restoreAll();
+}
+
+void HoverTracker::restoreAll() {
     rest_.stop();
     bool any = false;
     for (const HotArea* area : areas_) {

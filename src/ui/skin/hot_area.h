@@ -2,7 +2,8 @@
 // Hot areas: rectangles of the client area that a window tests itself, drawn
 // with a normal image and, while the mouse rests on them, an "over" image.
 // The hover tracker swaps the images: the mouse resting 10 ms inside an area
-// lights it; moving to a point outside every area restores what is lit.
+// lights it; moving to a point outside every area, leaving the window or
+// hiding it restores what is lit.
 
 #include "ui/skin/mem_dc.h"
 #include "ui/skin/rect.h"
@@ -55,6 +56,9 @@ public:
     // Mouse motion: inside an area, wait for the mouse to rest; elsewhere,
     // restore every lit area in one repaint.
     void mouseMoved(const QPoint& p);
+    // The pointer left the window, or the window is being hidden: every lit
+    // area goes back to normal in one repaint, and a pending rest is dropped.
+    void restoreAll();
     // The mouse rested at p: light the area under it and restore any other
     // lit area in the same repaint.
     void hoverAt(const QPoint& p);

@@ -1,13 +1,44 @@
 #include "ui/skin/skin_images.h"
 
+#include "settings/atomic_file.h"
 #include "ui/skin/skin_state.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
 #include <QPainter>
+
+#include <filesystem>
+#include <string>
 
 namespace pelmora {
 
+bool readSkinFile(const QString& path, QByteArray& content) {
+    std::string bytes;
+    std::string error;
+    if (!readWholeFile(std::filesystem::path(QFile::encodeName(path).toStdString()), bytes,
+                       error)) {
+        return false;
+    }
+    content = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return true;
+}
+
+QSize skinImageSize(const QString& path) {
+    QByteArray content;
+    if (!readSkinFile(path, content)) {
+        return {};
+    }
+    QBuffer buffer(&content);
+    return QImageReader(&buffer).size();
+}
+
 QImage loadPremultiplied(const QString& path) {
-    QImage raw(path);
+    QByteArray content;
+    if (!readSkinFile(path, content)) {
+        return {};
+    }
+    QImage raw = QImage::fromData(content);
     if (raw.isNull()) {
         return {};
     }

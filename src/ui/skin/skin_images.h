@@ -4,8 +4,10 @@
 
 #include "ui/skin/rect.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <string_view>
@@ -13,6 +15,12 @@
 class QPainter;
 
 namespace pelmora {
+
+// Every image is read through here: only a regular file is opened (without
+// waiting for a pipe's writer) and read whole. False when it cannot be.
+bool readSkinFile(const QString& path, QByteArray& content);
+// The size of the image at path; invalid when it cannot be read.
+QSize skinImageSize(const QString& path);
 
 // Reads a PNG and premultiplies it: each colour channel c becomes
 // c * alpha / 255, truncated. A null image when the file cannot be read.

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -29,10 +31,21 @@ void drawTextLine(QPainter* painter, const Rect& r, const QString& text, TextAli
     if (painter == nullptr || text.isEmpty()) {
         return;
     }
+    const QRect box = toQRect(r);
     painter->save();
     painter->setFont(font);
     painter->setPen(colour);
-    painter->drawText(toQRect(r), flagsFor(align) | Qt::TextSingleLine | Qt::TextDontClip, text);
+    if (align == TextAlign::Left || align == TextAlign::Right) {
+        // A text longer than its box ends in an ellipsis inside it, and
+        // nothing is drawn outside the box: a hover that restores the box
+        // then restores everything the text touched.
+        const QString shown =
+            QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(0, box.width()));
+        painter->setClipRect(box, Qt::IntersectClip);
+        painter->drawText(box, flagsFor(align) | Qt::TextSingleLine, shown);
+    } else {
+        painter->drawText(box, flagsFor(align) | Qt::TextSingleLine | Qt::TextDontClip, text);
+    }
     painter->restore();
 }
 

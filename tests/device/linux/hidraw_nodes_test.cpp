@@ -38,11 +38,16 @@ TEST(HidrawNodesTest, HidIds) {
 
 TEST(HidrawNodesTest, CollectionsOfTheMouseListenerFirst) {
     const std::vector<HidrawNode> nodes{
-        {"/dev/hidraw0", "/sys/x/0003:046D:C077.0001", "0003:0000046D:0000C077", kListener},
-        {"/dev/hidraw1", "/sys/x/0003:04D9:A09F.0002", "0003:000004D9:0000A09F",
-         kPointerAndCommand},
-        {"/dev/hidraw2", "/sys/x/0003:04D9:A09F.0003", "0003:000004D9:0000A09F", kListener},
-        {"/dev/hidraw3", "/sys/x/0003:04D9:A09F.0004", "0003:000004D9:0000A09F", {0x06, 0x00}},
+        {"/dev/hidraw0", "/sys/x/0003:046D:C077.0001", "0003:0000046D:0000C077", kListener, "", ""},
+        {"/dev/hidraw1", "/sys/x/0003:04D9:A09F.0002", "0003:000004D9:0000A09F", kPointerAndCommand,
+         "", ""},
+        {"/dev/hidraw2", "/sys/x/0003:04D9:A09F.0003", "0003:000004D9:0000A09F", kListener, "", ""},
+        {"/dev/hidraw3",
+         "/sys/x/0003:04D9:A09F.0004",
+         "0003:000004D9:0000A09F",
+         {0x06, 0x00},
+         "",
+         ""},
     };
     const NodeCollections found = collectionsOfNodes(nodes, 0x04D9, 0xA09F);
     ASSERT_EQ(found.collections.size(), 3u);
@@ -57,8 +62,46 @@ TEST(HidrawNodesTest, CollectionsOfTheMouseListenerFirst) {
     EXPECT_EQ(found.collections[2].interfacePath, "/dev/hidraw1 (/sys/x/0003:04D9:A09F.0002)");
     EXPECT_EQ(found.numberedNodes, (std::vector<std::string>{"/dev/hidraw2"}));
     ASSERT_EQ(found.problems.size(), 1u);
-    EXPECT_TRUE(found.problems[0].starts_with("/dev/hidraw3"));
+    EXPECT_TRUE(found.problems[0].starts_with("/dev/hidraw3: unparsable report descriptor"));
     EXPECT_EQ(nodeOfPath("/dev/hidraw1#1"), "/dev/hidraw1");
+}
+
+// Two identical mice, each with its command and listener collections on two
+// interfaces: the collections of one mouse come together, listener first, and
+// the mouse with the lower device path comes first every time.
+TEST(HidrawNodesTest, TwoMiceArePairedPerPhysicalDevice) {
+    const std::string usbA = "/sys/devices/usb1/1-2";
+    const std::string usbB = "/sys/devices/usb1/1-3";
+    const std::vector<HidrawNode> nodes{
+        {"/dev/hidraw1", usbB + "/1-3:1.0/0003:04D9:A09F.0003", "0003:000004D9:0000A09F",
+         kPointerAndCommand, usbB, ""},
+        {"/dev/hidraw2", usbB + "/1-3:1.1/0003:04D9:A09F.0004", "0003:000004D9:0000A09F", kListener,
+         usbB, ""},
+        {"/dev/hidraw3", usbA + "/1-2:1.0/0003:04D9:A09F.0005", "0003:000004D9:0000A09F",
+         kPointerAndCommand, usbA, ""},
+        {"/dev/hidraw4", usbA + "/1-2:1.1/0003:04D9:A09F.0006", "0003:000004D9:0000A09F", kListener,
+         usbA, ""},
+        {"/dev/hidraw5",
+         usbA + "/1-2:1.2/0003:04D9:A09F.0007",
+         "0003:000004D9:0000A09F",
+         {},
+         usbA,
+         "Permission denied"},
+    };
+    const NodeCollections found = collectionsOfNodes(nodes, 0x04D9, 0xA09F);
+    std::vector<std::string> order;
+    for (const auto& c : found.collections) {
+        order.push_back(c.path);
+    }
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"/dev/hidraw4#0", "/dev/hidraw3#0", "/dev/hidraw3#1",
+                                        "/dev/hidraw2#0", "/dev/hidraw1#0", "/dev/hidraw1#1"}));
+    EXPECT_EQ(found.collections[0].device, usbA);
+    EXPECT_EQ(physicalDeviceOf("usb-0000:00:14.0-2/input1"), "usb-0000:00:14.0-2");
+    EXPECT_EQ(physicalDeviceOf("bt/input"), "bt/input");
+    EXPECT_EQ(physicalDeviceOf(""), "");
+    EXPECT_EQ(found.problems, (std::vector<std::string>{"/dev/hidraw5: cannot read the report "
+                                                        "descriptor: Permission denied"}));
 }
 
 TEST(HidrawNodesTest, UdevEventsOfTheMouseOnly) {

@@ -129,6 +129,37 @@ TEST_F(KeySettingsPartTest, ALongLabelStaysInsideItsBox) {
     EXPECT_EQ(region(beside), empty);
 }
 
+TEST_F(KeySettingsPartTest, NumbersStartAtTheBoxsLeftAndHoverDoesNotPileUpLabels) {
+    const Rect box = layout::keyBox(1);
+    const Rect numberArea{box.left, box.top, box.left + layout::kKeyBoxNumberWidth, box.bottom};
+    skinState().setTextColour(QColor(255, 0, 0));
+    frame().redrawCurrentPage();
+    const QImage red = region(numberArea);
+    skinState().setTextColour(QColor(220, 224, 230));
+    frame().redrawCurrentPage();
+    const QImage normal = region(numberArea);
+    int firstColumn = -1;
+    for (int x = 0; x < red.width() && firstColumn < 0; ++x) {
+        for (int y = 0; y < red.height(); ++y) {
+            if (red.pixel(x, y) != normal.pixel(x, y)) {
+                firstColumn = x;
+                break;
+            }
+        }
+    }
+    ASSERT_GE(firstColumn, 0);
+    EXPECT_LT(firstColumn, 5);
+
+    labels.modeA[1] = "Combo Key-Right Ctrl+Num Enter+Right Windows Right Windows";
+    frame().redrawCurrentPage();
+    const QImage page = frame().canvas().image();
+    for (int i = 0; i < 3; ++i) {
+        frame().hover().hoverAt(centre(layout::keyBox(2)));
+        frame().mouseMoved({440, 130});
+    }
+    EXPECT_EQ(frame().canvas().image(), page);
+}
+
 TEST_F(KeySettingsPartTest, HoveringDpiSwitchShowsTheSideListAndDpiPlusGoesToModeB) {
     frame().leftButtonDown(centre(layout::kModeBButton));
     const KeyBlock modeA = settings.keyBlockA;

@@ -1,11 +1,14 @@
 // The lighting controls of the basic page: swatches and the colour chooser,
 // the three boxes with their status texts and lists.
 #include "settings/factory_settings.h"
+#include "settings/lighting_settings.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_window.h"
 #include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_state.h"
 
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
@@ -68,6 +71,8 @@ protected:
 TEST_F(LightingPartTest, ModeOffShowsOffAndItsParameterListIsNeonChangingOnlyTheText) {
     window.start();
     EXPECT_EQ(status(Mode), "Off");
+    EXPECT_EQ(part().statusLabel(Mode)->geometry(),
+              toQRect(L::lightingStatus(L::kLightingBoxes[Mode])));
     EXPECT_EQ(status(Parameter), "");
     EXPECT_EQ(status(Effect), "");
 
@@ -163,6 +168,8 @@ TEST_F(LightingPartTest, EffectBoxInModesOneAndTwoShowsRgbEffectAndTheSecondClic
     choose(part().effectList(), 1);
     EXPECT_EQ(settings.lightColourMode3, 3);
     EXPECT_EQ(status(Effect), "RGB Fixed On");
+    // Too long to leave the arrow free: it takes the whole box.
+    EXPECT_EQ(part().statusLabel(Effect)->geometry(), toQRect(L::kLightingBoxes[Effect]));
 
     // Mode 2: first click sets the flag, the second only clears it.
     click(Mode);
@@ -228,6 +235,28 @@ TEST_F(LightingPartTest, LeavingThePageClosesTheListsAndRemovesTheChildWindows) 
     frame().drawBasicPage();
     EXPECT_EQ(status(Mode), "Off");
     ASSERT_NE(part().swatch(0), nullptr);
+}
+
+TEST(LightingTextsFit, EveryStatusAndListTextFitsItsBoxInEveryLanguage) {
+    // A status text may cover its box's arrow when it must.
+    const int status = L::kLightingBoxes[0].width();
+    const int list = L::kLightingEffectList.width() - 2 * DropDownList::kBorder - 4;
+    for (const char* code : {"EN", "CHS", "CHT", "TUR"}) {
+        const QFontMetrics metrics(textFont(code));
+        const Language language = languageFromCode(code);
+        std::vector<TextId> ids(kLightModeListTexts.begin(), kLightModeListTexts.end());
+        ids.insert(ids.end(), kLightEffectListTexts.begin(), kLightEffectListTexts.end());
+        for (std::uint8_t v = 0; v < 4; ++v) {
+            ids.push_back(*lightModeText(v));
+            ids.push_back(*lightEffectText(v));
+        }
+        for (TextId id : ids) {
+            const auto t = text(id, language);
+            const QString shown = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+            EXPECT_LE(metrics.horizontalAdvance(shown), std::min(status, list))
+                << code << " \"" << shown.toStdString() << "\"";
+        }
+    }
 }
 
 } // namespace

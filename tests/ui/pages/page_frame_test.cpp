@@ -248,6 +248,38 @@ TEST_F(PageFrameTest, EveryBasicDrawingAsksTheShellFirst) {
     EXPECT_EQ(calls, 3);
 }
 
+// Text pixels of an area: those that change with the text colour.
+QRect textPixels(PageFrame& frame, const Rect& area) {
+    skinState().setTextColour(QColor(255, 0, 0));
+    frame.redrawCurrentPage();
+    const QImage red = frame.canvas().image().copy(toQRect(area));
+    skinState().setTextColour(QColor(0, 0, 255));
+    frame.redrawCurrentPage();
+    const QImage blue = frame.canvas().image().copy(toQRect(area));
+    skinState().setTextColour(QColor(220, 224, 230));
+    QRect found;
+    for (int y = 0; y < red.height(); ++y) {
+        for (int x = 0; x < red.width(); ++x) {
+            if (red.pixel(x, y) != blue.pixel(x, y)) {
+                found |= QRect(area.left + x, area.top + y, 1, 1);
+            }
+        }
+    }
+    return found;
+}
+
+TEST_F(PageFrameTest, DpiValuesColorAndSelectEndAt544) {
+    for (const Rect& r : {layout::kColorLabel, layout::kSelectLabel, layout::dpiLevelLabel(1, 8),
+                          layout::dpiLevelLabel(12, 12)}) {
+        const QRect text = textPixels(frame(), {480, r.top, layout::kDpiColumnLeft[0], r.bottom});
+        ASSERT_FALSE(text.isNull()) << r.top;
+        EXPECT_GT(text.right(), r.right - 6) << r.top;
+        EXPECT_LT(text.right(), r.right) << r.top;
+        // Whole, not cut short: four digits fit in the Chinese fonts too.
+        EXPECT_GE(text.left(), r.left) << r.top;
+    }
+}
+
 TEST(PageFrameMissingSkinTest, APageWithoutItsImagesIsStillDrawn) {
     skinState().setSkin("/nonexistent", "Nothing");
     SettingsBlock settings = factorySettings();

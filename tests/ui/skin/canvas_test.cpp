@@ -1,11 +1,13 @@
 // The canvas and the image drawing rules: per-pixel alpha, skipped images,
 // the area a CMemDC covers and the image cache.
+#include "support/fifo_guard.h"
 #include "ui/skin/mem_dc.h"
 #include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_text.h"
 #include "ui/test_skin.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
@@ -141,6 +143,39 @@ TEST_F(CanvasTest, AMissingImageIsFoundOnceItExists) {
     EXPECT_FALSE(drawSkinImage(dc.painter(), "/late.png", 0, 0));
     skin.write("/late.png", 1, 1, QColor(5, 5, 5));
     EXPECT_TRUE(drawSkinImage(dc.painter(), "/late.png", 0, 0));
+}
+
+TEST_F(CanvasTest, ANamedPipeInPlaceOfAnImageIsSkippedWithoutWaiting) {
+    QDir().mkpath(skin.folder());
+    test::FifoGuard pipe(skin.path("/pipe.png").toStdString());
+    ASSERT_TRUE(pipe.created());
+    CMemDC dc(canvas);
+    EXPECT_FALSE(drawSkinImage(dc.painter(), "/pipe.png", 0, 0));
+    EXPECT_FALSE(skinImageSize(skin.path("/pipe.png")).isValid());
+    EXPECT_FALSE(pipe.released()) << "an image read waited for the pipe's writer";
+}
+
+TEST_F(CanvasTest, LeftAndRightTextIsElidedAndClippedToItsRectangle) {
+    const QFont font = textFont("");
+    const QString text = "A label far too long for the few pixels it is given";
+    for (const TextAlign align : {TextAlign::Left, TextAlign::Right}) {
+        canvas.image().fill(Qt::black);
+        {
+            CMemDC dc(canvas);
+            drawTextLine(dc.painter(), {5, 5, 30, 25}, text, align, font, Qt::white);
+        }
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                const bool lit = canvas.image().pixel(x, y) != qRgb(0, 0, 0);
+                const bool in = x >= 5 && x < 30 && y >= 5 && y < 25;
+                (in ? inside : outside) += lit ? 1 : 0;
+            }
+        }
+        EXPECT_GT(inside, 0);
+        EXPECT_EQ(outside, 0);
+    }
 }
 
 TEST_F(CanvasTest, WrappedTextStaysInItsRectangleAndIsCentredVertically) {

@@ -113,6 +113,23 @@ TEST_F(HoverTest, MovingAwayBeforeTheRestTimeLightsNothing) {
     EXPECT_EQ(at(20, 20), kNormal);
 }
 
+TEST_F(HoverTest, RestoreAllUnlightsInOneRepaintAndDropsAPendingRest) {
+    // The pointer leaves the window from a lit button (no move outside the
+    // areas follows), or the window is hidden while one is lit.
+    tracker.hoverAt({20, 20});
+    const int before = canvas.presentCount();
+    tracker.restoreAll();
+    EXPECT_FALSE(ok.hovered);
+    EXPECT_EQ(at(20, 20), kNormal);
+    EXPECT_EQ(canvas.presentCount(), before + 1);
+
+    tracker.mouseMoved({150, 20}); // rest timer running, then the pointer leaves
+    tracker.restoreAll();
+    QTest::qWait(3 * HoverTracker::kRestMilliseconds);
+    EXPECT_FALSE(apply.hovered);
+    EXPECT_EQ(at(150, 20), kNormal);
+}
+
 TEST_F(HoverTest, MissingOverImageKeepsThePictureButSetsTheFlag) {
     // The window's background is restored under an image before it is drawn,
     // but never under one that is missing.
