@@ -15,9 +15,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
+#include <thread>
 #include <unistd.h>
 
 namespace pelmora::test {
@@ -219,6 +223,35 @@ private:
     qint64 largestGapMs_ = 0;
 };
 
+// The largest oversleep of a plain thread that wakes every millisecond: how
+// long this process went without the processor, whatever the window did
+// (other builds on a shared machine). A freeze is what the window adds to it.
+class StarvationMeter {
+public:
+    StarvationMeter()
+        : thread_([this] {
+              auto last = std::chrono::steady_clock::now();
+              while (!stop_) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                  const auto now = std::chrono::steady_clock::now();
+                  const auto gap =
+                      std::chrono::duration_cast<std::chrono::milliseconds>(now - last).count();
+                  largestGapMs_ = std::max<qint64>(largestGapMs_, gap - 1);
+                  last = now;
+              }
+          }) {}
+    ~StarvationMeter() {
+        stop_ = true;
+        thread_.join();
+    }
+    qint64 largestGapMs() const { return largestGapMs_; }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::atomic<qint64> largestGapMs_{0};
+    std::thread thread_;
+};
+
 TEST_F(ShellSimTest, ApplyWithItsRealPausesNeverFreezesTheWindow) {
     device->link().setPacer(std::make_unique<SleepingPacer>());
     CTarvixDlg& d = start();
@@ -227,6 +260,7 @@ TEST_F(ShellSimTest, ApplyWithItsRealPausesNeverFreezesTheWindow) {
     d.settings().reportInterval = 2;
     QTest::qWait(20);
     FreezeMeter meter;
+    StarvationMeter starvation;
     QElapsedTimer transfer;
     transfer.start();
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(700, 630)); // Apply
@@ -242,7 +276,11 @@ TEST_F(ShellSimTest, ApplyWithItsRealPausesNeverFreezesTheWindow) {
     const qint64 tookMs = transfer.elapsed();
     // The mouse's pauses alone take about a quarter of a second.
     EXPECT_GE(tookMs, 200);
-    EXPECT_LT(meter.largestGapMs(), 50) << "the window froze during a " << tookMs << " ms Apply";
+    EXPECT_LT(meter.largestGapMs(), 50 + starvation.largestGapMs())
+        << "the window froze during a " << tookMs << " ms Apply";
+    std::cout << "largest gap between timer ticks: " << meter.largestGapMs() << " ms during a "
+              << tookMs << " ms Apply (the process waited for the processor up to "
+              << starvation.largestGapMs() << " ms)\n";
     EXPECT_EQ(mouse->state().reportInterval, 2);
     EXPECT_EQ(configBytes()[0], 1);
     EXPECT_NE(d.cursor().shape(), Qt::BusyCursor);
