@@ -6,8 +6,14 @@
 //   dialog-preview --data-dir DIR --dialog NAME [--skin NAME] [--lang CODE]
 //   dialog-preview --list
 
+#include "macros/macro_store.h"
 #include "ui/keys/combo_dialog.h"
+#include "ui/keys/delay_time_dialog.h"
+#include "ui/keys/fire_key_dialog.h"
+#include "ui/keys/media_dialog.h"
 #include "ui/keys/single_dialog.h"
+#include "ui/keys/windows_dialog.h"
+#include "ui/macros/macro_dialog.h"
 #include "ui/skin/skin_state.h"
 
 #include <QApplication>
@@ -27,6 +33,16 @@ void printField(QTextStream& out, const char* field, const std::string& value) {
 }
 void printField(QTextStream& out, const char* field, int value) {
     out << field << '=' << value << '\n';
+}
+void printField(QTextStream& out, const char* field, const QString& value) {
+    out << field << '=' << value << '\n';
+}
+
+// The data folder given on the command line (the macro key dialog lists its
+// record.ini).
+QString& dataFolder() {
+    static QString folder;
+    return folder;
 }
 
 int runSingle(QTextStream& out) {
@@ -50,6 +66,50 @@ int runCombo(QTextStream& out) {
     return result;
 }
 
+int runFireKey(QTextStream& out) {
+    CFireKeyDialog dialog;
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) {
+        printField(out, "keyPosition", dialog.keyPosition);
+        printField(out, "speed", dialog.speed);
+        printField(out, "times", dialog.times);
+        printField(out, "chosenKeyText", dialog.chosenKeyText);
+    }
+    return result;
+}
+
+int runDelay(QTextStream& out) {
+    CDelayTimeDialog dialog;
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) {
+        printField(out, "delayValue", dialog.delayValue);
+        printField(out, "delayText", dialog.delayText);
+    }
+    return result;
+}
+
+template <typename Dialog> int runChoice(QTextStream& out) {
+    Dialog dialog;
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) {
+        printField(out, "choicePosition", dialog.choicePosition);
+        printField(out, "chosenText", dialog.chosenText);
+    }
+    return result;
+}
+
+int runMacro(QTextStream& out) {
+    const MacroStore store((dataFolder() + "/record.ini").toStdString());
+    CMacroDialog dialog(store);
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) {
+        printField(out, "selectedMacroIndex", dialog.selectedMacroIndex);
+        printField(out, "selectedMacroName", dialog.selectedMacroName);
+        printField(out, "loopMode", dialog.loopMode);
+    }
+    return result;
+}
+
 // Every dialog the host can run: its name on the command line, and a
 // function that runs it modally and prints its results after OK.
 struct PreviewDialog {
@@ -57,9 +117,14 @@ struct PreviewDialog {
     int (*run)(QTextStream& out);
 };
 
-constexpr std::array<PreviewDialog, 2> kDialogs = {{
+constexpr std::array<PreviewDialog, 7> kDialogs = {{
     {"single", runSingle},
     {"combo", runCombo},
+    {"fire", runFireKey},
+    {"delay", runDelay},
+    {"media", runChoice<CMediaDialog>},
+    {"windows", runChoice<CWindowsDialog>},
+    {"macro", runMacro},
 }};
 
 } // namespace
@@ -94,6 +159,7 @@ int main(int argc, char** argv) {
                             << "\" (--list names them)\n";
         return 2;
     }
+    dataFolder() = args.value("data-dir");
     skinState().setSkin(args.value("data-dir") + "/Skins", args.value("skin"));
     skinState().setLanguage(args.value("lang").toStdString());
     skinState().setTextColour(QColor(222, 228, 236));

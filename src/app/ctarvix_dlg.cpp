@@ -5,6 +5,7 @@
 #include "settings/settings_file.h"
 #include "settings/shell_messages.h"
 #include "settings/transfer_texts.h"
+#include "ui/skin/app_icon.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
 
@@ -35,19 +36,11 @@ constexpr const char* kBackgroundImage = "BasicSet2.png";
 } // namespace
 
 QIcon pelmoraIcon() {
-    // A small drawn mouse: body, wheel and the split between the buttons.
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(30, 30, 34));
-    p.setPen(QPen(QColor(0, 220, 90), 2));
-    p.drawRoundedRect(QRectF(7, 2, 18, 28), 9, 9);
-    p.drawLine(QPointF(16, 3), QPointF(16, 13));
-    p.setBrush(QColor(0, 220, 90));
-    p.drawRoundedRect(QRectF(14.5, 6, 3, 6), 1.5, 1.5);
-    p.end();
-    return QIcon(pixmap);
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64}) {
+        icon.addPixmap(QPixmap::fromImage(appIconImage(side)));
+    }
+    return icon;
 }
 
 CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
@@ -206,8 +199,9 @@ void CTarvixDlg::reloadPreferences() {
 
 void CTarvixDlg::publishLook() {
     const TextColour colour = prefs_.textColour();
-    skinState().setSkin(QString::fromStdString(services_.dataFolder.skinsFolder().string()),
-                        QString::fromStdString(prefs_.skinPath));
+    skinState().setSkin(
+        QString::fromStdString(services_.dataFolder.skinsRootFor(prefs_.skinPath).string()),
+        QString::fromStdString(prefs_.skinPath));
     skinState().setTextColour(QColor(colour.red, colour.green, colour.blue));
     skinState().setLanguage(languageCode_);
 }

@@ -14,6 +14,8 @@ namespace {
 
 // Every command, in the order --help lists them.
 constexpr std::array kCommands{
+    Command{"get", "get [--json] [NAME]", "the settings in words (NAME=VALUE)", getCommand},
+    Command{"set", "set [--apply] WORD...", "change settings: NAME=VALUE or default", setCommand},
     Command{"show", "show", "the settings block of config.bin as JSON", showCommand},
     Command{"matrices", "matrices", "the four key matrices Apply would send", matricesCommand},
     Command{"encode-macros", "encode-macros [--save]", "record.ini as the twelve macro slots",
@@ -37,7 +39,8 @@ void printHelp(std::ostream& out) {
     }
     out << "\noptions:\n"
            "  --data-dir DIR       folder of config.bin, record.ini, str.ini and Skins/\n"
-           "                       (default: $PELMORA_DATA_DIR, else the program's folder)\n"
+           "                       (default: $PELMORA_DATA_DIR, else the program's folder\n"
+           "                       when it holds them, else ~/.config/pelmora)\n"
            "  --simulate           talk to the simulated mouse instead of the real one\n"
            "  --sim-state FILE     load and keep the simulated mouse's state in FILE\n"
            "  --sim-control PATH   named pipe for the simulated mouse: event T V, unplug, plug\n"

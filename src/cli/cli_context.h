@@ -53,5 +53,7 @@ int devicesCommand(CliContext& ctx);
 int readCommand(CliContext& ctx);
 int applyCommand(CliContext& ctx);
 int listenCommand(CliContext& ctx);
+int getCommand(CliContext& ctx);
+int setCommand(CliContext& ctx);
 
 } // namespace pelmora::cli

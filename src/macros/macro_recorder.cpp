@@ -32,6 +32,7 @@ bool MacroRecorder::start(bool haveMacroNames, MessageSink& messages) {
     listening_ = true;
     recording_ = true;
     firstEventState_ = FirstEventState::NoEventYet;
+    keysDown_.clear();
     return true;
 }
 
@@ -46,6 +47,15 @@ RecordedKey MacroRecorder::keyEvent(std::string_view keyName, bool pressed, bool
     // auto-repeat of a held key, are not events.
     if (name == lastPressedKey_ && (pressed ? wasDown : !wasDown)) {
         return result;
+    }
+    if (!pressed) {
+        const auto down = keysDown_.find(name);
+        if (down == keysDown_.end()) {
+            return result;
+        }
+        keysDown_.erase(down);
+    } else {
+        keysDown_.insert(name);
     }
     ++eventCount_;
     if (eventCount_ > kMaxRecordedEvents) {

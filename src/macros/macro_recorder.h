@@ -8,6 +8,7 @@
 #include "settings/message_sink.h"
 
 #include <cstddef>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +40,9 @@ public:
 
     // One key event of the window while the macro area is shown. `wasDown`:
     // the key was down before this event (set for auto-repeat presses and for
-    // ordinary releases).
+    // ordinary releases). A release of a key whose press was not seen since
+    // the recording started (the Enter that closed the "Start Recording"
+    // box) is not an event.
     // `macroSelected`: a macro is selected in the name list.
     RecordedKey keyEvent(std::string_view keyName, bool pressed, bool wasDown, bool macroSelected,
                          MessageSink& messages);
@@ -63,6 +66,7 @@ private:
     unsigned eventCount_ = 0;
     FirstEventState firstEventState_ = FirstEventState::NoEventYet;
     std::string lastPressedKey_;
+    std::set<std::string, std::less<>> keysDown_; // pressed since the start, not yet released
 };
 
 } // namespace pelmora

@@ -1,5 +1,7 @@
 #include "settings/data_folder.h"
 
+#include "settings/user_data_folder.h"
+
 #include <cstdlib>
 #include <system_error>
 
@@ -21,7 +23,32 @@ DataFolder DataFolder::resolve(const std::optional<std::filesystem::path>& optio
     if (const char* env = std::getenv("PELMORA_DATA_DIR"); env != nullptr && *env != '\0') {
         return DataFolder(env);
     }
-    return DataFolder(executableFolder());
+    const auto exe = executableFolder();
+    if (holdsDataFiles(exe)) {
+        return DataFolder(exe);
+    }
+    // Installed: problems seeding show up later as missing files, which the
+    // program reports where it reads them.
+    const auto installed = installedDataFolder(exe);
+    auto user = userConfigFolder();
+    seedDataFolder(user, installed, languageForLocale(messagesLocale()));
+    return DataFolder(std::move(user), {userSkinsFolder(), installed / kSkinsFolderName});
+}
+
+std::filesystem::path DataFolder::skinsRootFor(std::string_view skin) const {
+    if (skinsRoots_.empty()) {
+        return root_ / kSkinsFolderName;
+    }
+    const auto relative = std::filesystem::path(std::string(skin)).relative_path();
+    if (!relative.empty()) {
+        for (const auto& root : skinsRoots_) {
+            std::error_code ec;
+            if (std::filesystem::is_directory(root / relative, ec)) {
+                return root;
+            }
+        }
+    }
+    return skinsRoots_.front();
 }
 
 } // namespace pelmora

@@ -1,11 +1,18 @@
 #pragma once
-// The data folder holds config.bin, record.ini, str.ini and Skins/. It is
-// --data-dir if given, else $PELMORA_DATA_DIR, else the executable's folder,
-// whatever the executable is called.
+// The data folder holds config.bin, record.ini and str.ini. It is --data-dir
+// if given, else $PELMORA_DATA_DIR, else the executable's folder when that
+// holds the data files (the build tree, a portable copy), whatever the
+// executable is called; else (an installed program) the user's folder,
+// seeded from the installed data files.
+//
+// Skins are folders under one or more skins roots: Skins/ beside the data
+// files, or for an installed program the user's own skins and the installed
+// ones, the user's winning when both have a skin of the same name.
 
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace pelmora {
 
@@ -16,25 +23,35 @@ inline constexpr std::string_view kSkinsFolderName = "Skins";
 
 class DataFolder {
 public:
-    explicit DataFolder(std::filesystem::path root) : root_(std::move(root)) {}
+    // The portable layout: Skins/ beside the data files.
+    explicit DataFolder(std::filesystem::path root)
+        : root_(std::move(root)), skinsRoots_{root_ / kSkinsFolderName} {}
+    // `skinsRoots` in order of precedence.
+    DataFolder(std::filesystem::path root, std::vector<std::filesystem::path> skinsRoots)
+        : root_(std::move(root)), skinsRoots_(std::move(skinsRoots)) {}
 
     // Picks the folder: the option, then the environment variable, then the
-    // folder of the running executable (/proc/self/exe).
+    // folder of the running executable (/proc/self/exe) if it holds the data
+    // files, else the user's folder, created and seeded on the way.
     static DataFolder resolve(const std::optional<std::filesystem::path>& option);
 
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path settingsFile() const { return root_ / kSettingsFileName; }
     std::filesystem::path macroFile() const { return root_ / kMacroFileName; }
     std::filesystem::path preferencesFile() const { return root_ / kPreferencesFileName; }
-    std::filesystem::path skinsFolder() const { return root_ / kSkinsFolderName; }
-    // The skin's folder under Skins/; a name from str.ini that begins with
-    // "/" stays under Skins/ too instead of replacing the whole path.
+    const std::vector<std::filesystem::path>& skinsRoots() const { return skinsRoots_; }
+    // The first skins root that holds a folder `skin`; the first root when
+    // none does.
+    std::filesystem::path skinsRootFor(std::string_view skin) const;
+    // The skin's folder under its skins root; a name from str.ini that begins
+    // with "/" stays under the root too instead of replacing the whole path.
     std::filesystem::path skinFolder(std::string_view skin) const {
-        return skinsFolder() / std::filesystem::path(std::string(skin)).relative_path();
+        return skinsRootFor(skin) / std::filesystem::path(std::string(skin)).relative_path();
     }
 
 private:
     std::filesystem::path root_;
+    std::vector<std::filesystem::path> skinsRoots_;
 };
 
 // The folder of the running executable; the current folder if it cannot be told.

@@ -38,7 +38,7 @@ const DelayTexts& textsFor(std::string_view language) {
 
 } // namespace
 
-CDelayTimeDialog::CDelayTimeDialog(MessageSink& messages, QWidget* parent)
+CDelayTimeDialog::CDelayTimeDialog(QWidget* parent, MessageSink& messages)
     : CSkinnedDialog(skin_image::kDelayTimeBackground,
                      QStringLiteral("DelayTime Dialog Load background image failed!!!"), messages,
                      parent) {}

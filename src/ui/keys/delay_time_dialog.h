@@ -13,7 +13,8 @@ namespace pelmora {
 class CDelayTimeDialog : public CSkinnedDialog {
     Q_OBJECT
 public:
-    explicit CDelayTimeDialog(MessageSink& messages, QWidget* parent = nullptr);
+    explicit CDelayTimeDialog(QWidget* parent = nullptr,
+                              MessageSink& messages = dialogMessageBoxes());
 
     // Results.
     int delayValue = 0;

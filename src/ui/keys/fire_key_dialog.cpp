@@ -52,7 +52,7 @@ constexpr Rect kTimesHelp{20, 222, 400, 238};
 
 } // namespace
 
-CFireKeyDialog::CFireKeyDialog(MessageSink& messages, QWidget* parent)
+CFireKeyDialog::CFireKeyDialog(QWidget* parent, MessageSink& messages)
     : CSkinnedDialog(skin_image::kFireKeyBackground,
                      QStringLiteral("FireKey Dialog Load background image failed!!!"), messages,
                      parent),
@@ -61,6 +61,9 @@ CFireKeyDialog::CFireKeyDialog(MessageSink& messages, QWidget* parent)
     for (const FireKeyEntry& entry : fireKeyList()) {
         items << QString::fromUtf8(entry.text.data(), static_cast<qsizetype>(entry.text.size()));
     }
+    // The dialog starts on the list's first key, and shows it: OK alone
+    // fires that key, so the button's label names it too.
+    chosenKeyText = items.value(0);
     keyList_.setItems(items);
     // While the list is open the number fields rest and the dialog has the
     // focus; the speed field's check runs as it loses the focus.
@@ -86,6 +89,7 @@ CFireKeyDialog::CFireKeyDialog(MessageSink& messages, QWidget* parent)
 void CFireKeyDialog::createControls() {
     keyList_.setFont(dialogFont());
     keyDisplay_ = &addStaticText(dialog_layout::kUpperDisplay, Qt::AlignHCenter);
+    keyDisplay_->setText(chosenKeyText);
     speedField_ = &addNumberField(*this, dialog_layout::kFirstField, false);
     timesField_ = &addNumberField(*this, dialog_layout::kSecondField, false);
     speedField_->installEventFilter(this);

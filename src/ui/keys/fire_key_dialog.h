@@ -17,13 +17,14 @@ namespace pelmora {
 class CFireKeyDialog : public CSkinnedDialog {
     Q_OBJECT
 public:
-    explicit CFireKeyDialog(MessageSink& messages, QWidget* parent = nullptr);
+    explicit CFireKeyDialog(QWidget* parent = nullptr,
+                            MessageSink& messages = dialogMessageBoxes());
 
     // Results.
     int keyPosition = 0;     // position in the fire-key list
     std::uint8_t speed = 32; // 5..255
     std::uint8_t times = 1;  // 0..255
-    QString chosenKeyText;   // the chosen list entry's text
+    QString chosenKeyText;   // the chosen list entry's text ("A" until one is chosen)
 
     DropDownList& keyList() { return keyList_; }
     QLineEdit* speedField() const { return speedField_; }

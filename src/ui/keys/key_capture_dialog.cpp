@@ -40,7 +40,9 @@ bool KeyCaptureDialog::event(QEvent* event) {
 }
 
 void KeyCaptureDialog::grabKeys() {
-    if (!isVisible() || grabbed_ || QGuiApplication::platformName() != QLatin1String("xcb")) {
+    // Without its picture the dialog captures nothing, so it takes nothing.
+    if (!isVisible() || grabbed_ || !backgroundLoaded() ||
+        QGuiApplication::platformName() != QLatin1String("xcb")) {
         return;
     }
     QWindow* window = windowHandle();

@@ -31,7 +31,7 @@ std::optional<KeyDialogResult> runComboKey(QWidget& owner, MessageSink& messages
 }
 
 std::optional<KeyDialogResult> runLaunchKey(QWidget& owner, MessageSink& messages) {
-    CWindowsDialog dialog(messages, &owner);
+    CWindowsDialog dialog(&owner, messages);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -40,7 +40,7 @@ std::optional<KeyDialogResult> runLaunchKey(QWidget& owner, MessageSink& message
 }
 
 std::optional<KeyDialogResult> runMediaKey(QWidget& owner, MessageSink& messages) {
-    CMediaDialog dialog(messages, &owner);
+    CMediaDialog dialog(&owner, messages);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -49,7 +49,7 @@ std::optional<KeyDialogResult> runMediaKey(QWidget& owner, MessageSink& messages
 }
 
 std::optional<KeyDialogResult> runFireKey(QWidget& owner, MessageSink& messages) {
-    CFireKeyDialog dialog(messages, &owner);
+    CFireKeyDialog dialog(&owner, messages);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -60,7 +60,7 @@ std::optional<KeyDialogResult> runFireKey(QWidget& owner, MessageSink& messages)
 std::optional<KeyDialogResult> runMacroKey(QWidget& owner, MessageSink& messages,
                                            const std::filesystem::path& macroFile) {
     const MacroStore store(macroFile);
-    CMacroDialog dialog(store, messages, &owner);
+    CMacroDialog dialog(store, &owner, messages);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

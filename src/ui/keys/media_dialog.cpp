@@ -41,7 +41,7 @@ QStringList mediaListTexts(std::string_view language) {
     return list;
 }
 
-CMediaDialog::CMediaDialog(MessageSink& messages, QWidget* parent)
+CMediaDialog::CMediaDialog(QWidget* parent, MessageSink& messages)
     : CChoiceKeyDialog(skin_image::kMediaKeyBackground,
                        QStringLiteral("Media Dialog Load background image failed!!!"),
                        mediaListTexts(skinState().language()), kMediaList, messages, parent) {}

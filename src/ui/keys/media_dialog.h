@@ -9,7 +9,7 @@ namespace pelmora {
 class CMediaDialog : public CChoiceKeyDialog {
     Q_OBJECT
 public:
-    explicit CMediaDialog(MessageSink& messages, QWidget* parent = nullptr);
+    explicit CMediaDialog(QWidget* parent = nullptr, MessageSink& messages = dialogMessageBoxes());
 };
 
 // The list in a language ("CHS", "CHT", "TUR", anything else English).

@@ -30,7 +30,7 @@ constexpr std::array<LaunchTexts, 4> kTexts = {{
     {"TUR",
      {"Medya Oynatıcı", "Posta", "Hesap Makinesi", "Bilgisayarım", "Tarayıcı-Ara",
       "Tarayıcı-Ana Sayfa", "Tarayıcı-Geri", "Tarayıcı-İleri", "Tarayıcı-Durdur", "Tarayıcı-Yenile",
-      "Tarayıcı-Sık Kullanılanlar"}},
+      "Tarayıcı-Yer İmleri"}},
 }};
 
 constexpr Rect kLaunchList{43, 145, 151, 305};
@@ -51,7 +51,7 @@ QStringList launchListTexts(std::string_view language) {
     return list;
 }
 
-CWindowsDialog::CWindowsDialog(MessageSink& messages, QWidget* parent)
+CWindowsDialog::CWindowsDialog(QWidget* parent, MessageSink& messages)
     : CChoiceKeyDialog(skin_image::kWindowsKeyBackground,
                        QStringLiteral("Windows Dialog Load background image failed!!!"),
                        launchListTexts(skinState().language()), kLaunchList, messages, parent) {}

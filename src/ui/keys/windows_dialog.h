@@ -9,7 +9,8 @@ namespace pelmora {
 class CWindowsDialog : public CChoiceKeyDialog {
     Q_OBJECT
 public:
-    explicit CWindowsDialog(MessageSink& messages, QWidget* parent = nullptr);
+    explicit CWindowsDialog(QWidget* parent = nullptr,
+                            MessageSink& messages = dialogMessageBoxes());
 };
 
 // The list in a language ("CHS", "CHT", "TUR", anything else English).

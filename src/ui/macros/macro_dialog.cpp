@@ -71,7 +71,7 @@ MacroDialogTexts macroDialogTexts(std::string_view language) {
     return out;
 }
 
-CMacroDialog::CMacroDialog(const MacroStore& store, MessageSink& messages, QWidget* parent)
+CMacroDialog::CMacroDialog(const MacroStore& store, QWidget* parent, MessageSink& messages)
     : CSkinnedDialog(skin_image::kMacroKeyBackground,
                      QStringLiteral("Macro Key Dialog Load background image failed!!!"), messages,
                      parent),

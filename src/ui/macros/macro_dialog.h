@@ -20,7 +20,8 @@ class MacroStore;
 class CMacroDialog : public CSkinnedDialog {
     Q_OBJECT
 public:
-    CMacroDialog(const MacroStore& store, MessageSink& messages, QWidget* parent = nullptr);
+    explicit CMacroDialog(const MacroStore& store, QWidget* parent = nullptr,
+                          MessageSink& messages = dialogMessageBoxes());
 
     // Results.
     int selectedMacroIndex = 0;

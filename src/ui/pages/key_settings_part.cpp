@@ -22,6 +22,7 @@ namespace {
 
 constexpr int kDpiSwitchRow = functionIndex(KeyFunction::DpiSwitch);
 constexpr int kDpiListSize = 60;
+
 Language activeLanguage() {
     return languageFromCode(skinState().language());
 }

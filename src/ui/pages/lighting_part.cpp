@@ -34,8 +34,8 @@ const QColor kBlack(0, 0, 0);
 
 LightingPart::LightingPart(PageFrame& frame, SettingsBlock& settings)
     : frame_(frame), window_(frame.canvas().window()), settings_(settings),
-      chooseColour_([](QWidget& parent) -> std::optional<QColor> {
-          const QColor colour = QColorDialog::getColor(QColor(), &parent);
+      chooseColour_([](QWidget& parent, const QColor& initial) -> std::optional<QColor> {
+          const QColor colour = QColorDialog::getColor(initial, &parent);
           return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
       }),
       modeList_(window_, L::kLightingBoxes[ModeBox], L::kLightingModeList),
@@ -169,7 +169,8 @@ void LightingPart::pressSwatch(int stage) {
     if (settings_.dpiStageOn[s] != 1 || !chooseColour_) {
         return;
     }
-    const std::optional<QColor> colour = chooseColour_(window_);
+    const auto& rgb = settings_.dpiColour[s];
+    const std::optional<QColor> colour = chooseColour_(window_, QColor(rgb[0], rgb[1], rgb[2]));
     if (!colour) {
         return;
     }

@@ -23,9 +23,10 @@ namespace pelmora {
 class LightingPart : public QObject, public PagePart {
     Q_OBJECT
 public:
-    // Runs the colour chooser over the window: the chosen colour, or nothing
-    // when the user cancels.
-    using ColourChooser = std::function<std::optional<QColor>(QWidget& parent)>;
+    // Runs the colour chooser over the window, starting at the stage's
+    // colour: the chosen colour, or nothing when the user cancels.
+    using ColourChooser =
+        std::function<std::optional<QColor>(QWidget& parent, const QColor& initial)>;
 
     LightingPart(PageFrame& frame, SettingsBlock& settings);
 

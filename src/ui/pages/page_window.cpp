@@ -16,10 +16,13 @@ namespace pelmora {
 PageWindow::PageWindow(SettingsBlock& settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), frame_(*this, settings),
       dpiRatePart_(frame_, settings, [this] { return sensorType_; }),
-      lightingPart_(frame_, settings) {
+      lightingPart_(frame_, settings),
+      // No data folder here: the macro key dialog offers no macros.
+      keySettingsPart_(frame_, settings, labels_, messages_, std::filesystem::path()) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     frame_.hooks().hide = [this] { hide(); };
+    frame_.addPart(PageFrame::BasicPage, keySettingsPart_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
 }
@@ -29,6 +32,7 @@ void PageWindow::start() {
         skinImageCache().find(skinState().imagePath(skin_image::kBasicBackground));
     setFixedSize(background != nullptr ? background->size()
                                        : QSize(layout::kWindowWidth, layout::kWindowHeight));
+    labels_ = firstRunLabels(languageFromCode(skinState().language()));
     frame_.initialise();
     frame_.drawBasicPage();
 }

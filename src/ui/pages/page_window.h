@@ -3,10 +3,13 @@
 // its canvas, forwards mouse and keys, and moves when dragged by its empty
 // surface. The main dialog hosts its PageFrame the same way.
 
+#include "settings/preferences.h"
 #include "settings/settings_block.h"
 #include "ui/pages/dpi_rate_part.h"
+#include "ui/pages/key_settings_part.h"
 #include "ui/pages/lighting_part.h"
 #include "ui/pages/page_frame.h"
+#include "ui/skin/message_box_sink.h"
 
 #include <QWidget>
 
@@ -25,6 +28,8 @@ public:
     // The sensor type the DPI columns are drawn for (a mouse's activeSensorType).
     void setSensorType(std::uint8_t type) { sensorType_ = type; }
     LightingPart& lightingPart() { return lightingPart_; }
+    // The labels the key boxes show: the defaults of the language at start.
+    ButtonLabels& labels() { return labels_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +42,9 @@ private:
     std::uint8_t sensorType_ = 0;
     DpiRatePart dpiRatePart_;
     LightingPart lightingPart_;
+    ButtonLabels labels_;
+    MessageBoxSink messages_{this};
+    KeySettingsPart keySettingsPart_;
     int drags_ = 0;
 };
 

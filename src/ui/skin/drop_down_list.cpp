@@ -98,6 +98,9 @@ void DropDownList::open() {
         list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
         list_->setFocusPolicy(Qt::NoFocus);
+        // The row under the mouse is selected where it is; only the wheel
+        // scrolls.
+        list_->setAutoScroll(false);
         list_->addItems(items_);
         list_->setMouseTracking(true);
         list_->viewport()->setMouseTracking(true);

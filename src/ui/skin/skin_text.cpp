@@ -72,12 +72,15 @@ void drawWrappedText(QPainter* painter, const Rect& r, const QString& text, cons
     const QRect box = toQRect(r);
     const QRect needed =
         QFontMetrics(font).boundingRect(box, Qt::AlignLeft | Qt::TextWordWrap, text);
-    const int spare = std::max(0, box.height() - needed.height());
+    // A block taller than the rectangle grows evenly above and below it
+    // rather than losing its last line.
+    const int spare = box.height() - needed.height();
+    const int top = box.top() + (spare >= 0 ? spare / 2 : -((-spare + 1) / 2));
     painter->save();
     painter->setFont(font);
     painter->setPen(colour);
-    painter->drawText(box.adjusted(0, spare / 2, 0, -(spare - spare / 2)),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    painter->drawText(QRect(box.left(), top, box.width(), needed.height()),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, text);
     painter->restore();
 }
 

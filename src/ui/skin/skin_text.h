@@ -24,7 +24,8 @@ void drawFittedLine(QPainter* painter, const Rect& r, const QString& text, TextA
 // wide (never below kSmallestFittedPixels).
 inline constexpr int kSmallestFittedPixels = 8;
 QFont fittedFont(const QFont& font, const QString& text, int width);
-// Word-wrapped, left-aligned, the block centred vertically in r.
+// Word-wrapped, left-aligned, the block centred vertically on r (a block
+// taller than r reaches beyond it evenly at the top and bottom).
 void drawWrappedText(QPainter* painter, const Rect& r, const QString& text, const QFont& font,
                      const QColor& colour);
 

@@ -27,14 +27,30 @@ fail() {
 
 # Starts Xvfb on a free display and exports DISPLAY.
 xvfb_start() {
-  exec 9>"$work/display"
-  Xvfb -displayfd 9 -screen 0 1280x1024x24 -r -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
+  # Several servers may start at once on this machine: a server that lost the
+  # race for its display number ends at once, so check it lives and answers,
+  # and try again.
+  local attempt xvfb_pid
+  for attempt in 1 2 3 4 5; do
+    exec 9>"$work/display"
+    Xvfb -displayfd 9 -screen 0 1280x1024x24 -r -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+      [ -s "$work/display" ] && break
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if [ -s "$work/display" ] && kill -0 "$xvfb_pid" 2>/dev/null &&
+      { ! command -v xdpyinfo >/dev/null 2>&1 ||
+        xdpyinfo -display ":$(head -n1 "$work/display")" >/dev/null 2>&1; }; then
+      pids+=("$xvfb_pid")
+      break
+    fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    sleep 0.$((RANDOM % 5 + 1))
   done
-  [ -s "$work/display" ] || fail "Xvfb did not start"
+  [ -s "$work/display" ] && kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$work/display")"
   export XDG_RUNTIME_DIR="$work/run"
   mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -8,7 +8,7 @@ namespace {
 class DelayTimeDialogTest : public test::DialogTest {};
 
 TEST_F(DelayTimeDialogTest, ReturnsTheValueAndTextAsTyped) {
-    CDelayTimeDialog dialog(messages);
+    CDelayTimeDialog dialog(nullptr, messages);
     dialog.show();
     ASSERT_NE(dialog.delayField(), nullptr);
     EXPECT_EQ(dialog.delayValue, 0);
@@ -27,7 +27,7 @@ TEST_F(DelayTimeDialogTest, ReturnsTheValueAndTextAsTyped) {
 
 TEST_F(DelayTimeDialogTest, WithoutItsPictureItSaysSo) {
     removeImage(skin_image::kDelayTimeBackground);
-    CDelayTimeDialog dialog(messages);
+    CDelayTimeDialog dialog(nullptr, messages);
     dialog.show();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "DelayTime Dialog Load background image failed!!!");

@@ -25,8 +25,10 @@ protected:
 };
 
 TEST_F(FireKeyDialogTest, OkUntouchedGivesTheFirstKeySpeed32AndOnce) {
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
+    // The key OK alone gives is shown, and named in the result.
+    EXPECT_EQ(dialog.keyDisplay()->text(), "A");
     ASSERT_NE(dialog.speedField(), nullptr);
     EXPECT_EQ(dialog.speedField()->text(), "32");
     EXPECT_EQ(dialog.timesField()->text(), "1");
@@ -35,12 +37,12 @@ TEST_F(FireKeyDialogTest, OkUntouchedGivesTheFirstKeySpeed32AndOnce) {
     EXPECT_EQ(dialog.keyPosition, 0);
     EXPECT_EQ(dialog.speed, 32);
     EXPECT_EQ(dialog.times, 1);
-    EXPECT_TRUE(dialog.chosenKeyText.isEmpty());
+    EXPECT_EQ(dialog.chosenKeyText, "A");
     EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(FireKeyDialogTest, SpeedIsCheckedWhenItsFieldLosesTheFocusAndOnOk) {
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     typeInto(dialog.speedField(), "4");
@@ -60,7 +62,7 @@ TEST_F(FireKeyDialogTest, SpeedIsCheckedWhenItsFieldLosesTheFocusAndOnOk) {
 }
 
 TEST_F(FireKeyDialogTest, TimesAreCheckedOnEveryChangeAndFieldsTakeDigitsOnly) {
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
     typeInto(dialog.timesField(), "256");
     EXPECT_EQ(dialog.timesField()->text(), "1"); // at once
@@ -78,7 +80,7 @@ TEST_F(FireKeyDialogTest, TimesAreCheckedOnEveryChangeAndFieldsTakeDigitsOnly) {
 }
 
 TEST_F(FireKeyDialogTest, TheKeyListRestsTheFieldsScrollsByWheelAndGivesTheChoice) {
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     dialog.speedField()->setFocus();
@@ -115,7 +117,7 @@ TEST_F(FireKeyDialogTest, TheKeyListRestsTheFieldsScrollsByWheelAndGivesTheChoic
 
 TEST_F(FireKeyDialogTest, WithoutItsPictureItSaysSoAndStillEnds) {
     removeImage(skin_image::kFireKeyBackground);
-    CFireKeyDialog dialog(messages);
+    CFireKeyDialog dialog(nullptr, messages);
     dialog.show();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "error");

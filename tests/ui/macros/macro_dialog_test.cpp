@@ -30,7 +30,7 @@ protected:
 
 TEST_F(MacroDialogTest, ListsTheMacrosThatHaveASlotAndGivesTheChoice) {
     writeMacros(13);
-    CMacroDialog dialog(store, messages);
+    CMacroDialog dialog(store, nullptr, messages);
     dialog.show();
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, centre(dialog_layout::kChoiceHeader));
     DropDownList& list = dialog.macroList();
@@ -48,7 +48,7 @@ TEST_F(MacroDialogTest, ListsTheMacrosThatHaveASlotAndGivesTheChoice) {
 
 TEST_F(MacroDialogTest, TickBoxesPickTheLoopModeAndStayInThePicture) {
     writeMacros(1);
-    CMacroDialog dialog(store, messages);
+    CMacroDialog dialog(store, nullptr, messages);
     dialog.show();
     const QImage& picture = dialog.canvas().image();
     const auto tickAt = [&](const Rect& r) { return picture.pixel(r.left + 8, r.top + 8); };
@@ -72,7 +72,7 @@ TEST_F(MacroDialogTest, TickBoxesPickTheLoopModeAndStayInThePicture) {
 
 TEST_F(MacroDialogTest, WithoutAnyMacroOkExplainsAndTheDialogStaysOpen) {
     skinState().setLanguage("TUR");
-    CMacroDialog dialog(store, messages); // no record.ini at all
+    CMacroDialog dialog(store, nullptr, messages); // no record.ini at all
     dialog.show();
     clickOk(dialog);
     EXPECT_TRUE(dialog.isVisible());
@@ -89,24 +89,13 @@ TEST_F(MacroDialogTest, WithoutAnyMacroOkExplainsAndTheDialogStaysOpen) {
 TEST_F(MacroDialogTest, WithoutItsPictureItSaysSo) {
     removeImage(skin_image::kMacroKeyBackground);
     writeMacros(2);
-    CMacroDialog dialog(store, messages);
+    CMacroDialog dialog(store, nullptr, messages);
     dialog.show();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Macro Key Dialog Load background image failed!!!");
     clickOk(dialog);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.loopMode, 1);
-}
-
-TEST_F(MacroDialogTest, TextsExistInEveryLanguage) {
-    for (const char* language : {"EN", "CHS", "CHT", "TUR"}) {
-        const MacroDialogTexts texts = macroDialogTexts(language);
-        EXPECT_FALSE(texts.caption.isEmpty()) << language;
-        EXPECT_FALSE(texts.noMacro.isEmpty()) << language;
-        EXPECT_FALSE(texts.loopModes[2].isEmpty()) << language;
-    }
-    EXPECT_EQ(macroDialogTexts("EN").loopModes[2], "Repeat until the key is released");
-    EXPECT_EQ(macroDialogTexts("EN").caption, "Please select a macro");
 }
 
 } // namespace

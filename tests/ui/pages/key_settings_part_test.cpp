@@ -5,7 +5,6 @@
 
 #include "settings/factory_settings.h"
 #include "ui/pages/page_layout.h"
-#include "ui/pages/page_window.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_state.h"
 
@@ -32,18 +31,28 @@ public:
     std::optional<KeyDialogResult> answer;
 };
 
+// A window with a page frame and nothing but the part on the basic page.
+class Host : public QWidget {
+public:
+    explicit Host(SettingsBlock& settings) : frame(*this, settings) {
+        setFixedSize(layout::kWindowWidth, layout::kWindowHeight);
+    }
+    PageFrame frame;
+};
+
 class KeySettingsPartTest : public ::testing::Test {
 protected:
     KeySettingsPartTest() : window(settings) {
         skinState().setSkin(QString(PELMORA_BIN_DIR) + "/Skins", "Default");
         skinState().setLanguage("");
-        window.frame().addPart(PageFrame::BasicPage, part);
-        window.start();
+        frame().addPart(PageFrame::BasicPage, part);
+        frame().initialise();
+        frame().drawBasicPage();
         window.show();
     }
     ~KeySettingsPartTest() override { skinState().setSkin(QString(), QString()); }
 
-    PageFrame& frame() { return window.frame(); }
+    PageFrame& frame() { return window.frame; }
     QImage region(const Rect& r) { return frame().canvas().image().copy(toQRect(r)); }
     PageFrame::Press pressBox(int n) { return frame().leftButtonDown(centre(layout::keyBox(n))); }
     // The row of an open list in page pixels.
@@ -70,8 +79,8 @@ protected:
     ButtonLabels labels = firstRunLabels(Language::English);
     RecordingMessageSink messages;
     FakeDialogs dialogs;
-    PageWindow window;
-    KeySettingsPart part{window.frame(), settings, labels, messages, dialogs};
+    Host window;
+    KeySettingsPart part{window.frame, settings, labels, messages, dialogs};
 };
 
 TEST_F(KeySettingsPartTest, TheLeftButtonGuardKeepsTheLastLeftClick) {

@@ -38,8 +38,9 @@ protected:
         settings.lightColourMode1 = 0;
         settings.lightColourMode2 = 0;
         settings.lightColourMode3 = 2;
-        part().setColourChooser([this](QWidget&) {
+        part().setColourChooser([this](QWidget&, const QColor& initial) {
             ++chooserRuns;
+            chooserInitial = initial;
             return chooserAnswer;
         });
     }
@@ -66,6 +67,7 @@ protected:
     PageWindow window;
     int chooserRuns = 0;
     std::optional<QColor> chooserAnswer;
+    QColor chooserInitial;
 };
 
 TEST_F(LightingPartTest, ModeOffShowsOffAndItsParameterListIsNeonChangingOnlyTheText) {
@@ -210,6 +212,7 @@ TEST_F(LightingPartTest, SwatchesShowTheirColourAndTheChooserStoresOnlyWhatIsCho
     // Cancelled: nothing changes.
     frame().leftButtonDown(centre(L::dpiSwatch(0)));
     EXPECT_EQ(chooserRuns, 1);
+    EXPECT_EQ(chooserInitial, QColor(255, 0, 0));
     EXPECT_EQ(settings.dpiColour[0], (std::array<std::uint8_t, 3>{255, 0, 0}));
     EXPECT_EQ(part().swatch(0)->palette().color(QPalette::Window), QColor(255, 0, 0));
 

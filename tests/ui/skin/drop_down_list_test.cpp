@@ -122,6 +122,9 @@ TEST_F(DropDownTest, ALongListScrollsThreeRowsPerNotchWithoutAScrollBar) {
     drop.open();
     QListWidget* list = drop.list();
     EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+    // Hovering the partly shown last row selects it where it is.
+    EXPECT_TRUE(drop.hoverSelect({50, drop.listRect().bottom - 2}));
+    EXPECT_EQ(list->currentRow(), 6);
     EXPECT_EQ(drop.topRow(), 0);
     drop.scrollByWheel(-120); // one notification downwards
     EXPECT_EQ(drop.topRow(), 3);

@@ -1,0 +1,246 @@
+#include "keys/key_settings.h"
+#include "settings/dpi_rate_settings.h"
+#include "settings/factory_settings.h"
+#include "settings/lighting_settings.h"
+#include "settings/preferences.h"
+#include "settings/settings_file.h"
+#include "support/cli_run.h"
+#include "support/scratch_folder.h"
+#include "support/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pelmora::cli {
+namespace {
+
+using pelmora::testing::lines;
+using pelmora::testing::readTextFile;
+using pelmora::testing::runCli;
+using pelmora::testing::ScratchFolder;
+using pelmora::testing::writeTextFile;
+
+class SetCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(
+            writeSettingsFileAtomically(folder / "config.bin", factorySettings(), 1, error));
+        labels = firstRunLabels(Language::English);
+        ASSERT_TRUE(writeLabels(folder / "str.ini", "", labels));
+        writeTextFile(folder / "record.ini", "[Warm Up]\nMacroLoopTimes=1\nItemCount=0\n"
+                                             "[Reload]\nMacroLoopTimes=2\nItemCount=0\n");
+    }
+    pelmora::testing::CliOutcome cli(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--data-dir", folder.path().string()});
+        return runCli(args);
+    }
+    SettingsBlock saved() {
+        SettingsBlock s{};
+        std::uint8_t flag = 0;
+        NullSink sink;
+        EXPECT_EQ(loadSettingsFile(folder / "config.bin", s, flag, sink), LoadResult::Loaded);
+        return s;
+    }
+    struct NullSink final : MessageSink {
+        void showMessage(std::string_view, std::string_view) override {}
+    };
+
+    ScratchFolder folder;
+    ButtonLabels labels;
+};
+
+// Each form of set against the page's own functions on the same start.
+TEST_F(SetCommandsTest, EachWordStoresWhatThePageStores) {
+    using Edit = std::function<void(KeySettings)>;
+    const KeyButton a3{KeyMode::A, 2};
+    const KeyButton b6{KeyMode::B, 5};
+    const std::vector<std::pair<std::vector<std::string>, Edit>> cases = {
+        {{"a3=triple click"}, [&](KeySettings k) { chooseKeyFunction(k, a3, 5); }},
+        {{"a3=Key Off"}, [&](KeySettings k) { chooseKeyFunction(k, a3, 15); }},
+        {{"a3=RGB On/Off"}, [&](KeySettings k) { chooseKeyFunction(k, a3, 7); }},
+        {{"b6=dpi -"}, [&](KeySettings k) { chooseDpiSwitch(k, b6, 1); }},
+        {{"a3=shift"}, [&](KeySettings k) { chooseKeyFunction(k, a3, 14); }},
+        {{"a3=Shift", "b3=Forward"},
+         [&](KeySettings k) {
+             chooseKeyFunction(k, a3, 14);
+             chooseKeyFunction(k, {KeyMode::B, 2}, 3);
+         }},
+        {{"a3=Single Key:num 1"},
+         [&](KeySettings k) { storeDialogResult(k, a3, SingleKeyResult{"Num 1"}); }},
+        {{"b6=combo key:Right Alt+Tab+Num +"},
+         [&](KeySettings k) {
+             storeDialogResult(k, b6, ComboKeyResult{"Right Alt", "Tab", "Num +"});
+         }},
+        {{"b6=Combo Key:a"},
+         [&](KeySettings k) {
+             storeDialogResult(k, b6, ComboKeyResult{"", "A", ""});
+         }},
+        {{"a3=Fire Key:R-Button:5:0"},
+         [&](KeySettings k) {
+             storeDialogResult(k, a3, FireKeyResult{55, 5, 0, "R-Button"});
+         }},
+        {{"a3=Fire Key:b"},
+         [&](KeySettings k) {
+             storeDialogResult(k, a3, FireKeyResult{1, 32, 1, "B"});
+         }},
+        {{"a3=Multimedia:Play/Pause"},
+         [&](KeySettings k) {
+             storeDialogResult(k, a3, MediaKeyResult{3, "Play/Pause"});
+         }},
+        {{"a3=windows:browser-home"},
+         [&](KeySettings k) {
+             storeDialogResult(k, a3, LaunchKeyResult{5, "Browser-Home"});
+         }},
+        {{"a3=Macro Key:reload:3"},
+         [&](KeySettings k) {
+             storeDialogResult(k, a3, MacroKeyResult{1, 3, "Reload"});
+         }},
+        {{"b6=Macro Key:1"},
+         [&](KeySettings k) {
+             storeDialogResult(k, b6, MacroKeyResult{0, 1, "Warm Up"});
+         }},
+        {{"key-mode=B"}, [&](KeySettings k) { setActiveKeyMode(k.settings, KeyMode::B); }},
+        {{"report-rate=250"}, [&](KeySettings k) { setReportRateStep(k.settings, 1); }},
+        {{"dpi2=off", "dpi4=11"},
+         [&](KeySettings k) {
+             setDpiStageOn(k.settings, 1, false);
+             setDpiLevel(k.settings, 3, 11, 0);
+         }},
+        {{"dpi3-colour=#A0b1C2"},
+         [&](KeySettings k) {
+             k.settings.dpiColour[2] = {0xA0, 0xB1, 0xC2};
+         }},
+        {{"light-mode=Respiration", "light-parameter=6s"},
+         [&](KeySettings k) {
+             chooseLightMode(k.settings, 1);
+             chooseLightParameter(k.settings, 2);
+         }},
+        {{"light-mode=neon", "light-parameter=15S", "light-effect=RGB Flash"},
+         [&](KeySettings k) {
+             chooseLightMode(k.settings, 2);
+             chooseLightParameter(k.settings, 29);
+             chooseLightEffect(k.settings, 0);
+         }},
+        {{"a3=Key Off", "b6=Key Off", "default"},
+         [&](KeySettings k) {
+             chooseKeyFunction(k, a3, 15);
+             restoreDefaultKeys(k);
+         }},
+    };
+    for (const auto& [words, edit] : cases) {
+        SetUp();
+        SettingsBlock expected = factorySettings();
+        ButtonLabels expectedLabels = labels;
+        edit(KeySettings{expected, expectedLabels, Language::English});
+        std::vector<std::string> args = {"set"};
+        args.insert(args.end(), words.begin(), words.end());
+        const auto r = cli(args);
+        ASSERT_EQ(r.status, 0) << words[0] << ": " << r.err;
+        EXPECT_TRUE(saved() == expected) << words[0];
+        EXPECT_EQ(readPreferences(folder / "str.ini", "").labels, expectedLabels) << words[0];
+    }
+}
+
+TEST_F(SetCommandsTest, BadWordsAreRefusedWithOneLineAndNothingWritten) {
+    const std::string config = readTextFile(folder / "config.bin");
+    const std::string strIni = readTextFile(folder / "str.ini");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"a1=Key Off", "Left key must be selected"}, // the last left click
+        {"a7=Left Click", "unknown setting"},        // a button the page has not
+        {"a3=Fly", "accepted: Left Click"},          // unknown function
+        {"a3=Single Key", "needs \":\""},            // missing parameter
+        {"a3=Single Key:Foo", "unknown key name"},   // not in the key names
+        {"a3=Left Click:A", "takes no parameters"},  // parameter where none goes
+        {"a3=Combo Key:Left Ctrl+A+B+C", "MODIFIER+KEY+KEY"},
+        {"a3=Fire Key:A:4", "5 to 255"},        // speed too small
+        {"a3=Fire Key:A:32:256", "0 to 255"},   // times too large
+        {"a3=Multimedia:Louder", "Vol+"},       // accepted list named
+        {"a3=Macro Key:13", "accepted: 1..2"},  // only two macros
+        {"a3=Macro Key:Reload:4", "1, 2 or 3"}, // loop mode
+        {"report-rate=300", "125, 250, 500 or 1000"},
+        {"key-mode=C", "A or B"},
+        {"dpi5=1", "unknown setting"},
+        {"dpi1=13", "level 1..12"},
+        {"dpi1-colour=red", "#rrggbb"},
+        {"light-mode=Off", "Standard, Respiration, Neon"}, // the list has no Off
+        {"light-parameter=5S", "light-mode first"},        // no mode chosen yet
+        {"light-effect=RGB Flash", "Neon mode only"},
+        {"reset", "NAME=VALUE or default"},
+    };
+    for (const auto& [word, expected] : cases) {
+        const auto r = cli({"set", word});
+        EXPECT_EQ(r.status, 2) << word;
+        EXPECT_EQ(lines(r.err).size(), 1u) << word << ": " << r.err;
+        EXPECT_NE(r.err.find(expected), std::string::npos) << word << ": " << r.err;
+        EXPECT_EQ(readTextFile(folder / "config.bin"), config) << word;
+        EXPECT_EQ(readTextFile(folder / "str.ini"), strIni) << word;
+    }
+}
+
+TEST_F(SetCommandsTest, SeveralWordsAreAllOrNothing) {
+    const std::string config = readTextFile(folder / "config.bin");
+    // Valid alone, each; together the last stage would go off, or a second Shift.
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"set", "report-rate=125", "a2=Key Off", "dpi9=on"},
+          std::vector<std::string>{"set", "dpi1=off", "dpi2=off", "dpi3=off", "dpi4=off"},
+          std::vector<std::string>{"set", "a2=Shift", "a3=Shift"},
+          std::vector<std::string>{"set", "a2=Left Click", "a1=Key Off", "a2=Key Off"}}) {
+        const auto r = cli(words);
+        EXPECT_EQ(r.status, 2) << words.back();
+        EXPECT_NE(r.err.find("nothing was changed"), std::string::npos) << r.err;
+        EXPECT_EQ(readTextFile(folder / "config.bin"), config) << words.back();
+    }
+    // A left click moved to another button first frees the first one.
+    EXPECT_EQ(cli({"set", "a2=Left Click", "a1=Key Off"}).status, 0);
+    EXPECT_EQ(saved().keyBlockA.keyFunction[0], 15);
+}
+
+TEST_F(SetCommandsTest, GetPrintsWhatSetTakesBack) {
+    ASSERT_EQ(cli({"set", "a3=Combo Key:Left Win+Num ++F5", "a4=Fire Key:M-Button:200:0",
+                   "a6=Macro Key:Reload:2", "b2=Windows:Mail", "b3=Multimedia:Mute",
+                   "b4=Single Key:`", "b5=Shift", "b6=DPI +", "dpi2=off", "dpi3=9",
+                   "light-mode=Standard", "light-parameter=45%", "report-rate=500"})
+                  .status,
+              0);
+    const SettingsBlock before = saved();
+    const auto got = cli({"get"});
+    ASSERT_EQ(got.status, 0) << got.err;
+    EXPECT_NE(got.out.find("a3=Combo Key:Left Win+Num ++F5\n"), std::string::npos) << got.out;
+    EXPECT_NE(got.out.find("a6=Macro Key:2:2\n"), std::string::npos);
+    EXPECT_NE(got.out.find("dpi3=9 (2500 DPI)\n"), std::string::npos);
+    EXPECT_NE(got.out.find("dpi2=off (level 4)\n"), std::string::npos);
+    EXPECT_NE(got.out.find("light-parameter=45%\n"), std::string::npos);
+
+    // Factory keys back, then the printed buttons: the same record again.
+    ASSERT_EQ(cli({"set", "default"}).status, 0);
+    std::vector<std::string> words = {"set"};
+    for (const auto& line : lines(got.out)) {
+        if (line[0] == 'a' || line[0] == 'b') {
+            words.push_back(line);
+        }
+    }
+    const auto again = cli(words);
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_TRUE(saved() == before);
+
+    const auto one = cli({"get", "--sensor", "3", "dpi3"});
+    EXPECT_EQ(one.out, "dpi3=9\n"); // an eight-level sensor has no value for level 9
+    EXPECT_EQ(cli({"get", "nothing"}).status, 2);
+    const auto json = cli({"get", "--json", "report-rate"});
+    EXPECT_EQ(json.out, "{\n  \"report-rate\": \"500\"\n}\n");
+}
+
+TEST_F(SetCommandsTest, WithoutSettingsNothingIsCreated) {
+    std::filesystem::remove(folder / "config.bin");
+    const auto r = cli({"set", "report-rate=500"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder / "config.bin"));
+    EXPECT_EQ(cli({"set"}).status, 2);
+}
+
+} // namespace
+} // namespace pelmora::cli
