@@ -1,4 +1,4 @@
-// Runs one of the key-assignment dialogs on its own, in any skin and language,
+// Runs one of the modal dialogs on its own, in any skin and language,
 // for trying it out, for the screenshots and for the end-to-end tests. After
 // the dialog ends it prints "result=N" (1 for OK) and, after OK, one line
 // "field=value" per result field.
@@ -15,6 +15,7 @@
 #include "ui/keys/windows_dialog.h"
 #include "ui/macros/macro_dialog.h"
 #include "ui/skin/skin_state.h"
+#include "ui/skin/skins_dialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -110,6 +111,18 @@ int runMacro(QTextStream& out) {
     return result;
 }
 
+int runSkins(QTextStream& out) {
+    CSkinsDialog dialog({(dataFolder() + "/Skins").toStdString()}, dialogMessageBoxes());
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) {
+        printField(out, "skinName", dialog.skinName);
+        printField(out, "chosenSkinFolder", dialog.chosenSkinFolder);
+        printField(out, "colour",
+                   QStringLiteral("%1,%2,%3").arg(dialog.red).arg(dialog.green).arg(dialog.blue));
+    }
+    return result;
+}
+
 // Every dialog the host can run: its name on the command line, and a
 // function that runs it modally and prints its results after OK.
 struct PreviewDialog {
@@ -117,7 +130,7 @@ struct PreviewDialog {
     int (*run)(QTextStream& out);
 };
 
-constexpr std::array<PreviewDialog, 7> kDialogs = {{
+constexpr std::array<PreviewDialog, 8> kDialogs = {{
     {"single", runSingle},
     {"combo", runCombo},
     {"fire", runFireKey},
@@ -125,6 +138,7 @@ constexpr std::array<PreviewDialog, 7> kDialogs = {{
     {"media", runChoice<CMediaDialog>},
     {"windows", runChoice<CWindowsDialog>},
     {"macro", runMacro},
+    {"skins", runSkins},
 }};
 
 } // namespace

@@ -4,10 +4,12 @@
 #include "settings/dpi_tables.h"
 #include "settings/settings_file.h"
 #include "settings/shell_messages.h"
+#include "settings/skin_folders.h"
 #include "settings/transfer_texts.h"
 #include "ui/skin/app_icon.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
+#include "ui/skin/skins_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -69,6 +71,7 @@ void CTarvixDlg::connectPageFrame() {
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
+    frame_.addPart(PageFrame::AdvancedPage, macroEditor_);
 }
 
 CTarvixDlg::~CTarvixDlg() {
@@ -76,7 +79,14 @@ CTarvixDlg::~CTarvixDlg() {
 }
 
 std::filesystem::path CTarvixDlg::skinFolder() const {
-    return services_.dataFolder.skinFolder(prefs_.skinPath);
+    // "Path" names a folder under the skins roots, else the Default skin is
+    // used (the file keeps what it says until the user picks a skin).
+    const auto roots = services_.dataFolder.skinsRoots();
+    const std::string name = effectiveSkinName(roots, prefs_.skinPath);
+    if (const auto found = findSkin(roots, name)) {
+        return *found;
+    }
+    return (roots.empty() ? services_.dataFolder.root() / kSkinsFolderName : roots.front()) / name;
 }
 
 CTarvixDlg::InitResult CTarvixDlg::initialise() {
@@ -199,11 +209,39 @@ void CTarvixDlg::reloadPreferences() {
 
 void CTarvixDlg::publishLook() {
     const TextColour colour = prefs_.textColour();
-    skinState().setSkin(
-        QString::fromStdString(services_.dataFolder.skinsRootFor(prefs_.skinPath).string()),
-        QString::fromStdString(prefs_.skinPath));
+    const std::filesystem::path folder = skinFolder();
+    skinState().setSkin(QString::fromStdString(folder.parent_path().string()),
+                        QString::fromStdString(folder.filename().string()));
     skinState().setTextColour(QColor(colour.red, colour.green, colour.blue));
     skinState().setLanguage(languageCode_);
+}
+
+void CTarvixDlg::chooseSkin() {
+    CSkinsDialog dialog(services_.dataFolder.skinsRoots(), services_.messages, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::filesystem::path folder = dialog.chosenSkinFolder.toStdString();
+    prefs_.skinPath = dialog.skinName.toStdString();
+    prefs_.redText = std::to_string(dialog.red);
+    prefs_.greenText = std::to_string(dialog.green);
+    prefs_.blueText = std::to_string(dialog.blue);
+    // A new skin folder drops the old skin's images; every window drawn from
+    // now on uses the new skin and colour.
+    skinState().setSkin(QString::fromStdString(folder.parent_path().string()),
+                        QString::fromStdString(folder.filename().string()));
+    skinState().setTextColour(QColor(dialog.red, dialog.green, dialog.blue));
+    std::string error;
+    if (!writeSkinPreferences(services_.dataFolder.preferencesFile(), prefs_.textColour(),
+                              prefs_.skinPath, &error)) {
+        std::cerr << "pelmora: the skin was not saved: " << error << '\n';
+    }
+    loadSkinSize();
+    createFonts();
+    redrawCurrentPage();
+    show();
+    raise();
+    activateWindow();
 }
 
 void CTarvixDlg::saveLabels() {
@@ -231,6 +269,8 @@ void CTarvixDlg::onFrameAction(FrameControl control) {
     case FrameControl::Skins:
         if (skinsHandler_) {
             skinsHandler_();
+        } else {
+            chooseSkin();
         }
         break;
     case FrameControl::Minimise:

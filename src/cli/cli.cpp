@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/cli_context.h"
+#include "cli/command_help.h"
 
 #include <algorithm>
 #include <array>
@@ -16,6 +17,10 @@ namespace {
 constexpr std::array kCommands{
     Command{"get", "get [--json] [NAME]", "the settings in words (NAME=VALUE)", getCommand},
     Command{"set", "set [--apply] WORD...", "change settings: NAME=VALUE or default", setCommand},
+    Command{"export", "export FILE", "the whole configuration as one JSON profile", exportCommand},
+    Command{"import", "import FILE", "replace the configuration by a profile", importCommand},
+    Command{"macro", "macro list|add|delete|loop", "edit the macros as the macro editor does",
+            macroCommand},
     Command{"show", "show", "the settings block of config.bin as JSON", showCommand},
     Command{"matrices", "matrices", "the four key matrices Apply would send", matricesCommand},
     Command{"encode-macros", "encode-macros [--save]", "record.ini as the twelve macro slots",
@@ -31,7 +36,7 @@ void printHelp(std::ostream& out) {
     out << "usage: pelmora-cli [--data-dir DIR] [--simulate] [--sim-state FILE]\n"
            "                   [--sim-control PATH] [--trace] COMMAND [ARGS]\n\n"
            "Configures the gaming mouse 04d9:a09f without a window.\n\n"
-           "commands:\n";
+           "commands (pelmora-cli COMMAND --help for each):\n";
     for (const auto& command : kCommands) {
         std::string synopsis(command.synopsis);
         synopsis.resize(std::max<std::size_t>(synopsis.size() + 2, 24), ' ');
@@ -106,6 +111,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     ctx.args.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
     for (const auto& command : kCommands) {
         if (command.name == name) {
+            if (!ctx.args.empty() && (ctx.args[0] == "--help" || ctx.args[0] == "-h")) {
+                out << commandHelp(command.name);
+                return kOkStatus;
+            }
             return command.handler(ctx);
         }
     }

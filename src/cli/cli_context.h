@@ -55,5 +55,8 @@ int applyCommand(CliContext& ctx);
 int listenCommand(CliContext& ctx);
 int getCommand(CliContext& ctx);
 int setCommand(CliContext& ctx);
+int exportCommand(CliContext& ctx);
+int importCommand(CliContext& ctx);
+int macroCommand(CliContext& ctx);
 
 } // namespace pelmora::cli

@@ -44,7 +44,7 @@ bool takeSensorOption(CliContext& ctx, std::string_view command, SettingsEdit& e
 int loadEdit(CliContext& ctx, SettingsEdit& edit) {
     const DataFolder folder = ctx.dataFolder();
     StderrSink sink(ctx.err);
-    std::uint8_t flag = 0;
+    std::uint8_t& flag = edit.firstRunFlag;
     switch (loadSettingsFile(folder.settingsFile(), edit.settings, flag, sink)) {
     case LoadResult::Loaded:
         break;

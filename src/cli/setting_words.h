@@ -20,6 +20,7 @@ namespace pelmora::cli {
 // language, and the macro names a macro key may be given by.
 struct SettingsEdit {
     SettingsBlock settings{};
+    std::uint8_t firstRunFlag = 0; // config.bin's flag byte as loaded
     ButtonLabels labels;
     Language language = Language::English;
     std::vector<std::string> macroNames; // record.ini in slot order

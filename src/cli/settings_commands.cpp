@@ -54,6 +54,12 @@ void writeKeyBlock(JsonWriter& json, const KeyBlock& block, char mode) {
 void writeSettingsJson(std::ostream& out, const SettingsBlock& s, std::uint8_t firstRunFlag) {
     JsonWriter json(out);
     json.beginObject();
+    writeSettingsMembers(json, s, firstRunFlag);
+    json.endObject();
+    out << '\n';
+}
+
+void writeSettingsMembers(JsonWriter& json, const SettingsBlock& s, std::uint8_t firstRunFlag) {
     json.number("firstRunFlag", firstRunFlag);
     json.beginObject("keyModeA");
     writeKeyBlock(json, s.keyBlockA, 'A');
@@ -92,8 +98,6 @@ void writeSettingsJson(std::ostream& out, const SettingsBlock& s, std::uint8_t f
     json.endObject();
     json.bytes("dpiSwitchParamA", s.dpiSwitchParamA);
     json.bytes("dpiSwitchParamB", s.dpiSwitchParamB);
-    json.endObject();
-    out << '\n';
 }
 
 void writeMatrices(std::ostream& out, const KeyMatrices& matrices) {

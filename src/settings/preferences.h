@@ -59,7 +59,13 @@ struct Preferences {
     std::string blueText;
     std::string skinPath; // "Path": the skin folder's name under Skins/
 
+    // The colour of the interface texts. A file that names none of the three
+    // components (missing, or without them) keeps the initial colour rather
+    // than black text on the dark skins.
     TextColour textColour() const {
+        if (redText.empty() && greenText.empty() && blueText.empty()) {
+            return kInitialTextColour;
+        }
         return {colourComponentFromText(redText), colourComponentFromText(greenText),
                 colourComponentFromText(blueText)};
     }

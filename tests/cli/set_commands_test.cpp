@@ -244,3 +244,24 @@ TEST_F(SetCommandsTest, WithoutSettingsNothingIsCreated) {
 
 } // namespace
 } // namespace pelmora::cli
+
+namespace pelmora::cli {
+namespace {
+
+// --apply sends the new record as Apply does; a refused word sends nothing.
+TEST_F(SetCommandsTest, ApplySendsTheResultOnlyWhenEveryWordWasTaken) {
+    const auto state = folder / "mouse.json";
+    const auto refused =
+        cli({"--sim-state", state.string(), "set", "--apply", "report-rate=250", "dpi9=1"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_FALSE(std::filesystem::exists(state));
+
+    const auto r = cli({"--sim-state", state.string(), "set", "report-rate=250", "--apply"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(readTextFile(state).find("\"reportInterval\": 4"), std::string::npos)
+        << readTextFile(state);
+    EXPECT_EQ(saved().reportInterval, 4);
+}
+
+} // namespace
+} // namespace pelmora::cli

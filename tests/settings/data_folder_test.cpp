@@ -62,10 +62,7 @@ TEST(DataFolder, FileNamesDoNotDependOnTheExecutableName) {
     EXPECT_EQ(folder.settingsFile(), "/data/Pelmora.exe/config.bin");
     EXPECT_EQ(folder.macroFile(), "/data/Pelmora.exe/record.ini");
     EXPECT_EQ(folder.preferencesFile(), "/data/Pelmora.exe/str.ini");
-    EXPECT_EQ(folder.skinFolder("Blue"), "/data/Pelmora.exe/Skins/Blue");
-    // "Path" of str.ini names a folder under Skins/, also when it begins with "/".
-    EXPECT_EQ(folder.skinFolder("/etc"), "/data/Pelmora.exe/Skins/etc");
-    EXPECT_EQ(folder.skinFolder(""), "/data/Pelmora.exe/Skins/");
+    EXPECT_EQ(folder.skinsRoots(), std::vector<std::filesystem::path>{"/data/Pelmora.exe/Skins"});
 }
 
 } // namespace

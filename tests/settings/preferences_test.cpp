@@ -13,13 +13,18 @@ using testing::readTextFile;
 using testing::ScratchFolder;
 using testing::writeTextFile;
 
-TEST(Preferences, MissingFileGivesEmptyValuesAndBlackText) {
+TEST(Preferences, MissingFileGivesEmptyValuesAndTheInitialTextColour) {
     ScratchFolder dir;
     EXPECT_EQ(readLanguageCode(dir / "str.ini"), "");
     const auto prefs = readPreferences(dir / "str.ini", "");
     EXPECT_EQ(prefs.skinPath, "");
     EXPECT_EQ(prefs.labels, ButtonLabels{});
-    EXPECT_EQ(prefs.textColour(), (TextColour{0, 0, 0}));
+    EXPECT_EQ(prefs.textColour(), kInitialTextColour);
+
+    // One component named: the others are 0, as written.
+    Preferences partial;
+    partial.greenText = "128";
+    EXPECT_EQ(partial.textColour(), (TextColour{0, 128, 0}));
 }
 
 TEST(Preferences, ColourTextsConvertLikeAtoiAndStayInRange) {

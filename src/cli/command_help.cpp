@@ -1,0 +1,109 @@
+// The help texts of the commands.
+#include "cli/command_help.h"
+
+#include <array>
+#include <utility>
+
+namespace pelmora::cli {
+
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr std::array kHelp{
+    std::pair{"get"sv, R"(usage: pelmora-cli get [--json] [--sensor TYPE] [NAME]
+
+Prints the settings of config.bin in words, one NAME=VALUE a line (or one
+JSON object with --json); with NAME only that setting. Each VALUE is
+accepted back by set. --sensor TYPE (0..3) labels the DPI levels for that
+sensor type (default 0: twelve levels, 250 to 4000 DPI).
+)"sv},
+    std::pair{"set"sv, R"(usage: pelmora-cli set [--apply] [--sensor TYPE] WORD...
+
+Changes config.bin and the button labels of str.ini as the window does.
+Each WORD is NAME=VALUE or default; the words are applied in order, all or
+nothing. A bad word: a one-line message, exit status 2, no file touched.
+--apply then sends the result to the mouse as the Apply button does.
+
+  a1..a6, b1..b6    button 1..6 in key mode A or B:
+                      Left Click, Right Click, Mid Click, Forward, Backward,
+                      Triple-click, RGB On/Off, Shift, Key Off,
+                      DPI +, DPI -, DPI Loop,
+                      Single Key:KEY            (Single Key:F5)
+                      Combo Key:[MODIFIER+]KEY[+KEY]  (Combo Key:Left Ctrl+C)
+                      Fire Key:KEY[:SPEED[:TIMES]]    (speed 5-255, times 0-255)
+                      Multimedia:NAME           (Next, Previous, Stop, Play/Pause,
+                                                 Mute, Vol+, Vol-)
+                      Windows:NAME              (Calculator, Mail, Browser-Home, ...)
+                      Macro Key:NAME|N[:LOOP]   (LOOP 1: a number of times,
+                                                 2: until a key, 3: while held)
+  key-mode          A or B
+  report-rate       125, 250, 500 or 1000
+  dpi1..dpi4        a level 1..12 (1..8 for sensor types 1-3), on or off
+  dpi1-colour..dpi4-colour   #rrggbb
+  light-mode        Standard, Respiration or Neon
+  light-parameter   a value of the mode's list (45%, 6S, 2.5S, ...)
+  light-effect      RGB Flash or RGB Fixed On (Neon mode)
+  default           the key page's Default: factory functions and labels
+
+Names and values are matched without regard to case; key names are those
+the key dialogs show (A, 1, F5, Enter, Num 1, Left Windows, L-Button, ...).
+)"sv},
+    std::pair{"export"sv, R"(usage: pelmora-cli export FILE
+
+Writes the whole configuration as one JSON document: the settings in words,
+the settings record member by member, the button labels of the four
+languages and the macros with their items. The file is replaced atomically.
+)"sv},
+    std::pair{"import"sv, R"(usage: pelmora-cli import FILE
+
+Reads a profile written by export, checks all of it (version, every member
+and its range, the labels, the macro names) and only then replaces
+config.bin, the label sections of str.ini and record.ini, each as a whole.
+A damaged or unknown document: a one-line message, exit status 2, nothing
+changed.
+)"sv},
+    std::pair{"macro"sv, R"(usage: pelmora-cli macro list
+       pelmora-cli macro add NAME [--loop N] ITEM...
+       pelmora-cli macro add NAME [--loop N] --from FILE
+       pelmora-cli macro delete NAME
+       pelmora-cli macro loop NAME N
+
+Edits record.ini as the macro editor does (a name of at most 31 characters,
+no two names that differ only in case, twelve macros at most) and rebuilds
+the macro slots of config.bin as its Confirm does. An ITEM is "KEY down",
+"KEY up" or "N ms" (0..10000); --from reads one item a line. Events that do
+not fit the mouse's 128-byte slot are named on stderr. delete moves the
+later macros up one slot; loop sets the repeat count (1..65535).
+)"sv},
+    std::pair{"show"sv, "usage: pelmora-cli show\n\nPrints the settings block of config.bin as "
+                        "JSON, one member per field.\n"sv},
+    std::pair{"matrices"sv, "usage: pelmora-cli matrices\n\nPrints the four key matrices Apply "
+                            "would send, each entry eight hex digits.\n"sv},
+    std::pair{"encode-macros"sv,
+              "usage: pelmora-cli encode-macros [--save]\n\nPrints the twelve macro slots made "
+              "of record.ini; --save writes them into config.bin.\n"sv},
+    std::pair{"macros"sv, "usage: pelmora-cli macros\n\nLists the macros of record.ini in slot "
+                          "order (the same as macro list).\n"sv},
+    std::pair{"devices"sv, "usage: pelmora-cli devices\n\nLists the mouse's HID collections, "
+                           "the nodes that cannot be used and why, and the node used.\n"sv},
+    std::pair{"read"sv, "usage: pelmora-cli read\n\nReads the mouse's basic settings: sensor "
+                        "type, report rate, options and DPI table.\n"sv},
+    std::pair{"apply"sv, "usage: pelmora-cli apply\n\nSends config.bin to the mouse as the OK "
+                         "button does and saves config.bin and the labels.\n"sv},
+    std::pair{"listen"sv, "usage: pelmora-cli listen\n\nPrints each event the mouse reports, "
+                          "its removal and arrival, until Ctrl+C.\n"sv},
+};
+
+} // namespace
+
+std::string_view commandHelp(std::string_view command) {
+    for (const auto& [name, help] : kHelp) {
+        if (name == command) {
+            return help;
+        }
+    }
+    return {};
+}
+
+} // namespace pelmora::cli

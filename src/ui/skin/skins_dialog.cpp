@@ -1,0 +1,142 @@
+#include "ui/skin/skins_dialog.h"
+
+#include "settings/skin_folders.h"
+#include "ui/skin/dialog_layout.h"
+#include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_state.h"
+#include "ui/skin/skin_text.h"
+
+#include <QColorDialog>
+
+#include <array>
+
+namespace pelmora {
+
+namespace {
+
+namespace D = dialog_layout;
+
+struct CaptionText {
+    std::string_view language;
+    const char* text;
+};
+
+constexpr std::array<CaptionText, 3> kColourCaptions = {{
+    {"CHS", "请点击设置界面文字颜色"},
+    {"CHT", "請點擊設定介面文字顏色"},
+    {"TUR", "Arayüz yazı rengi için tıklayın"},
+}};
+
+constexpr const char* kEnglishColourCaption = "Please click to set the UI text color";
+
+// The skin name shown inside the drop-down header.
+constexpr Rect kSkinNameText{43, 129, 135, 143};
+constexpr Rect kSkinList{42, 146, 151, 264};
+
+// The band the colour caption is centred in: 30 pixels either side of the
+// colour box, from 30 pixels above it down to its top.
+constexpr Rect kColourCaptionBand{D::kSkinColourBox.left - 30, D::kSkinColourBox.top - 30,
+                                  D::kSkinColourBox.right + 30, D::kSkinColourBox.top};
+
+QColor defaultChooser(QWidget* parent) {
+    return QColorDialog::getColor(QColor(), parent);
+}
+
+} // namespace
+
+QString skinsColourCaption(std::string_view language) {
+    for (const CaptionText& row : kColourCaptions) {
+        if (row.language == language) {
+            return QString::fromUtf8(row.text);
+        }
+    }
+    return QString::fromUtf8(kEnglishColourCaption);
+}
+
+CSkinsDialog::CSkinsDialog(std::vector<std::filesystem::path> skinsRoots, MessageSink& messages,
+                           QWidget* parent)
+    : CSkinnedDialog(skin_image::kSkinsBackground, "Skins Dialog Load background image failed!!!",
+                     messages, parent),
+      roots_(std::move(skinsRoots)), list_(*this, D::kSkinHeader, kSkinList),
+      chooseColour_(defaultChooser) {
+    chosenSkinFolder = skinState().folder();
+    skinName = skinState().name();
+    const QColor& colour = skinState().textColour();
+    red = colour.red();
+    green = colour.green();
+    blue = colour.blue();
+    connect(&list_, &DropDownList::chosen, this,
+            [this](int index, const QString& name) { skinChosen(index, name); });
+}
+
+void CSkinsDialog::createControls() {
+    list_.setFont(dialogFont());
+    nameText_ = &addStaticText(kSkinNameText, Qt::AlignLeft);
+    nameText_->setText(skinName);
+    colourBox_ = &addStaticText(D::kSkinColourBox, Qt::AlignCenter);
+    paintColourBox();
+}
+
+void CSkinsDialog::drawContents(QPainter* painter) {
+    drawFittedLine(painter, kColourCaptionBand, skinsColourCaption(skinState().language()),
+                   TextAlign::Centre, dialogFont(), skinState().textColour());
+}
+
+void CSkinsDialog::paintColourBox() {
+    if (colourBox_) {
+        colourBox_->setStyleSheet(
+            QStringLiteral("background: rgb(%1, %2, %3);").arg(red).arg(green).arg(blue));
+    }
+}
+
+void CSkinsDialog::closeListsIfMissed(const QPoint& p) {
+    list_.closeIfMissed(p);
+}
+
+void CSkinsDialog::clickAt(const QPoint& p) {
+    if (list_.header().contains(p.x(), p.y())) {
+        if (!list_.isOpen()) {
+            // Listed afresh at every opening: a skin added meanwhile shows up.
+            QStringList names;
+            for (const std::string& name : listSkins(roots_)) {
+                names << QString::fromStdString(name);
+            }
+            list_.setItems(names);
+        }
+        list_.toggle();
+        return;
+    }
+    if (D::kSkinColourBox.contains(p.x(), p.y())) {
+        const QColor chosen = chooseColour_ ? chooseColour_(this) : QColor();
+        if (chosen.isValid()) {
+            red = chosen.red();
+            green = chosen.green();
+            blue = chosen.blue();
+            paintColourBox();
+        }
+    }
+}
+
+void CSkinsDialog::wheelTurned(int delta) {
+    if (list_.isOpen()) {
+        list_.wheelTurned(delta);
+    }
+}
+
+void CSkinsDialog::skinChosen(int index, const QString& name) {
+    selectedIndex = index;
+    skinName = name;
+    if (nameText_) {
+        nameText_->setText(name);
+    }
+    if (const auto folder = findSkin(roots_, name.toStdString())) {
+        chosenSkinFolder = QString::fromStdString(folder->string());
+    }
+}
+
+void CSkinsDialog::done(int result) {
+    list_.close();
+    CSkinnedDialog::done(result);
+}
+
+} // namespace pelmora
