@@ -71,6 +71,7 @@ void CTarvixDlg::connectPageFrame() {
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
+    frame_.addPart(PageFrame::AdvancedPage, pointerPart_);
     frame_.addPart(PageFrame::AdvancedPage, macroEditor_);
 }
 
@@ -334,6 +335,7 @@ void CTarvixDlg::finishApply(const SettingsBlock& sent, bool hideAfter, const Ap
             writesLostText(result.failedWrites, result.writes, language_), kAppName);
     }
     backup_.snapshot(sent);
+    pointerPart_.applyToDesktop();
     if (afterApplyHook_) {
         afterApplyHook_();
     }
