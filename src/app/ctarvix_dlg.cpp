@@ -69,6 +69,7 @@ void CTarvixDlg::connectPageFrame() {
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
+    frame_.addPart(PageFrame::AdvancedPage, macroEditor_);
 }
 
 CTarvixDlg::~CTarvixDlg() {

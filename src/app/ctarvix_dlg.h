@@ -14,6 +14,7 @@
 #include "ui/pages/dpi_rate_part.h"
 #include "ui/pages/key_settings_part.h"
 #include "ui/pages/lighting_part.h"
+#include "ui/pages/macro_editor_part.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
 
@@ -89,6 +90,7 @@ public:
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
     LightingPart& lightingPart() { return lightingPart_; }
+    MacroEditorPart& macroEditor() { return macroEditor_; }
 
     // Hooks for the parts that come with the pages.
     void setSkinsHandler(std::function<void()> handler) { skinsHandler_ = std::move(handler); }
@@ -162,6 +164,8 @@ private:
     DpiRatePart dpiRatePart_{frame_, settings_,
                              [this] { return services_.device.activeSensorType(); }};
     LightingPart lightingPart_{frame_, settings_};
+    MacroEditorPart macroEditor_{frame_, settings_, services_.messages,
+                                 services_.dataFolder.macroFile()};
 };
 
 // Tool tip of the notification-area icon, the same in every language.

@@ -99,11 +99,6 @@ PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
         area.overImage = f.over;
     }
     pointerDefault_ = {L::kPointerDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
-    const std::array<Rect, 3> macroRects = {L::kNewMacroButton, L::kDeleteMacroButton,
-                                            L::kConfirmMacroButton};
-    for (std::size_t i = 0; i < macroButtons_.size(); ++i) {
-        macroButtons_[i] = {macroRects[i], img::kButtonNormal, img::kButtonOver, {}, {}};
-    }
 }
 
 QString PageFrame::text(TextId id) const {
@@ -120,9 +115,6 @@ void PageFrame::initialise() {
     frameArea(FrameControl::Apply).caption = pageText(TextId::Apply, language);
     frameArea(FrameControl::Cancel).caption = pageText(TextId::Cancel, language);
     pointerDefault_.caption = pageText(TextId::RestoreDefaults, language);
-    macroButtons_[0].caption = pageText(TextId::New, language);
-    macroButtons_[1].caption = pageText(TextId::Delete, language);
-    macroButtons_[2].caption = pageText(TextId::Confirm, language);
 }
 
 HotArea& PageFrame::frameArea(FrameControl control) {
@@ -235,9 +227,6 @@ void PageFrame::drawAdvancedContents(QPainter* p) {
         drawSkinImage(p, img::kPaneTicked, L::kScrollScreenBox.left, L::kScrollScreenBox.top);
     }
     drawHotArea(p, pointerDefault_, false, textFont_);
-    for (const HotArea& button : macroButtons_) {
-        drawHotArea(p, button, false, textFont_);
-    }
 }
 
 void PageFrame::trackAreas() {
@@ -250,9 +239,6 @@ void PageFrame::trackAreas() {
     }
     if (page_ == AdvancedPage) {
         areas.push_back(&pointerDefault_);
-        for (HotArea& button : macroButtons_) {
-            areas.push_back(&button);
-        }
     }
     if (page_ != NoPage) {
         for (PagePart* part : partsOf(page_)) {

@@ -134,7 +134,6 @@ private:
 
     std::array<HotArea, 8> frameAreas_;
     HotArea pointerDefault_;
-    std::array<HotArea, 3> macroButtons_;
 
     struct PageOwned {
         std::vector<QPointer<QWidget>> children;

@@ -52,6 +52,26 @@ private:
 
 } // namespace
 
+void applyListRule(QListWidget& list, const QColor& text, const QColor& background,
+                   const QFont& font) {
+    list.setStyleSheet(QStringLiteral("QListWidget { background: %1; border: %2px solid %3; "
+                                      "padding: 0px; margin: 0px; outline: 0; }")
+                           .arg(background.name())
+                           .arg(DropDownList::kBorder)
+                           .arg(text.darker(160).name()));
+    list.setFont(font);
+    list.setItemDelegate(new RowDelegate(text, background, &list));
+    list.setUniformItemSizes(true);
+    list.setSpacing(0);
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    list.setFocusPolicy(Qt::NoFocus);
+    // The row under the mouse is selected where it is; only the wheel
+    // scrolls.
+    list.setAutoScroll(false);
+}
+
 DropDownList::DropDownList(QWidget& owner, Rect header, Rect list)
     : owner_(owner), header_(header), listRect_(list) {}
 
@@ -85,22 +105,7 @@ void DropDownList::open() {
         // Owned by the window, like every child control.
         list_ = new QListWidget(&owner_);
         list_->setGeometry(toQRect(listRect_));
-        list_->setStyleSheet(QStringLiteral("QListWidget { background: %1; border: %2px solid %3; "
-                                            "padding: 0px; margin: 0px; outline: 0; }")
-                                 .arg(background_.name())
-                                 .arg(kBorder)
-                                 .arg(text_.darker(160).name()));
-        list_->setFont(hasFont_ ? font_ : owner_.font());
-        list_->setItemDelegate(new RowDelegate(text_, background_, list_));
-        list_->setUniformItemSizes(true);
-        list_->setSpacing(0);
-        list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-        list_->setFocusPolicy(Qt::NoFocus);
-        // The row under the mouse is selected where it is; only the wheel
-        // scrolls.
-        list_->setAutoScroll(false);
+        applyListRule(*list_, text_, background_, hasFont_ ? font_ : owner_.font());
         list_->addItems(items_);
         list_->setMouseTracking(true);
         list_->viewport()->setMouseTracking(true);

@@ -26,6 +26,11 @@ class QWidget;
 
 namespace pelmora {
 
+// Gives a list box the rule's look: rows, colours, border, no scroll bar
+// (also for the lists that stay open while their page shows).
+void applyListRule(QListWidget& list, const QColor& text, const QColor& background,
+                   const QFont& font);
+
 class DropDownList : public QObject {
     Q_OBJECT
 public:
