@@ -35,20 +35,4 @@ DataFolder DataFolder::resolve(const std::optional<std::filesystem::path>& optio
     return DataFolder(std::move(user), {userSkinsFolder(), installed / kSkinsFolderName});
 }
 
-std::filesystem::path DataFolder::skinsRootFor(std::string_view skin) const {
-    if (skinsRoots_.empty()) {
-        return root_ / kSkinsFolderName;
-    }
-    const auto relative = std::filesystem::path(std::string(skin)).relative_path();
-    if (!relative.empty()) {
-        for (const auto& root : skinsRoots_) {
-            std::error_code ec;
-            if (std::filesystem::is_directory(root / relative, ec)) {
-                return root;
-            }
-        }
-    }
-    return skinsRoots_.front();
-}
-
 } // namespace pelmora

@@ -40,14 +40,6 @@ public:
     std::filesystem::path macroFile() const { return root_ / kMacroFileName; }
     std::filesystem::path preferencesFile() const { return root_ / kPreferencesFileName; }
     const std::vector<std::filesystem::path>& skinsRoots() const { return skinsRoots_; }
-    // The first skins root that holds a folder `skin`; the first root when
-    // none does.
-    std::filesystem::path skinsRootFor(std::string_view skin) const;
-    // The skin's folder under its skins root; a name from str.ini that begins
-    // with "/" stays under the root too instead of replacing the whole path.
-    std::filesystem::path skinFolder(std::string_view skin) const {
-        return skinsRootFor(skin) / std::filesystem::path(std::string(skin)).relative_path();
-    }
 
 private:
     std::filesystem::path root_;

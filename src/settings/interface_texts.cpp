@@ -212,17 +212,7 @@ std::string_view text(TextId id, Language language) {
         return {};
     }
     const TextRow& row = kTextTable[index];
-    switch (language) {
-    case Language::SimplifiedChinese:
-        return row.simplifiedChinese;
-    case Language::TraditionalChinese:
-        return row.traditionalChinese;
-    case Language::Turkish:
-        return row.turkish;
-    case Language::English:
-        break;
-    }
-    return row.english;
+    return inLanguage(row, language);
 }
 
 } // namespace pelmora

@@ -14,6 +14,22 @@ enum class Language : std::uint8_t { SimplifiedChinese, TraditionalChinese, Turk
 // "CHS", "CHT" or "TUR" select their language when the whole code matches,
 // case included; anything else, also empty text, is English.
 Language languageFromCode(std::string_view code);
+// The column of a language in a row of a translated-text table: any row with
+// the columns simplifiedChinese, traditionalChinese, turkish and english.
+template <typename Row> constexpr std::string_view inLanguage(const Row& row, Language language) {
+    switch (language) {
+    case Language::SimplifiedChinese:
+        return row.simplifiedChinese;
+    case Language::TraditionalChinese:
+        return row.traditionalChinese;
+    case Language::Turkish:
+        return row.turkish;
+    case Language::English:
+        break;
+    }
+    return row.english;
+}
+
 // The code that selects the language ("EN" for English).
 std::string_view languageCode(Language language);
 // The str.ini section that holds the button labels of the language:

@@ -13,20 +13,6 @@ struct LinkTextRow {
     std::string_view english;
 };
 
-std::string_view inLanguage(const LinkTextRow& row, Language language) {
-    switch (language) {
-    case Language::SimplifiedChinese:
-        return row.simplifiedChinese;
-    case Language::TraditionalChinese:
-        return row.traditionalChinese;
-    case Language::Turkish:
-        return row.turkish;
-    case Language::English:
-        break;
-    }
-    return row.english;
-}
-
 // %1 = writes lost, %2 = writes made.
 constexpr LinkTextRow kWritesLost{
     "鼠标停止响应；%2 次写入中有 %1 次未送达鼠标。",

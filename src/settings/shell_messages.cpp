@@ -34,17 +34,7 @@ std::string_view shellMessage(ShellMessage id, Language language) {
         return {};
     }
     const MessageRow& row = kMessages[index];
-    switch (language) {
-    case Language::SimplifiedChinese:
-        return row.simplifiedChinese;
-    case Language::TraditionalChinese:
-        return row.traditionalChinese;
-    case Language::Turkish:
-        return row.turkish;
-    case Language::English:
-        break;
-    }
-    return row.english;
+    return inLanguage(row, language);
 }
 
 } // namespace pelmora

@@ -48,16 +48,7 @@ click 480 "$y"
 # Mode B: box 5, "Single Key" (row 11) opens the single key dialog.
 click 357 "$(box_y 5)"
 click 300 "$(row_y 5 11)"
-dialog=
-for _ in $(seq 50); do
-  for w in $(xdotool search --onlyvisible --pid "$pelmora_pid" 2>/dev/null); do
-    width=$(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
-    [ -n "$width" ] && [ "$width" -lt 800 ] && dialog=$w
-  done
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
-[ -n "$dialog" ] || fail "the single key dialog did not open"
+dialog=$(wait_for_dialog) || fail "the single key dialog did not open"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 sleep 0.3
 xdotool key F5

@@ -24,16 +24,7 @@ sleep 0.5
 
 # The skins button: 701..719 x 5..23.
 xdotool mousemove --window "$wid" 710 14 click 1
-dialog=
-for _ in $(seq 50); do
-  for w in $(xdotool search --onlyvisible --pid "$pelmora_pid" 2>/dev/null); do
-    width=$(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
-    [ -n "$width" ] && [ "$width" -lt 800 ] && dialog=$w
-  done
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
-[ -n "$dialog" ] || fail "the skins dialog did not open"
+dialog=$(wait_for_dialog) || fail "the skins dialog did not open"
 sleep 0.3
 
 # The list shows the skin folders in the order the file system lists them;

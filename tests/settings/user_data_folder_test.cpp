@@ -157,24 +157,5 @@ TEST_F(SeedTest, MissingInstalledFilesAndAnUncreatableFolder) {
     EXPECT_TRUE(blocked.copied.empty());
 }
 
-TEST(SkinsRoots, UserSkinWinsThenInstalledThenFirstRoot) {
-    ScratchFolder scratch;
-    const auto user = scratch / "user";
-    const auto installed = scratch / "installed";
-    std::filesystem::create_directories(user / "Mine");
-    std::filesystem::create_directories(user / "Default");
-    std::filesystem::create_directories(installed / "Default");
-    std::filesystem::create_directories(installed / "Ember");
-    const DataFolder folder(scratch / "cfg", {user, installed});
-    EXPECT_EQ(folder.skinFolder("Default"), user / "Default");
-    EXPECT_EQ(folder.skinFolder("Ember"), installed / "Ember");
-    EXPECT_EQ(folder.skinFolder("/Ember"), installed / "Ember");
-    EXPECT_EQ(folder.skinFolder("Mine"), user / "Mine");
-    EXPECT_EQ(folder.skinFolder("Gone"), user / "Gone");
-    // The portable layout has one root beside the data files.
-    EXPECT_EQ(DataFolder(scratch / "cfg").skinsRoots(),
-              std::vector<std::filesystem::path>{scratch / "cfg/Skins"});
-}
-
 } // namespace
 } // namespace pelmora

@@ -89,3 +89,17 @@ wait_for_window() {
 visible_windows() {
   xdotool search --onlyvisible --class KandroGMClass 2>/dev/null | wc -l
 }
+
+# Prints the window id of pelmora's open modal dialog (a window of the
+# process narrower than the main window) once it is mapped.
+wait_for_dialog() {
+  local w width
+  for _ in $(seq 50); do
+    for w in $(xdotool search --onlyvisible --pid "$pelmora_pid" 2>/dev/null); do
+      width=$(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+      if [ -n "$width" ] && [ "$width" -lt 800 ]; then echo "$w"; return 0; fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
