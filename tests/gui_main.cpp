@@ -11,6 +11,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The tester's own desktop settings are never read or written: tests
+    // that need a desktop give the pointer settings part their own.
+    qputenv("PELMORA_POINTER_BACKEND", "none");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         std::string dir = "/tmp/pelmora-gui-tests.XXXXXX";
         if (::mkdtemp(dir.data()) != nullptr) {

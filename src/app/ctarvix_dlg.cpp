@@ -69,6 +69,7 @@ void CTarvixDlg::connectPageFrame() {
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
+    frame_.addPart(PageFrame::AdvancedPage, pointerPart_);
     frame_.addPart(PageFrame::AdvancedPage, macroEditor_);
 }
 
@@ -306,6 +307,7 @@ void CTarvixDlg::applySettings(bool hideAfter) {
             writesLostText(result.failedWrites, result.writes, language_), kAppName);
     }
     backup_.snapshot(settings_);
+    pointerPart_.applyToDesktop();
     if (afterApplyHook_) {
         afterApplyHook_();
     }

@@ -17,6 +17,7 @@
 #include "ui/pages/macro_editor_part.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
+#include "ui/pages/pointer_settings_part.h"
 
 #include <QIcon>
 #include <QPoint>
@@ -90,6 +91,7 @@ public:
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
     LightingPart& lightingPart() { return lightingPart_; }
+    PointerSettingsPart& pointerPart() { return pointerPart_; }
     MacroEditorPart& macroEditor() { return macroEditor_; }
 
     // Hooks for the parts that come with the pages.
@@ -164,6 +166,7 @@ private:
     DpiRatePart dpiRatePart_{frame_, settings_,
                              [this] { return services_.device.activeSensorType(); }};
     LightingPart lightingPart_{frame_, settings_};
+    PointerSettingsPart pointerPart_{frame_, settings_, services_.messages};
     MacroEditorPart macroEditor_{frame_, settings_, services_.messages,
                                  services_.dataFolder.macroFile()};
 };

@@ -98,7 +98,6 @@ PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
         area.normalImage = f.normal;
         area.overImage = f.over;
     }
-    pointerDefault_ = {L::kPointerDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
 }
 
 QString PageFrame::text(TextId id) const {
@@ -114,7 +113,6 @@ void PageFrame::initialise() {
     frameArea(FrameControl::Ok).caption = pageText(TextId::Ok, language);
     frameArea(FrameControl::Apply).caption = pageText(TextId::Apply, language);
     frameArea(FrameControl::Cancel).caption = pageText(TextId::Cancel, language);
-    pointerDefault_.caption = pageText(TextId::RestoreDefaults, language);
 }
 
 HotArea& PageFrame::frameArea(FrameControl control) {
@@ -209,24 +207,6 @@ void PageFrame::drawAdvancedContents(QPainter* p) {
     line(L::fieldCaption(L::kMacroNameField), TextId::MacroName, TextAlign::Left);
     line(L::fieldCaption(L::kLoopTimesField), TextId::LoopTimes, TextAlign::Left);
     line(L::fieldCaption(L::kMouseEventBox), TextId::InsertMouseEvent, TextAlign::Left);
-
-    // Pointer settings: three rows of eleven ticks with their numbers.
-    const std::array<int, 3> levels = {settings_.pointerSpeedLevel, settings_.scrollLines,
-                                       settings_.doubleClickLevel};
-    for (int row = 0; row < 3; ++row) {
-        StepSlider(L::speedTick(row, 1)).draw(p, levels[static_cast<std::size_t>(row)]);
-        for (int i = 1; i <= L::kSpeedSteps; ++i) {
-            drawTextLine(p, L::speedTickNumber(L::speedTick(row, i)), QString::number(i),
-                         TextAlign::TopCentre, textFont_, colour);
-        }
-    }
-    if (settings_.pointerPrecision == 1) {
-        drawSkinImage(p, img::kPaneTicked, L::kPrecisionBox.left, L::kPrecisionBox.top);
-    }
-    if (settings_.scrollByScreen == 1) {
-        drawSkinImage(p, img::kPaneTicked, L::kScrollScreenBox.left, L::kScrollScreenBox.top);
-    }
-    drawHotArea(p, pointerDefault_, false, textFont_);
 }
 
 void PageFrame::trackAreas() {
@@ -236,9 +216,6 @@ void PageFrame::trackAreas() {
     for (HotArea& area : frameAreas_) {
         area.hovered = false;
         areas.push_back(&area);
-    }
-    if (page_ == AdvancedPage) {
-        areas.push_back(&pointerDefault_);
     }
     if (page_ != NoPage) {
         for (PagePart* part : partsOf(page_)) {

@@ -133,7 +133,6 @@ private:
     QPoint lastPress_;
 
     std::array<HotArea, 8> frameAreas_;
-    HotArea pointerDefault_;
 
     struct PageOwned {
         std::vector<QPointer<QWidget>> children;

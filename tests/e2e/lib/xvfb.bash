@@ -55,6 +55,8 @@ xvfb_start() {
   export XDG_RUNTIME_DIR="$work/run"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+  # Never the tester's desktop pointer settings (a test may choose its own).
+  export PELMORA_POINTER_BACKEND=none
 }
 
 # A data folder with the delivered files.

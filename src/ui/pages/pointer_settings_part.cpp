@@ -1,0 +1,210 @@
+#include "ui/pages/pointer_settings_part.h"
+
+#include "settings/pointer/pointer_actions.h"
+#include "settings/pointer/pointer_backend.h"
+#include "settings/pointer/pointer_texts.h"
+#include "ui/pages/page_layout.h"
+#include "ui/pages/page_texts.h"
+#include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_images.h"
+#include "ui/skin/skin_state.h"
+#include "ui/skin/skin_text.h"
+#include "ui/skin/sliders.h"
+
+#include <QPainter>
+
+#include <array>
+#include <iostream>
+
+namespace pelmora {
+
+namespace L = layout;
+namespace img = skin_image;
+
+namespace {
+
+// A row's remark goes on its caption's line, right of the caption; a box's
+// under the box's label.
+constexpr int kRemarkRight = 418;
+constexpr Rect remarkBeside(const Rect& caption) {
+    return {caption.right + 8, caption.top, kRemarkRight, caption.bottom};
+}
+constexpr Rect remarkUnder(const Rect& label) {
+    return {label.left, label.bottom + 1, kRemarkRight, label.bottom + 17};
+}
+constexpr std::array<Rect, 3> kRowCaptions = {L::kMouseSpeedCaption, L::kScrollSpeedCaption,
+                                              L::kDoubleClickCaption};
+// What each row sets on the desktop, and the box that goes with it.
+constexpr std::array<PointerSetting, 3> kRowSettings = {
+    PointerSetting::Speed, PointerSetting::WheelLines, PointerSetting::DoubleClick};
+
+// The whole rows, numbers included, for a redraw of one row.
+Rect rowArea(int row) {
+    const Rect first = L::speedTick(row, 1);
+    const Rect number = L::speedTickNumber(L::speedTick(row, L::kSpeedSteps));
+    return {first.left, first.top, number.right, number.bottom};
+}
+
+template <typename Block> auto& rowLevel(Block& s, int row) {
+    switch (row) {
+    case 0:
+        return s.pointerSpeedLevel;
+    case 1:
+        return s.scrollLines;
+    default:
+        return s.doubleClickLevel;
+    }
+}
+
+} // namespace
+
+PointerSettingsPart::PointerSettingsPart(PageFrame& frame, SettingsBlock& settings,
+                                         MessageSink& messages)
+    : frame_(frame), settings_(settings), messages_(messages) {
+    default_ = {L::kPointerDefaultButton, img::kButtonNormal, img::kButtonOver, {}, {}};
+}
+
+PointerSettingsPart::~PointerSettingsPart() = default;
+
+void PointerSettingsPart::setDesktop(std::unique_ptr<PointerSettings> desktop) {
+    desktop_ = std::move(desktop);
+}
+
+PointerSettings& PointerSettingsPart::desktop() {
+    if (!desktop_) {
+        std::string note;
+        desktop_ = makePointerSettings(PointerEnvironment::fromProcess(), note);
+        std::cerr << "pelmora: " << note << '\n';
+    }
+    return *desktop_;
+}
+
+void PointerSettingsPart::log(const PointerReport& report) const {
+    for (const PointerReport::Failure& f : report.failures) {
+        std::cerr << "pelmora: pointer settings: " << f.reason << '\n';
+    }
+    for (const std::string& note : report.notes) {
+        std::cerr << "pelmora: pointer settings: " << note << '\n';
+    }
+}
+
+void PointerSettingsPart::applyToDesktop() {
+    log(applyDesktopPointerSettings(desktop(), settings_, messages_));
+}
+
+void PointerSettingsPart::enter() {
+    default_.caption = pageText(TextId::RestoreDefaults, skinState().language());
+    // The desktop's values replace the stored levels once per run.
+    if (!read_) {
+        read_ = true;
+        log(readDesktopPointerSettings(desktop(), settings_, messages_));
+    }
+}
+
+void PointerSettingsPart::drawRow(QPainter* p, int row) const {
+    // Levels beyond the row (a desktop value past its ends) light what fits.
+    const int level = rowLevel(settings_, row);
+    StepSlider(L::speedTick(row, 1)).draw(p, std::min(level, L::kSpeedSteps));
+    for (int i = 1; i <= L::kSpeedSteps; ++i) {
+        drawTextLine(p, L::speedTickNumber(L::speedTick(row, i)), QString::number(i),
+                     TextAlign::TopCentre, frame_.textFont(), skinState().textColour());
+    }
+}
+
+void PointerSettingsPart::drawBox(QPainter* p, const Rect& box, bool ticked) const {
+    drawSkinImage(p, ticked ? img::kPaneTicked : img::kPane, box.left, box.top);
+}
+
+void PointerSettingsPart::drawRemarks(QPainter* p) {
+    const QString remark =
+        QString::fromUtf8(desktopLacksSettingText(languageFromCode(skinState().language())).data());
+    QColor colour = skinState().textColour();
+    colour.setAlpha(170);
+    PointerSettings& d = desktop();
+    for (std::size_t row = 0; row < kRowSettings.size(); ++row) {
+        if (!d.has(kRowSettings[row])) {
+            drawTextLine(p, remarkBeside(kRowCaptions[row]), remark, TextAlign::Left,
+                         frame_.textFont(), colour);
+        }
+    }
+    // A box whose row the desktop has, but not the box's own setting.
+    if (d.has(PointerSetting::Speed) && !d.has(PointerSetting::Precision)) {
+        drawTextLine(p, remarkUnder(L::tickBoxText(L::kPrecisionBox)), remark, TextAlign::Left,
+                     frame_.textFont(), colour);
+    }
+    if (d.has(PointerSetting::WheelLines) && !d.has(PointerSetting::ScrollByScreen)) {
+        drawTextLine(p, remarkUnder(L::tickBoxText(L::kScrollScreenBox)), remark, TextAlign::Left,
+                     frame_.textFont(), colour);
+    }
+}
+
+void PointerSettingsPart::draw(QPainter* p) {
+    for (int row = 0; row < 3; ++row) {
+        drawRow(p, row);
+    }
+    drawBox(p, L::kPrecisionBox, settings_.pointerPrecision == 1);
+    drawBox(p, L::kScrollScreenBox, settings_.scrollByScreen == 1);
+    drawHotArea(p, default_, false, frame_.textFont());
+    drawRemarks(p);
+}
+
+void PointerSettingsPart::collectHotAreas(std::vector<HotArea*>& areas) {
+    areas.push_back(&default_);
+}
+
+bool PointerSettingsPart::press(const QPoint& p) {
+    if (contains(L::kPrecisionBox, p)) {
+        toggle(settings_.pointerPrecision, L::kPrecisionBox);
+        return true;
+    }
+    if (contains(L::kScrollScreenBox, p)) {
+        toggle(settings_.scrollByScreen, L::kScrollScreenBox);
+        return true;
+    }
+    if (default_.contains(p)) {
+        restoreDefaults();
+        return true;
+    }
+    for (int row = 0; row < 3; ++row) {
+        if (const int tick = StepSlider(L::speedTick(row, 1)).hit(p); tick != 0) {
+            pickTick(row, tick);
+            return true;
+        }
+    }
+    return false;
+}
+
+void PointerSettingsPart::toggle(std::uint8_t& field, const Rect& box) {
+    field = field == 1 ? 0 : 1;
+    redrawBox(box, field == 1);
+}
+
+void PointerSettingsPart::redrawBox(const Rect& box, bool ticked) {
+    CMemDC dc(frame_.canvas(), toQRect(box));
+    drawBox(dc.painter(), box, ticked);
+}
+
+void PointerSettingsPart::pickTick(int row, int tick) {
+    // A scroll tick leaves "Scroll One Screen" as it is.
+    rowLevel(settings_, row) = static_cast<std::uint8_t>(tick);
+    redrawRow(row);
+}
+
+void PointerSettingsPart::redrawRow(int row) {
+    // From the background up, so the numbers' soft edges do not pile up.
+    CMemDC dc(frame_.canvas(), toQRect(rowArea(row)));
+    drawSkinImage(dc.painter(), img::kAdvancedBackground, 0, 0);
+    drawRow(dc.painter(), row);
+}
+
+void PointerSettingsPart::restoreDefaults() {
+    log(writeDesktopPointerDefaults(desktop(), settings_, messages_));
+    redrawBox(L::kPrecisionBox, false);
+    redrawBox(L::kScrollScreenBox, false);
+    for (int row = 0; row < 3; ++row) {
+        redrawRow(row);
+    }
+}
+
+} // namespace pelmora
