@@ -5,6 +5,7 @@
 #include "settings/settings_file.h"
 #include "settings/shell_messages.h"
 #include "settings/skin_folders.h"
+#include "settings/transfer_texts.h"
 #include "ui/skin/app_icon.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
@@ -66,6 +67,7 @@ void CTarvixDlg::connectPageFrame() {
     hooks.basicPress = pagePress;
     hooks.advancedPress = pagePress;
     hooks.hide = [this] { hideWindow(); };
+    hooks.busy = [this] { return applyRunning(); };
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
@@ -252,6 +254,12 @@ void CTarvixDlg::saveLabels() {
 }
 
 void CTarvixDlg::onFrameAction(FrameControl control) {
+    // While the settings are being sent, what would send, restore or restyle
+    // them waits; the status beside the buttons says why.
+    if (applyRunning() && (control == FrameControl::Ok || control == FrameControl::Apply ||
+                           control == FrameControl::Cancel || control == FrameControl::Skins)) {
+        return;
+    }
     switch (control) {
     case FrameControl::Ok:
         applySettings(true);
@@ -290,7 +298,7 @@ void CTarvixDlg::onFrameAction(FrameControl control) {
 }
 
 void CTarvixDlg::applySettings(bool hideAfter) {
-    if (!services_.device.present()) {
+    if (!services_.device.present() || applyRunning()) {
         return;
     }
     if (!settingsLoaded_) {
@@ -301,12 +309,32 @@ void CTarvixDlg::applySettings(bool hideAfter) {
                                        kAppName);
         return;
     }
-    const ApplyResult result = services_.device.apply(settings_, [this] { saveLabels(); });
+    // The worker gets copies: the settings record and the labels stay the
+    // GUI's, and nothing changes them while the transfer runs.
+    ShellDevice& device = services_.device;
+    const SettingsBlock sent = settings_;
+    const auto preferencesFile = services_.dataFolder.preferencesFile();
+    const std::string languageCode = languageCode_;
+    const auto labels = prefs_.labels;
+    applyWorker_.start([this, &device, sent, preferencesFile, languageCode, labels, hideAfter] {
+        const ApplyResult result = device.apply(sent, [&] {
+            std::string error;
+            if (!writeLabels(preferencesFile, languageCode, labels, &error)) {
+                std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
+            }
+        });
+        return [this, sent, hideAfter, result] { finishApply(sent, hideAfter, result); };
+    });
+    showApplyStatus(true);
+}
+
+void CTarvixDlg::finishApply(const SettingsBlock& sent, bool hideAfter, const ApplyResult& result) {
+    showApplyStatus(false);
     if (result.mouseStoppedAnswering()) {
         services_.messages.showMessage(
             writesLostText(result.failedWrites, result.writes, language_), kAppName);
     }
-    backup_.snapshot(settings_);
+    backup_.snapshot(sent);
     pointerPart_.applyToDesktop();
     if (afterApplyHook_) {
         afterApplyHook_();
@@ -314,6 +342,44 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     if (hideAfter) {
         hideWindow();
     }
+    if (hotplugAfterApply_) {
+        hotplugAfterApply_ = false;
+        if (hotplugNotifier_) {
+            hotplugNotifier_->setEnabled(true);
+        }
+        onHotplugReadable();
+    }
+    if (exitAfterApply_) {
+        onExit();
+    }
+}
+
+void CTarvixDlg::showApplyStatus(bool sending) {
+    if (!sending) {
+        unsetCursor();
+        if (applyStatus_) {
+            applyStatus_->hide();
+        }
+        return;
+    }
+    setCursor(Qt::BusyCursor);
+    if (!applyStatus_) {
+        applyStatus_ = new QLabel(this);
+        applyStatus_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        applyStatus_->setGeometry(layout::kApplyStatusRect.left, layout::kApplyStatusRect.top,
+                                  layout::kApplyStatusRect.width(),
+                                  layout::kApplyStatusRect.height());
+    }
+    const TextColour colour = prefs_.textColour();
+    QPalette palette = applyStatus_->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
+    applyStatus_->setPalette(palette);
+    applyStatus_->setFont(frame_.textFont());
+    applyStatus_->setText(
+        QString::fromUtf8(sendingSettingsText(language_).data(),
+                          static_cast<qsizetype>(sendingSettingsText(language_).size())));
+    applyStatus_->show();
+    applyStatus_->raise();
 }
 
 void CTarvixDlg::hideWindow() {
@@ -374,6 +440,11 @@ void CTarvixDlg::refreshForOpening() {
 }
 
 void CTarvixDlg::onExit() {
+    // The program ends when a running transfer has ended (and was saved).
+    if (applyRunning()) {
+        exitAfterApply_ = true;
+        return;
+    }
     teardown();
     if (services_.quit) {
         services_.quit(0);
@@ -385,6 +456,7 @@ void CTarvixDlg::teardown() {
         return;
     }
     tornDown_ = true;
+    applyWorker_.abandon(); // the transfer ends before its handles close
     qApp->removeEventFilter(this);
     services_.device.stopListener();
     hotplugNotifier_.reset();
@@ -417,6 +489,15 @@ void CTarvixDlg::onHotplugReadable() {
     if (tornDown_) {
         return;
     }
+    // Discovery would swap the handles under the transfer: the change is
+    // handled when the transfer has ended (an unplug ends it quickly).
+    if (applyRunning()) {
+        hotplugAfterApply_ = true;
+        if (hotplugNotifier_) {
+            hotplugNotifier_->setEnabled(false);
+        }
+        return;
+    }
     for (const ShellDevice::HotplugReaction& reaction : services_.device.handleHotplug()) {
         if (reaction.warn) {
             onDeviceEvent(kNotDetectedEvent, 0);
@@ -437,7 +518,7 @@ void CTarvixDlg::firstRead() {
     // A page drawn while the mouse is away (a window shown without a
     // notification area) reads nothing: the read waits for the mouse, and
     // until then an arrival also starts the listener.
-    if (services_.device.initialReadDone() || !services_.device.present()) {
+    if (services_.device.initialReadDone() || !services_.device.present() || applyRunning()) {
         return;
     }
     services_.device.readBasicSettings();
@@ -554,6 +635,17 @@ void CTarvixDlg::changeEvent(QEvent* event) {
 bool CTarvixDlg::eventFilter(QObject* watched, QEvent* event) {
     // Keys of this window and its child controls pass the page frame's
     // pre-filter first (Enter and Escape hide, recording swallows keys).
+    // While a transfer runs, the page's child controls (lists, edit fields)
+    // take no presses or keys: they would change the settings record.
+    if (applyRunning()) {
+        const auto type = event->type();
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+             type == QEvent::KeyPress) &&
+            widget != nullptr && widget != this && isAncestorOf(widget)) {
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget != nullptr && widget->window() == this &&

@@ -3,6 +3,7 @@
 // behind the notification-area icon. It owns the device link's use, the
 // settings record, the tray icon, the texts and the drawing of the pages.
 
+#include "app/apply_worker.h"
 #include "app/shell_device.h"
 #include "app/single_instance.h"
 #include "app/tray_port.h"
@@ -20,6 +21,7 @@
 #include "ui/pages/pointer_settings_part.h"
 
 #include <QIcon>
+#include <QLabel>
 #include <QPoint>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -71,6 +73,16 @@ public:
     void onExit();
     void onDeviceEvent(int type, int value);
 
+    // OK and Apply send the settings on a worker thread. While it runs the
+    // window stays responsive, but OK, Apply, Cancel, the skins button and
+    // every page control that would change the settings record are refused
+    // (the page frame's dispatcher asks this), and closing the program waits
+    // for the transfer. Page parts ask applyRunning() for anything else.
+    bool applyRunning() const { return applyWorker_.running(); }
+    // Handles events until a running transfer has finished and its result
+    // was handled; false on time-out.
+    bool waitForApply(int timeoutMs = 30000) { return applyWorker_.wait(timeoutMs); }
+
     // Pages: drawing a page that is already shown does nothing.
     void drawBasicPage();
     void drawAdvancedPage();
@@ -115,6 +127,8 @@ protected:
 
 private:
     void applySettings(bool hideAfter);
+    void finishApply(const SettingsBlock& sent, bool hideAfter, const ApplyResult& result);
+    void showApplyStatus(bool sending);
     void hideWindow();
     void useTaskBar();
     void placeForShowing();
@@ -145,6 +159,11 @@ private:
     std::string languageCode_;
     Language language_ = Language::English;
     Preferences prefs_;
+
+    ApplyWorker applyWorker_;
+    QPointer<QLabel> applyStatus_;
+    bool exitAfterApply_ = false;    // the program ends when the transfer has
+    bool hotplugAfterApply_ = false; // hot-plug waits for the transfer
 
     // config.bin filled the block at start-up; only then may OK and Apply
     // send and save it.

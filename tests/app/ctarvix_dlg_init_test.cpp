@@ -80,6 +80,7 @@ TEST_F(ShellTest, FailedListenerOrHotplugStillLoadsTheSettings) {
     EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
 
     d.onFrameAction(FrameControl::Apply);
+    ASSERT_TRUE(d.waitForApply());
     ASSERT_EQ(device.applied.size(), 1u);
     EXPECT_EQ(bytes(device.applied[0]), bytes(sampleBlock()));
 }

@@ -22,7 +22,11 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
         return d;
     }
-    void click(const QPoint& p) { QTest::mouseClick(dlg.get(), Qt::LeftButton, {}, p); }
+    // A click, and the end of the transfer it may have started.
+    void click(const QPoint& p) {
+        QTest::mouseClick(dlg.get(), Qt::LeftButton, {}, p);
+        EXPECT_TRUE(dlg->waitForApply());
+    }
     // Opens the list of box n and clicks its row.
     void choose(int n, int row) {
         const Rect box = layout::keyBox(n);

@@ -60,6 +60,7 @@ TEST_F(PagesTest, NothingStaysLitWhenThePointerLeavesOrTheWindowHides) {
     // OK is lit when it is pressed; the next showing shows it normal.
     d.pageFrame().hover().hoverAt({600, 630});
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(600, 630));
+    ASSERT_TRUE(d.waitForApply());
     ASSERT_FALSE(d.isVisible());
     EXPECT_FALSE(ok.hovered);
     EXPECT_EQ(d.pageFrame().canvas().image().copy(okOwn), normal);

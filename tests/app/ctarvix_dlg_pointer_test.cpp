@@ -23,7 +23,11 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
         return d;
     }
-    void click(int x, int y) { QTest::mouseClick(dlg.get(), Qt::LeftButton, {}, QPoint(x, y)); }
+    // A click, and the end of the transfer it may have started.
+    void click(int x, int y) {
+        QTest::mouseClick(dlg.get(), Qt::LeftButton, {}, QPoint(x, y));
+        EXPECT_TRUE(dlg->waitForApply());
+    }
 
     FakePointerSettings* desktop = nullptr;
 };

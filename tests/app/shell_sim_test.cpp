@@ -8,13 +8,20 @@
 #include "settings/settings_file.h"
 #include "shell_fakes.h"
 
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
+#include <thread>
 #include <unistd.h>
 
 namespace pelmora::test {
@@ -122,6 +129,7 @@ TEST_F(ShellSimTest, ApplyWritesTheMouseAndSavesConfigBin) {
     d.startUp(true);
     d.settings().reportInterval = 8;
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(700, 630));
+    ASSERT_TRUE(d.waitForApply());
     EXPECT_EQ(mouse->state().reportInterval, 8);
     const auto bytes = configBytes();
     ASSERT_EQ(bytes.size(), kSettingsFileSize);
@@ -147,6 +155,7 @@ TEST_F(ShellSimTest, TheMousesSensorTypeShapesTheDpiColumnsAndApplySendsWhatWasC
     click(layout::dpiStageTick(3));
     click(layout::kReportRateSteps[1]);
     click(layout::kApplyButton);
+    ASSERT_TRUE(d.waitForApply());
     EXPECT_EQ(mouse->state().reportInterval, 4);
     // Type 1's codes: level 7 is 0x25; the disabled fourth stage has bit 7.
     EXPECT_EQ(mouse->state().dpiStages,
@@ -169,6 +178,7 @@ TEST_F(ShellSimTest, UnplugWarnsAndHidesThenPlugReadsAgain) {
     mouse->plug();
     QTRY_VERIFY(device->present());
     d.onFrameAction(FrameControl::Apply);
+    ASSERT_TRUE(d.waitForApply());
     EXPECT_EQ(configBytes()[0], 1);
 }
 
@@ -192,6 +202,129 @@ TEST_F(ShellSimTest, ExitStopsTheListener) {
     mouse->raiseEvent(8, 1);
     QTest::qWait(50);
     EXPECT_TRUE(tray.balloons.empty());
+}
+
+// Records the largest gap between the ticks of a GUI-thread timer: how long
+// the window could not react.
+class FreezeMeter {
+public:
+    FreezeMeter() {
+        timer_.setInterval(1);
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this] { largestGapMs_ = std::max(largestGapMs_, clock_.restart()); });
+        clock_.start();
+        timer_.start();
+    }
+    qint64 largestGapMs() const { return largestGapMs_; }
+
+private:
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 largestGapMs_ = 0;
+};
+
+// The largest oversleep of a plain thread that wakes every millisecond: how
+// long this process went without the processor, whatever the window did
+// (other builds on a shared machine). A freeze is what the window adds to it.
+class StarvationMeter {
+public:
+    StarvationMeter()
+        : thread_([this] {
+              auto last = std::chrono::steady_clock::now();
+              while (!stop_) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                  const auto now = std::chrono::steady_clock::now();
+                  const auto gap =
+                      std::chrono::duration_cast<std::chrono::milliseconds>(now - last).count();
+                  largestGapMs_ = std::max<qint64>(largestGapMs_, gap - 1);
+                  last = now;
+              }
+          }) {}
+    ~StarvationMeter() {
+        stop_ = true;
+        thread_.join();
+    }
+    qint64 largestGapMs() const { return largestGapMs_; }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::atomic<qint64> largestGapMs_{0};
+    std::thread thread_;
+};
+
+TEST_F(ShellSimTest, ApplyWithItsRealPausesNeverFreezesTheWindow) {
+    device->link().setPacer(std::make_unique<SleepingPacer>());
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.settings().reportInterval = 2;
+    QTest::qWait(20);
+    FreezeMeter meter;
+    StarvationMeter starvation;
+    QElapsedTimer transfer;
+    transfer.start();
+    QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(700, 630)); // Apply
+    ASSERT_TRUE(d.applyRunning());
+    // Busy cursor and the status in the window's language while it runs.
+    EXPECT_EQ(d.cursor().shape(), Qt::BusyCursor);
+    const auto labels = d.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* l) {
+        return l->isVisible() &&
+               l->text() == QStringLiteral("Sending the settings to the mouse...");
+    }));
+    ASSERT_TRUE(d.waitForApply());
+    const qint64 tookMs = transfer.elapsed();
+    // The mouse's pauses alone take about a quarter of a second.
+    EXPECT_GE(tookMs, 200);
+    EXPECT_LT(meter.largestGapMs(), 50 + starvation.largestGapMs())
+        << "the window froze during a " << tookMs << " ms Apply";
+    std::cout << "largest gap between timer ticks: " << meter.largestGapMs() << " ms during a "
+              << tookMs << " ms Apply (the process waited for the processor up to "
+              << starvation.largestGapMs() << " ms)\n";
+    EXPECT_EQ(mouse->state().reportInterval, 2);
+    EXPECT_EQ(configBytes()[0], 1);
+    EXPECT_NE(d.cursor().shape(), Qt::BusyCursor);
+}
+
+TEST_F(ShellSimTest, WhileSendingTheSettingsStayAsTheyAreAndClosingWaits) {
+    device->link().setPacer(std::make_unique<SleepingPacer>());
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.settings().reportInterval = 2;
+    QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(600, 630)); // OK
+    ASSERT_TRUE(d.applyRunning());
+    EXPECT_TRUE(d.isVisible()); // hidden when the transfer has finished
+    // Cancel and a second Apply are refused; the tabs still work.
+    QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(800, 630));
+    EXPECT_FALSE(d.cancelPending());
+    QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(90, 80));
+    EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+    // A page-control press is taken and dropped by the dispatcher.
+    EXPECT_EQ(d.pageFrame().leftButtonDown(QPoint(300, 300)), PageFrame::Press::PageControl);
+    // The close button waits for the transfer and its saving.
+    QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(855, 10));
+    EXPECT_FALSE(quitStatus.has_value());
+    ASSERT_TRUE(d.waitForApply());
+    EXPECT_EQ(quitStatus, 0);
+    EXPECT_EQ(configBytes()[0], 1);
+    EXPECT_EQ(d.backup().block.reportInterval, 2);
+    EXPECT_FALSE(d.isVisible());
+}
+
+TEST_F(ShellSimTest, AnUnplugDuringTheTransferIsHandledAfterIt) {
+    device->link().setPacer(std::make_unique<SleepingPacer>());
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(700, 630));
+    ASSERT_TRUE(d.applyRunning());
+    QTest::qWait(30);
+    mouse->unplug();
+    ASSERT_TRUE(d.waitForApply(10000));
+    QTRY_VERIFY(!device->present());
+    EXPECT_TRUE(balloonShown("The system did not detect the gaming mouse!"));
+    mouse->plug();
+    QTRY_VERIFY(device->present());
 }
 
 } // namespace

@@ -282,6 +282,9 @@ PageFrame::Press PageFrame::leftButtonDown(const QPoint& p) {
     if (page_ == NoPage) {
         return Press::Nothing;
     }
+    if (hooks_.busy && hooks_.busy()) {
+        return Press::PageControl; // taken, and dropped
+    }
     PageOwned& owned = page_ == BasicPage ? basicOwned_ : advancedOwned_;
     for (const QPointer<DropDownList>& list : owned.lists) {
         if (list) {

@@ -72,6 +72,9 @@ public:
         // Enter and Escape; the macro recorder swallowing keys.
         std::function<void()> hide;
         std::function<bool()> recording;
+        // True while the settings are being sent to the mouse: presses on
+        // page controls are then refused (the frame's own still work).
+        std::function<bool()> busy;
     };
 
     PageFrame(QWidget& window, SettingsBlock& settings);

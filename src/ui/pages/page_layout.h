@@ -24,6 +24,8 @@ inline constexpr Rect kOkButton{562, 623, 667, 644};
 inline constexpr Rect kApplyButton{666, 623, 771, 644};
 inline constexpr Rect kCancelButton{770, 623, 875, 644};
 inline constexpr Rect kWebLink{273, 627, 449, 647};
+// The status shown while OK or Apply sends the settings (left of the web link).
+inline constexpr Rect kApplyStatusRect{20, 626, 268, 646};
 
 // --- basic page ---------------------------------------------------------------
 inline constexpr Rect kKeySettingCaption{259, 160, 364, 181};

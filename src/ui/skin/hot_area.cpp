@@ -1,5 +1,6 @@
 #include "ui/skin/hot_area.h"
 
+#include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
 #include "ui/skin/skin_text.h"
@@ -57,6 +58,7 @@ void HoverTracker::restoreAll() {
     for (HotArea* area : areas_) {
         if (area->hovered) {
             drawHotArea(dc.painter(), *area, false, font_, backdrop_);
+            dc.markDrawn(toQRect(area->rect));
             area->hovered = false;
         }
     }
@@ -79,10 +81,12 @@ void HoverTracker::hoverAt(const QPoint& p) {
     for (HotArea* area : areas_) {
         if (area != target && area->hovered) {
             drawHotArea(dc.painter(), *area, false, font_, backdrop_);
+            dc.markDrawn(toQRect(area->rect));
             area->hovered = false;
         }
     }
     drawHotArea(dc.painter(), *target, true, font_, backdrop_);
+    dc.markDrawn(toQRect(target->rect));
     target->hovered = true;
 }
 

@@ -18,9 +18,13 @@ void SkinCanvas::setImage(const QImage& image) {
     image_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void SkinCanvas::present() {
+void SkinCanvas::present(const QRect& area) {
     ++presents_;
-    window_.update();
+    if (area.isEmpty()) {
+        window_.update();
+    } else {
+        window_.update(area);
+    }
 }
 
 void SkinCanvas::paint(QPainter& painter, const QRect& area) const {
@@ -47,7 +51,7 @@ CMemDC::CMemDC(SkinCanvas& canvas, QRect rect)
 
 CMemDC::~CMemDC() {
     painter_.reset();
-    canvas_.present();
+    canvas_.present(drawn_.isEmpty() ? rect_ : drawn_);
 }
 
 } // namespace pelmora

@@ -2,7 +2,8 @@
 // Off-screen drawing. Every skinned window owns one canvas, a premultiplied
 // ARGB image of its client area that always holds its current picture.
 // Drawing goes onto the canvas through a CMemDC, which draws only what
-// changed and, when it ends, copies the whole client area to the window.
+// changed and, when it ends, has the window repaint what it drew: its
+// rectangle, or the areas marked as drawn (a hover: one button's rectangle).
 
 #include <QImage>
 #include <QPainter>
@@ -29,8 +30,9 @@ public:
     const QImage& image() const { return image_; }
     QWidget& window() const { return window_; }
 
-    // Copies the whole client area from the canvas to the window.
-    void present();
+    // Copies the area (the whole client area when empty) from the canvas to
+    // the window.
+    void present(const QRect& area = {});
     // How often the window has been given a new picture.
     int presentCount() const { return presents_; }
     // For the window's paint handler.
@@ -54,10 +56,13 @@ public:
 
     QPainter* painter() { return painter_ ? &*painter_ : nullptr; }
     const QRect& rect() const { return rect_; }
+    // Narrows the repaint at the end to the marked areas (within rect()).
+    void markDrawn(const QRect& area) { drawn_ |= area & rect_; }
 
 private:
     SkinCanvas& canvas_;
     QRect rect_;
+    QRect drawn_;
     std::optional<QPainter> painter_;
 };
 

@@ -1,14 +1,28 @@
 #include "ui/skin/message_box_sink.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QMetaObject>
+#include <QPointer>
 #include <QString>
+#include <QThread>
 
 namespace pelmora {
 
 void MessageBoxSink::showMessage(std::string_view text, std::string_view caption) {
-    QMessageBox::warning(parent_,
-                         QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
-                         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const QString title = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    const QString body = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // A message from a worker (the transfer of OK and Apply) is shown by the
+    // GUI thread; the worker does not wait for it.
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app != nullptr && QThread::currentThread() != app->thread()) {
+        QPointer<QWidget> parent = parent_;
+        QMetaObject::invokeMethod(
+            app, [parent, title, body] { QMessageBox::warning(parent, title, body); },
+            Qt::QueuedConnection);
+        return;
+    }
+    QMessageBox::warning(parent_, title, body);
 }
 
 } // namespace pelmora

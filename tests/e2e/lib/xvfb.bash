@@ -54,9 +54,27 @@ xvfb_start() {
   export DISPLAY=":$(head -n1 "$work/display")"
   export XDG_RUNTIME_DIR="$work/run"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
-  unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
   # Never the tester's desktop pointer settings (a test may choose its own).
   export PELMORA_POINTER_BACKEND=none
+  session_bus_start
+}
+
+# A private D-Bus session bus, stopped with the test: without one, the
+# program's D-Bus calls would autolaunch a daemon that outlives the test.
+session_bus_start() {
+  unset DBUS_SESSION_BUS_ADDRESS
+  command -v dbus-daemon >/dev/null 2>&1 || return 0
+  dbus-daemon --session --nofork --nopidfile --print-address=8 8>"$work/bus" \
+    >"$work/dbus.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do
+    [ -s "$work/bus" ] && break
+    sleep 0.05
+  done
+  [ -s "$work/bus" ] || fail "dbus-daemon did not start"
+  DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+  export DBUS_SESSION_BUS_ADDRESS
 }
 
 # A data folder with the delivered files.

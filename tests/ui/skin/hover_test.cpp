@@ -3,6 +3,7 @@
 #include "ui/skin/hot_area.h"
 #include "ui/test_skin.h"
 
+#include <QPaintEvent>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -37,6 +38,37 @@ protected:
     HotArea ok;
     HotArea apply;
 };
+
+// Paint events of a window, with the area each asked to repaint.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget& window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            areas.push_back(static_cast<QPaintEvent*>(event)->region());
+        }
+        return false;
+    }
+    std::vector<QRegion> areas;
+};
+
+TEST_F(HoverTest, AHoverRepaintsOnlyTheAreasItDrew) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    PaintRecorder paints(window);
+    tracker.hoverAt({20, 20});
+    QTRY_COMPARE(paints.areas.size(), 1u);
+    EXPECT_EQ(paints.areas[0], QRegion(10, 10, 105, 21));
+    paints.areas.clear();
+    tracker.hoverAt({150, 20}); // OK back to normal, Apply lit: both, nothing else
+    QTRY_COMPARE(paints.areas.size(), 1u);
+    EXPECT_EQ(paints.areas[0].boundingRect(), QRect(10, 10, 209, 21));
+    paints.areas.clear();
+    { CMemDC whole(canvas); } // a drawing without marks repaints its whole rectangle
+    QTRY_COMPARE(paints.areas.size(), 1u);
+    EXPECT_EQ(paints.areas[0], QRegion(window.rect()));
+}
 
 TEST_F(HoverTest, RestingLightsTheAreaAfterTheRestTime) {
     const int before = canvas.presentCount();

@@ -1,0 +1,56 @@
+#include "app/apply_worker.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QMetaObject>
+
+namespace pelmora {
+
+ApplyWorker::~ApplyWorker() {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+bool ApplyWorker::start(Job job) {
+    if (running_) {
+        return false;
+    }
+    running_ = true;
+    thread_ = std::thread([this, job = std::move(job)] {
+        Completion completion = job();
+        // Queued: runs on the GUI thread, after the events already waiting.
+        QMetaObject::invokeMethod(
+            this, [this, completion = std::move(completion)] { complete(completion); },
+            Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void ApplyWorker::complete(const Completion& completion) {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    running_ = false;
+    if (completion) {
+        completion();
+    }
+    emit finished();
+}
+
+void ApplyWorker::abandon() {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    running_ = false;
+}
+
+bool ApplyWorker::wait(int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (running_ && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    }
+    return !running_;
+}
+
+} // namespace pelmora
