@@ -412,7 +412,21 @@ std::string lightName(std::optional<TextId> id) {
     return id ? std::string(text(*id, Language::English)) : std::string("none");
 }
 
+// What get prints for a state the lists cannot choose ("Off", "none", the
+// "RGB Effect" of modes 1 and 2) is taken back as it stands, changing nothing.
+bool showsAsIs(const SettingsEdit& edit, std::string_view name, std::string_view value) {
+    for (const auto& [word, shown] : settingWords(edit)) {
+        if (word == name) {
+            return lower(shown) == lower(value);
+        }
+    }
+    return false;
+}
+
 std::string setLightMode(SettingsEdit& edit, std::string_view value) {
+    if (showsAsIs(edit, "light-mode", value)) {
+        return {};
+    }
     const auto i =
         findIn(kLightModeListTexts, value, [](TextId id) { return text(id, Language::English); });
     if (!i) {
@@ -424,6 +438,9 @@ std::string setLightMode(SettingsEdit& edit, std::string_view value) {
 }
 
 std::string setLightParameter(SettingsEdit& edit, std::string_view value) {
+    if (showsAsIs(edit, "light-parameter", value)) {
+        return {};
+    }
     const std::uint8_t mode = edit.settings.lightMode;
     if (mode < kLightModeStandard || mode > kLightModeNeon) {
         return "light-parameter: choose light-mode first (Standard, Respiration or Neon)";
@@ -440,6 +457,9 @@ std::string setLightParameter(SettingsEdit& edit, std::string_view value) {
 }
 
 std::string setLightEffect(SettingsEdit& edit, std::string_view value) {
+    if (showsAsIs(edit, "light-effect", value)) {
+        return {};
+    }
     if (effectBoxAction(edit.settings.lightMode) != EffectBoxAction::OpenList) {
         return "light-effect: the colour effect is chosen in Neon mode only "
                "(set light-mode=Neon first)";

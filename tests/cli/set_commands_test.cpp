@@ -166,8 +166,8 @@ TEST_F(SetCommandsTest, BadWordsAreRefusedWithOneLineAndNothingWritten) {
         {"dpi5=1", "unknown setting"},
         {"dpi1=13", "level 1..12"},
         {"dpi1-colour=red", "#rrggbb"},
-        {"light-mode=Off", "Standard, Respiration, Neon"}, // the list has no Off
-        {"light-parameter=5S", "light-mode first"},        // no mode chosen yet
+        {"light-mode=Rainbow", "Standard, Respiration, Neon"},
+        {"light-parameter=5S", "light-mode first"}, // no mode chosen yet
         {"light-effect=RGB Flash", "Neon mode only"},
         {"reset", "NAME=VALUE or default"},
     };
@@ -215,13 +215,19 @@ TEST_F(SetCommandsTest, GetPrintsWhatSetTakesBack) {
     EXPECT_NE(got.out.find("dpi2=off (level 4)\n"), std::string::npos);
     EXPECT_NE(got.out.find("light-parameter=45%\n"), std::string::npos);
 
-    // Factory keys back, then the printed buttons: the same record again.
-    ASSERT_EQ(cli({"set", "default"}).status, 0);
+    // Factory settings back, then every printed word: the same record again.
+    std::string error;
+    ASSERT_TRUE(writeSettingsFileAtomically(folder / "config.bin", factorySettings(), 1, error));
+    const auto factoryWords = cli({"get"}).out;
+    std::vector<std::string> unchanged = {"set"};
+    for (const auto& line : lines(factoryWords)) {
+        unchanged.push_back(line); // "light-mode=Off" and "none" as get prints them
+    }
+    ASSERT_EQ(cli(unchanged).status, 0) << cli(unchanged).err;
+    EXPECT_TRUE(saved() == factorySettings());
     std::vector<std::string> words = {"set"};
     for (const auto& line : lines(got.out)) {
-        if (line[0] == 'a' || line[0] == 'b') {
-            words.push_back(line);
-        }
+        words.push_back(line);
     }
     const auto again = cli(words);
     ASSERT_EQ(again.status, 0) << again.err;
