@@ -1,6 +1,7 @@
 #pragma once
 // A scratch folder per fuzz process for targets that read real files.
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <span>
@@ -8,12 +9,21 @@
 
 namespace pelmora::fuzz {
 
+// The folder's name: under $PELMORA_FUZZ_SCRATCH when set (scripts/fuzz
+// points it into its own work folder, removed whatever happens), else in
+// /dev/shm or the temp dir, one per process.
+inline std::filesystem::path scratchFolderPath() {
+    const char* given = std::getenv("PELMORA_FUZZ_SCRATCH");
+    const std::filesystem::path base = given != nullptr && *given != '\0' ? given
+                                       : std::filesystem::exists("/dev/shm")
+                                           ? "/dev/shm"
+                                           : std::filesystem::temp_directory_path();
+    return base / ("pelmora-fuzz-" + std::to_string(::getpid()));
+}
+
 inline const std::filesystem::path& scratchFolder() {
     static const std::filesystem::path folder = [] {
-        const std::filesystem::path base = std::filesystem::exists("/dev/shm")
-                                               ? "/dev/shm"
-                                               : std::filesystem::temp_directory_path();
-        auto dir = base / ("pelmora-fuzz-" + std::to_string(::getpid()));
+        auto dir = scratchFolderPath();
         std::filesystem::create_directories(dir);
         return dir;
     }();
@@ -29,11 +39,12 @@ inline std::filesystem::path writeScratchFile(const char* name,
     return file;
 }
 
-// Removes the scratch folder when the fuzz process ends.
+// Removes the scratch folder when the fuzz process ends. It names the folder
+// afresh: the static path of scratchFolder() may be gone by then.
 struct ScratchCleanup {
     ~ScratchCleanup() {
         std::error_code ec;
-        std::filesystem::remove_all(scratchFolder(), ec);
+        std::filesystem::remove_all(scratchFolderPath(), ec);
     }
 };
 

@@ -254,7 +254,9 @@ IniFile IniFile::parse(std::string_view bytes) {
         } else {
             rest = {};
         }
-        if (text.ends_with('\r')) {
+        // Every carriage return that ends a line goes: a line never keeps one
+        // that a write would turn into part of its line end.
+        while (text.ends_with('\r')) {
             text.remove_suffix(1);
         }
         ini.lines_.push_back(parseLine(text));

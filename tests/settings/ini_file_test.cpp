@@ -83,6 +83,18 @@ TEST(IniFile, EditsKeepOrderAndUnparsableLines) {
     EXPECT_EQ(ini.serialise(), "junk before\n[a]\nthis line has no equals\n\n[c]\nk=three\n");
 }
 
+TEST(IniFile, StrayCarriageReturnsAtLineEndsReadTheSameAfterAWrite) {
+    // Line ends taken from the first line ("\n"); a later line carries extra
+    // carriage returns, as a file mended by hand on two systems may.
+    for (std::string_view bytes : {std::string_view("[A]\nk=v\r\r\n; note\r\n"),
+                                   std::string_view("[A]\r\nk=v\r\r\n; note\r\r\r\n")}) {
+        const IniFile ini = IniFile::parse(bytes);
+        EXPECT_EQ(ini.value("A", "k"), "v");
+        const std::string written = ini.serialise();
+        EXPECT_EQ(IniFile::parse(written).serialise(), written) << bytes;
+    }
+}
+
 TEST(IniFile, RemovingASectionRemovesEveryCopyOfIt) {
     auto ini = IniFile::parse("[m]\nx=1\n[n]\ny=2\n[M]\nx=3\n");
     ini.removeSection("m");
