@@ -10,7 +10,25 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <string_view>
+
 namespace pelmora {
+
+// The list of a dialog's text table for a language code: the row whose code
+// matches, else the first row (English). A row holds `language` and `list`.
+template <typename Rows> QStringList listForLanguage(const Rows& rows, std::string_view language) {
+    const auto* texts = &rows[0];
+    for (const auto& row : rows) {
+        if (row.language == language) {
+            texts = &row;
+        }
+    }
+    QStringList list;
+    for (const char* text : texts->list) {
+        list << QString::fromUtf8(text);
+    }
+    return list;
+}
 
 class CChoiceKeyDialog : public CSkinnedDialog {
     Q_OBJECT

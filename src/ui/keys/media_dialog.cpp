@@ -28,17 +28,7 @@ constexpr Rect kMediaList{43, 145, 151, 265};
 } // namespace
 
 QStringList mediaListTexts(std::string_view language) {
-    const MediaTexts* texts = &kTexts[0];
-    for (const MediaTexts& row : kTexts) {
-        if (row.language == language) {
-            texts = &row;
-        }
-    }
-    QStringList list;
-    for (const char* text : texts->list) {
-        list << QString::fromUtf8(text);
-    }
-    return list;
+    return listForLanguage(kTexts, language);
 }
 
 CMediaDialog::CMediaDialog(QWidget* parent, MessageSink& messages)

@@ -38,17 +38,7 @@ constexpr Rect kLaunchList{43, 145, 151, 305};
 } // namespace
 
 QStringList launchListTexts(std::string_view language) {
-    const LaunchTexts* texts = &kTexts[0];
-    for (const LaunchTexts& row : kTexts) {
-        if (row.language == language) {
-            texts = &row;
-        }
-    }
-    QStringList list;
-    for (const char* text : texts->list) {
-        list << QString::fromUtf8(text);
-    }
-    return list;
+    return listForLanguage(kTexts, language);
 }
 
 CWindowsDialog::CWindowsDialog(QWidget* parent, MessageSink& messages)
