@@ -18,13 +18,6 @@ start_pelmora --simulate --show --sim-state "$work/mouse.json"
 wid=$(wait_for_window) || fail "no window of class KandroGMClass"
 sleep 0.5
 
-# click X Y: a press and release at client pixels of the main window.
-click() {
-  xdotool mousemove --window "$wid" "$1" "$2"
-  sleep 0.15
-  xdotool click 1
-  sleep 0.25
-}
 # The middle of row R of the key list under box N (rows 16 pixels high from
 # 1 pixel below the list's top at 221 + 23 (N - 1)).
 row_y() { echo $((221 + 23 * ($1 - 1) + 1 + 16 * $2 + 8)); }

@@ -123,3 +123,12 @@ wait_for_dialog() {
   done
   return 1
 }
+
+# click X Y: a press and release at client pixels of the main window ($wid),
+# with time for the window to draw between them.
+click() {
+  xdotool mousemove --window "$wid" "$1" "$2"
+  sleep 0.15
+  xdotool click 1
+  sleep 0.25
+}
