@@ -407,7 +407,9 @@ bool MacroEditorPart::eventFilter(QObject* watched, QEvent* event) {
         }
         return QObject::eventFilter(watched, event);
     }
-    if (eventList_ && watched == eventList_->viewport() && type == QEvent::MouseMove) {
+    // The type first: while the list is being destroyed its viewport still
+    // sends events, and the list is no QListWidget any more by then.
+    if (type == QEvent::MouseMove && eventList_ && watched == eventList_->viewport()) {
         // The line under the mouse becomes the selected line.
         const auto* move = static_cast<QMouseEvent*>(event);
         QListWidgetItem* item = eventList_->itemAt(move->position().toPoint());
