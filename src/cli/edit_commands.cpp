@@ -93,8 +93,7 @@ int getCommand(CliContext& ctx) {
         std::erase_if(words, [&](const auto& w) { return w.first != only; });
         if (words.empty()) {
             ctx.err << "pelmora-cli: get: unknown setting \"" << only
-                    << "\" (accepted: a1..a6, b1..b6, key-mode, report-rate, dpi1..dpi4, "
-                       "dpi1-colour..dpi4-colour, light-mode, light-parameter, light-effect)\n";
+                    << "\" (accepted: " << settingNamesText() << ")\n";
             return kUsageStatus;
         }
     }

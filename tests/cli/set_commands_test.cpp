@@ -2,6 +2,7 @@
 #include "settings/dpi_rate_settings.h"
 #include "settings/factory_settings.h"
 #include "settings/lighting_settings.h"
+#include "settings/pointer/pointer_levels.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "support/cli_run.h"
@@ -125,6 +126,19 @@ TEST_F(SetCommandsTest, EachWordStoresWhatThePageStores) {
              chooseLightParameter(k.settings, 29);
              chooseLightEffect(k.settings, 0);
          }},
+        {{"pointer-speed=8", "Scroll-Lines=11", "double-click=1 (900 ms)"},
+         [&](KeySettings k) {
+             pickPointerTick(k.settings, PointerRow::Speed, 8);
+             pickPointerTick(k.settings, PointerRow::WheelLines, 11);
+             pickPointerTick(k.settings, PointerRow::DoubleClick, 1);
+         }},
+        {{"pointer-precision=on", "scroll-one-screen=ON", "scroll-lines=1"},
+         [&](KeySettings k) {
+             togglePointerBox(k.settings, PointerBox::Precision);
+             togglePointerBox(k.settings, PointerBox::ScrollByScreen);
+             pickPointerTick(k.settings, PointerRow::WheelLines, 1); // the box stays ticked
+         }},
+        {{"pointer-precision=on", "pointer-precision=off"}, [](KeySettings) {}},
         {{"a3=Key Off", "b6=Key Off", "default"},
          [&](KeySettings k) {
              chooseKeyFunction(k, a3, 15);
@@ -170,6 +184,13 @@ TEST_F(SetCommandsTest, BadWordsAreRefusedWithOneLineAndNothingWritten) {
         {"light-parameter=5S", "light-mode first"}, // no mode chosen yet
         {"light-effect=RGB Flash", "Neon mode only"},
         {"reset", "NAME=VALUE or default"},
+        {"pointer-speed=0", "level 1..11"},
+        {"scroll-lines=12", "level 1..11"},
+        {"double-click=fast", "1: 900 ms .. 11: 200 ms"},
+        {"double-click=", "level 1..11"},
+        {"pointer-precision=yes", "on or off"},
+        {"scroll-one-screen=1", "on or off"},
+        {"pointer-speeds=3", "pointer-speed, scroll-lines, double-click"},
     };
     for (const auto& [word, expected] : cases) {
         const auto r = cli({"set", word});
@@ -188,6 +209,8 @@ TEST_F(SetCommandsTest, SeveralWordsAreAllOrNothing) {
          {std::vector<std::string>{"set", "report-rate=125", "a2=Key Off", "dpi9=on"},
           std::vector<std::string>{"set", "dpi1=off", "dpi2=off", "dpi3=off", "dpi4=off"},
           std::vector<std::string>{"set", "a2=Shift", "a3=Shift"},
+          std::vector<std::string>{"set", "pointer-speed=3", "scroll-one-screen=on",
+                                   "double-click=12"},
           std::vector<std::string>{"set", "a2=Left Click", "a1=Key Off", "a2=Key Off"}}) {
         const auto r = cli(words);
         EXPECT_EQ(r.status, 2) << words.back();
@@ -238,6 +261,39 @@ TEST_F(SetCommandsTest, GetPrintsWhatSetTakesBack) {
     EXPECT_EQ(cli({"get", "nothing"}).status, 2);
     const auto json = cli({"get", "--json", "report-rate"});
     EXPECT_EQ(json.out, "{\n  \"report-rate\": \"500\"\n}\n");
+}
+
+TEST_F(SetCommandsTest, GetPrintsThePointerLevelsAndTheirOddStatesAreTakenBackUnchanged) {
+    ASSERT_EQ(cli({"set", "pointer-speed=2", "double-click=11", "pointer-precision=on"}).status, 0);
+    const auto got = cli({"get"});
+    EXPECT_NE(got.out.find("pointer-speed=2\nscroll-lines=3\ndouble-click=11 (200 ms)\n"
+                           "pointer-precision=on\nscroll-one-screen=off\n"),
+              std::string::npos)
+        << got.out;
+    const auto json = cli({"get", "--json", "double-click"});
+    EXPECT_EQ(json.out, "{\n  \"double-click\": \"11 (200 ms)\"\n}\n");
+
+    // A desktop never read (0), a desktop value past the ticks, a box byte
+    // that is neither 0 nor 1: shown as they are, and taken back unchanged.
+    SettingsBlock odd = factorySettings();
+    odd.pointerSpeedLevel = 0;
+    odd.doubleClickLevel = 14;
+    odd.scrollByScreen = 2;
+    std::string error;
+    ASSERT_TRUE(writeSettingsFileAtomically(folder / "config.bin", odd, 1, error));
+    const auto shown = cli({"get"});
+    EXPECT_NE(shown.out.find("pointer-speed=none\n"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("double-click=14 (beyond the ticks)\n"), std::string::npos);
+    EXPECT_NE(shown.out.find("scroll-one-screen=off\n"), std::string::npos);
+    std::vector<std::string> words = {"set"};
+    for (const auto& line : lines(shown.out)) {
+        words.push_back(line);
+    }
+    ASSERT_EQ(cli(words).status, 0) << cli(words).err;
+    EXPECT_TRUE(saved() == odd);
+    // Chosen explicitly, the box is written as the page's click would.
+    ASSERT_EQ(cli({"set", "scroll-one-screen=on"}).status, 0);
+    EXPECT_EQ(saved().scrollByScreen, 1);
 }
 
 TEST_F(SetCommandsTest, WithoutSettingsNothingIsCreated) {
