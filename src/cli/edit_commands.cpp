@@ -1,5 +1,6 @@
 // get and set: the settings in words, changed as the window changes them.
 #include "cli/cli_context.h"
+#include "cli/desktop_pointer.h"
 #include "cli/json_writer.h"
 #include "cli/setting_words.h"
 #include "cli/stderr_sink.h"
@@ -145,11 +146,20 @@ int setCommand(CliContext& ctx) {
     if (!writeLabels(strIni, readLanguageCode(strIni), edit.labels, &error)) {
         return ctx.fail("config.bin was saved, but the button labels were not: " + error);
     }
-    if (apply) {
-        ctx.args.clear();
-        return applyCommand(ctx);
+    if (!apply) {
+        return kOkStatus;
     }
-    return kOkStatus;
+    // As the window's Apply: the mouse first, then the desktop's pointer
+    // settings, also when writes to the mouse were lost; nothing reaches the
+    // desktop when there is no mouse to apply to.
+    ctx.args.clear();
+    bool reached = false;
+    const int status = applyToMouse(ctx, reached);
+    if (!reached) {
+        return status;
+    }
+    const int desktopStatus = writePointerSettings(ctx, edit.settings);
+    return status != kOkStatus ? status : desktopStatus;
 }
 
 } // namespace pelmora::cli
