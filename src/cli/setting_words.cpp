@@ -1,6 +1,7 @@
 // Settings in words, through the key page's, DPI page's and lighting's own functions.
 #include "cli/setting_words.h"
 
+#include "keys/consumer_list_texts.h"
 #include "keys/key_assignment.h"
 #include "keys/key_function.h"
 #include "keys/key_lists.h"
@@ -161,6 +162,18 @@ std::vector<std::string> comboParts(std::string_view text) {
     return parts;
 }
 
+// A multimedia or launch function by its English name or by its name in the
+// interface language.
+template <std::size_t N>
+std::optional<std::size_t> consumerPosition(std::span<const ConsumerEntry> list,
+                                            const std::array<std::string_view, N>& translated,
+                                            std::string_view name) {
+    if (const auto i = findIn(list, name, [](const ConsumerEntry& e) { return e.text; })) {
+        return i;
+    }
+    return findIn(translated, name, [](std::string_view t) { return t; });
+}
+
 std::string functionError(std::string_view button, std::string_view value) {
     std::string accepted;
     for (std::uint8_t f = 0; f < kKeyFunctionCount; ++f) {
@@ -182,21 +195,23 @@ std::variant<KeyDialogResult, std::string> dialogResult(const SettingsEdit& edit
     const std::string who(name);
     switch (function) {
     case KeyFunction::Launch: {
-        const auto i = findIn(launchList(), params, [](const ConsumerEntry& e) { return e.text; });
+        const auto i = consumerPosition(launchList(), launchListTexts(edit.language), params);
         if (!i) {
             return who + ": unknown launch function \"" + std::string(params) + "\" (accepted: " +
-                   joined(launchList(), [](const ConsumerEntry& e) { return e.text; }) + ")";
+                   joined(launchList(), [](const ConsumerEntry& e) { return e.text; }) +
+                   ", or a name of the interface language's list)";
         }
-        return LaunchKeyResult{*i, std::string(launchText(*i))};
+        return LaunchKeyResult{*i, std::string(launchText(*i, edit.language))};
     }
     case KeyFunction::Multimedia: {
-        const auto i = findIn(mediaList(), params, [](const ConsumerEntry& e) { return e.text; });
+        const auto i = consumerPosition(mediaList(), mediaListTexts(edit.language), params);
         if (!i) {
             return who + ": unknown multimedia function \"" + std::string(params) +
                    "\" (accepted: " +
-                   joined(mediaList(), [](const ConsumerEntry& e) { return e.text; }) + ")";
+                   joined(mediaList(), [](const ConsumerEntry& e) { return e.text; }) +
+                   ", or a name of the interface language's list)";
         }
-        return MediaKeyResult{*i, std::string(mediaText(*i))};
+        return MediaKeyResult{*i, std::string(mediaText(*i, edit.language))};
     }
     case KeyFunction::FireKey: {
         // KEY[:SPEED[:TIMES]]; the dialog's own defaults are speed 32, once.

@@ -1,3 +1,4 @@
+#include "keys/consumer_list_texts.h"
 #include "keys/key_settings.h"
 #include "settings/dpi_rate_settings.h"
 #include "settings/factory_settings.h"
@@ -297,6 +298,40 @@ TEST_F(SetCommandsTest, GetPrintsThePointerLevelsAndTheirOddStatesAreTakenBackUn
     // Chosen explicitly, the box is written as the page's click would.
     ASSERT_EQ(cli({"set", "scroll-one-screen=on"}).status, 0);
     EXPECT_EQ(saved().scrollByScreen, 1);
+}
+
+// The window labels a multimedia or launch button with the list text of its
+// language; set writes the same label, whichever name it was given.
+TEST_F(SetCommandsTest, ListFunctionsAreLabelledInTheLanguageOfStrIni) {
+    for (const Language language :
+         {Language::SimplifiedChinese, Language::TraditionalChinese, Language::Turkish}) {
+        const std::string code(languageCode(language));
+        writeTextFile(folder / "str.ini", "[Skins]\nLan=" + code + "\n");
+        ButtonLabels start = firstRunLabels(language);
+        ASSERT_TRUE(writeLabels(folder / "str.ini", code, start));
+        const std::string mute(mediaText(4, language));
+        const std::string mail(launchText(1, language));
+        ASSERT_EQ(cli({"set", "a3=Multimedia:mute", "b4=Windows:" + mail}).status, 0) << code;
+        ASSERT_EQ(cli({"set", "b5=Multimedia:" + mute}).status, 0) << code;
+
+        SettingsBlock expected = factorySettings();
+        ButtonLabels expectedLabels = start;
+        KeySettings window{expected, expectedLabels, language};
+        storeDialogResult(window, {KeyMode::A, 2}, MediaKeyResult{4, mute});
+        storeDialogResult(window, {KeyMode::B, 3}, LaunchKeyResult{1, mail});
+        storeDialogResult(window, {KeyMode::B, 4}, MediaKeyResult{4, mute});
+        EXPECT_TRUE(saved() == expected) << code;
+        EXPECT_EQ(readPreferences(folder / "str.ini", code).labels, expectedLabels) << code;
+        EXPECT_EQ(cli({"get", "b5"}).out, "b5=Multimedia:Mute\n") << code;
+    }
+    EXPECT_EQ(mediaText(4, Language::SimplifiedChinese), "静音");
+    EXPECT_EQ(launchText(2, Language::TraditionalChinese), "小算盤");
+    EXPECT_EQ(mediaText(4, Language::English), "Mute");
+    EXPECT_EQ(mediaText(7, Language::Turkish), "");
+    // Another language's name is not taken.
+    writeTextFile(folder / "str.ini", "[Skins]\nLan=CHS\n");
+    const auto r = cli({"set", "a3=Multimedia:Sessiz"});
+    EXPECT_EQ(r.status, 2) << r.err;
 }
 
 TEST_F(SetCommandsTest, WithoutSettingsNothingIsCreated) {
