@@ -33,9 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < report.encodedMacros; ++i) {
         const StoredMacro macro = store.load(names[i]);
         std::vector<std::size_t> dropped;
-        const MacroSlot slot =
-            encodeMacroSlot(loopCountFromText(macro.loopText), macro.items, &dropped);
+        const MacroSlot slot = encodeStoredMacro(macro, &dropped);
         FUZZ_CHECK(slot == slots[i]);
+        // A macro without items holds no events; only a negative count keeps its loop count.
+        if (macro.items.empty()) {
+            FUZZ_CHECK(std::all_of(slot.begin() + 2, slot.end(), [](auto b) { return b == 0; }));
+            FUZZ_CHECK((slot[0] == 0 && slot[1] == 0) == (macro.itemCount >= 0));
+        }
         // What is dropped runs from the first event that did not fit to the end,
         // and what is kept fits: encoding it alone drops nothing and gives the same slot.
         if (!dropped.empty()) {

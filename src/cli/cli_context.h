@@ -59,4 +59,9 @@ int exportCommand(CliContext& ctx);
 int importCommand(CliContext& ctx);
 int macroCommand(CliContext& ctx);
 
+// apply without its argument check: config.bin to the mouse as OK does.
+// `reached` tells whether the mouse was found and the transfer ran (it may
+// still have lost writes).
+int applyToMouse(CliContext& ctx, bool& reached);
+
 } // namespace pelmora::cli

@@ -23,7 +23,9 @@ sensor type (default 0: twelve levels, 250 to 4000 DPI).
 Changes config.bin and the button labels of str.ini as the window does.
 Each WORD is NAME=VALUE or default; the words are applied in order, all or
 nothing. A bad word: a one-line message, exit status 2, no file touched.
---apply then sends the result to the mouse as the Apply button does.
+--apply then sends the result to the mouse as the Apply button does and
+writes the pointer settings to the desktop (a desktop that lacks one gets a
+remark on stderr; one that refuses a setting: exit status 1).
 
   a1..a6, b1..b6    button 1..6 in key mode A or B:
                       Left Click, Right Click, Mid Click, Forward, Backward,
@@ -44,6 +46,12 @@ nothing. A bad word: a one-line message, exit status 2, no file touched.
   light-mode        Standard, Respiration or Neon
   light-parameter   a value of the mode's list (45%, 6S, 2.5S, ...)
   light-effect      RGB Flash or RGB Fixed On (Neon mode)
+  pointer-speed, scroll-lines, double-click
+                    the desktop's pointer speed, wheel lines and double-click
+                    speed: a level 1..11, one per tick of the advanced page
+                    (double-click: 1 = 900 ms .. 11 = 200 ms)
+  pointer-precision, scroll-one-screen
+                    the advanced page's tick boxes: on or off
   default           the key page's Default: factory functions and labels
 
 Names and values are matched without regard to case; key names are those

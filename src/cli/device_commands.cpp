@@ -191,6 +191,12 @@ int applyCommand(CliContext& ctx) {
     if (!noArguments(ctx, "apply")) {
         return kUsageStatus;
     }
+    bool reached = false;
+    return applyToMouse(ctx, reached);
+}
+
+int applyToMouse(CliContext& ctx, bool& reached) {
+    reached = false;
     StderrSink messages(ctx.err);
     const auto file = ctx.dataFolder().settingsFile();
     SettingsBlock settings{};
@@ -217,6 +223,7 @@ int applyCommand(CliContext& ctx) {
     saving.messages = &messages;
     saving.saveLabels = [&ctx, flag] { saveButtonLabels(ctx, flag); };
     const ApplyResult result = link->apply(settings, saving);
+    reached = true;
     // Apply runs to its end and saves whatever happened; the status tells.
     if (result.mouseStoppedAnswering()) {
         if (result.saved != SaveResult::Saved) {

@@ -1,5 +1,6 @@
 // get and set: the settings in words, changed as the window changes them.
 #include "cli/cli_context.h"
+#include "cli/desktop_pointer.h"
 #include "cli/json_writer.h"
 #include "cli/setting_words.h"
 #include "cli/stderr_sink.h"
@@ -93,8 +94,7 @@ int getCommand(CliContext& ctx) {
         std::erase_if(words, [&](const auto& w) { return w.first != only; });
         if (words.empty()) {
             ctx.err << "pelmora-cli: get: unknown setting \"" << only
-                    << "\" (accepted: a1..a6, b1..b6, key-mode, report-rate, dpi1..dpi4, "
-                       "dpi1-colour..dpi4-colour, light-mode, light-parameter, light-effect)\n";
+                    << "\" (accepted: " << settingNamesText() << ")\n";
             return kUsageStatus;
         }
     }
@@ -146,11 +146,20 @@ int setCommand(CliContext& ctx) {
     if (!writeLabels(strIni, readLanguageCode(strIni), edit.labels, &error)) {
         return ctx.fail("config.bin was saved, but the button labels were not: " + error);
     }
-    if (apply) {
-        ctx.args.clear();
-        return applyCommand(ctx);
+    if (!apply) {
+        return kOkStatus;
     }
-    return kOkStatus;
+    // As the window's Apply: the mouse first, then the desktop's pointer
+    // settings, also when writes to the mouse were lost; nothing reaches the
+    // desktop when there is no mouse to apply to.
+    ctx.args.clear();
+    bool reached = false;
+    const int status = applyToMouse(ctx, reached);
+    if (!reached) {
+        return status;
+    }
+    const int desktopStatus = writePointerSettings(ctx, edit.settings);
+    return status != kOkStatus ? status : desktopStatus;
 }
 
 } // namespace pelmora::cli

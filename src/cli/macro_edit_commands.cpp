@@ -130,6 +130,41 @@ std::optional<std::size_t> findMacro(const MacroEditor& editor, std::string_view
     return std::nullopt;
 }
 
+// config.bin and the macro editor on record.ini with one macro selected, as
+// a click on its name in the editor's list leaves them.
+class SelectedMacro {
+public:
+    SelectedMacro() = default;
+    SelectedMacro(const SelectedMacro&) = delete;
+    SelectedMacro& operator=(const SelectedMacro&) = delete;
+
+    // kOkStatus, or the status after a message: no settings, no such macro
+    // (`command` names the subcommand in it).
+    int open(CliContext& ctx, std::string_view command, const std::string& name) {
+        if (const int status = loadSettings(ctx, session_); status != kOkStatus) {
+            return status;
+        }
+        editor_.emplace(MacroStore(ctx.dataFolder().macroFile()), session_.settings.macroData,
+                        Language::English);
+        editor_->load(messages);
+        const auto index = findMacro(*editor_, name);
+        if (!index) {
+            return usage(ctx,
+                         std::string(command) + ": no macro \"" + name + "\" (see macro list)");
+        }
+        editor_->selectMacro(*index, messages);
+        return kOkStatus;
+    }
+    MacroEditor& editor() { return *editor_; }
+    MacroSession& session() { return session_; }
+
+    CollectingSink messages; // the editor's, from loading on
+
+private:
+    MacroSession session_;
+    std::optional<MacroEditor> editor_; // holds session_'s macro slots
+};
+
 std::optional<long> loopCount(std::string_view text) {
     const auto n = wholeNumber(text);
     return n && *n >= 1 && *n <= 65535 ? n : std::nullopt;
@@ -216,23 +251,16 @@ int deleteMacro(CliContext& ctx, const std::vector<std::string>& args) {
     if (args.size() != 1) {
         return usage(ctx, "delete takes one NAME");
     }
-    MacroSession session;
-    if (const int status = loadSettings(ctx, session); status != kOkStatus) {
+    SelectedMacro macro;
+    if (const int status = macro.open(ctx, "delete", args[0]); status != kOkStatus) {
         return status;
     }
-    CollectingSink messages;
-    MacroEditor editor(MacroStore(ctx.dataFolder().macroFile()), session.settings.macroData,
-                       Language::English);
-    editor.load(messages);
-    const auto index = findMacro(editor, args[0]);
-    if (!index) {
-        return usage(ctx, "delete: no macro \"" + args[0] + "\" (see macro list)");
+    macro.editor().deleteMacro(macro.messages);
+    if (!macro.messages.messages.empty()) {
+        return ctx.fail("macro \"" + args[0] +
+                        "\" was not deleted: " + macro.messages.messages.front());
     }
-    editor.selectMacro(*index, messages);
-    editor.deleteMacro(messages);
-    if (!messages.messages.empty()) {
-        return ctx.fail("macro \"" + args[0] + "\" was not deleted: " + messages.messages.front());
-    }
+    MacroSession& session = macro.session();
     // The later macros move up a slot: their slots follow at once, so a
     // macro key keeps the slot number it names.
     MacroEncodeReport report;
@@ -250,24 +278,15 @@ int loopMacro(CliContext& ctx, const std::vector<std::string>& args) {
     if (!loopCount(args[1])) {
         return usage(ctx, "loop: \"" + args[1] + "\" is not a number from 1 to 65535");
     }
-    MacroSession session;
-    if (const int status = loadSettings(ctx, session); status != kOkStatus) {
+    SelectedMacro macro;
+    if (const int status = macro.open(ctx, "loop", args[0]); status != kOkStatus) {
         return status;
     }
-    CollectingSink messages;
-    MacroEditor editor(MacroStore(ctx.dataFolder().macroFile()), session.settings.macroData,
-                       Language::English);
-    editor.load(messages);
-    const auto index = findMacro(editor, args[0]);
-    if (!index) {
-        return usage(ctx, "loop: no macro \"" + args[0] + "\" (see macro list)");
+    macro.editor().setLoopField(args[1], macro.messages);
+    if (!macro.messages.messages.empty()) {
+        return ctx.fail("the loop count was not saved: " + macro.messages.messages.front());
     }
-    editor.selectMacro(*index, messages);
-    editor.setLoopField(args[1], messages);
-    if (!messages.messages.empty()) {
-        return ctx.fail("the loop count was not saved: " + messages.messages.front());
-    }
-    return saveSettings(ctx, session);
+    return saveSettings(ctx, macro.session());
 }
 
 } // namespace

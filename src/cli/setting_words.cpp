@@ -1,6 +1,7 @@
 // Settings in words, through the key page's, DPI page's and lighting's own functions.
 #include "cli/setting_words.h"
 
+#include "keys/consumer_list_texts.h"
 #include "keys/key_assignment.h"
 #include "keys/key_function.h"
 #include "keys/key_lists.h"
@@ -10,6 +11,7 @@
 #include "settings/dpi_rate_settings.h"
 #include "settings/dpi_tables.h"
 #include "settings/lighting_settings.h"
+#include "settings/pointer/pointer_levels.h"
 
 #include <algorithm>
 #include <array>
@@ -24,6 +26,30 @@ namespace pelmora::cli {
 namespace {
 
 constexpr std::size_t kShownButtons = 6; // the buttons the key page shows
+
+// The advanced page's rows of ticks and tick boxes by their names.
+struct PointerRowWord {
+    std::string_view name;
+    PointerRow row;
+};
+constexpr std::array<PointerRowWord, 3> kPointerRowWords = {{
+    {"pointer-speed", PointerRow::Speed},
+    {"scroll-lines", PointerRow::WheelLines},
+    {"double-click", PointerRow::DoubleClick},
+}};
+struct PointerBoxWord {
+    std::string_view name;
+    PointerBox box;
+};
+constexpr std::array<PointerBoxWord, 2> kPointerBoxWords = {{
+    {"pointer-precision", PointerBox::Precision},
+    {"scroll-one-screen", PointerBox::ScrollByScreen},
+}};
+
+constexpr std::string_view kSettingNamesText =
+    "a1..a6, b1..b6, key-mode, report-rate, dpi1..dpi4, dpi1-colour..dpi4-colour, light-mode, "
+    "light-parameter, light-effect, pointer-speed, scroll-lines, double-click, "
+    "pointer-precision, scroll-one-screen";
 
 std::string lower(std::string_view text) {
     std::string out(text);
@@ -136,6 +162,18 @@ std::vector<std::string> comboParts(std::string_view text) {
     return parts;
 }
 
+// A multimedia or launch function by its English name or by its name in the
+// interface language.
+template <std::size_t N>
+std::optional<std::size_t> consumerPosition(std::span<const ConsumerEntry> list,
+                                            const std::array<std::string_view, N>& translated,
+                                            std::string_view name) {
+    if (const auto i = findIn(list, name, [](const ConsumerEntry& e) { return e.text; })) {
+        return i;
+    }
+    return findIn(translated, name, [](std::string_view t) { return t; });
+}
+
 std::string functionError(std::string_view button, std::string_view value) {
     std::string accepted;
     for (std::uint8_t f = 0; f < kKeyFunctionCount; ++f) {
@@ -157,21 +195,23 @@ std::variant<KeyDialogResult, std::string> dialogResult(const SettingsEdit& edit
     const std::string who(name);
     switch (function) {
     case KeyFunction::Launch: {
-        const auto i = findIn(launchList(), params, [](const ConsumerEntry& e) { return e.text; });
+        const auto i = consumerPosition(launchList(), launchListTexts(edit.language), params);
         if (!i) {
             return who + ": unknown launch function \"" + std::string(params) + "\" (accepted: " +
-                   joined(launchList(), [](const ConsumerEntry& e) { return e.text; }) + ")";
+                   joined(launchList(), [](const ConsumerEntry& e) { return e.text; }) +
+                   ", or a name of the interface language's list)";
         }
-        return LaunchKeyResult{*i, std::string(launchText(*i))};
+        return LaunchKeyResult{*i, std::string(launchText(*i, edit.language))};
     }
     case KeyFunction::Multimedia: {
-        const auto i = findIn(mediaList(), params, [](const ConsumerEntry& e) { return e.text; });
+        const auto i = consumerPosition(mediaList(), mediaListTexts(edit.language), params);
         if (!i) {
             return who + ": unknown multimedia function \"" + std::string(params) +
                    "\" (accepted: " +
-                   joined(mediaList(), [](const ConsumerEntry& e) { return e.text; }) + ")";
+                   joined(mediaList(), [](const ConsumerEntry& e) { return e.text; }) +
+                   ", or a name of the interface language's list)";
         }
-        return MediaKeyResult{*i, std::string(mediaText(*i))};
+        return MediaKeyResult{*i, std::string(mediaText(*i, edit.language))};
     }
     case KeyFunction::FireKey: {
         // KEY[:SPEED[:TIMES]]; the dialog's own defaults are speed 32, once.
@@ -518,7 +558,79 @@ std::string setDpiColour(SettingsEdit& edit, std::string_view name, std::size_t 
     return {};
 }
 
+// A row's level as get prints it: the tick, the double-click time beside
+// it; "none" when the desktop was never read, a level beyond the ticks as it
+// stands (Apply leaves such a desktop value alone).
+std::string pointerRowValue(const SettingsBlock& s, PointerRow row) {
+    const int level = pointerRowLevel(s, row);
+    if (level == 0) {
+        return "none";
+    }
+    std::string value = std::to_string(level);
+    if (!isPointerLevel(level)) {
+        return value + " (beyond the ticks)";
+    }
+    if (row == PointerRow::DoubleClick) {
+        value += " (" + std::to_string(doubleClickForLevel(level)) + " ms)";
+    }
+    return value;
+}
+
+std::string setPointerRow(SettingsEdit& edit, const PointerRowWord& word, std::string_view value) {
+    if (showsAsIs(edit, word.name, value)) {
+        return {};
+    }
+    // "6 (550 ms)" as get prints it: the comment is left out.
+    std::string_view level = value.substr(0, value.find('('));
+    const auto tick = number(level);
+    if (!tick || !pickPointerTick(edit.settings, word.row, static_cast<int>(*tick))) {
+        std::string accepted = "a level 1.." + std::to_string(kPointerSteps) + ", one per tick";
+        if (word.row == PointerRow::DoubleClick) {
+            accepted += " (1: " + std::to_string(doubleClickForLevel(1)) + " ms .. " +
+                        std::to_string(kPointerSteps) + ": " +
+                        std::to_string(doubleClickForLevel(kPointerSteps)) + " ms)";
+        }
+        return std::string(word.name) + ": \"" + std::string(value) + "\" is not " + accepted;
+    }
+    return {};
+}
+
+std::string setPointerBoxWord(SettingsEdit& edit, const PointerBoxWord& word,
+                              std::string_view value) {
+    if (showsAsIs(edit, word.name, value)) {
+        return {};
+    }
+    const std::string v = lower(value);
+    if (v != "on" && v != "off") {
+        return std::string(word.name) + ": \"" + std::string(value) + "\" is not on or off";
+    }
+    setPointerBox(edit.settings, word.box, v == "on");
+    return {};
+}
+
 } // namespace
+
+std::string_view settingName(PointerRow row) {
+    for (const auto& w : kPointerRowWords) {
+        if (w.row == row) {
+            return w.name;
+        }
+    }
+    return {};
+}
+
+std::string_view settingName(PointerBox box) {
+    for (const auto& w : kPointerBoxWords) {
+        if (w.box == box) {
+            return w.name;
+        }
+    }
+    return {};
+}
+
+std::string_view settingNamesText() {
+    return kSettingNamesText;
+}
 
 std::vector<std::string> settingNames() {
     std::vector<std::string> names;
@@ -534,7 +646,14 @@ std::vector<std::string> settingNames() {
     for (int s = 1; s <= 4; ++s) {
         names.push_back("dpi" + std::to_string(s) + "-colour");
     }
-    names.insert(names.end(), {"light-mode", "light-parameter", "light-effect", "default"});
+    names.insert(names.end(), {"light-mode", "light-parameter", "light-effect"});
+    for (const auto& w : kPointerRowWords) {
+        names.emplace_back(w.name);
+    }
+    for (const auto& w : kPointerBoxWords) {
+        names.emplace_back(w.name);
+    }
+    names.emplace_back("default");
     return names;
 }
 
@@ -547,8 +666,7 @@ std::string applySettingWord(SettingsEdit& edit, std::string_view word) {
             return {};
         }
         return "\"" + std::string(word) +
-               "\" is not NAME=VALUE or default (names: a1..a6, b1..b6, key-mode, report-rate, "
-               "dpi1..dpi4, dpi1-colour..dpi4-colour, light-mode, light-parameter, light-effect)";
+               "\" is not NAME=VALUE or default (names: " + std::string(kSettingNamesText) + ")";
     }
     const std::string_view value = trim(word.substr(eq + 1));
     if (const auto key = buttonOfName(name)) {
@@ -587,9 +705,18 @@ std::string applySettingWord(SettingsEdit& edit, std::string_view word) {
     if (name == "light-effect") {
         return setLightEffect(edit, value);
     }
-    return "unknown setting \"" + name +
-           "\" (accepted: a1..a6, b1..b6, key-mode, report-rate, dpi1..dpi4, "
-           "dpi1-colour..dpi4-colour, light-mode, light-parameter, light-effect, default)";
+    for (const auto& w : kPointerRowWords) {
+        if (name == w.name) {
+            return setPointerRow(edit, w, value);
+        }
+    }
+    for (const auto& w : kPointerBoxWords) {
+        if (name == w.name) {
+            return setPointerBoxWord(edit, w, value);
+        }
+    }
+    return "unknown setting \"" + name + "\" (accepted: " + std::string(kSettingNamesText) +
+           ", default)";
 }
 
 std::vector<std::pair<std::string, std::string>> settingWords(const SettingsEdit& edit) {
@@ -626,6 +753,12 @@ std::vector<std::pair<std::string, std::string>> settingWords(const SettingsEdit
     words.emplace_back("light-parameter",
                        light.parameter.empty() ? "none" : std::string(light.parameter));
     words.emplace_back("light-effect", lightName(light.effect));
+    for (const auto& w : kPointerRowWords) {
+        words.emplace_back(w.name, pointerRowValue(s, w.row));
+    }
+    for (const auto& w : kPointerBoxWords) {
+        words.emplace_back(w.name, pointerBoxTicked(s, w.box) ? "on" : "off");
+    }
     return words;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The settings in words: "NAME=VALUE" for every setting the window edits
-// (buttons, key mode, report rate, DPI stages and colours, lighting), read
+// (buttons, key mode, report rate, DPI stages and colours, lighting, the
+// desktop's pointer levels and tick boxes), read
 // from and written to the settings record and the button labels through the
 // same functions the pages use.
 
 #include "settings/interface_texts.h"
+#include "settings/pointer/pointer_levels.h"
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
 
@@ -39,5 +41,10 @@ std::vector<std::pair<std::string, std::string>> settingWords(const SettingsEdit
 
 // The setting names applySettingWord takes before "=" (plus "default").
 std::vector<std::string> settingNames();
+// The same names for a message: "a1..a6, b1..b6, key-mode, ...".
+std::string_view settingNamesText();
+// The name of a row of ticks or a tick box of the pointer settings.
+std::string_view settingName(PointerRow row);
+std::string_view settingName(PointerBox box);
 
 } // namespace pelmora::cli

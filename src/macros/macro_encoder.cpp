@@ -65,6 +65,18 @@ MacroSlot encodeMacroSlot(std::uint16_t loopCount, const std::vector<std::string
     return slot;
 }
 
+MacroSlot encodeStoredMacro(const StoredMacro& macro, std::vector<std::size_t>* dropped) {
+    const std::uint16_t loop = loopCountFromText(macro.loopText);
+    MacroSlot slot = encodeMacroSlot(loop, macro.items, dropped);
+    if (macro.itemCount < 0) {
+        // A negative count is no items, but unlike a count of 0 it is no
+        // empty macro: its loop count is still written.
+        slot[0] = static_cast<std::uint8_t>(loop >> 8);
+        slot[1] = static_cast<std::uint8_t>(loop & 0xFF);
+    }
+    return slot;
+}
+
 bool encodeMacros(const std::filesystem::path& recordIni, MacroSlots& macroData,
                   MacroEncodeReport& report, std::string& error) {
     report = {};
@@ -85,14 +97,7 @@ bool encodeMacros(const std::filesystem::path& recordIni, MacroSlots& macroData,
         }
         const StoredMacro macro = macroFromIni(ini, names[s]);
         std::vector<std::size_t> dropped;
-        const std::uint16_t loop = loopCountFromText(macro.loopText);
-        macroData[s] = encodeMacroSlot(loop, macro.items, &dropped);
-        if (macro.itemCount < 0) {
-            // A negative count is no items, but unlike a count of 0 it is no
-            // empty macro: its loop count is still written.
-            macroData[s][0] = static_cast<std::uint8_t>(loop >> 8);
-            macroData[s][1] = static_cast<std::uint8_t>(loop & 0xFF);
-        }
+        macroData[s] = encodeStoredMacro(macro, &dropped);
         for (const std::size_t item : dropped) {
             report.droppedEvents.push_back({s, names[s], item, macro.items[item]});
         }

@@ -7,6 +7,7 @@
 // in 10 ms units, then the key code). A delay above 1270 ms takes a 4-byte
 // record: flag | delay mod 100, key code, delay / 100, 0x03.
 
+#include "macros/macro_store.h"
 #include "settings/settings_block.h"
 
 #include <array>
@@ -28,6 +29,11 @@ inline constexpr long long kShortDelayLimitMs = 1270;
 // No items give an all-zero slot, loop count included.
 MacroSlot encodeMacroSlot(std::uint16_t loopCount, const std::vector<std::string>& items,
                           std::vector<std::size_t>* dropped = nullptr);
+
+// One macro of record.ini as the encoder writes it into its slot: like
+// encodeMacroSlot, except that a negative "ItemCount" (no items, but no empty
+// macro either) keeps the loop count in bytes 0 and 1.
+MacroSlot encodeStoredMacro(const StoredMacro& macro, std::vector<std::size_t>* dropped = nullptr);
 
 struct DroppedMacroEvent {
     std::size_t slot; // 0..11

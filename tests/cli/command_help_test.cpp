@@ -1,3 +1,4 @@
+#include "cli/setting_words.h"
 #include "support/cli_run.h"
 #include "support/text_file.h"
 
@@ -39,6 +40,30 @@ TEST(CommandHelpTest, EveryListedCommandHasItsOwnHelp) {
         ++commands;
     }
     EXPECT_GE(commands, 13);
+}
+
+// The completion offers exactly the names set takes, and set --help names
+// each of them.
+TEST(CommandHelpTest, CompletionAndSetHelpNameEverySetting) {
+    const std::string script = pelmora::testing::readTextFile(
+        std::string(PELMORA_SOURCE_DIR) + "/packaging/bash-completion/pelmora-cli");
+    const std::string marker = "local names=\"";
+    const auto start = script.find(marker);
+    ASSERT_NE(start, std::string::npos);
+    const auto begin = start + marker.size();
+    std::string offered = script.substr(begin, script.find('"', begin) - begin);
+    std::string expected;
+    for (const auto& name : settingNames()) {
+        expected += (expected.empty() ? "" : " ") + name + (name == "default" ? "" : "=");
+    }
+    EXPECT_EQ(offered, expected);
+
+    const auto help = runCli({"set", "--help"}).out;
+    for (const auto& name : settingNames()) {
+        if (!name.starts_with("dpi") && name.size() > 2) {
+            EXPECT_NE(help.find(name), std::string::npos) << name;
+        }
+    }
 }
 
 } // namespace

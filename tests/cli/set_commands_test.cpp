@@ -1,7 +1,9 @@
+#include "keys/consumer_list_texts.h"
 #include "keys/key_settings.h"
 #include "settings/dpi_rate_settings.h"
 #include "settings/factory_settings.h"
 #include "settings/lighting_settings.h"
+#include "settings/pointer/pointer_levels.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "support/cli_run.h"
@@ -10,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,6 +29,8 @@ using pelmora::testing::writeTextFile;
 class SetCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // --apply ends with the desktop's pointer settings: never the tester's.
+        ::setenv("PELMORA_POINTER_BACKEND", "none", 1);
         std::string error;
         ASSERT_TRUE(
             writeSettingsFileAtomically(folder / "config.bin", factorySettings(), 1, error));
@@ -125,6 +130,19 @@ TEST_F(SetCommandsTest, EachWordStoresWhatThePageStores) {
              chooseLightParameter(k.settings, 29);
              chooseLightEffect(k.settings, 0);
          }},
+        {{"pointer-speed=8", "Scroll-Lines=11", "double-click=1 (900 ms)"},
+         [&](KeySettings k) {
+             pickPointerTick(k.settings, PointerRow::Speed, 8);
+             pickPointerTick(k.settings, PointerRow::WheelLines, 11);
+             pickPointerTick(k.settings, PointerRow::DoubleClick, 1);
+         }},
+        {{"pointer-precision=on", "scroll-one-screen=ON", "scroll-lines=1"},
+         [&](KeySettings k) {
+             togglePointerBox(k.settings, PointerBox::Precision);
+             togglePointerBox(k.settings, PointerBox::ScrollByScreen);
+             pickPointerTick(k.settings, PointerRow::WheelLines, 1); // the box stays ticked
+         }},
+        {{"pointer-precision=on", "pointer-precision=off"}, [](KeySettings) {}},
         {{"a3=Key Off", "b6=Key Off", "default"},
          [&](KeySettings k) {
              chooseKeyFunction(k, a3, 15);
@@ -170,6 +188,13 @@ TEST_F(SetCommandsTest, BadWordsAreRefusedWithOneLineAndNothingWritten) {
         {"light-parameter=5S", "light-mode first"}, // no mode chosen yet
         {"light-effect=RGB Flash", "Neon mode only"},
         {"reset", "NAME=VALUE or default"},
+        {"pointer-speed=0", "level 1..11"},
+        {"scroll-lines=12", "level 1..11"},
+        {"double-click=fast", "1: 900 ms .. 11: 200 ms"},
+        {"double-click=", "level 1..11"},
+        {"pointer-precision=yes", "on or off"},
+        {"scroll-one-screen=1", "on or off"},
+        {"pointer-speeds=3", "pointer-speed, scroll-lines, double-click"},
     };
     for (const auto& [word, expected] : cases) {
         const auto r = cli({"set", word});
@@ -188,6 +213,8 @@ TEST_F(SetCommandsTest, SeveralWordsAreAllOrNothing) {
          {std::vector<std::string>{"set", "report-rate=125", "a2=Key Off", "dpi9=on"},
           std::vector<std::string>{"set", "dpi1=off", "dpi2=off", "dpi3=off", "dpi4=off"},
           std::vector<std::string>{"set", "a2=Shift", "a3=Shift"},
+          std::vector<std::string>{"set", "pointer-speed=3", "scroll-one-screen=on",
+                                   "double-click=12"},
           std::vector<std::string>{"set", "a2=Left Click", "a1=Key Off", "a2=Key Off"}}) {
         const auto r = cli(words);
         EXPECT_EQ(r.status, 2) << words.back();
@@ -240,6 +267,73 @@ TEST_F(SetCommandsTest, GetPrintsWhatSetTakesBack) {
     EXPECT_EQ(json.out, "{\n  \"report-rate\": \"500\"\n}\n");
 }
 
+TEST_F(SetCommandsTest, GetPrintsThePointerLevelsAndTheirOddStatesAreTakenBackUnchanged) {
+    ASSERT_EQ(cli({"set", "pointer-speed=2", "double-click=11", "pointer-precision=on"}).status, 0);
+    const auto got = cli({"get"});
+    EXPECT_NE(got.out.find("pointer-speed=2\nscroll-lines=3\ndouble-click=11 (200 ms)\n"
+                           "pointer-precision=on\nscroll-one-screen=off\n"),
+              std::string::npos)
+        << got.out;
+    const auto json = cli({"get", "--json", "double-click"});
+    EXPECT_EQ(json.out, "{\n  \"double-click\": \"11 (200 ms)\"\n}\n");
+
+    // A desktop never read (0), a desktop value past the ticks, a box byte
+    // that is neither 0 nor 1: shown as they are, and taken back unchanged.
+    SettingsBlock odd = factorySettings();
+    odd.pointerSpeedLevel = 0;
+    odd.doubleClickLevel = 14;
+    odd.scrollByScreen = 2;
+    std::string error;
+    ASSERT_TRUE(writeSettingsFileAtomically(folder / "config.bin", odd, 1, error));
+    const auto shown = cli({"get"});
+    EXPECT_NE(shown.out.find("pointer-speed=none\n"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("double-click=14 (beyond the ticks)\n"), std::string::npos);
+    EXPECT_NE(shown.out.find("scroll-one-screen=off\n"), std::string::npos);
+    std::vector<std::string> words = {"set"};
+    for (const auto& line : lines(shown.out)) {
+        words.push_back(line);
+    }
+    ASSERT_EQ(cli(words).status, 0) << cli(words).err;
+    EXPECT_TRUE(saved() == odd);
+    // Chosen explicitly, the box is written as the page's click would.
+    ASSERT_EQ(cli({"set", "scroll-one-screen=on"}).status, 0);
+    EXPECT_EQ(saved().scrollByScreen, 1);
+}
+
+// The window labels a multimedia or launch button with the list text of its
+// language; set writes the same label, whichever name it was given.
+TEST_F(SetCommandsTest, ListFunctionsAreLabelledInTheLanguageOfStrIni) {
+    for (const Language language :
+         {Language::SimplifiedChinese, Language::TraditionalChinese, Language::Turkish}) {
+        const std::string code(languageCode(language));
+        writeTextFile(folder / "str.ini", "[Skins]\nLan=" + code + "\n");
+        ButtonLabels start = firstRunLabels(language);
+        ASSERT_TRUE(writeLabels(folder / "str.ini", code, start));
+        const std::string mute(mediaText(4, language));
+        const std::string mail(launchText(1, language));
+        ASSERT_EQ(cli({"set", "a3=Multimedia:mute", "b4=Windows:" + mail}).status, 0) << code;
+        ASSERT_EQ(cli({"set", "b5=Multimedia:" + mute}).status, 0) << code;
+
+        SettingsBlock expected = factorySettings();
+        ButtonLabels expectedLabels = start;
+        KeySettings window{expected, expectedLabels, language};
+        storeDialogResult(window, {KeyMode::A, 2}, MediaKeyResult{4, mute});
+        storeDialogResult(window, {KeyMode::B, 3}, LaunchKeyResult{1, mail});
+        storeDialogResult(window, {KeyMode::B, 4}, MediaKeyResult{4, mute});
+        EXPECT_TRUE(saved() == expected) << code;
+        EXPECT_EQ(readPreferences(folder / "str.ini", code).labels, expectedLabels) << code;
+        EXPECT_EQ(cli({"get", "b5"}).out, "b5=Multimedia:Mute\n") << code;
+    }
+    EXPECT_EQ(mediaText(4, Language::SimplifiedChinese), "静音");
+    EXPECT_EQ(launchText(2, Language::TraditionalChinese), "小算盤");
+    EXPECT_EQ(mediaText(4, Language::English), "Mute");
+    EXPECT_EQ(mediaText(7, Language::Turkish), "");
+    // Another language's name is not taken.
+    writeTextFile(folder / "str.ini", "[Skins]\nLan=CHS\n");
+    const auto r = cli({"set", "a3=Multimedia:Sessiz"});
+    EXPECT_EQ(r.status, 2) << r.err;
+}
+
 TEST_F(SetCommandsTest, WithoutSettingsNothingIsCreated) {
     std::filesystem::remove(folder / "config.bin");
     const auto r = cli({"set", "report-rate=500"});
@@ -267,6 +361,9 @@ TEST_F(SetCommandsTest, ApplySendsTheResultOnlyWhenEveryWordWasTaken) {
     EXPECT_NE(readTextFile(state).find("\"reportInterval\": 4"), std::string::npos)
         << readTextFile(state);
     EXPECT_EQ(saved().reportInterval, 4);
+    EXPECT_NE(r.err.find("pointer-speed: This desktop does not take this setting"),
+              std::string::npos)
+        << r.err;
 }
 
 } // namespace

@@ -29,4 +29,6 @@ complete_line "pelmora-cli set a3=sin" | grep -x 'Single\\ Key:' >/dev/null || f
 complete_line "pelmora-cli set light-mode=n" | grep -x Neon >/dev/null || fail "case-insensitive value"
 complete_line "pelmora-cli macro " | grep -x delete >/dev/null || fail "macro subcommand"
 complete_line "pelmora-cli get " | grep -x dpi2-colour >/dev/null || fail "get names"
+complete_line "pelmora-cli set double" | grep -x "double-click=" >/dev/null || fail "pointer level name"
+complete_line "pelmora-cli set scroll-one-screen=" | grep -x on >/dev/null || fail "tick box values"
 echo ok

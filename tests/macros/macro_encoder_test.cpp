@@ -158,6 +158,35 @@ TEST_F(MacroFileEncoding, CountsAboveTheStoredItemsAndNegativeCounts) {
     EXPECT_TRUE(zeroFrom(slots[1], 2));
 }
 
+TEST_F(MacroFileEncoding, EachSlotIsItsStoredMacroEncodedAlone) {
+    // Odd section names (a NUL byte, stray bytes) and counts of every sign:
+    // the slot of each macro is what encoding the macro the store loads gives.
+    using namespace std::string_view_literals;
+    writeTextFile(store.file(), "[\0"
+                                "1]\nMacroLoopTimes=3\nItemCount=2\nItem0=A   Dn\n"
+                                "[m\xFF\xFF\x03\0\xFF"
+                                "D Cl\xFF]\nItemCount=-99999999\n"
+                                "Item0=B   Dn\nItem1=10 ms\n"
+                                "[zero]\nMacroLoopTimes=7\nItemCount=0\nItem0=A   Dn\n"sv);
+    MacroSlots slots{};
+    for (auto& slot : slots) {
+        slot.fill(0xAA);
+    }
+    MacroEncodeReport report;
+    ASSERT_TRUE(encodeMacros(store.file(), slots, report, error));
+    const auto names = store.names();
+    ASSERT_EQ(names.size(), 3u);
+    ASSERT_EQ(report.encodedMacros, 3u);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(encodeStoredMacro(store.load(names[i])), slots[i]) << "slot " << i;
+    }
+    EXPECT_THAT(head(slots[0], 4), ElementsAre(0, 3, 0x00, keyCodeFromName("A")));
+    EXPECT_THAT(head(slots[1], 2), ElementsAre(0, 1)); // negative: the loop count stays
+    EXPECT_TRUE(zeroFrom(slots[1], 2));
+    EXPECT_THAT(slots[2], Each(0));
+    EXPECT_THAT(slots[3], Each(0xAA));
+}
+
 TEST_F(MacroFileEncoding, SectionsAfterTheTwelfthAreReportedNotEncoded) {
     for (int i = 1; i <= 14; ++i) {
         save("m" + std::to_string(i), "1", {"A   Dn"});

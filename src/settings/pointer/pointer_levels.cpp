@@ -42,6 +42,78 @@ int levelForDoubleClick(int ms) {
     return storedLevel(steps + 1);
 }
 
+std::uint8_t pointerRowLevel(const SettingsBlock& s, PointerRow row) {
+    switch (row) {
+    case PointerRow::Speed:
+        return s.pointerSpeedLevel;
+    case PointerRow::WheelLines:
+        return s.scrollLines;
+    case PointerRow::DoubleClick:
+        break;
+    }
+    return s.doubleClickLevel;
+}
+
+bool pickPointerTick(SettingsBlock& s, PointerRow row, int tick) {
+    if (!isPointerLevel(tick)) {
+        return false;
+    }
+    const auto level = static_cast<std::uint8_t>(tick);
+    switch (row) {
+    case PointerRow::Speed:
+        s.pointerSpeedLevel = level;
+        break;
+    case PointerRow::WheelLines:
+        s.scrollLines = level;
+        break;
+    case PointerRow::DoubleClick:
+        s.doubleClickLevel = level;
+        break;
+    }
+    return true;
+}
+
+bool pointerBoxTicked(const SettingsBlock& s, PointerBox box) {
+    return (box == PointerBox::Precision ? s.pointerPrecision : s.scrollByScreen) == 1;
+}
+
+void setPointerBox(SettingsBlock& s, PointerBox box, bool ticked) {
+    (box == PointerBox::Precision ? s.pointerPrecision : s.scrollByScreen) = ticked ? 1 : 0;
+}
+
+bool togglePointerBox(SettingsBlock& s, PointerBox box) {
+    const bool ticked = !pointerBoxTicked(s, box);
+    setPointerBox(s, box, ticked);
+    return ticked;
+}
+
+PointerSetting desktopSettingOf(PointerRow row) {
+    switch (row) {
+    case PointerRow::Speed:
+        return PointerSetting::Speed;
+    case PointerRow::WheelLines:
+        return PointerSetting::WheelLines;
+    case PointerRow::DoubleClick:
+        break;
+    }
+    return PointerSetting::DoubleClick;
+}
+
+PointerSetting desktopSettingOf(PointerBox box) {
+    return box == PointerBox::Precision ? PointerSetting::Precision
+                                        : PointerSetting::ScrollByScreen;
+}
+
+bool desktopLacks(const PointerSettings& desktop, PointerRow row) {
+    return !desktop.has(desktopSettingOf(row));
+}
+
+bool desktopLacks(const PointerSettings& desktop, PointerBox box) {
+    const PointerRow row =
+        box == PointerBox::Precision ? PointerRow::Speed : PointerRow::WheelLines;
+    return !desktopLacks(desktop, row) && !desktop.has(desktopSettingOf(box));
+}
+
 PointerValues pointerValuesToWrite(const SettingsBlock& s) {
     PointerValues v;
     if (isPointerLevel(s.pointerSpeedLevel)) {

@@ -35,6 +35,32 @@ int doubleClickForLevel(int level);
 // left alone), times under 200 ms levels above 11.
 int levelForDoubleClick(int ms);
 
+// The three rows of ticks and the two tick boxes of the advanced page.
+enum class PointerRow : std::uint8_t { Speed, WheelLines, DoubleClick };
+enum class PointerBox : std::uint8_t { Precision, ScrollByScreen };
+
+// The level a row shows (the record's byte; 0 or above 11 when the desktop
+// gave no value on the row).
+std::uint8_t pointerRowLevel(const SettingsBlock& settings, PointerRow row);
+// A tick of a row (1..11) becomes its level; false, and nothing changed, for
+// any other number. A wheel-lines tick leaves "scroll one screen" as it is.
+bool pickPointerTick(SettingsBlock& settings, PointerRow row, int tick);
+// A box is ticked when its byte is 1; setting it writes 1 or 0.
+bool pointerBoxTicked(const SettingsBlock& settings, PointerBox box);
+void setPointerBox(SettingsBlock& settings, PointerBox box, bool ticked);
+// A click on a box: the other state; returns it.
+bool togglePointerBox(SettingsBlock& settings, PointerBox box);
+
+// The desktop setting a row or a box writes.
+PointerSetting desktopSettingOf(PointerRow row);
+PointerSetting desktopSettingOf(PointerBox box);
+// True when the page puts the remark "this desktop does not take this
+// setting" beside a row or under a box: a row whose setting the desktop
+// lacks, a box whose row the desktop has but not the box's own setting (a
+// box on a row with the remark needs none of its own).
+bool desktopLacks(const PointerSettings& desktop, PointerRow row);
+bool desktopLacks(const PointerSettings& desktop, PointerBox box);
+
 // What OK and Apply write: only settings with a valid level. Precision goes
 // with the pointer speed; "scroll one screen" replaces the wheel lines.
 PointerValues pointerValuesToWrite(const SettingsBlock& settings);

@@ -10,22 +10,17 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace pelmora {
 
-// The list of a dialog's text table for a language code: the row whose code
-// matches, else the first row (English). A row holds `language` and `list`.
-template <typename Rows> QStringList listForLanguage(const Rows& rows, std::string_view language) {
-    const auto* texts = &rows[0];
-    for (const auto& row : rows) {
-        if (row.language == language) {
-            texts = &row;
-        }
-    }
+// A dialog's list texts as the list box takes them.
+template <std::size_t N> QStringList listTexts(const std::array<std::string_view, N>& texts) {
     QStringList list;
-    for (const char* text : texts->list) {
-        list << QString::fromUtf8(text);
+    for (std::string_view text : texts) {
+        list << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
     return list;
 }

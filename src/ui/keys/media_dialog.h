@@ -12,7 +12,4 @@ public:
     explicit CMediaDialog(QWidget* parent = nullptr, MessageSink& messages = dialogMessageBoxes());
 };
 
-// The list in a language ("CHS", "CHT", "TUR", anything else English).
-QStringList mediaListTexts(std::string_view language);
-
 } // namespace pelmora

@@ -13,7 +13,4 @@ public:
                             MessageSink& messages = dialogMessageBoxes());
 };
 
-// The list in a language ("CHS", "CHT", "TUR", anything else English).
-QStringList launchListTexts(std::string_view language);
-
 } // namespace pelmora

@@ -2,6 +2,7 @@
 
 #include "settings/pointer/pointer_actions.h"
 #include "settings/pointer/pointer_backend.h"
+#include "settings/pointer/pointer_levels.h"
 #include "settings/pointer/pointer_texts.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
@@ -35,26 +36,15 @@ constexpr Rect remarkUnder(const Rect& label) {
 }
 constexpr std::array<Rect, 3> kRowCaptions = {L::kMouseSpeedCaption, L::kScrollSpeedCaption,
                                               L::kDoubleClickCaption};
-// What each row sets on the desktop, and the box that goes with it.
-constexpr std::array<PointerSetting, 3> kRowSettings = {
-    PointerSetting::Speed, PointerSetting::WheelLines, PointerSetting::DoubleClick};
+// The rows from the top of the page.
+constexpr std::array<PointerRow, 3> kRows = {PointerRow::Speed, PointerRow::WheelLines,
+                                             PointerRow::DoubleClick};
 
 // The whole rows, numbers included, for a redraw of one row.
 Rect rowArea(int row) {
     const Rect first = L::speedTick(row, 1);
     const Rect number = L::speedTickNumber(L::speedTick(row, L::kSpeedSteps));
     return {first.left, first.top, number.right, number.bottom};
-}
-
-template <typename Block> auto& rowLevel(Block& s, int row) {
-    switch (row) {
-    case 0:
-        return s.pointerSpeedLevel;
-    case 1:
-        return s.scrollLines;
-    default:
-        return s.doubleClickLevel;
-    }
 }
 
 } // namespace
@@ -104,7 +94,7 @@ void PointerSettingsPart::enter() {
 
 void PointerSettingsPart::drawRow(QPainter* p, int row) const {
     // Levels beyond the row (a desktop value past its ends) light what fits.
-    const int level = rowLevel(settings_, row);
+    const int level = pointerRowLevel(settings_, kRows[static_cast<std::size_t>(row)]);
     StepSlider(L::speedTick(row, 1)).draw(p, std::min(level, L::kSpeedSteps));
     for (int i = 1; i <= L::kSpeedSteps; ++i) {
         drawTextLine(p, L::speedTickNumber(L::speedTick(row, i)), QString::number(i),
@@ -122,18 +112,18 @@ void PointerSettingsPart::drawRemarks(QPainter* p) {
     QColor colour = skinState().textColour();
     colour.setAlpha(170);
     PointerSettings& d = desktop();
-    for (std::size_t row = 0; row < kRowSettings.size(); ++row) {
-        if (!d.has(kRowSettings[row])) {
+    for (std::size_t row = 0; row < kRows.size(); ++row) {
+        if (desktopLacks(d, kRows[row])) {
             drawTextLine(p, remarkBeside(kRowCaptions[row]), remark, TextAlign::Left,
                          frame_.textFont(), colour);
         }
     }
     // A box whose row the desktop has, but not the box's own setting.
-    if (d.has(PointerSetting::Speed) && !d.has(PointerSetting::Precision)) {
+    if (desktopLacks(d, PointerBox::Precision)) {
         drawTextLine(p, remarkUnder(L::tickBoxText(L::kPrecisionBox)), remark, TextAlign::Left,
                      frame_.textFont(), colour);
     }
-    if (d.has(PointerSetting::WheelLines) && !d.has(PointerSetting::ScrollByScreen)) {
+    if (desktopLacks(d, PointerBox::ScrollByScreen)) {
         drawTextLine(p, remarkUnder(L::tickBoxText(L::kScrollScreenBox)), remark, TextAlign::Left,
                      frame_.textFont(), colour);
     }
@@ -143,8 +133,8 @@ void PointerSettingsPart::draw(QPainter* p) {
     for (int row = 0; row < 3; ++row) {
         drawRow(p, row);
     }
-    drawBox(p, L::kPrecisionBox, settings_.pointerPrecision == 1);
-    drawBox(p, L::kScrollScreenBox, settings_.scrollByScreen == 1);
+    drawBox(p, L::kPrecisionBox, pointerBoxTicked(settings_, PointerBox::Precision));
+    drawBox(p, L::kScrollScreenBox, pointerBoxTicked(settings_, PointerBox::ScrollByScreen));
     drawHotArea(p, default_, false, frame_.textFont());
     drawRemarks(p);
 }
@@ -155,11 +145,11 @@ void PointerSettingsPart::collectHotAreas(std::vector<HotArea*>& areas) {
 
 bool PointerSettingsPart::press(const QPoint& p) {
     if (contains(L::kPrecisionBox, p)) {
-        toggle(settings_.pointerPrecision, L::kPrecisionBox);
+        redrawBox(L::kPrecisionBox, togglePointerBox(settings_, PointerBox::Precision));
         return true;
     }
     if (contains(L::kScrollScreenBox, p)) {
-        toggle(settings_.scrollByScreen, L::kScrollScreenBox);
+        redrawBox(L::kScrollScreenBox, togglePointerBox(settings_, PointerBox::ScrollByScreen));
         return true;
     }
     if (default_.contains(p)) {
@@ -175,20 +165,15 @@ bool PointerSettingsPart::press(const QPoint& p) {
     return false;
 }
 
-void PointerSettingsPart::toggle(std::uint8_t& field, const Rect& box) {
-    field = field == 1 ? 0 : 1;
-    redrawBox(box, field == 1);
-}
-
 void PointerSettingsPart::redrawBox(const Rect& box, bool ticked) {
     CMemDC dc(frame_.canvas(), toQRect(box));
     drawBox(dc.painter(), box, ticked);
 }
 
 void PointerSettingsPart::pickTick(int row, int tick) {
-    // A scroll tick leaves "Scroll One Screen" as it is.
-    rowLevel(settings_, row) = static_cast<std::uint8_t>(tick);
-    redrawRow(row);
+    if (pickPointerTick(settings_, kRows[static_cast<std::size_t>(row)], tick)) {
+        redrawRow(row);
+    }
 }
 
 void PointerSettingsPart::redrawRow(int row) {

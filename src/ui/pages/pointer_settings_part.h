@@ -42,7 +42,6 @@ private:
     void drawRow(QPainter* painter, int row) const;
     void drawBox(QPainter* painter, const Rect& box, bool ticked) const;
     void drawRemarks(QPainter* painter);
-    void toggle(std::uint8_t& field, const Rect& box);
     void pickTick(int row, int tick);
     void restoreDefaults();
     void redrawBox(const Rect& box, bool ticked);

@@ -3,6 +3,7 @@
 #include "settings/factory_settings.h"
 #include "settings/pointer/fake_pointer_settings.h"
 #include "settings/pointer/pointer_actions.h"
+#include "settings/pointer/pointer_levels.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,24 @@ TEST(PointerActions, AReadTakesWhatTheDesktopHasAndKeepsWhatFailed) {
     EXPECT_EQ(s.pointerPrecision, 0);
     // The precision read has no message of its own.
     EXPECT_EQ(texts(sink), std::vector<std::string>{"GetDoubleClickTime failed."});
+}
+
+TEST(PointerActions, RemarksGoOnRowsTheDesktopLacksAndOnBoxesOnlyBesideARowItHas) {
+    FakePointerSettings gnome({P::Precision, P::Speed, P::DoubleClick});
+    EXPECT_FALSE(desktopLacks(gnome, PointerRow::Speed));
+    EXPECT_TRUE(desktopLacks(gnome, PointerRow::WheelLines));
+    EXPECT_FALSE(desktopLacks(gnome, PointerBox::Precision));
+    EXPECT_FALSE(desktopLacks(gnome, PointerBox::ScrollByScreen)); // its row has the remark
+
+    FakePointerSettings plasma({P::WheelLines, P::DoubleClick});
+    EXPECT_TRUE(desktopLacks(plasma, PointerRow::Speed));
+    EXPECT_FALSE(desktopLacks(plasma, PointerBox::Precision));
+    EXPECT_TRUE(desktopLacks(plasma, PointerBox::ScrollByScreen));
+
+    FakePointerSettings none({});
+    for (PointerRow row : {PointerRow::Speed, PointerRow::WheelLines, PointerRow::DoubleClick}) {
+        EXPECT_TRUE(desktopLacks(none, row));
+    }
 }
 
 } // namespace

@@ -146,5 +146,36 @@ TEST(PointerLevels, DefaultWrites500MillisecondsAndLevel6WritesLaterAs550) {
     EXPECT_EQ(pointerValuesToWrite(s).doubleClickMs, 550);
 }
 
+TEST(PointerLevels, TicksStoreTheirLevelAndNothingElseIsTaken) {
+    SettingsBlock s = factorySettings();
+    s.scrollByScreen = 1;
+    EXPECT_TRUE(pickPointerTick(s, PointerRow::Speed, 11));
+    EXPECT_TRUE(pickPointerTick(s, PointerRow::WheelLines, 1));
+    EXPECT_TRUE(pickPointerTick(s, PointerRow::DoubleClick, 4));
+    EXPECT_EQ(s.pointerSpeedLevel, 11);
+    EXPECT_EQ(s.scrollLines, 1);
+    EXPECT_EQ(s.doubleClickLevel, 4);
+    EXPECT_EQ(s.scrollByScreen, 1); // a wheel tick leaves the box alone
+    EXPECT_EQ(pointerRowLevel(s, PointerRow::DoubleClick), 4);
+    const SettingsBlock before = s;
+    for (int tick : {0, 12, -1, 256}) {
+        EXPECT_FALSE(pickPointerTick(s, PointerRow::Speed, tick)) << tick;
+    }
+    EXPECT_TRUE(s == before);
+}
+
+TEST(PointerLevels, ABoxIsTickedOnlyByAOneAndAClickTurnsAnyOtherByteIntoOne) {
+    SettingsBlock s{};
+    s.pointerPrecision = 2;
+    EXPECT_FALSE(pointerBoxTicked(s, PointerBox::Precision));
+    EXPECT_TRUE(togglePointerBox(s, PointerBox::Precision));
+    EXPECT_EQ(s.pointerPrecision, 1);
+    EXPECT_FALSE(togglePointerBox(s, PointerBox::Precision));
+    EXPECT_EQ(s.pointerPrecision, 0);
+    setPointerBox(s, PointerBox::ScrollByScreen, true);
+    EXPECT_EQ(s.scrollByScreen, 1);
+    EXPECT_EQ(s.pointerPrecision, 0);
+}
+
 } // namespace
 } // namespace pelmora
