@@ -175,6 +175,32 @@ bool writeTemporary(const std::filesystem::path& folder, std::span<const std::ui
     return false;
 }
 
+// True when `file` is a regular file that already holds exactly `content`;
+// it is then flushed, which costs nothing when its pages are already clean.
+bool holdsAlready(const std::filesystem::path& file, std::span<const std::uint8_t> content) {
+    Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) != content.size()) {
+        return false;
+    }
+    std::uint8_t buffer[8192];
+    std::size_t offset = 0;
+    while (offset < content.size()) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0 || offset + static_cast<std::size_t>(n) > content.size() ||
+            std::memcmp(buffer, content.data() + offset, static_cast<std::size_t>(n)) != 0) {
+            return false;
+        }
+        offset += static_cast<std::size_t>(n);
+    }
+    std::uint8_t more = 0;
+    return ::read(fd.get(), &more, 1) == 0 && ::fdatasync(fd.get()) == 0;
+}
+
 } // namespace
 
 bool replaceFileAtomically(const std::filesystem::path& link, std::span<const std::uint8_t> content,
@@ -193,6 +219,10 @@ bool replaceFileAtomically(const std::filesystem::path& link, std::span<const st
         return failWith(error, errorCode, "cannot write " + file.string());
     }
     removeStaleTemporaries(file);
+    // Writing the same bytes again would only cost a flush to the disk.
+    if (holdsAlready(file, content)) {
+        return true;
+    }
 
     mode_t mode = 0;
     if (struct stat old{}; ::stat(file.c_str(), &old) == 0) {

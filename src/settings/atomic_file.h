@@ -12,7 +12,8 @@ namespace pelmora {
 // Returns false with `error` (and the errno in `errorCode`) when anything
 // fails; the old file is then untouched. An existing file's permissions are
 // kept, a file without write permission is not replaced, and a symbolic link
-// stays: the file it points to is replaced.
+// stays: the file it points to is replaced. A file that already holds
+// exactly `content` is only flushed, not replaced.
 bool replaceFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> content,
                            std::string& error, int* errorCode = nullptr);
 

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,6 +86,34 @@ TEST(AtomicFileTest, StaleTemporariesGoOthersStay) {
     ASSERT_TRUE(replaceFileAtomically(file, bytesOf("[Skins]\n"), error)) << error;
     EXPECT_THAT(entries(folder.path()),
                 UnorderedElementsAre("str.ini", "str.ini.backup", ".str.ini.tmp-toolong1"));
+}
+
+// The same bytes again leave the file as it is (same inode); other bytes of
+// any length replace it; a read-only file is refused even when it would not
+// change, as writing it would be.
+TEST(AtomicFileTest, UnchangedContentIsNotRewritten) {
+    ScratchFolder folder;
+    const auto file = folder.write("config.bin", "abcdef");
+    const auto inode = [&file] {
+        struct stat info {};
+        ::stat(file.c_str(), &info);
+        return info.st_ino;
+    };
+    const auto before = inode();
+    std::string error;
+    ASSERT_TRUE(replaceFileAtomically(file, bytesOf("abcdef"), error)) << error;
+    EXPECT_EQ(inode(), before);
+    ASSERT_TRUE(replaceFileAtomically(file, bytesOf("abcdeF"), error)) << error;
+    EXPECT_NE(inode(), before);
+    for (const std::string& other :
+         std::vector<std::string>{"abcde", "abcdefg", std::string(20000, 'x')}) {
+        ASSERT_TRUE(replaceFileAtomically(file, bytesOf(other), error)) << error;
+        EXPECT_EQ(ScratchFolder::read(file), other);
+    }
+    if (::geteuid() != 0) { // root may write anything
+        ::chmod(file.c_str(), 0444);
+        EXPECT_FALSE(replaceFileAtomically(file, bytesOf(std::string(20000, 'x')), error));
+    }
 }
 
 } // namespace
