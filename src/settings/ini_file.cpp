@@ -234,6 +234,10 @@ IniFile IniFile::parse(std::string_view bytes) {
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
         static_cast<unsigned char>(bytes[1]) == 0xFE) {
         decoded = utf16leToUtf8(bytes.substr(2));
+        // Text that begins with a second byte order mark (U+FEFF) is written
+        // behind a UTF-8 one: without it, reading the written file would take
+        // that character for the mark and change the first line.
+        ini.utf8Bom_ = decoded.starts_with(kUtf8Bom);
     } else if (bytes.starts_with(kUtf8Bom)) {
         ini.utf8Bom_ = true;
         decoded = std::string(bytes.substr(kUtf8Bom.size()));

@@ -61,6 +61,23 @@ TEST(IniFile, DecodesUtf16LittleEndianWithBom) {
     EXPECT_EQ(ini.serialise(), "[宏]\r\nItem0=A   Dn\r\n");
 }
 
+TEST(IniFile, Utf16TextStartingWithASecondBomReadsTheSameAfterAWrite) {
+    // A doubled byte order mark: the second is a character of the first line,
+    // which is then no section header. Written as UTF-8, it stays one.
+    const std::u16string text = u"\uFEFF[A]\r\nk=1\r\n[B]\r\nk=2\r\n";
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    const auto ini = IniFile::parse(bytes);
+    EXPECT_THAT(ini.sectionNames(), ElementsAre("B"));
+    const auto again = IniFile::parse(ini.serialise());
+    EXPECT_THAT(again.sectionNames(), ElementsAre("B"));
+    EXPECT_FALSE(again.value("A", "k").has_value());
+    EXPECT_EQ(again.serialise(), ini.serialise());
+}
+
 TEST(IniFile, Utf8BomIsSkippedAndKept) {
     auto ini = IniFile::parse("\xEF\xBB\xBF[Skins]\nLan=TUR\n");
     EXPECT_THAT(ini.sectionNames(), ElementsAre("Skins"));
