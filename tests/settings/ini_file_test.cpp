@@ -16,6 +16,16 @@ using testing::readTextFile;
 using testing::ScratchFolder;
 using testing::writeTextFile;
 
+// Text as a UTF-16LE file with its byte order mark.
+std::string utf16LittleEndianWithBom(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
 TEST(IniFile, ReadsWindowsFileWithCommentsBlanksAndQuotes) {
     const auto ini = IniFile::parse("; made on Windows\r\n"
                                     "\r\n"
@@ -49,12 +59,7 @@ TEST(IniFile, NamesMatchWithoutRegardToCaseAndDuplicatesReadTheFirst) {
 TEST(IniFile, DecodesUtf16LittleEndianWithBom) {
     // "[宏]\r\nItem0=A   Dn\r\n" in UTF-16LE with its byte order mark.
     const std::u16string text = u"[宏]\r\nItem0=A   Dn\r\n";
-    std::string bytes = "\xFF\xFE";
-    for (char16_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
-    const auto ini = IniFile::parse(bytes);
+    const auto ini = IniFile::parse(utf16LittleEndianWithBom(text));
     EXPECT_THAT(ini.sectionNames(), ElementsAre("宏"));
     EXPECT_EQ(ini.valueOr("宏", "Item0"), "A   Dn");
     // Written back as UTF-8, keeping the Windows line endings.
@@ -65,12 +70,7 @@ TEST(IniFile, Utf16TextStartingWithASecondBomReadsTheSameAfterAWrite) {
     // A doubled byte order mark: the second is a character of the first line,
     // which is then no section header. Written as UTF-8, it stays one.
     const std::u16string text = u"\uFEFF[A]\r\nk=1\r\n[B]\r\nk=2\r\n";
-    std::string bytes = "\xFF\xFE";
-    for (char16_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
-    const auto ini = IniFile::parse(bytes);
+    const auto ini = IniFile::parse(utf16LittleEndianWithBom(text));
     EXPECT_THAT(ini.sectionNames(), ElementsAre("B"));
     const auto again = IniFile::parse(ini.serialise());
     EXPECT_THAT(again.sectionNames(), ElementsAre("B"));
