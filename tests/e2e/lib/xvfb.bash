@@ -30,10 +30,12 @@ xvfb_start() {
   # Several servers may start at once on this machine: a server that lost the
   # race for its display number ends at once, so check it lives and answers,
   # and try again.
+  # -noreset: without it the server resets when its last client leaves, and
+  # a program started again at that moment (a restart test) finds no display.
   local attempt xvfb_pid
   for attempt in 1 2 3 4 5; do
     exec 9>"$work/display"
-    Xvfb -displayfd 9 -screen 0 1280x1024x24 -r -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 9 -screen 0 1280x1024x24 -r -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
       [ -s "$work/display" ] && break
