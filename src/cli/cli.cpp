@@ -2,6 +2,8 @@
 
 #include "cli/cli_context.h"
 #include "cli/command_help.h"
+#include "cli/stderr_sink.h"
+#include "settings/settings_file.h"
 
 #include <algorithm>
 #include <array>
@@ -57,6 +59,24 @@ void printHelp(std::ostream& out) {
 int CliContext::fail(std::string_view message) const {
     err << "pelmora-cli: " << message << '\n';
     return kFailedStatus;
+}
+
+bool CliContext::loadSettings(SettingsBlock& settings, std::uint8_t& flag,
+                              std::string_view consequence, std::string_view missing) const {
+    StderrSink sink(err);
+    const auto file = dataFolder().settingsFile();
+    switch (loadSettingsFile(file, settings, flag, sink)) {
+    case LoadResult::Loaded:
+        return true;
+    case LoadResult::WrongSize:
+        fail(file.string() + " is not 1850 bytes long; " + std::string(consequence));
+        return false;
+    default:
+        if (!missing.empty()) {
+            fail(missing);
+        }
+        return false;
+    }
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -3,7 +3,9 @@
 // arguments and the two output streams.
 
 #include "settings/data_folder.h"
+#include "settings/settings_block.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -33,6 +35,12 @@ struct CliContext {
     DataFolder dataFolder() const { return DataFolder::resolve(dataDirOption); }
     // One-line failure message on stderr; returns the failure status.
     int fail(std::string_view message) const;
+    // Reads config.bin. A file of the wrong size gets a failure line ending
+    // in `consequence`; one that is missing or unreadable has been reported
+    // by the reader, or gets `missing` when that is not empty.
+    bool loadSettings(SettingsBlock& settings, std::uint8_t& flag,
+                      std::string_view consequence = "it holds no settings",
+                      std::string_view missing = {}) const;
 };
 
 using CommandHandler = int (*)(CliContext&);

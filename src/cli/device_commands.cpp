@@ -201,14 +201,10 @@ int applyToMouse(CliContext& ctx, bool& reached) {
     const auto file = ctx.dataFolder().settingsFile();
     SettingsBlock settings{};
     std::uint8_t flag = 0;
-    switch (loadSettingsFile(file, settings, flag, messages)) {
-    case LoadResult::Loaded:
-        break;
-    case LoadResult::WrongSize:
-        // Sending an all-zero block would wipe the mouse's settings.
-        return ctx.fail(file.string() + " is not 1850 bytes long; nothing was sent");
-    default:
-        return ctx.fail("no settings to apply; nothing was sent");
+    // Sending an all-zero block would wipe the mouse's settings.
+    if (!ctx.loadSettings(settings, flag, "nothing was sent",
+                          "no settings to apply; nothing was sent")) {
+        return kFailedStatus;
     }
     StreamTraceSink trace(ctx.out); // outlives the link
     auto link = openFoundLink(ctx, trace);

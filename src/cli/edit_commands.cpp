@@ -44,15 +44,8 @@ bool takeSensorOption(CliContext& ctx, std::string_view command, SettingsEdit& e
 // names, as the window holds them after its start.
 int loadEdit(CliContext& ctx, SettingsEdit& edit) {
     const DataFolder folder = ctx.dataFolder();
-    StderrSink sink(ctx.err);
     std::uint8_t& flag = edit.firstRunFlag;
-    switch (loadSettingsFile(folder.settingsFile(), edit.settings, flag, sink)) {
-    case LoadResult::Loaded:
-        break;
-    case LoadResult::WrongSize:
-        return ctx.fail(folder.settingsFile().string() +
-                        " is not 1850 bytes long; it holds no settings");
-    default:
+    if (!ctx.loadSettings(edit.settings, flag)) {
         return kFailedStatus;
     }
     const auto strIni = folder.preferencesFile();

@@ -23,18 +23,12 @@ int encodeMacrosCommand(CliContext& ctx) {
         }
     }
     const DataFolder folder = ctx.dataFolder();
-    StderrSink sink(ctx.err);
     SettingsBlock settings{};
     std::uint8_t flag = 0;
-    switch (loadSettingsFile(folder.settingsFile(), settings, flag, sink)) {
-    case LoadResult::Loaded:
-        break;
-    case LoadResult::WrongSize:
-        return ctx.fail(folder.settingsFile().string() +
-                        " is not 1850 bytes long; it holds no settings");
-    default:
+    if (!ctx.loadSettings(settings, flag)) {
         return kFailedStatus;
     }
+    StderrSink sink(ctx.err);
 
     MacroEncodeReport report;
     std::string error;

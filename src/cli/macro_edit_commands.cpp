@@ -96,16 +96,7 @@ struct MacroSession {
 };
 
 int loadSettings(CliContext& ctx, MacroSession& session) {
-    StderrSink sink(ctx.err);
-    const auto file = ctx.dataFolder().settingsFile();
-    switch (loadSettingsFile(file, session.settings, session.flag, sink)) {
-    case LoadResult::Loaded:
-        return kOkStatus;
-    case LoadResult::WrongSize:
-        return ctx.fail(file.string() + " is not 1850 bytes long; it holds no settings");
-    default:
-        return kFailedStatus;
-    }
+    return ctx.loadSettings(session.settings, session.flag) ? kOkStatus : kFailedStatus;
 }
 
 int saveSettings(CliContext& ctx, const MacroSession& session) {

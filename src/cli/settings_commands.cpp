@@ -14,21 +14,6 @@ namespace pelmora::cli {
 
 namespace {
 
-// Loads config.bin; false (after a message) when it holds no settings.
-bool loadForCommand(CliContext& ctx, SettingsBlock& settings, std::uint8_t& flag) {
-    StderrSink sink(ctx.err);
-    const auto file = ctx.dataFolder().settingsFile();
-    switch (loadSettingsFile(file, settings, flag, sink)) {
-    case LoadResult::Loaded:
-        return true;
-    case LoadResult::WrongSize:
-        ctx.fail(file.string() + " is not 1850 bytes long; it holds no settings");
-        return false;
-    default:
-        return false;
-    }
-}
-
 void writeKeyBlock(JsonWriter& json, const KeyBlock& block, char mode) {
     auto name = [mode](std::string_view field) { return std::string(field) + mode; };
     json.bytes(name("keyFunction"), block.keyFunction);
@@ -118,7 +103,7 @@ int showCommand(CliContext& ctx) {
     }
     SettingsBlock settings{};
     std::uint8_t flag = 0;
-    if (!loadForCommand(ctx, settings, flag)) {
+    if (!ctx.loadSettings(settings, flag)) {
         return kFailedStatus;
     }
     writeSettingsJson(ctx.out, settings, flag);
@@ -132,7 +117,7 @@ int matricesCommand(CliContext& ctx) {
     }
     SettingsBlock settings{};
     std::uint8_t flag = 0;
-    if (!loadForCommand(ctx, settings, flag)) {
+    if (!ctx.loadSettings(settings, flag)) {
         return kFailedStatus;
     }
     writeMatrices(ctx.out, buildKeyMatrices(settings));
