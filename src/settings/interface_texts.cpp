@@ -1,5 +1,7 @@
 #include "settings/interface_texts.h"
 
+#include "settings/language_rows.h"
+
 namespace pelmora {
 
 namespace {
@@ -179,12 +181,7 @@ constexpr std::array<LanguageEntry, 4> kLanguages{{
 }};
 
 const LanguageEntry& entryOf(Language language) {
-    for (const auto& entry : kLanguages) {
-        if (entry.language == language) {
-            return entry;
-        }
-    }
-    return kLanguages.back();
+    return languageRowOr(kLanguages, language, kLanguages.back());
 }
 
 } // namespace

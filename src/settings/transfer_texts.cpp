@@ -1,5 +1,7 @@
 #include "settings/transfer_texts.h"
 
+#include "settings/language_rows.h"
+
 #include <array>
 
 namespace pelmora {
@@ -18,12 +20,7 @@ constexpr std::array kSendingTexts{
 } // namespace
 
 std::string_view sendingSettingsText(Language language) {
-    for (const LanguageText& entry : kSendingTexts) {
-        if (entry.language == language) {
-            return entry.text;
-        }
-    }
-    return kSendingTexts.front().text;
+    return languageRowOr(kSendingTexts, language, kSendingTexts.front()).text;
 }
 
 } // namespace pelmora

@@ -1,5 +1,7 @@
 #include "settings/pointer/pointer_texts.h"
 
+#include "settings/language_rows.h"
+
 #include <array>
 
 namespace pelmora {
@@ -18,12 +20,7 @@ constexpr std::array<LanguageText, 4> kDesktopLacksSetting = {{
 } // namespace
 
 std::string_view desktopLacksSettingText(Language language) {
-    for (const LanguageText& t : kDesktopLacksSetting) {
-        if (t.language == language) {
-            return t.text;
-        }
-    }
-    return kDesktopLacksSetting.back().text;
+    return languageRowOr(kDesktopLacksSetting, language, kDesktopLacksSetting.back()).text;
 }
 
 } // namespace pelmora

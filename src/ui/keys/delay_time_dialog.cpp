@@ -1,6 +1,7 @@
 #include "ui/keys/delay_time_dialog.h"
 
 #include "keys/number_fields.h"
+#include "settings/language_rows.h"
 #include "ui/keys/number_field.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/skin_image_names.h"
@@ -28,12 +29,7 @@ constexpr std::array<DelayTexts, 4> kTexts = {{
 }};
 
 const DelayTexts& textsFor(std::string_view language) {
-    for (const DelayTexts& row : kTexts) {
-        if (row.language == language) {
-            return row;
-        }
-    }
-    return kTexts[0];
+    return languageRowOr(kTexts, language, kTexts[0]);
 }
 
 } // namespace

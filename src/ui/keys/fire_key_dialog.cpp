@@ -2,6 +2,7 @@
 
 #include "keys/key_lists.h"
 #include "keys/number_fields.h"
+#include "settings/language_rows.h"
 #include "ui/keys/number_field.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/skin_image_names.h"
@@ -38,12 +39,7 @@ constexpr std::array<FireKeyTexts, 4> kTexts = {{
 }};
 
 const FireKeyTexts& textsFor(std::string_view language) {
-    for (const FireKeyTexts& row : kTexts) {
-        if (row.language == language) {
-            return row;
-        }
-    }
-    return kTexts[0];
+    return languageRowOr(kTexts, language, kTexts[0]);
 }
 
 constexpr Rect kIllustration{20, 190, 400, 206};

@@ -1,5 +1,6 @@
 #include "ui/keys/single_dialog.h"
 
+#include "settings/language_rows.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/skin_image_names.h"
 #include "ui/skin/skin_state.h"
@@ -29,12 +30,7 @@ constexpr std::array<SingleTexts, 4> kTexts = {{
 } // namespace
 
 QString singleKeyPrompt(std::string_view language) {
-    for (const SingleTexts& row : kTexts) {
-        if (row.language == language) {
-            return QString::fromUtf8(row.prompt);
-        }
-    }
-    return QString::fromUtf8(kTexts[0].prompt);
+    return QString::fromUtf8(languageRowOr(kTexts, language, kTexts[0]).prompt);
 }
 
 CSingleDialog::CSingleDialog(QWidget* parent, MessageSink& messages)

@@ -1,6 +1,7 @@
 #include "ui/macros/macro_dialog.h"
 
 #include "macros/macro_store.h"
+#include "settings/language_rows.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/mem_dc.h"
 #include "ui/skin/skin_image_names.h"
@@ -56,18 +57,13 @@ constexpr Rect kCaption{dialog_layout::kChoiceHeader.left - 50,
 } // namespace
 
 MacroDialogTexts macroDialogTexts(std::string_view language) {
-    const Texts* texts = &kTexts[0];
-    for (const Texts& row : kTexts) {
-        if (row.language == language) {
-            texts = &row;
-        }
-    }
+    const Texts& texts = languageRowOr(kTexts, language, kTexts[0]);
     MacroDialogTexts out;
     for (std::size_t i = 0; i < out.loopModes.size(); ++i) {
-        out.loopModes[i] = QString::fromUtf8(texts->loopModes[i]);
+        out.loopModes[i] = QString::fromUtf8(texts.loopModes[i]);
     }
-    out.caption = QString::fromUtf8(texts->caption);
-    out.noMacro = QString::fromUtf8(texts->noMacro);
+    out.caption = QString::fromUtf8(texts.caption);
+    out.noMacro = QString::fromUtf8(texts.noMacro);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/skin/skinned_dialog.h"
 
+#include "settings/language_rows.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/message_box_sink.h"
 #include "ui/skin/qt_rect.h"
@@ -34,12 +35,7 @@ constexpr std::array<ButtonTexts, 3> kButtonTexts = {{
 
 const ButtonTexts& buttonTexts(std::string_view language) {
     static constexpr ButtonTexts english{"", "OK", "Cancel"};
-    for (const ButtonTexts& row : kButtonTexts) {
-        if (row.language == language) {
-            return row;
-        }
-    }
-    return english;
+    return languageRowOr(kButtonTexts, language, english);
 }
 
 // A static text whose text, when too long for it, is drawn smaller rather

@@ -1,5 +1,6 @@
 #include "ui/skin/skins_dialog.h"
 
+#include "settings/language_rows.h"
 #include "settings/skin_folders.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/skin_image_names.h"
@@ -27,7 +28,7 @@ constexpr std::array<CaptionText, 3> kColourCaptions = {{
     {"TUR", "Arayüz yazı rengi için tıklayın"},
 }};
 
-constexpr const char* kEnglishColourCaption = "Please click to set the UI text color";
+constexpr CaptionText kEnglishColourCaption{"", "Please click to set the UI text color"};
 
 // The skin name shown inside the drop-down header.
 constexpr Rect kSkinNameText{43, 129, 135, 143};
@@ -45,12 +46,7 @@ QColor defaultChooser(QWidget* parent) {
 } // namespace
 
 QString skinsColourCaption(std::string_view language) {
-    for (const CaptionText& row : kColourCaptions) {
-        if (row.language == language) {
-            return QString::fromUtf8(row.text);
-        }
-    }
-    return QString::fromUtf8(kEnglishColourCaption);
+    return QString::fromUtf8(languageRowOr(kColourCaptions, language, kEnglishColourCaption).text);
 }
 
 CSkinsDialog::CSkinsDialog(std::vector<std::filesystem::path> skinsRoots, MessageSink& messages,
