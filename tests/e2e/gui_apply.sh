@@ -18,14 +18,7 @@ wid=$(wait_for_window) || fail "no window of class KandroGMClass"
 sleep 0.5
 before=$(md5sum "$work/data/config.bin")
 
-# Apply: 666..770 x 623..643 in client pixels.
-xdotool mousemove --window "$wid" 718 633 click 1
-
-for _ in $(seq 50); do
-  [ "$(od -An -tu1 -N1 "$work/data/config.bin" | tr -d ' ')" = 1 ] && break
-  sleep 0.1
-done
-[ "$(od -An -tu1 -N1 "$work/data/config.bin" | tr -d ' ')" = 1 ] || fail "config.bin was not saved"
+apply_and_wait || fail "config.bin was not saved"
 [ "$(stat -c %s "$work/data/config.bin")" = 1850 ] || fail "config.bin is not 1850 bytes"
 # Only the flag byte changed: the block went out as it was loaded.
 cmp -s <(tail -c 1849 "$work/data/config.bin") <(tail -c 1849 "$bin/config.bin") ||

@@ -51,13 +51,7 @@ close_box "Stop Recording"
 click 794 409
 click 794 428
 click 773 538 # Confirm
-click 718 633 # Apply
-
-for _ in $(seq 50); do
-  [ "$(od -An -tu1 -N1 "$work/data/config.bin" | tr -d ' ')" = 1 ] && break
-  sleep 0.1
-done
-[ "$(od -An -tu1 -N1 "$work/data/config.bin" | tr -d ' ')" = 1 ] || fail "Apply did not save config.bin"
+apply_and_wait || fail "Apply did not save config.bin"
 
 expected_ini=$'[Jump]\nMacroLoopTimes=1\nItemCount=11'
 items=("A   Dn" "50 ms" "A   Up" "50 ms" "B   Dn" "50 ms" "B   Up" "50 ms" "L-Button   Dn" "50 ms"

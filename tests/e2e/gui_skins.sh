@@ -43,12 +43,7 @@ xdotool mousemove --window "$dialog" 96 "$y"
 sleep 0.2
 xdotool click 1
 sleep 0.3
-# OK: 166..270 x 253..273.
-xdotool mousemove --window "$dialog" 218 263 click 1
-for _ in $(seq 50); do
-  xdotool search --onlyvisible --pid "$pelmora_pid" 2>/dev/null | grep -qx "$dialog" || break
-  sleep 0.1
-done
+click_dialog_ok "$dialog"
 sleep 0.5
 
 grep -qx "Path=Ember" "$work/data/str.ini" || fail "str.ini does not name Ember: $(cat "$work/data/str.ini")"

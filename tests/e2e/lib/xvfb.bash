@@ -134,3 +134,40 @@ click() {
   xdotool click 1
   sleep 0.25
 }
+
+# OK of a key or skins dialog (166..270 x 253..273 in its client pixels);
+# returns once the dialog is gone.
+click_dialog_ok() { # dialog window id
+  xdotool mousemove --window "$1" 218 263 click 1
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$pelmora_pid" 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+}
+
+# The flag byte of the data folder's config.bin (1 once a save ran).
+config_flag() {
+  od -An -tu1 -N1 "$work/data/config.bin" | tr -d ' '
+}
+
+# Apply (666..770 x 623..643) and wait up to 5 s for config.bin to be saved.
+apply_and_wait() {
+  click 718 633
+  for _ in $(seq 50); do
+    [ "$(config_flag)" = 1 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# $work/expected.bin: the delivered config.bin with the flag byte set, to be
+# changed with `poke OFFSET VALUE` (an offset into the settings, after the
+# flag byte) and compared with the saved file.
+expected_config() {
+  expected="$work/expected.bin"
+  cp "$bin/config.bin" "$expected"
+  printf '\x01' | dd of="$expected" bs=1 count=1 conv=notrunc status=none
+}
+poke() {
+  printf "\\x$(printf %02x "$2")" | dd of="$expected" bs=1 seek=$((1 + $1)) conv=notrunc status=none
+}
