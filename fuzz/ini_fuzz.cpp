@@ -2,7 +2,7 @@
 // same; an edit that is accepted reads back as it was made.
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "settings/ini_file.h"
+#include "base/ini_file.h"
 
 using pelmora::IniFile;
 

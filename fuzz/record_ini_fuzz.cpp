@@ -5,7 +5,7 @@
 #include "fuzz_input.h"
 #include "macros/macro_encoder.h"
 #include "macros/macro_store.h"
-#include "settings/ini_file.h"
+#include "base/ini_file.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include "device/sim/sim_control.h"
 #include "device/sim/sim_control_pipe.h"
 #include "device/sim/simulated_mouse.h"
-#include "device/unique_fd.h"
+#include "base/unique_fd.h"
 
 #include <cerrno>
 #include <charconv>

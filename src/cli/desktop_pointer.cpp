@@ -3,10 +3,10 @@
 
 #include "cli/setting_words.h"
 #include "settings/message_sink.h"
-#include "settings/pointer/pointer_actions.h"
-#include "settings/pointer/pointer_backend.h"
-#include "settings/pointer/pointer_levels.h"
-#include "settings/pointer/pointer_texts.h"
+#include "desktop/pointer_actions.h"
+#include "desktop/pointer_backend.h"
+#include "desktop/pointer_levels.h"
+#include "desktop/pointer_texts.h"
 
 #include <array>
 #include <ostream>

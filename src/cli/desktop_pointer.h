@@ -4,7 +4,7 @@
 // as the window chooses it.
 
 #include "cli/cli_context.h"
-#include "settings/pointer/pointer_settings.h"
+#include "desktop/pointer_settings.h"
 #include "settings/settings_block.h"
 
 namespace pelmora::cli {

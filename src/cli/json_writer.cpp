@@ -1,6 +1,6 @@
 #include "cli/json_writer.h"
 
-#include "device/hex_text.h"
+#include "base/hex_text.h"
 
 #include <cstdio>
 

@@ -4,7 +4,7 @@
 #include "cli/stderr_sink.h"
 #include "macros/macro_encoder.h"
 #include "macros/macro_store.h"
-#include "settings/ini_file.h"
+#include "base/ini_file.h"
 #include "settings/settings_file.h"
 
 #include <ostream>

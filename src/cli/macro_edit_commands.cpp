@@ -7,7 +7,7 @@
 #include "macros/macro_encoder.h"
 #include "macros/macro_item.h"
 #include "macros/macro_store.h"
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 #include "settings/settings_file.h"
 
 #include <cctype>

@@ -11,7 +11,7 @@
 #include "settings/dpi_rate_settings.h"
 #include "settings/dpi_tables.h"
 #include "settings/lighting_settings.h"
-#include "settings/pointer/pointer_levels.h"
+#include "desktop/pointer_levels.h"
 
 #include <algorithm>
 #include <array>

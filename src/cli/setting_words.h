@@ -6,7 +6,7 @@
 // same functions the pages use.
 
 #include "settings/interface_texts.h"
-#include "settings/pointer/pointer_levels.h"
+#include "desktop/pointer_levels.h"
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
 

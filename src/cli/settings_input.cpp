@@ -1,7 +1,7 @@
 // The settings block from its JSON members, every one checked.
 #include "cli/settings_input.h"
 
-#include "device/hex_text.h"
+#include "base/hex_text.h"
 
 #include <algorithm>
 #include <span>

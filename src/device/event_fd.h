@@ -2,7 +2,7 @@
 // A wake-up signal that poll can watch: signal() makes it readable until
 // clear() is called.
 
-#include "device/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace pelmora {
 

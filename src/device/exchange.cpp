@@ -1,6 +1,6 @@
 #include "device/exchange.h"
 
-#include "device/hex_text.h"
+#include "base/hex_text.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
 #include "keys/number_fields.h"
 
-#include "settings/decimal_text.h"
+#include "base/decimal_text.h"
 
 #include <algorithm>
 #include <climits>

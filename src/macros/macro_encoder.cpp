@@ -3,7 +3,7 @@
 #include "keys/key_tables.h"
 #include "macros/macro_item.h"
 #include "macros/macro_store.h"
-#include "settings/ini_file.h"
+#include "base/ini_file.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "macros/macro_item.h"
 
-#include "settings/decimal_text.h"
+#include "base/decimal_text.h"
 
 namespace pelmora {
 

@@ -1,7 +1,8 @@
 #include "macros/macro_store.h"
 
-#include "settings/decimal_text.h"
-#include "settings/ini_file.h"
+#include "base/decimal_text.h"
+#include "base/ini_file.h"
+#include "base/utf_text.h"
 
 #include <algorithm>
 #include <optional>

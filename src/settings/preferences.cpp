@@ -1,7 +1,7 @@
 #include "settings/preferences.h"
 
-#include "settings/decimal_text.h"
-#include "settings/ini_file.h"
+#include "base/decimal_text.h"
+#include "base/ini_file.h"
 
 #include <algorithm>
 

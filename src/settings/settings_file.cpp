@@ -1,6 +1,6 @@
 #include "settings/settings_file.h"
 
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <algorithm>
 #include <array>

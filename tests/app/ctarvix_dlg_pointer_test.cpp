@@ -2,7 +2,7 @@
 // them after the mouse, only with the mouse, and never a level the desktop
 // did not give.
 
-#include "settings/pointer/fake_pointer_settings.h"
+#include "desktop/fake_pointer_settings.h"
 #include "shell_fixture.h"
 
 #include <QTest>

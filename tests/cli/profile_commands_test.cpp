@@ -1,5 +1,5 @@
 #include "settings/factory_settings.h"
-#include "settings/ini_file.h"
+#include "base/ini_file.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "support/cli_run.h"

@@ -4,8 +4,8 @@
 // chosen from the environment; then the remarks and failures on fakes.
 #include "cli/desktop_pointer.h"
 #include "settings/factory_settings.h"
-#include "settings/pointer/fake_pointer_settings.h"
-#include "settings/pointer/gnome_pointer_settings.h"
+#include "desktop/fake_pointer_settings.h"
+#include "desktop/gnome_pointer_settings.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "support/scratch_folder.h"

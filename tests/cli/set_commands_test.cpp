@@ -3,7 +3,7 @@
 #include "settings/dpi_rate_settings.h"
 #include "settings/factory_settings.h"
 #include "settings/lighting_settings.h"
-#include "settings/pointer/pointer_levels.h"
+#include "desktop/pointer_levels.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "support/cli_run.h"

@@ -1,6 +1,6 @@
 #include "settings/preferences.h"
 
-#include "settings/ini_file.h"
+#include "base/ini_file.h"
 #include "support/scratch_folder.h"
 #include "support/text_file.h"
 

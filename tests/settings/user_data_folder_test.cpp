@@ -1,7 +1,7 @@
 #include "settings/user_data_folder.h"
 
 #include "settings/data_folder.h"
-#include "settings/ini_file.h"
+#include "base/ini_file.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "device/discovery.h"
 #include "device/linux/hidraw_handle.h"
 #include "device/linux/udev_monitor.h"
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <cerrno>
 #include <cstring>

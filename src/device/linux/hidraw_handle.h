@@ -5,7 +5,7 @@
 // handle puts the 0 back so callers always see byte 0 as the report ID.
 
 #include "device/hid_handle.h"
-#include "device/unique_fd.h"
+#include "base/unique_fd.h"
 
 namespace pelmora {
 

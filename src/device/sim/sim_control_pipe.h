@@ -4,7 +4,7 @@
 
 #include "device/event_fd.h"
 #include "device/sim/simulated_mouse.h"
-#include "device/unique_fd.h"
+#include "base/unique_fd.h"
 
 #include <filesystem>
 #include <functional>

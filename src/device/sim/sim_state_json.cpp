@@ -1,6 +1,6 @@
 #include "device/sim/sim_state_json.h"
 
-#include "device/hex_text.h"
+#include "base/hex_text.h"
 #include "settings/json_value.h"
 
 #include <cctype>

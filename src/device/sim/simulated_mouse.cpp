@@ -1,9 +1,9 @@
 #include "device/sim/simulated_mouse.h"
 
-#include "device/hex_text.h"
+#include "base/hex_text.h"
 #include "device/sim/sim_control.h"
 #include "device/sim/sim_state_json.h"
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <algorithm>
 #include <csignal>

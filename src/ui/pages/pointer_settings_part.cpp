@@ -1,9 +1,9 @@
 #include "ui/pages/pointer_settings_part.h"
 
-#include "settings/pointer/pointer_actions.h"
-#include "settings/pointer/pointer_backend.h"
-#include "settings/pointer/pointer_levels.h"
-#include "settings/pointer/pointer_texts.h"
+#include "desktop/pointer_actions.h"
+#include "desktop/pointer_backend.h"
+#include "desktop/pointer_levels.h"
+#include "desktop/pointer_texts.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"

@@ -8,7 +8,7 @@
 // desktop does not have carries a one-line remark.
 
 #include "settings/message_sink.h"
-#include "settings/pointer/pointer_settings.h"
+#include "desktop/pointer_settings.h"
 #include "settings/settings_block.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_part.h"

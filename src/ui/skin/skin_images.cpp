@@ -1,6 +1,6 @@
 #include "ui/skin/skin_images.h"
 
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 #include "ui/skin/skin_state.h"
 
 #include <QBuffer>

@@ -3,7 +3,7 @@
 #include "device/sim/sim_control_pipe.h"
 #include "device/sim/sim_state_json.h"
 #include "device/sim/simulated_mouse.h"
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include "support/scratch_folder.h"
 

@@ -3,7 +3,7 @@
 // remark under settings the desktop does not have, and drawing that stays
 // inside the rows.
 #include "settings/factory_settings.h"
-#include "settings/pointer/fake_pointer_settings.h"
+#include "desktop/fake_pointer_settings.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_window.h"
 #include "ui/pages/pointer_settings_part.h"

@@ -1,9 +1,9 @@
 // The first read, OK/Apply and Default against a fake desktop: what reaches
 // the desktop, what the user is told, and what is left alone.
 #include "settings/factory_settings.h"
-#include "settings/pointer/fake_pointer_settings.h"
-#include "settings/pointer/pointer_actions.h"
-#include "settings/pointer/pointer_levels.h"
+#include "desktop/fake_pointer_settings.h"
+#include "desktop/pointer_actions.h"
+#include "desktop/pointer_levels.h"
 
 #include <gtest/gtest.h>
 

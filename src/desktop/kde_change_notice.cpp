@@ -1,4 +1,4 @@
-#include "settings/pointer/kde_change_notice.h"
+#include "desktop/kde_change_notice.h"
 
 #include <gio/gio.h>
 

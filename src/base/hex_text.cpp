@@ -1,4 +1,4 @@
-#include "device/hex_text.h"
+#include "base/hex_text.h"
 
 namespace pelmora {
 

@@ -1,7 +1,7 @@
-#include "settings/pointer/pointer_actions.h"
+#include "desktop/pointer_actions.h"
 
 #include "settings/interface_texts.h"
-#include "settings/pointer/pointer_levels.h"
+#include "desktop/pointer_levels.h"
 
 #include <array>
 #include <string_view>

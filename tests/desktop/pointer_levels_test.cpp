@@ -1,7 +1,7 @@
 // Levels of the advanced page against desktop values, both ways, and what
 // OK/Apply and Default make of them.
 #include "settings/factory_settings.h"
-#include "settings/pointer/pointer_levels.h"
+#include "desktop/pointer_levels.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // checked with the gsettings tool the way another program sees them. Never
 // the tester's own desktop settings.
 #include "settings/factory_settings.h"
-#include "settings/pointer/gnome_pointer_settings.h"
-#include "settings/pointer/pointer_actions.h"
+#include "desktop/gnome_pointer_settings.h"
+#include "desktop/pointer_actions.h"
 #include "support/scratch_folder.h"
 
 #include <array>

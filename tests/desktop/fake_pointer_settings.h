@@ -2,7 +2,7 @@
 // A desktop for tests: has the settings it is told, answers reads with set
 // values, records every write and fails the settings it is told to fail.
 
-#include "settings/pointer/pointer_settings.h"
+#include "desktop/pointer_settings.h"
 
 #include <set>
 #include <vector>

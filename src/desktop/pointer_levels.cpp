@@ -1,4 +1,4 @@
-#include "settings/pointer/pointer_levels.h"
+#include "desktop/pointer_levels.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The choice of the desktop's pointer settings from the session.
-#include "settings/pointer/pointer_backend.h"
+#include "desktop/pointer_backend.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "settings/pointer/kde_pointer_settings.h"
+#include "desktop/kde_pointer_settings.h"
 
-#include "settings/ini_file.h"
-#include "settings/pointer/kde_change_notice.h"
+#include "base/ini_file.h"
+#include "desktop/kde_change_notice.h"
 
 #include <charconv>
 #include <string_view>

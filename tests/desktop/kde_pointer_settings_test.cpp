@@ -1,9 +1,9 @@
 // KDE Plasma's pointer settings in kdeglobals of a scratch config folder,
 // and the change signal on a private session bus.
 #include "settings/factory_settings.h"
-#include "settings/pointer/kde_change_notice.h"
-#include "settings/pointer/kde_pointer_settings.h"
-#include "settings/pointer/pointer_actions.h"
+#include "desktop/kde_change_notice.h"
+#include "desktop/kde_pointer_settings.h"
+#include "desktop/pointer_actions.h"
 #include "support/private_session_bus.h"
 #include "support/scratch_folder.h"
 

@@ -6,7 +6,7 @@
 // desktops known to keep their own settings. PELMORA_POINTER_BACKEND=gnome,
 // kde or none overrides the choice.
 
-#include "settings/pointer/pointer_settings.h"
+#include "desktop/pointer_settings.h"
 
 #include <filesystem>
 #include <memory>

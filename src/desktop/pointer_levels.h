@@ -9,7 +9,7 @@
 // eleven lines) reads as a level beyond them, which leaves the desktop's own
 // value as it is until the user picks a tick.
 
-#include "settings/pointer/pointer_settings.h"
+#include "desktop/pointer_settings.h"
 #include "settings/settings_block.h"
 
 namespace pelmora {

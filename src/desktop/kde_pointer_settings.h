@@ -10,7 +10,7 @@
 // programs may edit: this program does not set them on Plasma. Plasma has
 // no one-screen wheel setting.
 
-#include "settings/pointer/pointer_settings.h"
+#include "desktop/pointer_settings.h"
 
 #include <filesystem>
 #include <string>

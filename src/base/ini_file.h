@@ -31,9 +31,6 @@ bool iniNamesEqual(std::string_view a, std::string_view b);
 // are the same name to the file exactly when their folded forms are equal.
 std::string foldIniName(std::string_view name);
 
-// Number of characters (code points) of UTF-8 text; stray bytes count one each.
-std::size_t utf8Length(std::string_view text);
-
 class IniFile {
 public:
     // Reads `file`. A missing file gives an empty IniFile; a file that exists

@@ -1,4 +1,4 @@
-#include "settings/pointer/pointer_texts.h"
+#include "desktop/pointer_texts.h"
 
 #include "settings/language_rows.h"
 

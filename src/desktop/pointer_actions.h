@@ -6,7 +6,7 @@
 // with the caption "Warning", and the next setting is still written.
 
 #include "settings/message_sink.h"
-#include "settings/pointer/pointer_settings.h"
+#include "desktop/pointer_settings.h"
 #include "settings/settings_block.h"
 
 namespace pelmora {

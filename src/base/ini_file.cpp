@@ -1,6 +1,7 @@
-#include "settings/ini_file.h"
+#include "base/ini_file.h"
 
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
+#include "base/utf_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -22,80 +23,6 @@ std::string_view trim(std::string_view text) {
     }
     const auto last = text.find_last_not_of(kBlanks);
     return text.substr(first, last - first + 1);
-}
-
-// Decodes one code point at `pos` and advances it; a stray byte decodes as itself.
-char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t extra = 0;
-    char32_t cp = lead;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3;
-        cp = lead & 0x07;
-    }
-    if (extra == 0 || pos + extra >= text.size()) {
-        ++pos;
-        return lead;
-    }
-    for (std::size_t i = 1; i <= extra; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return lead;
-        }
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    pos += extra + 1;
-    return cp;
-}
-
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-std::string utf16leToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    auto unit = [&](std::size_t i) -> char32_t {
-        return static_cast<unsigned char>(bytes[i]) |
-               (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8);
-    };
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        char32_t cp = unit(i);
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size()) {
-            const char32_t low = unit(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            } else {
-                cp = 0xFFFD;
-            }
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = 0xFFFD;
-        }
-        appendUtf8(out, cp);
-    }
-    return out;
 }
 
 // Simple case folding of the letters a user may put into a name: Latin-1,
@@ -142,14 +69,6 @@ bool hasLineBreak(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-std::string_view cutToCharacters(std::string_view text, std::size_t count) {
-    std::size_t pos = 0;
-    for (std::size_t n = 0; n < count && pos < text.size(); ++n) {
-        nextCodePoint(text, pos);
-    }
-    return text.substr(0, pos);
-}
-
 // A value is written in quotes when reading it back would otherwise change it.
 std::string valueForFile(std::string_view value) {
     const bool blankEdge =
@@ -183,16 +102,6 @@ std::string foldIniName(std::string_view name) {
         appendUtf8(folded, foldCase(nextCodePoint(name, pos)));
     }
     return folded;
-}
-
-std::size_t utf8Length(std::string_view text) {
-    std::size_t pos = 0;
-    std::size_t count = 0;
-    while (pos < text.size()) {
-        nextCodePoint(text, pos);
-        ++count;
-    }
-    return count;
 }
 
 IniFile::Line IniFile::parseLine(std::string_view text) {

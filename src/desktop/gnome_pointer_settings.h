@@ -10,7 +10,7 @@
 //
 // GNOME has no wheel-lines and no one-screen setting.
 
-#include "settings/pointer/pointer_settings.h"
+#include "desktop/pointer_settings.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "settings/pointer/pointer_backend.h"
+#include "desktop/pointer_backend.h"
 
-#include "settings/ini_file.h"
-#include "settings/pointer/gnome_pointer_settings.h"
-#include "settings/pointer/kde_change_notice.h"
-#include "settings/pointer/kde_pointer_settings.h"
+#include "base/ini_file.h"
+#include "desktop/gnome_pointer_settings.h"
+#include "desktop/kde_change_notice.h"
+#include "desktop/kde_pointer_settings.h"
 
 #include <array>
 #include <cstdlib>

@@ -1,4 +1,5 @@
-#include "settings/ini_file.h"
+#include "base/ini_file.h"
+#include "base/utf_text.h"
 
 #include "support/scratch_folder.h"
 #include "support/text_file.h"

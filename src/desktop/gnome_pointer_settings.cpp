@@ -1,4 +1,4 @@
-#include "settings/pointer/gnome_pointer_settings.h"
+#include "desktop/gnome_pointer_settings.h"
 
 #define G_SETTINGS_ENABLE_BACKEND
 #include <gio/gio.h>

@@ -1,4 +1,4 @@
-#include "settings/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <cerrno>
 #include <cstring>
