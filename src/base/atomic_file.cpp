@@ -1,5 +1,7 @@
 #include "base/atomic_file.h"
 
+#include "base/unique_fd.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -14,24 +16,6 @@
 namespace pelmora {
 
 namespace {
-
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() { reset(); }
-    int get() const { return fd_; }
-    void reset(int fd = -1) {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        fd_ = fd;
-    }
-
-private:
-    int fd_;
-};
 
 bool failWith(std::string& error, int* errorCode, const std::string& what) {
     const int e = errno;
@@ -66,7 +50,7 @@ void removeStaleTemporaries(const std::filesystem::path& file) {
         if (!isOurTemporaryName(name, prefix)) {
             continue;
         }
-        Fd fd(::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        UniqueFd fd(::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
         struct stat opened {};
         struct stat named {};
         if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 ||
@@ -134,7 +118,7 @@ bool linkUnnamed(int fd, std::string& pattern) {
 // locked: `fd` holds the lock, `temp` the name. A file system without
 // unnamed files gets a named temporary from the start.
 bool writeTemporary(const std::filesystem::path& folder, std::span<const std::uint8_t> content,
-                    mode_t mode, Fd& fd, std::string& temp, std::string& what) {
+                    mode_t mode, UniqueFd& fd, std::string& temp, std::string& what) {
     // First choice: an unnamed file, written while it has no name, so a kill
     // during the write leaves nothing behind; it is named just before the rename.
     fd.reset(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
@@ -178,7 +162,7 @@ bool writeTemporary(const std::filesystem::path& folder, std::span<const std::ui
 // True when `file` is a regular file that already holds exactly `content`;
 // it is then flushed, which costs nothing when its pages are already clean.
 bool holdsAlready(const std::filesystem::path& file, std::span<const std::uint8_t> content) {
-    Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
         static_cast<std::uint64_t>(info.st_size) != content.size()) {
@@ -234,7 +218,7 @@ bool replaceFileAtomically(const std::filesystem::path& link, std::span<const st
     }
     const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
     std::string temp = (folder / tempPrefix(file)).string() + "XXXXXX";
-    Fd fd;
+    UniqueFd fd;
     std::string what;
     if (!writeTemporary(folder, content, mode, fd, temp, what)) {
         return failWith(error, errorCode, what + folder.string());
@@ -247,6 +231,13 @@ bool replaceFileAtomically(const std::filesystem::path& link, std::span<const st
     }
     // Closing drops the lock; the name is the real file's by now.
     fd.reset();
+    // The rename lives in the folder: flushed too, so that a power cut
+    // cannot bring back the old file. A folder that cannot be opened for
+    // reading, or a file system that does not sync folders, is left as it is.
+    if (const UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        dir.valid() && ::fsync(dir.get()) != 0 && errno != EINVAL) {
+        return failWith(error, errorCode, "cannot flush the folder " + folder.string());
+    }
     return true;
 }
 
@@ -254,7 +245,7 @@ bool readWholeFile(const std::filesystem::path& file, std::string& content, std:
                    int* errorCode) {
     // Without O_NONBLOCK, opening a pipe would wait for a writer; only a
     // regular file is read (a device such as /dev/zero would never end).
-    Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         return failWith(error, errorCode, "cannot open " + file.string());
     }

@@ -1,7 +1,7 @@
 // get and set: the settings in words, changed as the window changes them.
+#include "base/json.h"
 #include "cli/cli_context.h"
 #include "cli/desktop_pointer.h"
-#include "cli/json_writer.h"
 #include "cli/setting_words.h"
 #include "cli/stderr_sink.h"
 #include "macros/macro_store.h"
@@ -92,13 +92,11 @@ int getCommand(CliContext& ctx) {
         }
     }
     if (json) {
-        JsonWriter writer(ctx.out);
-        writer.beginObject();
+        ordered_json object = ordered_json::object();
         for (const auto& [name, value] : words) {
-            writer.string(name, value);
+            object[name] = value;
         }
-        writer.endObject();
-        ctx.out << '\n';
+        ctx.out << jsonText(object);
     } else {
         for (const auto& [name, value] : words) {
             ctx.out << name << '=' << value << '\n';

@@ -1,10 +1,10 @@
 // encode-macros and macros: what record.ini holds, and the macro slots made of it.
+#include "base/hex_text.h"
+#include "base/ini_file.h"
 #include "cli/cli_context.h"
-#include "cli/json_writer.h"
 #include "cli/stderr_sink.h"
 #include "macros/macro_encoder.h"
 #include "macros/macro_store.h"
-#include "base/ini_file.h"
 #include "settings/settings_file.h"
 
 #include <ostream>
@@ -36,7 +36,7 @@ int encodeMacrosCommand(CliContext& ctx) {
         return ctx.fail("the macros cannot be read: " + error);
     }
     for (std::size_t s = 0; s < settings.macroData.size(); ++s) {
-        ctx.out << "slot " << (s + 1) << ": " << hexString(settings.macroData[s]) << '\n';
+        ctx.out << "slot " << (s + 1) << ": " << toHex(settings.macroData[s]) << '\n';
     }
     for (const auto& dropped : report.droppedEvents) {
         ctx.err << "pelmora-cli: macro \"" << dropped.macroName << "\" (slot " << (dropped.slot + 1)

@@ -1,5 +1,6 @@
-#include "settings/factory_settings.h"
 #include "base/ini_file.h"
+#include "base/json.h"
+#include "settings/factory_settings.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "support/cli_run.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <regex>
 #include <string>
 #include <vector>
@@ -93,9 +95,10 @@ TEST_F(ProfileCommandsTest, EveryFunctionTwelveMacrosAndFourLanguagesRoundTrip) 
                   .status,
               0);
     for (const char* code : {"CHS", "CHT", "TUR"}) {
-        ASSERT_TRUE(writeLabels(from / "str.ini", code,
-                                {{"x", "\"quoted\"", "tab\there", "", "ü", "6", "7", "8"},
-                                 {"中", "b2", "b3", "b4", "b5", "b6", "b7", std::string(code)}}));
+        ASSERT_TRUE(
+            writeLabels(from / "str.ini", code,
+                        {{"x", "\"quoted\"", "tab\there", "", "ü", "form\ffeed\b", "7", "8"},
+                         {"中", "b2", "b3", "b4", "b5", "b6", "b7", std::string(code)}}));
     }
     ASSERT_EQ(cli(from.path(), {"export", profile.string()}).status, 0);
 
@@ -114,6 +117,29 @@ TEST_F(ProfileCommandsTest, EveryFunctionTwelveMacrosAndFourLanguagesRoundTrip) 
     EXPECT_EQ(readTextFile(to / "again.json"), readTextFile(profile));
 }
 
+// Words edited in "settings" are applied over "record" as `set` applies
+// them; a profile of words alone applies them to the settings there are.
+TEST_F(ProfileCommandsTest, EditedWordsImportAsSetAppliesThem) {
+    ScratchFolder expected;
+    deliver(expected.path());
+    ASSERT_EQ(cli(expected.path(), {"set", "a3=Single Key:F6", "report-rate=500"}).status, 0);
+    deliver(from.path());
+    ASSERT_EQ(cli(from.path(), {"export", profile.string()}).status, 0);
+    ordered_json edited = ordered_json::parse(readTextFile(profile));
+    edited["settings"]["a3"] = "Single Key:F6";
+    edited["settings"]["report-rate"] = "500";
+    const ordered_json wordsOnly = {
+        {"format", "pelmora-profile"}, {"version", 1}, {"settings", edited["settings"]}};
+    for (const ordered_json& document : {edited, wordsOnly}) {
+        deliver(to.path());
+        writeTextFile(profile, document.dump());
+        const auto r = cli(to.path(), {"import", profile.string()});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(readTextFile(to / "config.bin"), readTextFile(expected / "config.bin"));
+        EXPECT_EQ(labelsOf(to.path(), "").labels, labelsOf(expected.path(), "").labels);
+    }
+}
+
 TEST_F(ProfileCommandsTest, DamagedDocumentsChangeNothing) {
     deliver(from.path());
     writeTextFile(from / "record.ini", "[One]\nMacroLoopTimes=1\nItemCount=1\nItem0=A Down\n");
@@ -126,24 +152,30 @@ TEST_F(ProfileCommandsTest, DamagedDocumentsChangeNothing) {
     const std::string config = readTextFile(to / "config.bin");
     const std::string strIni = readTextFile(to / "str.ini");
 
-    auto damaged = [&](const std::string& from, const std::string& into) {
-        std::string text = good;
-        const auto at = text.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        return text.replace(at, from.size(), into);
+    const auto parsed = ordered_json::parse(good);
+    auto damaged = [&](const std::function<void(ordered_json&)>& edit) {
+        ordered_json profile = parsed;
+        edit(profile);
+        return profile.dump();
     };
+    std::string rawTab = good;
+    rawTab.replace(rawTab.find("\"One\""), 5, "\"O\tne\"");
     const std::vector<std::pair<std::string, std::string>> cases = {
         {good.substr(0, good.size() / 2), "not a JSON document"},
-        {damaged("\"version\": 1", "\"version\": 2"), "unknown profile version 2"},
-        {damaged("\"format\": \"pelmora-profile\"", "\"format\": \"other\""),
-         "not a pelmora profile"},
-        {damaged("\"reportInterval\": 1", "\"reportInterval\": 256"), "reportInterval"},
-        {damaged("\"keyMode\": 0", "\"keyMode\": 2"), "keyMode"},
-        {damaged("\"dpiStageOn\": [1, 1, 1, 1]", "\"dpiStageOn\": [0, 0, 0, 0]"), "at least one"},
-        {damaged("\"dpiLevel\"", "\"dpiLevels\""), "dpiLevel is missing"},
-        {damaged("\"name\": \"One\"", "\"name\": \"[One\""), "macros[0]"},
-        {damaged("\"CHS\": [", "\"XX\": ["), "labels.CHS"},
-        {damaged("\"items\": [\n        \"A Down\"", "\"items\": [\n        7"), "texts only"},
+        {rawTab, "not a JSON document"}, // control characters must be escaped
+        {damaged([](auto& p) { p["version"] = 2; }), "unknown profile version 2"},
+        {damaged([](auto& p) { p["format"] = "other"; }), "not a pelmora profile"},
+        {damaged([](auto& p) { p["record"]["reportInterval"] = 256; }), "reportInterval"},
+        {damaged([](auto& p) { p["record"]["keyMode"] = 2; }), "keyMode"},
+        {damaged([](auto& p) {
+             p["record"]["dpiStageOn"] = {0, 0, 0, 0};
+         }),
+         "at least one"},
+        {damaged([](auto& p) { p["record"].erase("dpiLevel"); }), "dpiLevel is missing"},
+        {damaged([](auto& p) { p["macros"][0]["name"] = "[One"; }), "macros[0]"},
+        {damaged([](auto& p) { p["labels"].erase("CHS"); }), "labels.CHS"},
+        {damaged([](auto& p) { p["macros"][0]["items"][0] = 7; }), "texts only"},
+        {damaged([](auto& p) { p["settings"]["a3"] = "Single Key:F99"; }), "a3"},
     };
     for (const auto& [text, expected] : cases) {
         writeTextFile(profile, text);
@@ -156,9 +188,10 @@ TEST_F(ProfileCommandsTest, DamagedDocumentsChangeNothing) {
         EXPECT_EQ(readTextFile(to / "record.ini"), "[Mine]\nItemCount=0\n") << expected;
     }
     // Two macros whose names differ only in case are one macro to the file.
-    std::string twice = damaged("\"macros\": [", "\"macros\": [{\"name\": \"one\", "
-                                                 "\"loopTimes\": \"1\", \"items\": []},");
-    writeTextFile(profile, twice);
+    writeTextFile(profile, damaged([](auto& p) {
+                      p["macros"].push_back(
+                          {{"name", "one"}, {"loopTimes", "1"}, {"items", ordered_json::array()}});
+                  }));
     EXPECT_NE(cli(to.path(), {"import", profile.string()}).err.find("twice"), std::string::npos);
     EXPECT_EQ(cli(to.path(), {"import", (to / "missing.json").string()}).status, 1);
     EXPECT_EQ(cli(to.path(), {"import"}).status, 2);

@@ -1,8 +1,8 @@
+#include "base/json.h"
 #include "cli/cli.h"
 #include "settings/factory_settings.h"
 #include "settings/settings_file.h"
 #include "support/cli_run.h"
-#include "support/json_check.h"
 #include "support/scratch_folder.h"
 #include "support/text_file.h"
 
@@ -46,40 +46,38 @@ TEST_F(SettingsCommandsTest, ShowPrintsEveryFieldAsJson) {
     const auto r = runIn("show");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    std::string error;
-    EXPECT_TRUE(pelmora::testing::isValidJson(r.out, &error)) << error << "\n" << r.out;
+    const auto shown = ordered_json::parse(r.out, nullptr, false);
+    ASSERT_TRUE(shown.is_object()) << r.out;
 
-    for (const char* name :
-         {"firstRunFlag",     "keyModeA",          "keyFunctionA", "mediaChoiceA",
-          "launchUsageHighA", "fireKeyParam3A",    "comboKey2A",   "macroLoopModeA",
-          "reserved080",      "reportInterval",    "reserved086",  "dpiLevel",
-          "dpiStageOn",       "dpiColour",         "lightMode",    "lightLevel3",
-          "lightColourMode3", "reserved0A2",       "macroData",    "pointerPrecision",
-          "scrollByScreen",   "pointerSpeedLevel", "scrollLines",  "doubleClickLevel",
-          "keyMode",          "keyModeB",          "keyFunctionB", "macroLoopModeB",
-          "dpiSwitchParamA",  "dpiSwitchParamB"}) {
-        EXPECT_NE(r.out.find('"' + std::string(name) + "\":"), std::string::npos) << name;
+    // The members and their order are what scripts and profiles rely on.
+    std::vector<std::string> names;
+    for (const auto& [name, value] : shown.items()) {
+        names.push_back(name);
     }
-    EXPECT_NE(r.out.find("\"firstRunFlag\": 1"), std::string::npos);
-    EXPECT_NE(r.out.find("\"reportInterval\": 8"), std::string::npos);
-    EXPECT_NE(r.out.find("\"keyFunctionA\": [0, 1, 2, 3, 4, 6, 15, 15]"), std::string::npos);
-    EXPECT_NE(r.out.find("\"comboKey2B\": [0, 0, 0, 0, 0, 0, 0, 43]"), std::string::npos);
-    EXPECT_NE(r.out.find("\"dpiSwitchParamB\": [1, 2, 3, 1, 2, 3, 1, 2]"), std::string::npos);
-
+    EXPECT_EQ(names,
+              (std::vector<std::string>{
+                  "firstRunFlag",     "keyModeA",         "reserved080",      "reportInterval",
+                  "reserved086",      "dpiLevel",         "dpiStageOn",       "dpiColour",
+                  "lightMode",        "lightLevel1",      "lightLevel2",      "lightLevel3",
+                  "lightColourMode1", "lightColourMode2", "lightColourMode3", "reserved0A2",
+                  "macroData",        "pointerPrecision", "scrollByScreen",   "pointerSpeedLevel",
+                  "scrollLines",      "doubleClickLevel", "keyMode",          "keyModeB",
+                  "dpiSwitchParamA",  "dpiSwitchParamB"}));
+    EXPECT_EQ(shown["keyModeA"].size(), 16u);
+    EXPECT_EQ(shown["keyModeA"].begin().key(), "keyFunctionA");
+    EXPECT_EQ(shown["firstRunFlag"], 1);
+    EXPECT_EQ(shown["reportInterval"], 8);
+    EXPECT_EQ(shown["keyModeA"]["keyFunctionA"], ordered_json({0, 1, 2, 3, 4, 6, 15, 15}));
+    EXPECT_EQ(shown["keyModeB"]["comboKey2B"], ordered_json({0, 0, 0, 0, 0, 0, 0, 43}));
+    EXPECT_EQ(shown["dpiSwitchParamB"], ordered_json({1, 2, 3, 1, 2, 3, 1, 2}));
     // Twelve macro slots, 128 bytes each as 256 hex digits.
-    const std::regex slot("\"([0-9a-f]{256})\"");
-    std::vector<std::string> slots;
-    for (auto it = std::sregex_iterator(r.out.begin(), r.out.end(), slot);
-         it != std::sregex_iterator(); ++it) {
-        slots.push_back((*it)[1]);
-    }
-    ASSERT_EQ(slots.size(), 12u);
-    EXPECT_EQ(slots[0], std::string(256, '0'));
+    ASSERT_EQ(shown["macroData"].size(), 12u);
+    EXPECT_EQ(shown["macroData"][0], std::string(256, '0'));
     std::string ab;
     for (int i = 0; i < 128; ++i) {
         ab += "ab";
     }
-    EXPECT_EQ(slots[3], ab);
+    EXPECT_EQ(shown["macroData"][3], ab);
 }
 
 TEST_F(SettingsCommandsTest, MatricesPrintsFourLinesOfSixteenEntries) {

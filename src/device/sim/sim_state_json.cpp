@@ -1,145 +1,73 @@
 #include "device/sim/sim_state_json.h"
 
-#include "base/hex_text.h"
-#include "settings/json_value.h"
+#include "base/record_fields.h"
 
-#include <cctype>
-#include <map>
-#include <memory>
-#include <sstream>
-#include <variant>
-#include <vector>
+#include <array>
+#include <cstddef>
+#include <type_traits>
 
 namespace pelmora::sim {
 
 namespace {
 
-using json::Array;
-using json::Object;
-using json::Value;
-
-bool readByte(const Object& object, std::string_view name, std::uint8_t& out, std::string& error) {
-    const auto it = object.find(name);
-    if (it == object.end()) {
-        return true;
-    }
-    const auto* number = std::get_if<long long>(&it->second.data);
-    if (!number || *number < 0 || *number > 255) {
-        error = std::string(name) + " must be a number from 0 to 255";
-        return false;
-    }
-    out = static_cast<std::uint8_t>(*number);
-    return true;
+constexpr RecordField number(std::string_view name, std::size_t offset) {
+    return {.name = name, .offset = offset};
+}
+constexpr RecordField hex(std::string_view name, std::size_t offset, std::size_t size) {
+    return {.name = name, .offset = offset, .form = FieldForm::Hex, .size = size};
+}
+constexpr RecordField hexRows(std::string_view name, std::size_t offset, std::size_t count,
+                              std::size_t size) {
+    return {
+        .name = name, .offset = offset, .form = FieldForm::HexRows, .size = size, .count = count};
 }
 
-template <std::size_t N>
-bool hexInto(const Value& value, std::string_view name, std::array<std::uint8_t, N>& out,
-             std::string& error) {
-    const auto* text = std::get_if<std::string>(&value.data);
-    const auto bytes = text ? fromHex(*text) : std::nullopt;
-    if (!bytes || bytes->size() != N) {
-        error = std::string(name) + " must be a hex string of " + std::to_string(N) + " bytes";
-        return false;
-    }
-    std::copy(bytes->begin(), bytes->end(), out.begin());
-    return true;
-}
+// Single bytes as numbers, byte groups as lower-case hex strings.
+constexpr std::array kStateFields{
+    number("sensorType", offsetof(SimMouseState, sensorType)),
+    number("reportRate", offsetof(SimMouseState, reportRate)),
+    number("option1", offsetof(SimMouseState, option1)),
+    number("option2", offsetof(SimMouseState, option2)),
+    number("reportInterval", offsetof(SimMouseState, reportInterval)),
+    number("effect", offsetof(SimMouseState, effect)),
+    number("effectOption1", offsetof(SimMouseState, effectOption1)),
+    number("effectOption2", offsetof(SimMouseState, effectOption2)),
+    hex("colourPage0", offsetof(SimMouseState, colourPage0), 3),
+    hex("colourPage1", offsetof(SimMouseState, colourPage1), 3),
+    hex("dpiColours", offsetof(SimMouseState, dpiColours), 24),
+    hex("dpiStages", offsetof(SimMouseState, dpiStages), 8),
+    hexRows("keyMatrices", offsetof(SimMouseState, keyMatrices), 4, 64),
+    hexRows("macroSlots", offsetof(SimMouseState, macroSlots), kMacroSlotCount, kMacroSlotSize),
+};
 
-template <std::size_t N>
-bool readHex(const Object& object, std::string_view name, std::array<std::uint8_t, N>& out,
-             std::string& error) {
-    const auto it = object.find(name);
-    return it == object.end() || hexInto(it->second, name, out, error);
-}
+static_assert(std::is_trivially_copyable_v<SimMouseState> && alignof(SimMouseState) == 1);
+static_assert(kStateFields.back().offset + fieldBytes(kStateFields.back()) ==
+              sizeof(SimMouseState));
 
-template <std::size_t N, std::size_t Count>
-bool readHexList(const Object& object, std::string_view name,
-                 std::array<std::array<std::uint8_t, N>, Count>& out, std::string& error) {
-    const auto it = object.find(name);
-    if (it == object.end()) {
-        return true;
-    }
-    const auto* list = std::get_if<std::shared_ptr<Array>>(&it->second.data);
-    if (!list || (*list)->size() != Count) {
-        error = std::string(name) + " must be a list of " + std::to_string(Count) + " hex strings";
-        return false;
-    }
-    for (std::size_t i = 0; i < Count; ++i) {
-        if (!hexInto((**list)[i], name, out[i], error)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void writeHexList(std::ostringstream& out, std::string_view name, const auto& list) {
-    out << "  \"" << name << "\": [";
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        out << (i ? ",\n    \"" : "\n    \"") << toHex(list[i]) << '"';
-    }
-    out << "\n  ]";
+std::span<std::uint8_t> bytesOf(SimMouseState& state) {
+    return {reinterpret_cast<std::uint8_t*>(&state), sizeof state};
 }
 
 } // namespace
 
-std::string simStateToJson(const SimMouseState& s) {
-    std::ostringstream out;
-    out << "{\n";
-    auto number = [&out](std::string_view name, int value) {
-        out << "  \"" << name << "\": " << value << ",\n";
-    };
-    auto hex = [&out](std::string_view name, std::span<const std::uint8_t> bytes) {
-        out << "  \"" << name << "\": \"" << toHex(bytes) << "\",\n";
-    };
-    number("sensorType", s.sensorType);
-    number("reportRate", s.reportRate);
-    number("option1", s.option1);
-    number("option2", s.option2);
-    number("reportInterval", s.reportInterval);
-    number("effect", s.effect);
-    number("effectOption1", s.effectOption1);
-    number("effectOption2", s.effectOption2);
-    hex("colourPage0", s.colourPage0);
-    hex("colourPage1", s.colourPage1);
-    hex("dpiColours", s.dpiColours);
-    hex("dpiStages", s.dpiStages);
-    writeHexList(out, "keyMatrices", s.keyMatrices);
-    out << ",\n";
-    writeHexList(out, "macroSlots", s.macroSlots);
-    out << "\n}\n";
-    return out.str();
+std::string simStateToJson(const SimMouseState& state) {
+    ordered_json object = ordered_json::object();
+    writeFields(kStateFields,
+                std::span(reinterpret_cast<const std::uint8_t*>(&state), sizeof state), object);
+    return jsonText(object);
 }
 
 bool simStateFromJson(std::string_view text, SimMouseState& state, std::string& error) {
-    Value root;
-    if (!json::parse(text, root, error)) {
+    ordered_json root;
+    if (!parseJson(text, root, error)) {
         return false;
     }
-    const auto* object = std::get_if<std::shared_ptr<Object>>(&root.data);
-    if (!object) {
-        error = "the state must be a JSON object";
-        return false;
-    }
-    const Object& o = **object;
     SimMouseState next = state;
-    const bool ok = readByte(o, "sensorType", next.sensorType, error) &&
-                    readByte(o, "reportRate", next.reportRate, error) &&
-                    readByte(o, "option1", next.option1, error) &&
-                    readByte(o, "option2", next.option2, error) &&
-                    readByte(o, "reportInterval", next.reportInterval, error) &&
-                    readByte(o, "effect", next.effect, error) &&
-                    readByte(o, "effectOption1", next.effectOption1, error) &&
-                    readByte(o, "effectOption2", next.effectOption2, error) &&
-                    readHex(o, "colourPage0", next.colourPage0, error) &&
-                    readHex(o, "colourPage1", next.colourPage1, error) &&
-                    readHex(o, "dpiColours", next.dpiColours, error) &&
-                    readHex(o, "dpiStages", next.dpiStages, error) &&
-                    readHexList(o, "keyMatrices", next.keyMatrices, error) &&
-                    readHexList(o, "macroSlots", next.macroSlots, error);
-    if (ok) {
-        state = next;
+    if (!readFields(kStateFields, root, bytesOf(next), MissingMember::Kept, error)) {
+        return false;
     }
-    return ok;
+    state = next;
+    return true;
 }
 
 } // namespace pelmora::sim

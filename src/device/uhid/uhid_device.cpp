@@ -19,29 +19,19 @@ std::optional<UhidDevice> UhidDevice::open(const std::string& path, std::string&
 }
 
 UhidDevice::UhidDevice(UhidDevice&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), created_(std::exchange(other.created_, false)) {}
+    : fd_(std::move(other.fd_)), created_(std::exchange(other.created_, false)) {}
 
 UhidDevice& UhidDevice::operator=(UhidDevice&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        fd_ = std::exchange(other.fd_, -1);
+        fd_ = std::move(other.fd_);
         created_ = std::exchange(other.created_, false);
     }
     return *this;
 }
 
-UhidDevice::~UhidDevice() {
-    if (fd_ >= 0) {
-        // Closing the descriptor removes the device from the kernel.
-        ::close(fd_);
-    }
-}
-
 bool UhidDevice::send(const uhid_event& event) {
     for (;;) {
-        const ssize_t written = ::write(fd_, &event, sizeof event);
+        const ssize_t written = ::write(fd_.get(), &event, sizeof event);
         if (written == static_cast<ssize_t>(sizeof event)) {
             return true;
         }
@@ -125,7 +115,7 @@ bool UhidDevice::replySetReport(std::uint32_t id, std::uint16_t err) {
 std::optional<uhid_event> UhidDevice::readEvent() {
     uhid_event event{};
     for (;;) {
-        const ssize_t got = ::read(fd_, &event, sizeof event);
+        const ssize_t got = ::read(fd_.get(), &event, sizeof event);
         if (got < 0 && errno == EINTR) {
             continue;
         }

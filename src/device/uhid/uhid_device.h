@@ -4,6 +4,8 @@
 // removed with UHID_DESTROY (or by closing the descriptor). The kernel asks
 // for reports with events that this class reads and answers.
 
+#include "base/unique_fd.h"
+
 #include <linux/uhid.h>
 
 #include <cstdint>
@@ -34,9 +36,10 @@ public:
     UhidDevice& operator=(UhidDevice&& other) noexcept;
     UhidDevice(const UhidDevice&) = delete;
     UhidDevice& operator=(const UhidDevice&) = delete;
-    ~UhidDevice();
+    // Closing the descriptor removes the device from the kernel.
+    ~UhidDevice() = default;
 
-    int fd() const { return fd_; }
+    int fd() const { return fd_.get(); }
     bool created() const { return created_; }
 
     // Each returns false when the kernel refused the event (errno is kept).
@@ -53,7 +56,7 @@ public:
 private:
     bool send(const uhid_event& event);
 
-    int fd_ = -1;
+    UniqueFd fd_;
     bool created_ = false;
 };
 
