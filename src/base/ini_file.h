@@ -8,6 +8,9 @@
 // with a byte order mark, and written as UTF-8. Lines that are not sections or
 // keys (blank lines, comments, anything unparsable) are kept as they are when
 // the file is written again. Writes replace the file atomically.
+//
+// Our own code on purpose: no INI library reads UTF-16, matches names
+// without regard to case and keeps comments and unknown lines all at once.
 
 #include <cstddef>
 #include <filesystem>

@@ -2,6 +2,9 @@
 // Tables of texts hold one row per interface language, each row with a
 // `language` member (a Language, or the code str.ini stores). One lookup
 // serves them all.
+//
+// The texts live in these tables rather than in Qt's translation files
+// because pelmora-cli, which shows them too, does not use Qt.
 
 namespace pelmora {
 

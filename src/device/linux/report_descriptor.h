@@ -3,6 +3,9 @@
 // application collection with its usage and the byte lengths of its longest
 // input, output and feature report, counted as Windows counts them (the
 // report's bytes plus one for the report ID, also without report IDs).
+//
+// Our own code on purpose: hidapi gives no report lengths per collection,
+// and those lengths pick the collection that takes the commands.
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,7 @@
 #pragma once
 // A udev monitor on subsystem hidraw that reports the mouse's nodes coming
-// and going.
+// and going. Built on libudev itself: the little code here only picks the
+// events of our nodes.
 
 #include "device/device_monitor.h"
 
