@@ -15,6 +15,22 @@ inline constexpr std::uint8_t kReadBackBit = 0x80;
 
 using CommandFrame = std::array<std::uint8_t, kFrameSize>;
 
+// Byte 0 of a frame.
+enum CommandCode : std::uint8_t {
+    kSetReportInterval = 0x01,
+    kWriteBasicSettings = 0x03,
+    kReadBasicSettings = 0x83,
+    kWriteColourPage = 0x07,
+    kReadColourPage = 0x87,
+    kWriteEffect = 0x0D,
+    kReadEffect = 0x8D,
+    kWriteDpiColours = 0x10,
+    kWriteDpiStages = 0x11,
+    kWriteKeyMatrix = 0x12,
+    kWriteMacroSlot = 0x13,
+    kReadMacroSlot = 0x93,
+};
+
 // 0xFF minus the sum of bytes 0..6, modulo 256.
 constexpr std::uint8_t frameChecksum(const CommandFrame& frame) {
     unsigned sum = 0;

@@ -3,6 +3,7 @@
 // command takes its bytes from DeviceImage and stores its answer there.
 // None reports failure: Apply always runs to its end.
 
+#include "device/command_frame.h"
 #include "device/device_image.h"
 #include "device/exchange.h"
 #include "settings/message_sink.h"
@@ -18,21 +19,6 @@ namespace pelmora {
 
 inline constexpr int kCommandPauseMs = 2;
 inline constexpr std::uint8_t kOption2ReadFlag = 0x40;
-
-enum CommandCode : std::uint8_t {
-    kSetReportInterval = 0x01,
-    kWriteBasicSettings = 0x03,
-    kReadBasicSettings = 0x83,
-    kWriteColourPage = 0x07,
-    kReadColourPage = 0x87,
-    kWriteEffect = 0x0D,
-    kReadEffect = 0x8D,
-    kWriteDpiColours = 0x10,
-    kWriteDpiStages = 0x11,
-    kWriteKeyMatrix = 0x12,
-    kWriteMacroSlot = 0x13,
-    kReadMacroSlot = 0x93,
-};
 
 // One operation per command; pauses are the caller's.
 class CommandSet {

@@ -1,13 +1,12 @@
 #include "device/sim/simulated_mouse.h"
 
+#include "base/atomic_file.h"
 #include "base/hex_text.h"
+#include "device/device_event.h"
 #include "device/sim/sim_control.h"
 #include "device/sim/sim_state_json.h"
-#include "base/atomic_file.h"
 
 #include <algorithm>
-#include <csignal>
-#include <pthread.h>
 #include <system_error>
 
 namespace pelmora::sim {
@@ -22,17 +21,29 @@ void SimulatedMouse::logLocked(std::string line, Effects& effects) {
     effects.logLines.push_back(std::move(line));
 }
 
+void SimulatedMouse::takeOutcome(SimFirmware::Outcome outcome, Effects& effects) {
+    for (auto& line : outcome.log) {
+        logLocked(std::move(line), effects);
+    }
+    effects.stateChanged = effects.stateChanged || outcome.stateChanged;
+    effects.transferEnded = effects.transferEnded || outcome.transferEnded;
+}
+
 void SimulatedMouse::finish(Effects effects) {
     Observer observer;
     {
         std::lock_guard lock(mutex_);
         observer = observer_;
     }
-    if (effects.transferEnded) {
-        saveState();
-    } else if (effects.stateChanged) {
+    bool keeping = false;
+    {
         std::lock_guard lock(mutex_);
-        scheduleSaveLocked();
+        keeping = stateFile_.has_value();
+    }
+    if (keeping && effects.transferEnded) {
+        saver_.saveNow();
+    } else if (keeping && effects.stateChanged) {
+        saver_.changed();
     }
     for (const auto& line : effects.logLines) {
         if (observer.logged) {
@@ -64,97 +75,13 @@ void SimulatedMouse::setFeature(std::span<const std::uint8_t> report) {
             logLocked("ignored a frame with a bad checksum or report ID: " + toHex(report),
                       effects);
         } else {
-            handleFrame(frame, effects);
+            commandInput_.clear(); // a new frame ends whatever was under way
+            SimFirmware::Outcome outcome;
+            firmware_.receiveFrame(frame, outcome);
+            takeOutcome(std::move(outcome), effects);
         }
     }
     finish(std::move(effects));
-}
-
-void SimulatedMouse::handleFrame(const CommandFrame& f, Effects& effects) {
-    // A new frame ends whatever was under way.
-    answer_.reset();
-    slotToSend_.reset();
-    commandInput_.clear();
-    if (pending_.target != BulkTarget::None) {
-        logLocked("a new frame arrived before all chunks of the last one", effects);
-        pending_ = {};
-    }
-    auto expectBulk = [this](BulkTarget target, std::size_t index, std::size_t length) {
-        pending_ = {target, index, length, chunkCount(length), {}};
-        if (pending_.chunksExpected == 0) {
-            pending_ = {};
-        }
-    };
-    switch (f[0]) {
-    case 0x01:
-        state_.reportInterval = f[1];
-        effects.stateChanged = true;
-        break;
-    case 0x03:
-        state_.sensorType = f[1];
-        state_.reportRate = f[2];
-        state_.option1 = f[3];
-        state_.option2 = f[4];
-        effects.stateChanged = true;
-        break;
-    case 0x83:
-        answer_ =
-            makeFrame(0x83, state_.sensorType, state_.reportRate, state_.option1, state_.option2);
-        break;
-    case 0x07:
-        if (f[1] <= 1) {
-            auto& page = f[1] == 0 ? state_.colourPage0 : state_.colourPage1;
-            page = {f[2], f[3], f[4]};
-            effects.stateChanged = true;
-        }
-        break;
-    case 0x87: {
-        std::array<std::uint8_t, 3> page{};
-        if (f[1] <= 1) {
-            page = f[1] == 0 ? state_.colourPage0 : state_.colourPage1;
-        }
-        answer_ = makeFrame(0x87, f[1], page[0], page[1], page[2]);
-        break;
-    }
-    case 0x0D:
-        state_.effect = f[1];
-        state_.effectOption1 = f[2];
-        state_.effectOption2 = f[3];
-        effects.stateChanged = true;
-        break;
-    case 0x8D:
-        answer_ = makeFrame(0x8D, state_.effect, state_.effectOption1, state_.effectOption2);
-        break;
-    case 0x10:
-        if (f[1] == 1) {
-            expectBulk(BulkTarget::DpiColours, 0, f[2]);
-        }
-        break;
-    case 0x11:
-        expectBulk(BulkTarget::DpiStages, 0, f[2]);
-        break;
-    case 0x12:
-        if (f[1] >= 1 && f[1] <= 4) {
-            expectBulk(BulkTarget::KeyMatrix, f[1] - 1u, f[2]);
-        }
-        break;
-    case 0x13:
-        if (f[1] >= 1 && f[1] <= kMacroSlotCount) {
-            expectBulk(BulkTarget::MacroSlot, f[1] - 1u, f[2]);
-        }
-        break;
-    case 0x93:
-        if (f[1] >= 1 && f[1] <= kMacroSlotCount) {
-            answer_ = makeFrame(0x93, f[1], static_cast<std::uint8_t>(kMacroSlotSize));
-            slotToSend_ = f[1];
-        } else {
-            answer_ = makeFrame(0x93, f[1], 0);
-        }
-        break;
-    default:
-        logLocked("ignored unknown command " + toHex(f), effects);
-        break;
-    }
 }
 
 void SimulatedMouse::getFeature(std::span<std::uint8_t> report) {
@@ -162,23 +89,21 @@ void SimulatedMouse::getFeature(std::span<std::uint8_t> report) {
     Effects effects;
     {
         std::lock_guard lock(mutex_);
-        if (!plugged_ || !answer_) {
+        std::vector<SimFirmware::Chunk> chunks;
+        const auto answer = plugged_ ? firmware_.takeAnswer(chunks) : std::nullopt;
+        if (!answer) {
             return;
         }
         if (report.size() > 1) {
-            std::copy_n(answer_->begin(), std::min(kFrameSize, report.size() - 1),
+            std::copy_n(answer->begin(), std::min(kFrameSize, report.size() - 1),
                         report.begin() + 1);
         }
-        answer_.reset();
-        if (slotToSend_) {
-            const auto& slot = state_.macroSlots[*slotToSend_ - 1u];
-            for (std::size_t k = 0; k < kMacroSlotSize / kChunkSize; ++k) {
-                Report chunk(kSimCommandInputLength, 0);
-                std::copy_n(slot.begin() + static_cast<std::ptrdiff_t>(k * kChunkSize), kChunkSize,
-                            chunk.begin() + 1);
-                commandInput_.push_back(std::move(chunk));
-            }
-            slotToSend_.reset();
+        for (const auto& chunk : chunks) {
+            Report input(kSimCommandInputLength, 0);
+            std::copy(chunk.begin(), chunk.end(), input.begin() + 1);
+            commandInput_.push_back(std::move(input));
+        }
+        if (!chunks.empty()) {
             effects.inputQueued.push_back(SimCollection::Command);
         }
     }
@@ -192,48 +117,15 @@ void SimulatedMouse::writeOutput(std::span<const std::uint8_t> report) {
         if (!plugged_) {
             return;
         }
-        if (pending_.target == BulkTarget::None) {
-            logLocked("ignored a chunk no command announced", effects);
-        } else {
-            std::array<std::uint8_t, kChunkSize> chunk{};
-            if (report.size() > 1) {
-                std::copy_n(report.begin() + 1, std::min(kChunkSize, report.size() - 1),
-                            chunk.begin());
-            }
-            pending_.data.insert(pending_.data.end(), chunk.begin(), chunk.end());
-            if (pending_.data.size() >= pending_.chunksExpected * kChunkSize) {
-                commitBulk(effects);
-            }
+        SimFirmware::Chunk chunk{};
+        if (report.size() > 1) {
+            std::copy_n(report.begin() + 1, std::min(kChunkSize, report.size() - 1), chunk.begin());
         }
+        SimFirmware::Outcome outcome;
+        firmware_.receiveChunk(chunk, outcome);
+        takeOutcome(std::move(outcome), effects);
     }
     finish(std::move(effects));
-}
-
-void SimulatedMouse::commitBulk(Effects& effects) {
-    auto store = [this](std::span<std::uint8_t> target) {
-        std::copy_n(pending_.data.begin(), std::min(target.size(), pending_.length),
-                    target.begin());
-    };
-    switch (pending_.target) {
-    case BulkTarget::DpiColours:
-        store(state_.dpiColours);
-        break;
-    case BulkTarget::DpiStages:
-        store(state_.dpiStages);
-        break;
-    case BulkTarget::KeyMatrix:
-        store(state_.keyMatrices[pending_.index]);
-        // Matrix 4 is the last command of an Apply: the whole transfer is in.
-        effects.transferEnded = pending_.index + 1 == state_.keyMatrices.size();
-        break;
-    case BulkTarget::MacroSlot:
-        store(state_.macroSlots[pending_.index]);
-        break;
-    case BulkTarget::None:
-        break;
-    }
-    pending_ = {};
-    effects.stateChanged = true;
 }
 
 std::optional<Report> SimulatedMouse::takeInput(SimCollection collection) {
@@ -261,7 +153,7 @@ void SimulatedMouse::raiseEvent(std::uint8_t type, std::uint8_t value) {
             logLocked("no event while unplugged", effects);
         } else {
             Report report(kSimListenerInputLength, 0);
-            report[0] = kListenerReportId;
+            report[0] = kListenerEventReportId;
             report[1] = type;
             report[3] = value;
             listenerInput_.push_back(std::move(report));
@@ -284,9 +176,7 @@ void SimulatedMouse::unplug() {
             return;
         }
         plugged_ = false;
-        answer_.reset();
-        slotToSend_.reset();
-        pending_ = {};
+        firmware_.reset();
         commandInput_.clear();
         listenerInput_.clear();
         effects.plugChanged = false;
@@ -328,15 +218,15 @@ bool SimulatedMouse::handleControlLine(std::string_view line, std::string& error
 
 SimMouseState SimulatedMouse::state() const {
     std::lock_guard lock(mutex_);
-    return state_;
+    return firmware_.state();
 }
 
 void SimulatedMouse::setState(const SimMouseState& state) {
     {
         std::lock_guard lock(mutex_);
-        state_ = state;
+        firmware_.state() = state;
     }
-    saveState();
+    saver_.saveNow();
 }
 
 bool SimulatedMouse::attachStateFile(const std::filesystem::path& file, std::string& error) {
@@ -349,103 +239,40 @@ bool SimulatedMouse::attachStateFile(const std::filesystem::path& file, std::str
             return false;
         }
         std::lock_guard lock(mutex_);
-        if (!simStateFromJson(text, state_, error)) {
+        if (!simStateFromJson(text, firmware_.state(), error)) {
             error = "the simulated mouse's state " + file.string() + " is damaged: " + error;
             return false;
         }
-        upToDate = text == simStateToJson(state_);
+        upToDate = text == simStateToJson(firmware_.state());
     }
     {
         std::lock_guard lock(mutex_);
         stateFile_ = file;
     }
     if (!upToDate) {
-        saveState();
+        saver_.saveNow();
     }
     return true;
 }
 
-SimulatedMouse::~SimulatedMouse() {
-    {
-        std::lock_guard lock(mutex_);
-        stopSaver_ = true;
-    }
-    saveWake_.notify_all();
-    if (saver_.joinable()) {
-        saver_.join();
-    }
-    flushState();
-}
-
 void SimulatedMouse::flushState() {
-    bool dirty = false;
-    {
-        std::lock_guard lock(mutex_);
-        dirty = saveDirty_;
-    }
-    if (dirty) {
-        saveState();
-    }
+    saver_.flush();
 }
 
 void SimulatedMouse::setStateSaveDelay(std::chrono::milliseconds delay) {
-    std::lock_guard lock(mutex_);
-    saveDelay_ = delay;
-}
-
-void SimulatedMouse::scheduleSaveLocked() {
-    if (!stateFile_) {
-        return;
-    }
-    // Each change of a batch (the commands of a transfer come every few
-    // milliseconds) puts the save back, but never beyond `kStateSaveLatest`
-    // after the first unsaved change, so a steady stream is still saved.
-    const auto now = std::chrono::steady_clock::now();
-    if (!saveDirty_) {
-        saveDirty_ = true;
-        saveLatest_ = now + std::max(saveDelay_, std::chrono::milliseconds(kStateSaveLatest));
-    }
-    saveDue_ = std::min(now + saveDelay_, saveLatest_);
-    if (!saver_.joinable() && !stopSaver_) {
-        saver_ = std::thread([this] { saverMain(); });
-    }
-    saveWake_.notify_all();
-}
-
-void SimulatedMouse::saverMain() {
-    // Signals belong to the threads that wait for them.
-    sigset_t all;
-    sigfillset(&all);
-    pthread_sigmask(SIG_BLOCK, &all, nullptr);
-    std::unique_lock lock(mutex_);
-    while (!stopSaver_) {
-        if (!saveDirty_) {
-            saveWake_.wait(lock);
-            continue;
-        }
-        const auto due = saveDue_;
-        if (saveWake_.wait_until(lock, due, [this] { return stopSaver_ || !saveDirty_; }) ||
-            saveDue_ > due) {
-            continue; // stopping (the destructor saves), already saved, or put back
-        }
-        lock.unlock();
-        saveState();
-        lock.lock();
-    }
+    saver_.setDelay(delay);
 }
 
 void SimulatedMouse::saveState() {
-    std::lock_guard saving(saveMutex_);
     std::optional<std::filesystem::path> file;
     std::string json;
     {
         std::lock_guard lock(mutex_);
         file = stateFile_;
-        saveDirty_ = false;
         if (!file) {
             return;
         }
-        json = simStateToJson(state_);
+        json = simStateToJson(firmware_.state());
     }
     std::string error;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(json.data());

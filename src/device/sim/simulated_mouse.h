@@ -10,11 +10,11 @@
 // listener events); observers hear when input is queued and when the mouse
 // is unplugged or plugged. Thread-safe; observers run without the lock held.
 
-#include "device/command_frame.h"
+#include "device/sim/sim_firmware.h"
 #include "device/sim/sim_mouse_state.h"
+#include "device/sim/sim_state_saver.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -24,7 +24,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 namespace pelmora::sim {
@@ -37,7 +36,6 @@ inline constexpr std::uint16_t kSimFeatureLength = 9;
 inline constexpr std::uint16_t kSimCommandInputLength = 33;
 inline constexpr std::uint16_t kSimCommandOutputLength = 33;
 inline constexpr std::uint16_t kSimListenerInputLength = 9;
-inline constexpr std::uint8_t kListenerReportId = 6;
 
 class SimulatedMouse {
 public:
@@ -47,14 +45,8 @@ public:
         std::function<void(std::string_view)> logged; // bad frames and the like
     };
 
-    // The state file is saved at once at the end of a transfer, otherwise when
-    // no change came for `kStateSaveDelay` (at most `kStateSaveLatest` after
-    // the first unsaved one), and on destruction.
-    static constexpr std::chrono::milliseconds kStateSaveDelay{100};
-    static constexpr std::chrono::milliseconds kStateSaveLatest{1000};
-
     SimulatedMouse() = default;
-    ~SimulatedMouse();
+    ~SimulatedMouse() = default; // the saver saves what is waiting
     SimulatedMouse(const SimulatedMouse&) = delete;
     SimulatedMouse& operator=(const SimulatedMouse&) = delete;
 
@@ -84,7 +76,7 @@ public:
     void setState(const SimMouseState& state);
     // Loads the state from the file if it exists and keeps it there: at once
     // after the last command of an Apply (key matrix 4) and after setState,
-    // otherwise `kStateSaveDelay` after a change. Every save replaces the file
+    // otherwise a moment after a change (see SimStateSaver). Every save replaces the file
     // whole, so a crash loses at most the newest changes, never the file. A
     // damaged file is reported and neither loaded nor overwritten (the mouse
     // then keeps its state only in memory).
@@ -96,14 +88,6 @@ public:
     std::vector<std::string> log() const;
 
 private:
-    enum class BulkTarget { None, DpiColours, DpiStages, KeyMatrix, MacroSlot };
-    struct PendingWrite {
-        BulkTarget target = BulkTarget::None;
-        std::size_t index = 0;
-        std::size_t length = 0; // announced bytes
-        std::size_t chunksExpected = 0;
-        std::vector<std::uint8_t> data;
-    };
     // What a change under the lock leaves for the caller to do after unlocking.
     struct Effects {
         bool stateChanged = false;
@@ -113,35 +97,20 @@ private:
         std::vector<std::string> logLines;
     };
 
-    void handleFrame(const CommandFrame& frame, Effects& effects);
-    void commitBulk(Effects& effects);
+    void takeOutcome(SimFirmware::Outcome outcome, Effects& effects);
     void logLocked(std::string line, Effects& effects);
     void finish(Effects effects);
     void saveState();
-    void scheduleSaveLocked();
-    void saverMain();
 
     mutable std::mutex mutex_;
-    SimMouseState state_;
+    SimFirmware firmware_;
     bool plugged_ = true;
-    std::optional<CommandFrame> answer_;
-    std::optional<std::uint8_t> slotToSend_; // chunks follow the 0x93 answer
-    PendingWrite pending_;
     std::deque<Report> commandInput_;
     std::deque<Report> listenerInput_;
     std::vector<std::string> log_;
     std::optional<std::filesystem::path> stateFile_;
     Observer observer_;
-
-    // Deferred saves: the saver thread starts with the first deferred change.
-    bool saveDirty_ = false;
-    bool stopSaver_ = false;
-    std::chrono::milliseconds saveDelay_ = kStateSaveDelay;
-    std::chrono::steady_clock::time_point saveDue_;
-    std::chrono::steady_clock::time_point saveLatest_;
-    std::condition_variable saveWake_;
-    std::mutex saveMutex_; // one save at a time, in the order of the snapshots
-    std::thread saver_;
+    SimStateSaver saver_{[this] { saveState(); }}; // last: stopped before the rest goes
 };
 
 } // namespace pelmora::sim
