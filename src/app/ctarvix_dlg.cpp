@@ -19,7 +19,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <iostream>
 
 namespace pelmora {
 
