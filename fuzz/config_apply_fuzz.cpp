@@ -1,7 +1,7 @@
 // config.bin as the user's disk holds it, loaded and applied to the simulated
 // mouse: the mouse ends up holding exactly what Apply says it sent, and the
 // pauses never change.
-#include "device/device_link.h"
+#include "device/link/device_link.h"
 #include "device/sim/sim_backend.h"
 #include "fuzz_check.h"
 #include "fuzz_files.h"

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The include graph of src/: every #include "..." against the folders each
-# folder may use. base is at the bottom, the Qt-free core above it, the
-# window's parts (ui/) above the core, the two programs (app/, cli/) on top;
-# no folder uses one above it, so there is no cycle either. A file in a new
-# folder fails until the folder has its line below.
+# folder may use. base is at the bottom, the Qt-free core above it (the
+# mouse's protocol in device/, its backends in device/linux and device/sim,
+# the link that picks one in device/link), the window's parts (ui/) above the
+# core, the two programs (app/, cli/) on top; no folder uses one above it, so
+# there is no cycle either. A file in a new folder fails until the folder has
+# its line below.
 set -euo pipefail
 src=${1:?usage: include_graph.sh SRC_DIR}
 
-core="base settings desktop device keys macros"
+core="base settings desktop device device/linux device/sim device/uhid device/link keys macros"
 declare -A may=(
   [base]=""
   [settings]="base"
@@ -15,6 +17,10 @@ declare -A may=(
   [macros]="base settings keys"
   [desktop]="base settings"
   [device]="base settings keys"
+  [device/linux]="device base settings keys"
+  [device/sim]="device base settings keys"
+  [device/uhid]="device/sim device base settings keys"
+  [device/link]="device/linux device/sim device base settings keys"
   [ui/skin]="$core"
   [ui/macros]="ui/skin $core"
   [ui/keys]="ui/skin ui/macros $core"
@@ -23,12 +29,12 @@ declare -A may=(
   [cli]="$core"
 )
 
-# The folder a path under src/ belongs to: its first folder, the window's
-# parts one level deeper (device/linux is device's own).
+# The folder a path under src/ belongs to: its first folder, those of the
+# device and the window one level deeper.
 folder() {
   local top=${1%%/*} rest=${1#*/}
-  if [[ $top == ui && $rest == */* ]]; then
-    echo "ui/${rest%%/*}"
+  if [[ ($top == ui || $top == device) && $rest == */* ]]; then
+    echo "$top/${rest%%/*}"
   else
     echo "$top"
   fi

@@ -3,7 +3,7 @@
 
 #include "app/app_options.h"
 #include "app/shell_device.h"
-#include "device/device_link.h"
+#include "device/link/device_link.h"
 #include "settings/data_folder.h"
 #include "settings/message_sink.h"
 

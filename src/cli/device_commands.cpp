@@ -2,7 +2,7 @@
 #include "cli/cli_context.h"
 #include "cli/stderr_sink.h"
 #include "device/device_event.h"
-#include "device/device_link.h"
+#include "device/link/device_link.h"
 #include "device/discovery.h"
 #include "settings/dpi_tables.h"
 #include "settings/preferences.h"

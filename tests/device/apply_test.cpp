@@ -1,7 +1,7 @@
 // Apply and the read of the basic settings against the simulated mouse and
 // against a scripted handle.
 #include "device/command_set.h"
-#include "device/device_link.h"
+#include "device/link/device_link.h"
 #include "device/sim/sim_backend.h"
 #include "keys/key_function.h"
 #include "settings/settings_file.h"

@@ -2,7 +2,7 @@
 // its listener and hot-plug monitor running: events still arrive afterwards,
 // and the process holds as many descriptors and threads as before.
 #include "device/device_event.h"
-#include "device/device_link.h"
+#include "device/link/device_link.h"
 #include "device/sim/sim_backend.h"
 
 #include <gtest/gtest.h>

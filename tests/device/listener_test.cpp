@@ -1,5 +1,5 @@
 // The listener thread and hot-plug against the simulated mouse.
-#include "device/device_link.h"
+#include "device/link/device_link.h"
 #include "device/discovery.h"
 #include "device/sim/sim_backend.h"
 

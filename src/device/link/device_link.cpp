@@ -1,4 +1,4 @@
-#include "device/device_link.h"
+#include "device/link/device_link.h"
 
 #include "device/discovery.h"
 #include "device/linux/hidraw_backend.h"
