@@ -1,6 +1,6 @@
 // The listener thread and hot-plug against the simulated mouse.
-#include "device/link/device_link.h"
 #include "device/discovery.h"
+#include "device/link/device_link.h"
 #include "device/sim/sim_backend.h"
 
 #include "fake_hid_handle.h"
