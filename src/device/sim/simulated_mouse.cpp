@@ -31,13 +31,10 @@ void SimulatedMouse::takeOutcome(SimFirmware::Outcome outcome, Effects& effects)
 
 void SimulatedMouse::finish(Effects effects) {
     Observer observer;
+    bool keeping = false; // a state file to save to
     {
         std::lock_guard lock(mutex_);
         observer = observer_;
-    }
-    bool keeping = false;
-    {
-        std::lock_guard lock(mutex_);
         keeping = stateFile_.has_value();
     }
     if (keeping && effects.transferEnded) {

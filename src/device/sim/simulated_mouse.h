@@ -1,12 +1,13 @@
 #pragma once
-// A model of the mouse's firmware, independent of how reports reach it: the
+// The simulated mouse as a device, independent of how reports reach it: the
 // in-process backend calls it directly, a /dev/uhid bridge can feed it the
-// kernel's reports. Every report uses the Windows layout (byte 0 the report
-// ID: 0 on the command collection, 6 for listener events).
+// kernel's reports. What the commands do is SimFirmware's; this class adds
+// the plugging, the input queues, the observers and the state file. Every report uses the Windows
+// layout (byte 0 the report ID: 0 on the command collection, 6 for listener events).
 //
 // Host to mouse: setFeature (a command frame in bytes 1..8), getFeature (the
 // answer to the last read-back frame), writeOutput (a bulk chunk in bytes
-// 1..32). Mouse to host: takeInput per collection (bulk chunks of 0x93,
+// 1..32). Mouse to host: takeInput per collection (the chunks of a macro slot read,
 // listener events); observers hear when input is queued and when the mouse
 // is unplugged or plugged. Thread-safe; observers run without the lock held.
 
