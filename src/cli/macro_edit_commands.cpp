@@ -1,6 +1,7 @@
 // macro list/add/delete/loop: the macro editor's New, Confirm, Delete and
 // loop field, driven from a shell.
 #include "base/atomic_file.h"
+#include "base/typed_text.h"
 #include "cli/cli_context.h"
 #include "cli/stderr_sink.h"
 #include "keys/key_tables.h"
@@ -10,8 +11,6 @@
 #include "macros/macro_store.h"
 #include "settings/settings_file.h"
 
-#include <cctype>
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -34,23 +33,6 @@ public:
     }
     std::vector<std::string> messages;
 };
-
-std::string lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return out;
-}
-
-std::optional<long> wholeNumber(std::string_view text) {
-    long value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 // An item as typed: "KEY down" / "KEY up" / "N ms", or as the file holds it
 // ("A   Dn", "A   Up"). The key name is matched without regard to case.
