@@ -186,20 +186,9 @@ bool applyChangedWords(const ordered_json& settings, SettingsEdit& edit, bool& a
     return true;
 }
 
-bool oneFileArgument(CliContext& ctx, std::string_view command) {
-    if (ctx.args.size() != 1 || ctx.args[0].starts_with("-")) {
-        ctx.err << "pelmora-cli: " << command << " takes one FILE\n";
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int exportCommand(CliContext& ctx) {
-    if (!oneFileArgument(ctx, "export")) {
-        return kUsageStatus;
-    }
     SettingsEdit edit;
     if (const int status = loadEdit(ctx, edit); status != kOkStatus) {
         return status;
@@ -221,9 +210,6 @@ int exportCommand(CliContext& ctx) {
 }
 
 int importCommand(CliContext& ctx) {
-    if (!oneFileArgument(ctx, "import")) {
-        return kUsageStatus;
-    }
     const std::string file = ctx.args[0];
     std::string bytes;
     std::string error;
