@@ -54,6 +54,8 @@ CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kDefaultClientSize);
+    readRetry_.setInterval(5 * kTransferRetryMs);
+    connect(&readRetry_, &QTimer::timeout, this, &CTarvixDlg::onReadRetry);
     connectPageFrame();
 }
 
@@ -67,7 +69,7 @@ void CTarvixDlg::connectPageFrame() {
     hooks.basicPress = pagePress;
     hooks.advancedPress = pagePress;
     hooks.hide = [this] { hideWindow(); };
-    hooks.busy = [this] { return applyRunning(); };
+    hooks.busy = [this] { return transferBusy(); };
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
@@ -256,7 +258,7 @@ void CTarvixDlg::saveLabels() {
 void CTarvixDlg::onFrameAction(FrameControl control) {
     // While the settings are being sent, what would send, restore or restyle
     // them waits; the status beside the buttons says why.
-    if (applyRunning() && (control == FrameControl::Ok || control == FrameControl::Apply ||
+    if (transferBusy() && (control == FrameControl::Ok || control == FrameControl::Apply ||
                            control == FrameControl::Cancel || control == FrameControl::Skins)) {
         return;
     }
@@ -298,7 +300,7 @@ void CTarvixDlg::onFrameAction(FrameControl control) {
 }
 
 void CTarvixDlg::applySettings(bool hideAfter) {
-    if (!services_.device.present() || applyRunning()) {
+    if (!services_.device.present() || transferBusy()) {
         return;
     }
     if (!settingsLoaded_) {
@@ -316,31 +318,53 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     const auto preferencesFile = services_.dataFolder.preferencesFile();
     const std::string languageCode = languageCode_;
     const auto labels = prefs_.labels;
-    applyWorker_.start([this, &device, sent, preferencesFile, languageCode, labels, hideAfter] {
-        const ApplyResult result = device.apply(sent, [&] {
-            std::string error;
-            if (!writeLabels(preferencesFile, languageCode, labels, &error)) {
-                std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
-            }
+    // While another program sends settings to the mouse, the worker waits
+    // for it and the status says so; quitting ends the wait.
+    const TransferWait wait{transferWaitMs(),
+                            [this](bool waiting) {
+                                QMetaObject::invokeMethod(
+                                    this,
+                                    [this, waiting] { showApplyStatus(applyRunning(), waiting); },
+                                    Qt::QueuedConnection);
+                            },
+                            [this] { return quitting_.load(); }};
+    applyWorker_.start(
+        [this, &device, sent, preferencesFile, languageCode, labels, hideAfter, wait] {
+            const ApplyResult result = device.apply(
+                sent,
+                [&] {
+                    std::string error;
+                    if (!writeLabels(preferencesFile, languageCode, labels, &error)) {
+                        std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
+                    }
+                },
+                wait);
+            return [this, sent, hideAfter, result] { finishApply(sent, hideAfter, result); };
         });
-        return [this, sent, hideAfter, result] { finishApply(sent, hideAfter, result); };
-    });
     showApplyStatus(true);
 }
 
 void CTarvixDlg::finishApply(const SettingsBlock& sent, bool hideAfter, const ApplyResult& result) {
     showApplyStatus(false);
-    if (result.mouseStoppedAnswering()) {
-        services_.messages.showMessage(
-            writesLostText(result.failedWrites, result.writes, language_), kAppName);
-    }
-    backup_.snapshot(sent);
-    pointerPart_.applyToDesktop();
-    if (afterApplyHook_) {
-        afterApplyHook_();
-    }
-    if (hideAfter) {
-        hideWindow();
+    if (result.access != TransferAccess::Granted) {
+        // Nothing was sent or saved: the edits stay, and so does the window.
+        if (result.access == TransferAccess::Busy) {
+            services_.messages.showMessage(mouseBusyText(MouseBusy::NothingSent, language_),
+                                           kAppName);
+        }
+    } else {
+        if (result.mouseStoppedAnswering()) {
+            services_.messages.showMessage(
+                writesLostText(result.failedWrites, result.writes, language_), kAppName);
+        }
+        backup_.snapshot(sent);
+        pointerPart_.applyToDesktop();
+        if (afterApplyHook_) {
+            afterApplyHook_();
+        }
+        if (hideAfter) {
+            hideWindow();
+        }
     }
     if (hotplugAfterApply_) {
         hotplugAfterApply_ = false;
@@ -354,7 +378,7 @@ void CTarvixDlg::finishApply(const SettingsBlock& sent, bool hideAfter, const Ap
     }
 }
 
-void CTarvixDlg::showApplyStatus(bool sending) {
+void CTarvixDlg::showApplyStatus(bool sending, bool waiting) {
     if (!sending) {
         unsetCursor();
         if (applyStatus_) {
@@ -375,9 +399,9 @@ void CTarvixDlg::showApplyStatus(bool sending) {
     palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
     applyStatus_->setPalette(palette);
     applyStatus_->setFont(frame_.textFont());
-    applyStatus_->setText(
-        QString::fromUtf8(sendingSettingsText(language_).data(),
-                          static_cast<qsizetype>(sendingSettingsText(language_).size())));
+    const std::string_view text =
+        waiting ? waitingForMouseText(language_) : sendingSettingsText(language_);
+    applyStatus_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     applyStatus_->show();
     applyStatus_->raise();
 }
@@ -440,7 +464,9 @@ void CTarvixDlg::refreshForOpening() {
 }
 
 void CTarvixDlg::onExit() {
-    // The program ends when a running transfer has ended (and was saved).
+    // The program ends when a running transfer has ended (and was saved);
+    // one still waiting for the mouse gives up.
+    quitting_ = true;
     if (applyRunning()) {
         exitAfterApply_ = true;
         return;
@@ -457,6 +483,7 @@ void CTarvixDlg::teardown() {
     }
     tornDown_ = true;
     applyWorker_.abandon(); // the transfer ends before its handles close
+    readRetry_.stop();
     qApp->removeEventFilter(this);
     services_.device.stopListener();
     hotplugNotifier_.reset();
@@ -505,6 +532,9 @@ void CTarvixDlg::onHotplugReadable() {
         if (reaction.hideWindow) {
             hideWindow();
         }
+        if (reaction.readMissed) {
+            waitForMouse();
+        }
     }
     // The mouse came while the window is open (shown without it): the page
     // on show makes the first read now.
@@ -518,15 +548,50 @@ void CTarvixDlg::firstRead() {
     // A page drawn while the mouse is away (a window shown without a
     // notification area) reads nothing: the read waits for the mouse, and
     // until then an arrival also starts the listener.
-    if (services_.device.initialReadDone() || !services_.device.present() || applyRunning()) {
+    if (services_.device.initialReadDone() || !services_.device.present() || transferBusy()) {
         return;
     }
-    services_.device.readBasicSettings();
-    if (firstRunFlag_ == 0) {
-        prefs_.labels = firstRunLabels(language_);
-        saveLabels();
+    if (!readMouse()) {
+        waitForMouse();
     }
-    services_.device.setInitialReadDone();
+}
+
+bool CTarvixDlg::readMouse() {
+    if (!services_.device.readBasicSettings()) {
+        return false; // another program holds the mouse
+    }
+    if (!services_.device.initialReadDone()) {
+        if (firstRunFlag_ == 0) {
+            prefs_.labels = firstRunLabels(language_);
+            saveLabels();
+        }
+        services_.device.setInitialReadDone();
+    }
+    return true;
+}
+
+void CTarvixDlg::waitForMouse() {
+    if (readRetry_.isActive() || tornDown_) {
+        return;
+    }
+    readDeadline_ = QDeadlineTimer(transferWaitMs());
+    readRetry_.start();
+    showApplyStatus(true, true);
+}
+
+void CTarvixDlg::onReadRetry() {
+    const bool read = services_.device.present() && readMouse();
+    if (!read && services_.device.present() && !readDeadline_.hasExpired()) {
+        return;
+    }
+    readRetry_.stop();
+    showApplyStatus(false);
+    if (read) {
+        // The DPI columns follow the sensor the mouse reported.
+        redrawCurrentPage();
+    } else if (services_.device.present()) {
+        services_.messages.showMessage(mouseBusyText(MouseBusy::NotRead, language_), kAppName);
+    }
 }
 
 void CTarvixDlg::drawBasicPage() {
@@ -637,7 +702,7 @@ bool CTarvixDlg::eventFilter(QObject* watched, QEvent* event) {
     // pre-filter first (Enter and Escape hide, recording swallows keys).
     // While a transfer runs, the page's child controls (lists, edit fields)
     // take no presses or keys: they would change the settings record.
-    if (applyRunning()) {
+    if (transferBusy()) {
         const auto type = event->type();
         auto* widget = qobject_cast<QWidget*>(watched);
         if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||

@@ -20,13 +20,16 @@
 #include "ui/pages/page_layout.h"
 #include "ui/pages/pointer_settings_part.h"
 
+#include <QDeadlineTimer>
 #include <QIcon>
 #include <QLabel>
 #include <QPoint>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -79,6 +82,11 @@ public:
     // (the page frame's dispatcher asks this), and closing the program waits
     // for the transfer. Page parts ask applyRunning() for anything else.
     bool applyRunning() const { return applyWorker_.running(); }
+    // The read of the mouse is retried from a timer while another program
+    // sends it settings (the event loop never waits for the mouse); the
+    // window shows the wait as it shows an Apply.
+    bool readWaiting() const { return readRetry_.isActive(); }
+    bool transferBusy() const { return applyRunning() || readWaiting(); }
     // Handles events until a running transfer has finished and its result
     // was handled; false on time-out.
     bool waitForApply(int timeoutMs = 30000) { return applyWorker_.wait(timeoutMs); }
@@ -128,7 +136,10 @@ protected:
 private:
     void applySettings(bool hideAfter);
     void finishApply(const SettingsBlock& sent, bool hideAfter, const ApplyResult& result);
-    void showApplyStatus(bool sending);
+    void showApplyStatus(bool sending, bool waiting = false);
+    bool readMouse();
+    void waitForMouse();
+    void onReadRetry();
     void hideWindow();
     void useTaskBar();
     void placeForShowing();
@@ -162,8 +173,11 @@ private:
 
     ApplyWorker applyWorker_;
     QPointer<QLabel> applyStatus_;
-    bool exitAfterApply_ = false;    // the program ends when the transfer has
-    bool hotplugAfterApply_ = false; // hot-plug waits for the transfer
+    bool exitAfterApply_ = false;       // the program ends when the transfer has
+    bool hotplugAfterApply_ = false;    // hot-plug waits for the transfer
+    std::atomic<bool> quitting_{false}; // the transfer's wait for the mouse gives up
+    QTimer readRetry_;
+    QDeadlineTimer readDeadline_;
 
     // config.bin filled the block at start-up; only then may OK and Apply
     // send and save it.

@@ -82,11 +82,11 @@ void buildDpiStagePayload(const SettingsBlock& settings, DeviceImage& image);
 // What an Apply did: how many writes (feature reports and chunks) it made,
 // how many of them did not reach the mouse, and what saving config.bin gave.
 struct ApplyResult {
-    // Not Granted: another program kept the mouse, nothing was sent or saved.
-    TransferAccess access = TransferAccess::Granted;
     SaveResult saved = SaveResult::Missing; // Missing when no sink or file was given
     std::size_t writes = 0;
     std::size_t failedWrites = 0;
+    // Not Granted: another program kept the mouse, nothing was sent or saved.
+    TransferAccess access = TransferAccess::Granted;
     bool mouseStoppedAnswering() const { return failedWrites != 0; }
 };
 
