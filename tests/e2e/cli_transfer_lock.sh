@@ -7,9 +7,8 @@ set -uo pipefail
 bin=${1:?usage: cli_transfer_lock.sh BIN_DIR}
 cli="$bin/pelmora-cli"
 work=$(mktemp -d /tmp/pelmora-e2e-lock.XXXXXX)
-holder=
 cleanup() {
-  [ -n "$holder" ] && kill "$holder" 2>/dev/null
+  exec 7>&- 2>/dev/null
   wait 2>/dev/null
   rm -rf "$work"
 }
@@ -37,19 +36,19 @@ for name in a b; do
 done
 cmp -s "$work/ref-a.json" "$work/ref-b.json" && fail "the two blocks do not differ"
 
-# Held while both start, then let go: both are waiting when it frees.
+# This script holds the mouse (fd 7) while both start, then lets go: both
+# are waiting when it frees.
 state="$work/mouse.json"
-flock "$state.lock" sleep 0.4 &
-holder=$!
-sleep 0.1
-"$cli" --data-dir "$work/a" --sim-state "$state" apply >"$work/a.out" 2>"$work/a.err" &
+exec 7>"$state.lock"
+flock 7
+"$cli" --data-dir "$work/a" --sim-state "$state" apply >"$work/a.out" 2>"$work/a.err" 7>&- &
 first=$!
-"$cli" --data-dir "$work/b" --sim-state "$state" apply >"$work/b.out" 2>"$work/b.err" &
+"$cli" --data-dir "$work/b" --sim-state "$state" apply >"$work/b.out" 2>"$work/b.err" 7>&- &
 second=$!
+sleep 0.3
+flock -u 7
 wait "$first" || fail "the apply of a failed"
 wait "$second" || fail "the apply of b failed"
-wait "$holder"
-holder=
 grep -q 'another program is sending settings to the mouse' "$work/a.err" ||
   fail "a did not say that it waited"
 if cmp -s "$state" "$work/ref-a.json"; then
@@ -63,12 +62,11 @@ fi
 
 # Held past the third's wait: nothing is sent, status 1, one line why.
 cp "$state" "$work/before.json"
-flock "$state.lock" sleep 5 &
-holder=$!
-sleep 0.1
+flock 7
 PELMORA_TRANSFER_WAIT_MS=300 "$cli" --data-dir "$work/a" --sim-state "$state" --trace apply \
-  >"$work/third.out" 2>"$work/third.err"
+  >"$work/third.out" 2>"$work/third.err" 7>&-
 status=$?
+flock -u 7
 [ "$status" = 1 ] || fail "the third ended with status $status, not 1"
 [ "$(tail -n1 "$work/third.err")" = \
   "pelmora-cli: another program kept the mouse busy for 300 ms; nothing was sent" ] ||
