@@ -41,9 +41,9 @@ private:
 
 std::unique_ptr<DeviceLink> openLink(CliContext& ctx) {
     DeviceLinkOptions options;
-    options.simulate = ctx.simulate;
-    options.simState = ctx.simState;
-    options.simControl = ctx.simControl;
+    options.simulate = ctx.common.simulated();
+    options.simState = ctx.common.simState;
+    options.simControl = ctx.common.simControl;
     std::ostream& err = ctx.err;
     options.simLog = [&err](std::string_view line) {
         err << "pelmora-cli: simulated mouse: " << line << std::endl;
@@ -138,14 +138,6 @@ TransferWait cliTransferWait(CliContext& ctx, const SignalWatch& signals) {
             [&signals] { return signals.pending(); }};
 }
 
-bool noArguments(CliContext& ctx, std::string_view command) {
-    if (ctx.args.empty()) {
-        return true;
-    }
-    ctx.err << "pelmora-cli: " << command << " takes no arguments\n";
-    return false;
-}
-
 std::string hex4(std::uint16_t value) {
     std::ostringstream text;
     text << "0x" << std::hex << std::setw(4) << std::setfill('0') << value;
@@ -170,9 +162,6 @@ void saveButtonLabels(CliContext& ctx, std::uint8_t firstRunFlag) {
 } // namespace
 
 int devicesCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "devices")) {
-        return kUsageStatus;
-    }
     auto link = openLink(ctx);
     if (!link) {
         return kFailedStatus;
@@ -223,9 +212,6 @@ int devicesCommand(CliContext& ctx) {
 }
 
 int readCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "read")) {
-        return kUsageStatus;
-    }
     SignalWatch signals;
     StreamTraceSink trace(ctx.out); // outlives the link
     auto link = openFoundLink(ctx, trace);
@@ -255,9 +241,6 @@ int readCommand(CliContext& ctx) {
 }
 
 int applyCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "apply")) {
-        return kUsageStatus;
-    }
     bool reached = false;
     return applyToMouse(ctx, reached);
 }
@@ -314,9 +297,6 @@ int applyToMouse(CliContext& ctx, bool& reached) {
 }
 
 int listenCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "listen")) {
-        return kUsageStatus;
-    }
     SignalWatch signals;
     if (signals.fd() < 0) {
         return ctx.fail("cannot watch for Ctrl+C");
