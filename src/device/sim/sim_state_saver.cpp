@@ -57,6 +57,14 @@ void SimStateSaver::setDelay(std::chrono::milliseconds delay) {
     delay_ = delay;
 }
 
+void SimStateSaver::replaceUnsaved(const std::function<bool()>& replace) {
+    std::lock_guard saving(saving_);
+    if (replace()) {
+        std::lock_guard lock(mutex_);
+        dirty_ = false;
+    }
+}
+
 void SimStateSaver::run() {
     // Signals belong to the threads that wait for them.
     sigset_t all;

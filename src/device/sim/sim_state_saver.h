@@ -31,6 +31,9 @@ public:
     // Saves a change that is still waiting for its timer.
     void flush();
     void setDelay(std::chrono::milliseconds delay);
+    // Runs `replace` between saves; when it returns true (it replaced the
+    // state with what the file holds), a change still waiting is dropped.
+    void replaceUnsaved(const std::function<bool()>& replace);
 
 private:
     void run();

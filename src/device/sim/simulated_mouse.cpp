@@ -256,6 +256,26 @@ void SimulatedMouse::flushState() {
     saver_.flush();
 }
 
+void SimulatedMouse::reloadStateFile() {
+    saver_.replaceUnsaved([this] {
+        std::optional<std::filesystem::path> file;
+        SimMouseState loaded;
+        {
+            std::lock_guard lock(mutex_);
+            file = stateFile_;
+            loaded = firmware_.state();
+        }
+        std::string text;
+        std::string error;
+        if (!file || !readWholeFile(*file, text, error) || !simStateFromJson(text, loaded, error)) {
+            return false;
+        }
+        std::lock_guard lock(mutex_);
+        firmware_.state() = loaded;
+        return true;
+    });
+}
+
 void SimulatedMouse::setStateSaveDelay(std::chrono::milliseconds delay) {
     saver_.setDelay(delay);
 }
