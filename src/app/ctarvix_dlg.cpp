@@ -35,6 +35,11 @@ namespace {
 constexpr std::string_view kCreateEventFailed = "CreateEvent failed.";
 constexpr std::string_view kRegisterNotificationFailed = "RegisterDeviceNotification failed!!!";
 constexpr const char* kBackgroundImage = "BasicSet2.png";
+
+// Wayland: the compositor places the windows and may ignore a minimise request.
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 } // namespace
 
 QIcon pelmoraIcon() {
@@ -385,8 +390,11 @@ void CTarvixDlg::showApplyStatus(bool sending) {
 void CTarvixDlg::hideWindow() {
     frame_.hover().restoreAll();
     // Without a notification area a hidden window could not be found again:
-    // it is iconified instead (OK, Cancel, minimise, Enter, Escape, removal).
-    if (services_.tray.isTrayAvailable()) {
+    // on X11 it is iconified instead (OK, Cancel, minimise, Enter, Escape,
+    // removal), which a window manager honours. A Wayland client cannot know
+    // whether the compositor did (sway does not): it unmaps the window, and
+    // starting the program again shows it.
+    if (services_.tray.isTrayAvailable() || onWayland()) {
         hide();
     } else {
         showMinimized();
@@ -545,7 +553,11 @@ void CTarvixDlg::onTrayAvailability(bool available) {
     // A tray that goes away must not leave the program hidden for good.
     if (!available && isHidden() && initialised_ && !tornDown_) {
         useTaskBar();
-        showMinimized();
+        if (onWayland()) {
+            show();
+        } else {
+            showMinimized();
+        }
     }
 }
 
@@ -569,7 +581,11 @@ void CTarvixDlg::showEvent(QShowEvent* event) {
 void CTarvixDlg::placeForShowing() {
     // Centred on the screen the first time; afterwards where it was when it
     // was hidden. An explicit position also tells the window manager not to
-    // place the window anew at every showing.
+    // place the window anew at every showing. A Wayland client cannot place
+    // its window: the compositor does.
+    if (onWayland()) {
+        return;
+    }
     if (!lastPosition_) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
