@@ -35,13 +35,16 @@ KeyboardHold::~KeyboardHold() {
 }
 
 void KeyboardHold::take(QWindow& window) {
-    if (taken_) {
+    const QString platform = QGuiApplication::platformName();
+    const bool x11 = platform == QLatin1String("xcb");
+    // A refused X11 grab is tried again at the next take (a window manager
+    // maps the window late).
+    if (taken_ && (!x11 || grabbed_)) {
         return;
     }
     taken_ = true;
     window_ = &window;
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("xcb")) {
+    if (x11) {
         // A refused grab (another program holds the keyboard) is no failure:
         // the keys the window is given still count.
         grabbed_ = window.setKeyboardGrabEnabled(true);

@@ -28,7 +28,8 @@ public:
     KeyboardHold(const KeyboardHold&) = delete;
     KeyboardHold& operator=(const KeyboardHold&) = delete;
 
-    // Takes the keys for `window` (mapped and focused); nothing when taken.
+    // Takes the keys for `window` (mapped and focused); nothing when taken
+    // (an X11 grab that was refused is tried again).
     void take(QWindow& window);
     void release();
     bool taken() const { return taken_; }
