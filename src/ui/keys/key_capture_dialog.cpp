@@ -68,6 +68,8 @@ void KeyCaptureDialog::showReach(KeyboardHold::Reach reach) {
         note_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         note_->setAttribute(Qt::WA_TransparentForMouseEvents);
         styleChild(*note_);
+        // Drawn over the dialog's panel, in the grey of its other hints.
+        note_->setStyleSheet(QStringLiteral("color: #c8c8c8; background: transparent;"));
     }
     note_->show();
 }
