@@ -2,9 +2,10 @@
 # End to end under a headless Wayland compositor (sway), with Qt's Wayland
 # plugin: the window maps with the app id of the desktop entry, a click
 # chooses "Single Key" from a button's list, the single key dialog captures
-# Super+D although sway binds it (the shortcuts inhibitor holds), and Apply
-# writes config.bin. Input comes from wl-virtual-input (wlroots' virtual
-# pointer and the virtual keyboard protocol, with the standard us keymap).
+# Super+D although sway binds it (the shortcuts inhibitor holds), Apply
+# writes config.bin, and Escape unmaps the window (there is no tray). Input
+# comes from wl-virtual-input (wlroots' virtual pointer and the virtual
+# keyboard protocol, with the standard us keymap).
 # sway refuses to run as root: as root the test runs it as a user of its own.
 set -euo pipefail
 bin=${1:?usage: wayland_sway.sh <bin-dir>}
@@ -111,4 +112,10 @@ for _ in $(seq 50); do [ "$(config_flag)" = 1 ] && break; sleep 0.1; done
 [ "$(config_flag)" = 1 ] || fail "Apply did not write config.bin"
 got=$("$bin/pelmora-cli" --data-dir "$work/data" get a5)
 [ "$got" = "a5=Single Key:D" ] || fail "button 5 is '$got', not the captured Super+D's D"
+
+# Without a tray, Escape hides the window: unmapped, not left on screen.
+"$bin/wl-virtual-input" keys +1 -1
+for _ in $(seq 50); do [ -n "$(find_window 890)" ] || break; sleep 0.1; done
+[ -z "$(find_window 890)" ] || fail "Escape left the window on screen"
+kill -0 "$pelmora_pid" 2>/dev/null || fail "pelmora ended on Escape"
 echo "wayland (sway): ok"
