@@ -309,10 +309,10 @@ void MacroEditorPart::showKeyboardReach(KeyboardHold::Reach reach) {
     if (!savedTitle_) {
         return;
     }
-    QString title = fromUtf8(recorder_.recordingHint());
+    QString title = QString::fromUtf8(recorder_.recordingHint());
     if (reach == KeyboardHold::Reach::OwnKeysOnly) {
         title += QStringLiteral(" - ") +
-                 fromUtf8(desktopKeysNoteText(languageFromCode(skinState().language())));
+                 QString::fromUtf8(desktopKeysNoteText(languageFromCode(skinState().language())));
     }
     window_.setWindowTitle(title);
 }
