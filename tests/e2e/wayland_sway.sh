@@ -3,7 +3,8 @@
 # plugin: the window maps with the app id of the desktop entry, a click
 # chooses "Single Key" from a button's list, the single key dialog captures
 # Super+D although sway binds it (the shortcuts inhibitor holds), Apply
-# writes config.bin, and Escape unmaps the window (there is no tray). Input
+# writes config.bin, a macro recording takes Super+D too, and Escape unmaps
+# the window (there is no tray). Input
 # comes from wl-virtual-input (wlroots' virtual pointer and the virtual
 # keyboard protocol, with the standard us keymap).
 # sway refuses to run as root: as root the test runs it as a user of its own.
@@ -66,6 +67,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 export PELMORA_POINTER_BACKEND=none
 session_bus_start
 make_data_folder
+rm -f "$work/data/record.ini"
 start_pelmora --simulate --show --sim-state "$work/mouse.json"
 
 # find_window W: prints "X Y" of the program's mapped window that is W pixels
@@ -112,6 +114,26 @@ for _ in $(seq 50); do [ "$(config_flag)" = 1 ] && break; sleep 0.1; done
 [ "$(config_flag)" = 1 ] || fail "Apply did not write config.bin"
 got=$("$bin/pelmora-cli" --data-dir "$work/data" get a5)
 [ "$got" = "a5=Single Key:D" ] || fail "button 5 is '$got', not the captured Super+D's D"
+
+# A macro recording takes Super+D as well: advanced page, name "m", New,
+# Start Recording, Enter closes its box, Super+D, Stop Recording, Enter,
+# Confirm.
+key() { "$bin/wl-virtual-input" keys "$@"; sleep 0.2; }
+click 90 78
+click 767 329
+key +50 -50
+click 565 538
+click 749 243
+sleep 0.3
+key +28 -28
+key +125 +32 -32 -125
+[ ! -e "$took" ] || fail "sway took Super+D from the macro recording"
+click 749 279
+sleep 0.3
+key +28 -28
+click 773 538
+grep -q '^Item2=D   Dn' "$work/data/record.ini" ||
+  fail "the recording did not take Super+D: $(cat "$work/data/record.ini")"
 
 # Without a tray, Escape hides the window: unmapped, not left on screen.
 "$bin/wl-virtual-input" keys +1 -1
