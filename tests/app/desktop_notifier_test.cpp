@@ -94,7 +94,6 @@ TEST(DesktopNotifier, SendsToTheServiceAndReplacesItsLastNotification) {
     ASSERT_EQ(server.received.size(), 2u);
     EXPECT_EQ(server.received[0].summary, "Warning");
     EXPECT_EQ(server.received[0].body, "The system did not detect the gaming mouse!");
-    // One name, icon and menu entry for every notification of the program.
     EXPECT_EQ(server.received[0].app, "Pelmora");
     EXPECT_EQ(server.received[0].icon, "org.pelmora.Pelmora");
     EXPECT_EQ(server.received[0].desktopEntry, "org.pelmora.Pelmora");

@@ -1,10 +1,6 @@
-// A Wayland client that plays a pointer and a keyboard to the compositor
-// (wlroots' virtual pointer, the virtual keyboard protocol) for end-to-end
-// tests. The keyboard carries xkbcommon's standard us keymap, so evdev codes
-// reach clients unchanged.
-//
-//   wl-virtual-input click X Y WIDTH HEIGHT   left click at X,Y of a WIDTHxHEIGHT layout
-//   wl-virtual-input keys +CODE|-CODE...      press (+) and release (-) evdev key codes
+// Plays a pointer and a keyboard (wlroots' virtual pointer, the virtual keyboard
+// protocol with xkbcommon's us keymap, so evdev codes arrive unchanged) to a
+// Wayland compositor: click X Y WIDTH HEIGHT | keys +CODE (press) -CODE (release)...
 
 #include "base/unique_fd.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
@@ -21,7 +17,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <thread>
 
 namespace {
@@ -57,6 +52,11 @@ std::uint32_t now() {
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
+int fail(const char* what) {
+    std::fprintf(stderr, "wl-virtual-input: %s\n", what);
+    return 1;
+}
+
 void pause(wl_display* display) {
     wl_display_roundtrip(display);
     std::this_thread::sleep_for(kStep);
@@ -64,8 +64,7 @@ void pause(wl_display* display) {
 
 int click(wl_display* display, const Globals& g, char** args) {
     if (g.pointers == nullptr) {
-        std::fputs("wl-virtual-input: the compositor has no virtual pointer\n", stderr);
-        return 1;
+        return fail("the compositor has no virtual pointer");
     }
     const auto value = [&](int i) { return static_cast<std::uint32_t>(std::atoi(args[i])); };
     zwlr_virtual_pointer_v1* pointer =
@@ -85,8 +84,7 @@ int click(wl_display* display, const Globals& g, char** args) {
 
 int keys(wl_display* display, const Globals& g, int count, char** args) {
     if (g.keyboards == nullptr || g.seat == nullptr) {
-        std::fputs("wl-virtual-input: the compositor has no virtual keyboard\n", stderr);
-        return 1;
+        return fail("the compositor has no virtual keyboard");
     }
     const std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(
         xkb_context_new(XKB_CONTEXT_NO_FLAGS), xkb_context_unref);
@@ -95,20 +93,17 @@ int keys(wl_display* display, const Globals& g, int count, char** args) {
         xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS),
         xkb_keymap_unref);
     if (!keymap) {
-        std::fputs("wl-virtual-input: no us keymap\n", stderr);
-        return 1;
+        return fail("no us keymap");
     }
     const std::unique_ptr<char, decltype(&std::free)> text(
         xkb_keymap_get_as_string(keymap.get(), XKB_KEYMAP_FORMAT_TEXT_V1), std::free);
     const std::size_t size = std::strlen(text.get()) + 1;
     const pelmora::UniqueFd fd(memfd_create("keymap", MFD_CLOEXEC));
     if (fd.get() < 0 || write(fd.get(), text.get(), size) != static_cast<ssize_t>(size)) {
-        std::fputs("wl-virtual-input: cannot hand over the keymap\n", stderr);
-        return 1;
+        return fail("cannot hand over the keymap");
     }
     const std::unique_ptr<xkb_state, decltype(&xkb_state_unref)> state(xkb_state_new(keymap.get()),
                                                                        xkb_state_unref);
-
     zwp_virtual_keyboard_v1* keyboard =
         zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(g.keyboards, g.seat);
     zwp_virtual_keyboard_v1_keymap(keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd.get(),
@@ -146,8 +141,7 @@ int main(int argc, char** argv) {
     }
     wl_display* display = wl_display_connect(nullptr);
     if (display == nullptr) {
-        std::fputs("wl-virtual-input: no Wayland display\n", stderr);
-        return 1;
+        return fail("no Wayland display");
     }
     Globals globals;
     wl_registry* registry = wl_display_get_registry(display);
@@ -156,14 +150,11 @@ int main(int argc, char** argv) {
     const int status =
         isClick ? click(display, globals, argv + 2) : keys(display, globals, argc - 2, argv + 2);
     // Everything goes before the connection, so that a leak checker finds nothing.
-    if (globals.pointers != nullptr) {
-        zwlr_virtual_pointer_manager_v1_destroy(globals.pointers);
-    }
-    if (globals.keyboards != nullptr) {
-        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(globals.keyboards));
-    }
-    if (globals.seat != nullptr) {
-        wl_seat_destroy(globals.seat);
+    for (void* proxy : {static_cast<void*>(globals.pointers), static_cast<void*>(globals.keyboards),
+                        static_cast<void*>(globals.seat)}) {
+        if (proxy != nullptr) {
+            wl_proxy_destroy(static_cast<wl_proxy*>(proxy));
+        }
     }
     wl_registry_destroy(registry);
     wl_display_disconnect(display);
