@@ -1,10 +1,12 @@
 #include "app/ctarvix_app.h"
 
+#include "app/app_identity.h"
 #include "app/app_options.h"
 #include "app/ctarvix_dlg.h"
 #include "app/device_link_adapter.h"
 #include "app/quit_signals.h"
 #include "app/system_tray.h"
+#include "app/wayland_shortcut_inhibitor.h"
 #include "ui/skin/message_box_sink.h"
 
 #include <QApplication>
@@ -14,11 +16,6 @@
 #include <iostream>
 
 namespace pelmora {
-
-namespace {
-// The window class the rest of the desktop knows the main window by.
-constexpr const char* kWindowClassName = "KandroGMClass";
-} // namespace
 
 int CTarvixApp::run(int argc, char** argv) {
     // --help and --version need no display.
@@ -32,12 +29,13 @@ int CTarvixApp::run(int argc, char** argv) {
     }
 
     // The class name must be set before the first window exists.
-    QApplication::setApplicationName(QString::fromLatin1(kWindowClassName));
+    QApplication::setApplicationName(QString::fromLatin1(identity::kWindowClass));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(identity::kDesktopEntry));
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     // The title the desktop shows for the window (task bar, window lists);
     // the class above stays what the desktop knows the window by.
-    QApplication::setApplicationDisplayName(QStringLiteral("Pelmora"));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(identity::kDisplayName));
 
     std::vector<std::string> args;
     const QStringList qtArgs = QApplication::arguments(); // Qt's own options removed
@@ -59,6 +57,9 @@ int CTarvixApp::run(int argc, char** argv) {
     MessageBoxSink messages;
     const DataFolder folder = DataFolder::resolve(options.common.dataDir);
     std::unique_ptr<ShellDevice> device = makeShellDevice(options, folder, messages);
+    // Keys the compositor binds reach the key dialogs and the recorder.
+    const std::unique_ptr<WaylandShortcutInhibitor> inhibitor = WaylandShortcutInhibitor::create();
+    setShortcutInhibitor(inhibitor.get());
     SystemTray tray;
     int status = 0;
     // The lock is held already: no lock folder for the dialog.
@@ -75,6 +76,7 @@ int CTarvixApp::run(int argc, char** argv) {
     }
     dlg.startUp(options.show);
     const int loop = QApplication::exec();
+    setShortcutInhibitor(nullptr);
     return loop != 0 ? loop : status;
 }
 

@@ -48,15 +48,18 @@ void SystemTray::showBalloon(const QString& title, const QString& text, BalloonI
     // A balloon of a tenth of a second would vanish before anyone could read
     // it; the desktop's notification areas keep it up for a few seconds.
     milliseconds = std::max(milliseconds, kMinimumBalloonMs);
+    // One path for every notification: the desktop's notification service,
+    // under the program's own name. Qt's balloon only where there is none
+    // (a bare X server with a notification area).
+    if (notifier_.notify(title, text, milliseconds)) {
+        return;
+    }
     if (isTrayAvailable() && QSystemTrayIcon::supportsMessages()) {
         icon_.showMessage(title, text,
                           icon == BalloonIcon::Warning ? QSystemTrayIcon::Warning
                                                        : QSystemTrayIcon::Information,
                           milliseconds);
-        return;
     }
-    // No notification area: the desktop's notification service, if any.
-    notifier_.notify(title, text, icon, milliseconds);
 }
 
 bool SystemTray::isTrayAvailable() const {

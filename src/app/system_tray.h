@@ -1,8 +1,7 @@
 #pragma once
 // The desktop side of the tray seam: a QSystemTrayIcon with its one-item menu.
-// Where no notification area exists, balloons go to the desktop's
-// notification service instead, and the icon is shown as soon as a tray
-// appears.
+// Balloons go to the desktop's notification service (Qt's own balloon only
+// where there is none), and the icon is shown as soon as a tray appears.
 
 #include "app/desktop_notifier.h"
 #include "app/tray_port.h"

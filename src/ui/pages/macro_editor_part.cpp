@@ -1,5 +1,6 @@
 #include "ui/pages/macro_editor_part.h"
 
+#include "settings/capture_texts.h"
 #include "ui/keys/delay_time_dialog.h"
 #include "ui/keys/key_event_name.h"
 #include "ui/pages/page_layout.h"
@@ -297,6 +298,23 @@ void MacroEditorPart::startRecording() {
         qApp->installEventFilter(this);
         filtering_ = true;
     }
+    // Keys the desktop binds for itself come to the recording too, where the
+    // desktop agrees; the title says when it may keep them.
+    if (QWindow* window = window_.windowHandle()) {
+        keyboard_.take(*window);
+    }
+}
+
+void MacroEditorPart::showKeyboardReach(KeyboardHold::Reach reach) {
+    if (!savedTitle_) {
+        return;
+    }
+    QString title = QString::fromUtf8(recorder_.recordingHint());
+    if (reach == KeyboardHold::Reach::OwnKeysOnly) {
+        title += QStringLiteral(" - ") +
+                 QString::fromUtf8(desktopKeysNoteText(languageFromCode(skinState().language())));
+    }
+    window_.setWindowTitle(title);
 }
 
 void MacroEditorPart::stopRecording() {
@@ -305,6 +323,7 @@ void MacroEditorPart::stopRecording() {
 }
 
 void MacroEditorPart::endRecordingView() {
+    keyboard_.release();
     if (filtering_) {
         qApp->removeEventFilter(this);
         filtering_ = false;
