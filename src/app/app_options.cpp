@@ -25,6 +25,7 @@ struct FlagOption {
 constexpr std::array kFlagOptions{
     FlagOption{"--simulate", &AppOptions::simulate},
     FlagOption{"--show", &AppOptions::show},
+    FlagOption{"--autostart", &AppOptions::autostart},
     FlagOption{"--help", &AppOptions::help},
     FlagOption{"-h", &AppOptions::help},
 };
@@ -79,6 +80,8 @@ std::string_view appUsageText() {
            "  --sim-state FILE    where the simulated mouse keeps its state\n"
            "  --sim-control PATH  control socket of the simulated mouse (events, unplug)\n"
            "  --show              start with the window shown\n"
+           "  --autostart         started with the session: without a tray the window\n"
+           "                      stays closed until the program is started again\n"
            "  --help              this text\n";
 }
 

@@ -15,6 +15,7 @@ struct AppOptions {
     std::optional<std::filesystem::path> simState;   // --sim-state FILE
     std::optional<std::filesystem::path> simControl; // --sim-control PATH
     bool show = false;                               // --show: start with the window shown
+    bool autostart = false;                          // --autostart: started with the session
     bool help = false;                               // --help
 };
 

@@ -1,6 +1,7 @@
 #include "app/ctarvix_app.h"
 
 #include "app/app_options.h"
+#include "app/application_service.h"
 #include "app/ctarvix_dlg.h"
 #include "app/device_link_adapter.h"
 #include "app/system_tray.h"
@@ -49,10 +50,12 @@ int CTarvixApp::run(int argc, char** argv) {
     }
 
     // A second copy ends here, before it opens the mouse or touches the
-    // simulated mouse's state file and control pipe, and shows nothing.
+    // simulated mouse's state file and control pipe: it asks the running
+    // copy to show its window.
     SingleInstanceLock instance;
     if (takeInstanceLock(instance, SingleInstanceLock::defaultFolder()) ==
         SingleInstanceLock::Result::AlreadyRunning) {
+        activateRunningCopy(QDBusConnection::sessionBus());
         return 0;
     }
 
@@ -69,7 +72,9 @@ int CTarvixApp::run(int argc, char** argv) {
     if (dlg.initialise() == CTarvixDlg::InitResult::AlreadyRunning) {
         return 0;
     }
-    dlg.startUp(options.show);
+    ApplicationService service(QDBusConnection::sessionBus(), [&dlg] { dlg.activate(); });
+    service.publish();
+    dlg.startUp(options.show, options.autostart);
     const int loop = QApplication::exec();
     return loop != 0 ? loop : status;
 }

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Under Xvfb without a tray, started with --autostart (as at login): the
+# window stays closed, the mouse's events still become notifications, and
+# starting the program again opens the window.
+set -euo pipefail
+bin=${1:?usage: autostart_no_tray.sh <bin-dir>}
+source "$(dirname "$0")/lib/xvfb.bash"
+need_tools Xvfb xdotool dbus-daemon
+/usr/bin/python3 -c 'import dbus, gi' 2>/dev/null || need_tools python3-dbus
+
+xvfb_start
+start_standin notifications
+make_data_folder
+start_pelmora --autostart --simulate --sim-state "$work/mouse.json" --sim-control "$work/control"
+for _ in $(seq 50); do [ -p "$work/control" ] && break; sleep 0.1; done
+[ -p "$work/control" ] || fail "no control pipe"
+
+echo "event 8 1" >"$work/control"
+for _ in $(seq 50); do
+  grep -q '^notify' "$work/notifications.out" && break
+  sleep 0.1
+done
+grep -q '^notify' "$work/notifications.out" || fail "the mouse's event became no notification"
+main_window_shown && fail "started with the session and without a tray, the window opened"
+
+"$bin/pelmora" --data-dir "$work/data" >"$work/second.log" 2>&1 || fail "the second copy failed"
+for _ in $(seq 30); do
+  main_window_shown && { echo "autostart without a tray: ok"; exit 0; }
+  sleep 0.1
+done
+fail "starting the program again did not open the window"
