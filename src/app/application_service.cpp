@@ -40,13 +40,12 @@ QVariantMap activationPlatformData() {
 
 void adoptActivationToken(const QVariantMap& platformData) {
     // The Wayland plugin hands XDG_ACTIVATION_TOKEN to the compositor when
-    // the window next asks to be activated; the startup id matters to X11
-    // only at start and is kept for the same reason.
-    for (const TokenVariable& token : kTokenVariables) {
-        const QString value = platformData.value(QString::fromLatin1(token.platformKey)).toString();
-        if (!value.isEmpty()) {
-            qputenv(token.environment, value.toUtf8());
-        }
+    // the window next asks to be activated, and then drops it. X11's
+    // startup id is read by Qt only at start: it is not kept, or a program
+    // started from the window later (the web link) would inherit a stale one.
+    const QString token = platformData.value(QStringLiteral("activation-token")).toString();
+    if (!token.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
     }
 }
 

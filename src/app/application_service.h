@@ -22,8 +22,8 @@ inline const QString kApplicationObjectPath = QStringLiteral("/org/pelmora/Pelmo
 // The desktop's start-up token in the platform data of Activate: Wayland's
 // xdg-activation token and X11's startup id.
 QVariantMap activationPlatformData();
-// Puts a token from the platform data where the platform plugin takes it
-// when the window asks to be activated next.
+// Puts the Wayland token of the platform data where the platform plugin
+// takes it when the window asks to be activated next.
 void adoptActivationToken(const QVariantMap& platformData);
 
 class ApplicationService final : public QObject {

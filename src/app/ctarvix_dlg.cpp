@@ -515,7 +515,7 @@ void CTarvixDlg::onHotplugReadable() {
         if (reaction.warn) {
             onDeviceEvent(kNotDetectedEvent, 0);
         }
-        if (reaction.hideWindow) {
+        if (reaction.hideWindow && isVisible()) {
             hideWindow();
         }
     }

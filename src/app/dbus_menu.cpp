@@ -1,7 +1,9 @@
 #include "app/dbus_menu.h"
 
+#include <QCoreApplication>
 #include <QDBusMetaType>
 #include <QMetaObject>
+#include <QPointer>
 
 namespace pelmora {
 
@@ -114,11 +116,21 @@ bool DBusMenu::trigger(int id) {
     if (id < 1 || static_cast<std::size_t>(id) > entries_.size()) {
         return false;
     }
-    // Queued: the host gets its answer before the handler (which may end
-    // the program) runs.
-    if (auto handler = entries_[static_cast<std::size_t>(id - 1)].triggered) {
-        QMetaObject::invokeMethod(this, handler, Qt::QueuedConnection);
-    }
+    // Queued, on the application object: the host gets its answer first, and
+    // the handler (Exit ends the program and removes this menu) runs from a
+    // copy outside this object's own events.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [self = QPointer<DBusMenu>(this), id] {
+            if (self && static_cast<std::size_t>(id) <= self->entries_.size()) {
+                const std::function<void()> handler =
+                    self->entries_[static_cast<std::size_t>(id - 1)].triggered;
+                if (handler) {
+                    handler();
+                }
+            }
+        },
+        Qt::QueuedConnection);
     return true;
 }
 

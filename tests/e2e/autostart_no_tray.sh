@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Under Xvfb without a tray, started with --autostart (as at login): the
-# window stays closed, the mouse's events still become notifications, and
-# starting the program again opens the window.
+# window stays closed (also when the mouse is unplugged), the mouse's events
+# still become notifications, and starting the program again opens the window.
 set -euo pipefail
 bin=${1:?usage: autostart_no_tray.sh <bin-dir>}
 source "$(dirname "$0")/lib/xvfb.bash"
@@ -16,11 +16,14 @@ for _ in $(seq 50); do [ -p "$work/control" ] && break; sleep 0.1; done
 [ -p "$work/control" ] || fail "no control pipe"
 
 echo "event 8 1" >"$work/control"
+echo unplug >"$work/control" # a removal hides the window: it must not show it
 for _ in $(seq 50); do
-  grep -q '^notify' "$work/notifications.out" && break
+  [ "$(grep -c '^notify' "$work/notifications.out")" -ge 2 ] && break
   sleep 0.1
 done
-grep -q '^notify' "$work/notifications.out" || fail "the mouse's event became no notification"
+[ "$(grep -c '^notify' "$work/notifications.out")" -ge 2 ] ||
+  fail "the mouse's event and removal became no notifications: $(cat "$work/notifications.out")"
+sleep 0.3
 main_window_shown && fail "started with the session and without a tray, the window opened"
 
 "$bin/pelmora" --data-dir "$work/data" >"$work/second.log" 2>&1 || fail "the second copy failed"
