@@ -411,13 +411,7 @@ void CTarvixDlg::onTrayOpen() {
         onDeviceEvent(kNotDetectedEvent, 0);
         return;
     }
-    refreshForOpening();
-    show();
-    if (isMinimized()) {
-        showNormal();
-    }
-    raise();
-    activateWindow();
+    activate();
 }
 
 void CTarvixDlg::activate() {
