@@ -15,14 +15,18 @@ start_pelmora --autostart --simulate --sim-state "$work/mouse.json" --sim-contro
 for _ in $(seq 50); do [ -p "$work/control" ] && break; sleep 0.1; done
 [ -p "$work/control" ] || fail "no control pipe"
 
+# notifications N: waits up to 5 s for the N-th notification.
+notifications() {
+  for _ in $(seq 50); do
+    [ "$(grep -c '^notify' "$work/notifications.out")" -ge "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 echo "event 8 1" >"$work/control"
+notifications 1 || fail "the mouse's event became no notification"
 echo unplug >"$work/control" # a removal hides the window: it must not show it
-for _ in $(seq 50); do
-  [ "$(grep -c '^notify' "$work/notifications.out")" -ge 2 ] && break
-  sleep 0.1
-done
-[ "$(grep -c '^notify' "$work/notifications.out")" -ge 2 ] ||
-  fail "the mouse's event and removal became no notifications: $(cat "$work/notifications.out")"
+notifications 2 || fail "the mouse's removal became no notification"
 sleep 0.3
 main_window_shown && fail "started with the session and without a tray, the window opened"
 
