@@ -2,6 +2,7 @@
 
 #include "app/app_identity.h"
 #include "app/app_options.h"
+#include "app/application_service.h"
 #include "app/ctarvix_dlg.h"
 #include "app/device_link_adapter.h"
 #include "app/quit_signals.h"
@@ -47,10 +48,12 @@ int CTarvixApp::run(int argc, char** argv) {
     }
 
     // A second copy ends here, before it opens the mouse or touches the
-    // simulated mouse's state file and control pipe, and shows nothing.
+    // simulated mouse's state file and control pipe: it asks the running
+    // copy to show its window.
     SingleInstanceLock instance;
     if (takeInstanceLock(instance, SingleInstanceLock::defaultFolder()) ==
         SingleInstanceLock::Result::AlreadyRunning) {
+        activateRunningCopy(QDBusConnection::sessionBus());
         return 0;
     }
 
@@ -74,7 +77,9 @@ int CTarvixApp::run(int argc, char** argv) {
     if (dlg.initialise() == CTarvixDlg::InitResult::AlreadyRunning) {
         return 0;
     }
-    dlg.startUp(options.show);
+    ApplicationService service(QDBusConnection::sessionBus(), [&dlg] { dlg.activate(); });
+    service.publish();
+    dlg.startUp(options.show, options.autostart);
     const int loop = QApplication::exec();
     setShortcutInhibitor(nullptr);
     return loop != 0 ? loop : status;

@@ -101,11 +101,11 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
     return InitResult::Ready;
 }
 
-void CTarvixDlg::startUp(bool show) {
+void CTarvixDlg::startUp(bool show, bool autostart) {
     if (!services_.tray.isTrayAvailable()) {
         useTaskBar();
     }
-    if (show || !services_.tray.isTrayAvailable()) {
+    if (show || (!services_.tray.isTrayAvailable() && !autostart)) {
         this->show();
         raise();
         activateWindow();
@@ -231,6 +231,13 @@ void CTarvixDlg::openWebLink() {
 void CTarvixDlg::onTrayOpen() {
     if (!services_.device.present()) {
         onDeviceEvent(kNotDetectedEvent, 0);
+        return;
+    }
+    activate();
+}
+
+void CTarvixDlg::activate() {
+    if (!initialised_ || tornDown_) {
         return;
     }
     refreshForOpening();

@@ -1,5 +1,7 @@
 #include "app/system_tray.h"
 
+#include <QDBusConnectionInterface>
+
 #include <algorithm>
 
 namespace pelmora {
@@ -8,10 +10,12 @@ namespace {
 // How often to look for a notification area that appeared or went away.
 constexpr int kAvailabilityPollMs = 2000;
 constexpr int kMinimumBalloonMs = 3000;
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 } // namespace
 
 SystemTray::SystemTray(QDBusConnection bus, QObject* parent)
-    : QObject(parent), notifier_(std::move(bus)) {
+    : QObject(parent), notifier_(bus), bus_(bus),
+      watcher_(kWatcherService, bus, QDBusServiceWatcher::WatchForOwnerChange) {
     exitAction_ = menu_.addAction(QStringLiteral("Exit"));
     connect(exitAction_, &QAction::triggered, this, [this] {
         if (handlers_.exit) {
@@ -21,6 +25,9 @@ SystemTray::SystemTray(QDBusConnection bus, QObject* parent)
     connect(&icon_, &QSystemTrayIcon::activated, this, &SystemTray::onActivated);
     availabilityTimer_.setInterval(kAvailabilityPollMs);
     connect(&availabilityTimer_, &QTimer::timeout, this, &SystemTray::pollAvailability);
+    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this,
+            &SystemTray::onWatcherAppeared);
+    connect(&watcher_, &QDBusServiceWatcher::serviceUnregistered, this, &SystemTray::onWatcherGone);
 }
 
 SystemTray::~SystemTray() {
@@ -32,6 +39,11 @@ void SystemTray::install(const QIcon& icon, const QString& toolTip, Handlers han
     icon_.setIcon(icon);
     icon_.setToolTip(toolTip);
     icon_.setContextMenu(&menu_);
+    itemIcon_ = icon;
+    toolTip_ = toolTip;
+    // A watcher there now is Qt's to use; only one that comes later is ours.
+    watcherAtStart_ = bus_.isConnected() && bus_.interface() != nullptr &&
+                      bus_.interface()->isServiceRegistered(kWatcherService).value();
     available_ = QSystemTrayIcon::isSystemTrayAvailable();
     installed_ = true;
     // Shown even without a tray: Qt docks the icon once a tray turns up.
@@ -41,6 +53,10 @@ void SystemTray::install(const QIcon& icon, const QString& toolTip, Handlers han
 
 void SystemTray::setExitText(const QString& text) {
     exitAction_->setText(text);
+    exitText_ = text;
+    if (item_) {
+        item_->setExitText(text);
+    }
 }
 
 void SystemTray::showBalloon(const QString& title, const QString& text, BalloonIcon icon,
@@ -63,11 +79,13 @@ void SystemTray::showBalloon(const QString& title, const QString& text, BalloonI
 }
 
 bool SystemTray::isTrayAvailable() const {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return itemRegistered_ || QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void SystemTray::remove() {
     availabilityTimer_.stop();
+    item_.reset();
+    itemRegistered_ = false;
     if (installed_) {
         icon_.hide();
         installed_ = false;
@@ -83,18 +101,62 @@ void SystemTray::onActivated(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void SystemTray::pollAvailability() {
-    const bool now = QSystemTrayIcon::isSystemTrayAvailable();
+    const bool now = isTrayAvailable();
     if (now == available_) {
         return;
     }
     available_ = now;
-    if (now) {
+    if (now && !itemRegistered_) {
         icon_.hide();
         icon_.show();
     }
     if (handlers_.availability) {
         handlers_.availability(now);
     }
+}
+
+void SystemTray::onWatcherAppeared() {
+    if (!installed_ || watcherAtStart_) {
+        return;
+    }
+    if (!item_) {
+        item_ = std::make_unique<StatusNotifierItem>(
+            bus_, itemIcon_, toolTip_,
+            StatusNotifierItem::Handlers{[this] {
+                                             if (handlers_.open) {
+                                                 handlers_.open();
+                                             }
+                                         },
+                                         [this] {
+                                             if (handlers_.exit) {
+                                                 handlers_.exit();
+                                             }
+                                         }});
+        if (!exitText_.isEmpty()) {
+            item_->setExitText(exitText_);
+        }
+    }
+    item_->registerWithWatcher([this](bool ok) {
+        if (!ok || !installed_) {
+            return;
+        }
+        itemRegistered_ = true;
+        // The host shows our item: Qt's icon in an XEmbed tray beside it
+        // would be a second one.
+        icon_.hide();
+        pollAvailability();
+    });
+}
+
+void SystemTray::onWatcherGone() {
+    if (!itemRegistered_) {
+        return;
+    }
+    itemRegistered_ = false;
+    if (installed_) {
+        icon_.show();
+    }
+    pollAvailability();
 }
 
 } // namespace pelmora

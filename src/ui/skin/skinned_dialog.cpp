@@ -90,13 +90,14 @@ void CSkinnedDialog::initialise() {
         return;
     }
     initialised_ = true;
-    const QImage* background = skinImageCache().find(skinState().imagePath(backgroundImage_));
+    const QImage* background = skinImageCache().find(skinState().imagePath(backgroundImage_),
+                                                     skinImageScale(devicePixelRatioF()));
     if (background == nullptr) {
         messages_.showMessage("error", failureCaption_.toStdString());
         return;
     }
     canvas_.setImage(*background);
-    setFixedSize(background->size());
+    setFixedSize(background->deviceIndependentSize().toSize());
     font_ = textFont(skinState().language());
     setFont(font_);
     hover_.setFont(font_);
