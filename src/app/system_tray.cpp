@@ -41,14 +41,20 @@ void SystemTray::install(const QIcon& icon, const QString& toolTip, Handlers han
     icon_.setContextMenu(&menu_);
     itemIcon_ = icon;
     toolTip_ = toolTip;
-    // A watcher there now is Qt's to use; only one that comes later is ours.
-    watcherAtStart_ = bus_.isConnected() && bus_.interface() != nullptr &&
-                      bus_.interface()->isServiceRegistered(kWatcherService).value();
     available_ = QSystemTrayIcon::isSystemTrayAvailable();
     installed_ = true;
-    // Shown even without a tray: Qt docks the icon once a tray turns up.
-    icon_.show();
     availabilityTimer_.start();
+    // A StatusNotifierItem host gets the program's own item, titled
+    // "Pelmora" (Qt's item would carry the window class as its title), now
+    // or whenever its watcher appears. Qt's icon serves XEmbed trays: shown
+    // even without a tray, Qt docks it once one turns up.
+    const bool watcher = bus_.isConnected() && bus_.interface() != nullptr &&
+                         bus_.interface()->isServiceRegistered(kWatcherService).value();
+    if (watcher) {
+        onWatcherAppeared();
+    } else {
+        icon_.show();
+    }
 }
 
 void SystemTray::setExitText(const QString& text) {
@@ -116,7 +122,7 @@ void SystemTray::pollAvailability() {
 }
 
 void SystemTray::onWatcherAppeared() {
-    if (!installed_ || watcherAtStart_) {
+    if (!installed_) {
         return;
     }
     if (!item_) {
@@ -137,7 +143,11 @@ void SystemTray::onWatcherAppeared() {
         }
     }
     item_->registerWithWatcher([this](bool ok) {
-        if (!ok || !installed_) {
+        if (!installed_) {
+            return;
+        }
+        if (!ok) {
+            icon_.show(); // the host refused our item: Qt's may still dock
             return;
         }
         itemRegistered_ = true;

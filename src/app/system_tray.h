@@ -1,9 +1,9 @@
 #pragma once
-// The desktop side of the tray seam: a QSystemTrayIcon with its one-item menu.
+// The desktop side of the tray seam: the icon with its one-item menu.
 // Balloons go to the desktop's notification service (Qt's own balloon only
 // where there is none), and the icon is shown as soon as a tray appears: an
-// XEmbed tray through Qt's icon, a StatusNotifierWatcher that appears after
-// the start through the program's own StatusNotifierItem.
+// XEmbed tray through Qt's icon, a StatusNotifierItem host (its watcher there
+// at start or appearing later) through the program's own item.
 
 #include "app/desktop_notifier.h"
 #include "app/status_notifier_item.h"
@@ -52,7 +52,6 @@ private:
     QIcon itemIcon_;
     QString toolTip_;
     QString exitText_;
-    bool watcherAtStart_ = false;
     bool itemRegistered_ = false;
     Handlers handlers_;
     bool available_ = false;
