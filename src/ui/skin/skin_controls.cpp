@@ -213,7 +213,12 @@ void SkinControls::announce() {
         Announced look{c.name, c.value, stateBits(controlState(c, focused))};
         const auto before = announced_.find(id);
         if (before == announced_.end()) {
+            // Tells the bus that the window has a new child.
             reordered = true;
+            if (c.widget == nullptr) {
+                QAccessibleEvent event(interfaceFor(id), QAccessible::ObjectCreated);
+                QAccessible::updateAccessibility(&event);
+            }
         } else if (c.widget == nullptr) {
             QAccessibleInterface* iface = interfaceFor(id);
             if (before->second.state != look.state) {
