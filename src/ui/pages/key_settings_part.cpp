@@ -176,11 +176,10 @@ bool KeySettingsPart::press(const QPoint& p) {
 
 void KeySettingsPart::describe(std::vector<SkinControl>& out) {
     const auto& shown = labels_.forMode(mode());
-    const std::string_view button = controlName(ControlName::Button, activeLanguage());
     for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
         out.push_back({.rect = keyBox(n).rect,
                        .role = QAccessible::ComboBox,
-                       .name = qText(button).arg(n),
+                       .name = controlNameText(ControlName::Button).arg(n),
                        .value = QString::fromStdString(shown[static_cast<std::size_t>(n - 1)]),
                        .list = &keyList(n),
                        .sideList = &dpiList_});
