@@ -275,6 +275,28 @@ bool MacroEditorPart::press(const QPoint& p) {
     return true;
 }
 
+void MacroEditorPart::describe(std::vector<SkinControl>& out) {
+    const auto widget = [&](QWidget* w, const Rect& r, QAccessible::Role role, TextId name) {
+        if (w != nullptr) {
+            out.push_back({.rect = r, .role = role, .name = text(name), .widget = w});
+        }
+    };
+    widget(nameList_, L::kMacroNameList, QAccessible::List, TextId::SelectMacro);
+    widget(eventList_, L::kEventList, QAccessible::List, TextId::KeyPressSequence);
+    out.push_back({.rect = L::kStartRecordButton, .name = text(TextId::StartRecording)});
+    out.push_back({.rect = L::kStopRecordButton, .name = text(TextId::StopRecording)});
+    widget(nameField_, L::kMacroNameField, QAccessible::EditableText, TextId::MacroName);
+    widget(loopField_, L::kLoopTimesField, QAccessible::EditableText, TextId::LoopTimes);
+    out.push_back({.rect = L::kMouseEventBox,
+                   .role = QAccessible::ComboBox,
+                   .name = text(TextId::InsertMouseEvent),
+                   .value = mouseEventHeader_ ? mouseEventHeader_->text() : QString(),
+                   .list = &mouseEvents_});
+    for (const HotArea& button : buttons_) {
+        out.push_back({.rect = button.rect, .name = button.caption});
+    }
+}
+
 void MacroEditorPart::leave() {
     // Leaving the page stops a recording without a message.
     if (recorder_.listening()) {

@@ -54,6 +54,7 @@ public:
     void draw(QPainter* painter) override;
     void collectHotAreas(std::vector<HotArea*>& areas) override;
     bool press(const QPoint& p) override;
+    void describe(std::vector<SkinControl>& controls) override;
     void leave() override;
 
     // The buttons, as a click on them.
