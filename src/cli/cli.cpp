@@ -32,6 +32,8 @@ constexpr std::array kCommands{
     Command{"read", "read", "the mouse's basic settings and DPI table", readCommand},
     Command{"apply", "apply", "send config.bin to the mouse like OK", applyCommand},
     Command{"listen", "listen", "print the mouse's events until Ctrl+C", listenCommand},
+    Command{"doctor", "doctor [--json]", "why the mouse does not work, and what to do",
+            doctorCommand},
 };
 
 void printHelp(std::ostream& out) {

@@ -66,6 +66,7 @@ int setCommand(CliContext& ctx);
 int exportCommand(CliContext& ctx);
 int importCommand(CliContext& ctx);
 int macroCommand(CliContext& ctx);
+int doctorCommand(CliContext& ctx);
 
 // apply without its argument check: config.bin to the mouse as OK does.
 // `reached` tells whether the mouse was found and the transfer ran (it may
