@@ -474,7 +474,7 @@ void CTarvixDlg::showBalloon(int type, int value) {
         trayBalloonFor(type, value, settings_, services_.device.activeSensorType(), language_);
     if (balloon && type == kNotDetectedEvent) {
         // Why a mouse that is plugged in cannot be used, when that is known.
-        const std::string_view reason = mouseProblemText(services_.device.problem(), language_);
+        const std::string reason = mouseProblemText(services_.device.problem(), language_);
         if (!reason.empty()) {
             balloon->text += '\n' + QString::fromUtf8(reason.data(), qsizetype(reason.size()));
         }
