@@ -25,8 +25,7 @@ dpkg-deb -c "$work"/deb/pelmora_*.deb | awk '$1 !~ /^d/ {print $6}' | sed 's,^\.
   source "$pkgbuild"
   [ "$pkgver" = "$version" ] || { echo "FAIL: pkgver $pkgver, the project is $version"; exit 1; }
   [ "${license[*]}" = GPL-3.0-or-later ] || { echo "FAIL: license=${license[*]}"; exit 1; }
-  [ "${source[0]##*::}" = "pelmora-$pkgver.tar.gz" ] || [[ ${source[0]} == */pelmora-$pkgver.tar.gz ]] ||
-    { echo "FAIL: source ${source[*]}"; exit 1; }
+  [ "${source[*]}" = "pelmora-$pkgver.tar.gz" ] || { echo "FAIL: source ${source[*]}"; exit 1; }
   [ -f "$source_dir/packaging/arch/$install" ] || { echo "FAIL: no $install"; exit 1; }
   srcdir=$work/src pkgdir=$work/pkg
   mkdir -p "$srcdir" "$pkgdir"
