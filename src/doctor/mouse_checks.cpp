@@ -211,7 +211,8 @@ void holderChecks(const std::vector<MouseHidDevice>& devices, const MouseProbe& 
     }
     bool anyone = false;
     for (const std::string& pid : sortedNames(probe.roots.proc)) {
-        if (pid.empty() || !std::all_of(pid.begin(), pid.end(), ::isdigit) ||
+        const auto digit = [](unsigned char c) { return c >= '0' && c <= '9'; };
+        if (pid.empty() || !std::all_of(pid.begin(), pid.end(), digit) ||
             pid == std::to_string(probe.ownPid)) {
             continue;
         }
