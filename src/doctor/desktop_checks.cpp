@@ -72,7 +72,10 @@ DoctorCheck notificationCheck(const DesktopFacts& f) {
 }
 
 DoctorCheck pointerCheck(const DesktopFacts& f) {
-    std::string found = f.pointerNote.empty() ? f.pointerBackend : f.pointerNote;
+    // The backend's note names itself ("pointer settings: GNOME").
+    constexpr std::string_view kPrefix = "pointer settings: ";
+    std::string found = f.pointerNote.starts_with(kPrefix) ? f.pointerNote.substr(kPrefix.size())
+                                                           : f.pointerBackend;
     std::vector<std::string> locked;
     for (const PointerSettingState& s : f.pointerSettings) {
         if (s.present) {
