@@ -14,19 +14,23 @@ namespace {
 
 constexpr int kCallTimeoutMs = 2000;
 
-struct Unref {
-    void operator()(gpointer object) const { g_object_unref(object); }
-};
 struct ErrorFree {
     void operator()(GError* e) const { g_error_free(e); }
 };
 struct VariantUnref {
     void operator()(GVariant* v) const { g_variant_unref(v); }
 };
+// A private connection is closed before it is dropped, so its worker lets go of it.
+struct BusClose {
+    void operator()(GDBusConnection* bus) const {
+        g_dbus_connection_close_sync(bus, nullptr, nullptr);
+        g_object_unref(bus);
+    }
+};
 struct XcbDisconnect {
     void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
 };
-using BusPtr = std::unique_ptr<GDBusConnection, Unref>;
+using BusPtr = std::unique_ptr<GDBusConnection, BusClose>;
 using VariantPtr = std::unique_ptr<GVariant, VariantUnref>;
 
 std::string messageOf(GError* e) {
