@@ -1,7 +1,7 @@
 #include "desktop/pointer_actions.h"
 
-#include "desktop/pointer_levels.h"
 #include "settings/interface_texts.h"
+#include "desktop/pointer_levels.h"
 
 #include <array>
 #include <string_view>

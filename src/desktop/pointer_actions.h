@@ -5,8 +5,8 @@
 // that this desktop does not take them); a real failure shows its message
 // with the caption "Warning", and the next setting is still written.
 
-#include "desktop/pointer_settings.h"
 #include "settings/message_sink.h"
+#include "desktop/pointer_settings.h"
 #include "settings/settings_block.h"
 
 namespace pelmora {
