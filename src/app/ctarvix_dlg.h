@@ -3,14 +3,15 @@
 // behind the notification-area icon. It owns the device link's use, the
 // settings record, the tray icon, the texts and the drawing of the pages.
 
-#include "app/apply_worker.h"
+#include "app/apply_session.h"
+#include "app/device_watch.h"
 #include "app/shell_device.h"
 #include "app/single_instance.h"
+#include "app/skin_choice.h"
 #include "app/tray_port.h"
 #include "settings/data_folder.h"
 #include "settings/interface_texts.h"
 #include "settings/message_sink.h"
-#include "settings/preferences.h"
 #include "settings/settings_block.h"
 #include "ui/pages/dpi_rate_part.h"
 #include "ui/pages/key_settings_part.h"
@@ -21,10 +22,8 @@
 #include "ui/pages/pointer_settings_part.h"
 
 #include <QIcon>
-#include <QLabel>
 #include <QPoint>
 #include <QPointer>
-#include <QSocketNotifier>
 #include <QWidget>
 
 #include <cstdint>
@@ -71,48 +70,40 @@ public:
     void onFrameAction(FrameControl control);
     void onTrayOpen();
     void onExit();
-    void onDeviceEvent(int type, int value);
+    void onDeviceEvent(int type, int value) { deviceWatch_.notify(type, value); }
 
     // OK and Apply send the settings on a worker thread. While it runs the
     // window stays responsive, but OK, Apply, Cancel, the skins button and
     // every page control that would change the settings record are refused
     // (the page frame's dispatcher asks this), and closing the program waits
     // for the transfer. Page parts ask applyRunning() for anything else.
-    bool applyRunning() const { return applyWorker_.running(); }
+    bool applyRunning() const { return applySession_.running(); }
     // Handles events until a running transfer has finished and its result
     // was handled; false on time-out.
-    bool waitForApply(int timeoutMs = 30000) { return applyWorker_.wait(timeoutMs); }
+    bool waitForApply(int timeoutMs = 30000) { return applySession_.wait(timeoutMs); }
 
     // Pages: drawing a page that is already shown does nothing.
-    void drawBasicPage();
-    void drawAdvancedPage();
-    void redrawCurrentPage();
+    void drawBasicPage() { frame_.drawBasicPage(); }
+    void drawAdvancedPage() { frame_.drawAdvancedPage(); }
+    void redrawCurrentPage() { frame_.redrawCurrentPage(); }
 
     // State the pages and the tests look at.
     SettingsBlock& settings() { return settings_; }
     const SettingsBackup& backup() const { return backup_; }
     std::uint8_t firstRunFlag() const { return firstRunFlag_; }
-    Preferences& preferences() { return prefs_; }
+    Preferences& preferences() { return skinChoice_.preferences(); }
     const std::string& languageCode() const { return languageCode_; }
     Language language() const { return language_; }
     PageState pageState() const { return static_cast<PageState>(frame_.page()); }
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return services_.device.initialReadDone(); }
     bool tornDown() const { return tornDown_; }
-    std::filesystem::path skinFolder() const;
+    std::filesystem::path skinFolder() const { return skinChoice_.skinFolder(); }
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
     LightingPart& lightingPart() { return lightingPart_; }
     PointerSettingsPart& pointerPart() { return pointerPart_; }
     MacroEditorPart& macroEditor() { return macroEditor_; }
-
-    // Hooks for the parts that come with the pages.
-    void setSkinsHandler(std::function<void()> handler) { skinsHandler_ = std::move(handler); }
-    void setAfterApplyHook(std::function<void()> hook) { afterApplyHook_ = std::move(hook); }
-    // Gets a press no frame area took; returns true when a page control took it.
-    void setPagePressHandler(std::function<bool(QPoint)> handler) {
-        pagePressHandler_ = std::move(handler);
-    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -127,8 +118,8 @@ protected:
 
 private:
     void applySettings(bool hideAfter);
-    void finishApply(const SettingsBlock& sent, bool hideAfter, const ApplyResult& result);
-    void showApplyStatus(bool sending);
+    // The transfer has ended: what was sent is what Cancel goes back to.
+    void finishApply(const SettingsBlock& sent, bool hideAfter);
     void hideWindow();
     void useTaskBar();
     void placeForShowing();
@@ -138,35 +129,36 @@ private:
     void firstRead();
     void loadSkinSize();
     void createFonts();
-    void publishLook();
-    // The skins dialog; on OK its skin and colour become active and saved.
+    // The skins dialog; on OK the window takes the new skin's size and fonts.
     void chooseSkin();
-    void reloadPreferences();
-    void saveLabels();
     void connectPageFrame();
-    void showBalloon(int type, int value);
-    void onHotplugReadable();
+    // A hot-plug change was handled: a mouse that came while the window is
+    // open is read now.
+    void onDeviceChange();
     void onTrayAvailability(bool available);
 
     Services services_;
     SingleInstanceLock instanceLock_;
     QIcon icon_;
-    std::unique_ptr<QSocketNotifier> hotplugNotifier_;
 
     SettingsBlock settings_{};
     SettingsBackup backup_{};
     std::uint8_t firstRunFlag_ = 0;
     std::string languageCode_;
     Language language_ = Language::English;
-    Preferences prefs_;
+    SkinChoice skinChoice_{services_.dataFolder, languageCode_};
 
-    ApplyWorker applyWorker_;
-    QPointer<QLabel> applyStatus_;
-    bool exitAfterApply_ = false;    // the program ends when the transfer has
-    bool hotplugAfterApply_ = false; // hot-plug waits for the transfer
+    ApplySession applySession_{*this, services_.device, services_.messages};
+    DeviceWatch deviceWatch_{services_.device,
+                             services_.tray,
+                             services_.messages,
+                             settings_,
+                             language_,
+                             {[this] { return applyRunning(); }, [this] { hideWindow(); },
+                              [this] { onDeviceChange(); }}};
+    bool exitAfterApply_ = false; // the program ends when the transfer has
 
-    // config.bin filled the block at start-up; only then may OK and Apply
-    // send and save it.
+    // config.bin filled the block at start-up.
     bool settingsLoaded_ = false;
     bool cancelPending_ = false;
     // Where the window was when it was last hidden; empty before its first
@@ -175,13 +167,10 @@ private:
     bool initialised_ = false;
     bool tornDown_ = false;
 
-    std::function<void()> skinsHandler_;
-    std::function<void()> afterApplyHook_;
-    std::function<bool(QPoint)> pagePressHandler_;
     // Last: it draws from the members above.
     PageFrame frame_{*this, settings_};
-    KeySettingsPart keySettings_{frame_, settings_, prefs_.labels, services_.messages,
-                                 services_.dataFolder.macroFile()};
+    KeySettingsPart keySettings_{frame_, settings_, skinChoice_.preferences().labels,
+                                 services_.messages, services_.dataFolder.macroFile()};
     DpiRatePart dpiRatePart_{frame_, settings_,
                              [this] { return services_.device.activeSensorType(); }};
     LightingPart lightingPart_{frame_, settings_};
@@ -192,8 +181,5 @@ private:
 
 // Tool tip of the notification-area icon, the same in every language.
 inline const QString kTrayToolTip = QStringLiteral("Gaming Mouse Setting");
-
-// The program's icon (window, notification area).
-QIcon pelmoraIcon();
 
 } // namespace pelmora

@@ -2,15 +2,8 @@
 
 namespace pelmora {
 
-namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-} // namespace
-
 QString uiText(TextId id, Language language) {
-    return qs(text(id, language));
+    return QString::fromUtf8(text(id, language));
 }
 
 std::optional<TrayBalloon> trayBalloonFor(int type, int value, const SettingsBlock& settings,
@@ -25,7 +18,7 @@ std::optional<TrayBalloon> trayBalloonFor(int type, int value, const SettingsBlo
         return std::nullopt;
     }
     const bool warning = balloon->kind == BalloonKind::MouseNotDetected;
-    return TrayBalloon{qs(balloon->title), qs(balloon->text),
+    return TrayBalloon{QString::fromUtf8(balloon->title), QString::fromUtf8(balloon->text),
                        warning ? BalloonIcon::Warning : BalloonIcon::Information, balloon->timeMs};
 }
 

@@ -70,11 +70,8 @@ TEST_F(FrameTest, ApplyThatLostWritesSaysSoInTheActiveLanguage) {
 
 TEST_F(FrameTest, OkAppliesAndHides) {
     CTarvixDlg& d = shown();
-    int hooks = 0;
-    d.setAfterApplyHook([&] { ++hooks; });
     click(562, 623);
     EXPECT_EQ(device.applied.size(), 1u);
-    EXPECT_EQ(hooks, 1);
     EXPECT_FALSE(d.isVisible());
 }
 
@@ -202,15 +199,6 @@ TEST_F(FrameTest, CloseAreaTearsDownAndEndsWithZero) {
     EXPECT_THAT(log, Contains("tray.remove"));
 }
 
-TEST_F(FrameTest, SkinsAreaCallsItsHandler) {
-    CTarvixDlg& d = shown();
-    int opened = 0;
-    d.setSkinsHandler([&] { ++opened; });
-    click(701, 5);
-    click(719, 5); // right edge is outside
-    EXPECT_EQ(opened, 1);
-}
-
 TEST_F(FrameTest, WebLinkOpensTheAddress) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");
@@ -222,19 +210,6 @@ TEST_F(FrameTest, WebLinkOpensTheAddress) {
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_TRUE(catcher.urls[0].isValid());
     EXPECT_FALSE(catcher.urls[0].host().isEmpty());
-}
-
-TEST_F(FrameTest, PressOnThePageGoesToThePageFirst) {
-    CTarvixDlg& d = shown();
-    QList<QPoint> presses;
-    d.setPagePressHandler([&](QPoint p) {
-        presses.push_back(p);
-        return true;
-    });
-    click(400, 300);
-    click(600, 630); // OK: never reaches the page
-    ASSERT_EQ(presses.size(), 1);
-    EXPECT_EQ(presses[0], QPoint(400, 300));
 }
 
 TEST_F(FrameTest, EnterAndEscapeOnlyHide) {

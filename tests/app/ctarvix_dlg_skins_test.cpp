@@ -104,6 +104,22 @@ TEST_F(SkinsButtonTest, OkWithoutPickingKeepsTheSkinAndTakesOnlyTheColour) {
     }
 }
 
+TEST_F(SkinsButtonTest, OnlyTheSkinsAreaOpensTheDialog) {
+    CTarvixDlg& d = shown();
+    int opened = 0;
+    for (const int x : {701, 719}) { // the right edge is outside
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ++opened;
+                dialog->reject();
+            }
+        });
+        QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(x, 5));
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(opened, 1);
+}
+
 TEST_F(SkinsButtonTest, CancelChangesNothing) {
     writeStrIni("Path=Ember\nRColor=1\nGColor=2\nBColor=3\n");
     const std::string saved = testing::readTextFile(root / "str.ini");

@@ -20,7 +20,7 @@ namespace pelmora {
 template <std::size_t N> QStringList listTexts(const std::array<std::string_view, N>& texts) {
     QStringList list;
     for (std::string_view text : texts) {
-        list << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        list << QString::fromUtf8(text);
     }
     return list;
 }

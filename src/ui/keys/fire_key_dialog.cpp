@@ -55,7 +55,7 @@ CFireKeyDialog::CFireKeyDialog(QWidget* parent, MessageSink& messages)
       keyList_(*this, dialog_layout::kUpperHeader, dialog_layout::kFireKeyList) {
     QStringList items;
     for (const FireKeyEntry& entry : fireKeyList()) {
-        items << QString::fromUtf8(entry.text.data(), static_cast<qsizetype>(entry.text.size()));
+        items << QString::fromUtf8(entry.text);
     }
     // The dialog starts on the list's first key, and shows it: OK alone
     // fires that key, so the button's label names it too.

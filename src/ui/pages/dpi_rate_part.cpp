@@ -3,6 +3,7 @@
 #include "settings/dpi_rate_settings.h"
 #include "settings/dpi_tables.h"
 #include "ui/pages/page_layout.h"
+#include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_image_names.h"
 #include "ui/skin/skin_images.h"
@@ -16,6 +17,11 @@ namespace L = layout;
 namespace img = skin_image;
 
 namespace {
+
+constexpr std::array<PageCaption, 2> kCaptions = {{
+    {L::kReportRateCaption, TextId::ReportRateSetting},
+    {L::kDpiSettingCaption, TextId::DpiSetting},
+}};
 
 // Draws a skin image at r after restoring the background under it, so
 // images with soft edges never pile up on one another.
@@ -36,6 +42,7 @@ DpiRatePart::DpiRatePart(PageFrame& frame, SettingsBlock& settings,
     : frame_(frame), settings_(settings), sensorType_(std::move(sensorType)) {}
 
 void DpiRatePart::draw(QPainter* p) {
+    drawCaptions(p, kCaptions, frame_.textFont());
     const QColor& colour = skinState().textColour();
     const QFont& font = frame_.textFont();
 
@@ -54,9 +61,8 @@ void DpiRatePart::draw(QPainter* p) {
     const std::uint8_t labels = dpiLabelSensorType(sensor);
     for (int k = 1; k <= levels; ++k) {
         const std::string_view value = dpiValueText(labels, static_cast<std::size_t>(k - 1));
-        drawTextLine(p, L::dpiLevelLabel(k, levels),
-                     QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())),
-                     TextAlign::Right, font, colour);
+        drawTextLine(p, L::dpiLevelLabel(k, levels), QString::fromUtf8(value), TextAlign::Right,
+                     font, colour);
     }
     drawTextLine(p, L::kSelectLabel, QStringLiteral("Select"), TextAlign::Right, font, colour);
     for (int s = 0; s < static_cast<int>(kDpiStageCount); ++s) {

@@ -20,15 +20,13 @@ namespace img = skin_image;
 
 namespace {
 
+constexpr std::array<PageCaption, 1> kCaptions = {{{L::kKeySettingCaption, TextId::KeySetting}}};
+
 constexpr int kDpiSwitchRow = functionIndex(KeyFunction::DpiSwitch);
 constexpr int kDpiListSize = 60;
 
 Language activeLanguage() {
     return languageFromCode(skinState().language());
-}
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -68,7 +66,7 @@ KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, Butt
 
     QStringList dpiTexts;
     for (const DpiSwitchEntry& entry : pelmora::dpiSwitchList()) {
-        dpiTexts << qText(entry.text);
+        dpiTexts << QString::fromUtf8(entry.text);
     }
     dpiList_.setItems(dpiTexts);
     connect(&dpiList_, &DropDownList::chosen, this,
@@ -101,6 +99,7 @@ void KeySettingsPart::enter() {
 }
 
 void KeySettingsPart::draw(QPainter* painter) {
+    drawCaptions(painter, kCaptions, frame_.textFont());
     for (const HotArea& box : boxes_) {
         drawHotArea(painter, box, false, frame_.textFont());
     }

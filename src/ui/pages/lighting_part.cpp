@@ -16,15 +16,13 @@ namespace L = layout;
 
 namespace {
 
+constexpr std::array<PageCaption, 1> kCaptions = {{{L::kDpiEffectCaption, TextId::DpiEffect}}};
+
 // Heights of the parameter list of modes 1, 2 and 3 (Neon also for any
 // other mode); the list hangs under the parameter box.
 int parameterListHeight(std::uint8_t mode) {
     constexpr std::array<int, 3> kHeights = {173, 93, 203};
     return mode == 1 || mode == 2 ? kHeights[mode - 1u] : kHeights[2];
-}
-
-QString fromView(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 const QColor kListText(255, 255, 255);
@@ -49,13 +47,13 @@ LightingPart::LightingPart(PageFrame& frame, SettingsBlock& settings)
         const auto status = chooseLightMode(settings_, static_cast<std::size_t>(index));
         if (status) {
             setStatus(ModeBox, text(status->mode));
-            setStatus(ParameterBox, fromView(status->parameter));
+            setStatus(ParameterBox, QString::fromUtf8(status->parameter));
             setStatus(EffectBox, text(status->effect));
         }
     });
     connect(&parameterList_, &DropDownList::chosen, this, [this](int index, const QString&) {
-        setStatus(ParameterBox,
-                  fromView(chooseLightParameter(settings_, static_cast<std::size_t>(index))));
+        setStatus(ParameterBox, QString::fromUtf8(chooseLightParameter(
+                                    settings_, static_cast<std::size_t>(index))));
     });
     connect(&effectList_, &DropDownList::chosen, this, [this](int index, const QString&) {
         effectFlag_ = false;
@@ -106,7 +104,7 @@ void LightingPart::enter() {
     }
 
     const LightingStatus status = lightingStatus(settings_);
-    const std::array<QString, 3> texts = {text(status.mode), fromView(status.parameter),
+    const std::array<QString, 3> texts = {text(status.mode), QString::fromUtf8(status.parameter),
                                           text(status.effect)};
     const QColor& colour = skinState().textColour();
     for (std::size_t i = 0; i < status_.size(); ++i) {
@@ -128,6 +126,7 @@ void LightingPart::enter() {
 }
 
 void LightingPart::draw(QPainter* p) {
+    drawCaptions(p, kCaptions, frame_.textFont());
     const QColor& colour = skinState().textColour();
     const QFont& font = frame_.textFont();
     drawTextLine(p, L::kColorLabel, QStringLiteral("Color"), TextAlign::Right, font, colour);
@@ -204,7 +203,7 @@ void LightingPart::pressParameter() {
     const std::uint8_t mode = settings_.lightMode;
     QStringList entries;
     for (std::string_view entry : lightParameterList(mode)) {
-        entries << fromView(entry);
+        entries << QString::fromUtf8(entry);
     }
     parameterList_.setItems(entries);
     const Rect box = L::kLightingBoxes[ParameterBox];

@@ -1,7 +1,7 @@
 #include "ui/pages/macro_editor_part.h"
 
-#include "keys/physical_keys.h"
 #include "ui/keys/delay_time_dialog.h"
+#include "ui/keys/key_event_name.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"
@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
@@ -23,28 +22,20 @@ namespace img = skin_image;
 
 namespace {
 
-QString fromUtf8(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+constexpr std::array<PageCaption, 9> kCaptions = {{
+    {L::kMacroSettingCaption, TextId::MacroSetting},
+    {L::kMacroColumnHeadings[0], TextId::SelectMacro},
+    {L::kMacroColumnHeadings[1], TextId::KeyPressSequence},
+    {L::kMacroColumnHeadings[2], TextId::RecordOption},
+    {L::recordButtonText(L::kStartRecordButton), TextId::StartRecording, TextAlign::Left},
+    {L::recordButtonText(L::kStopRecordButton), TextId::StopRecording, TextAlign::Left},
+    {L::fieldCaption(L::kMacroNameField), TextId::MacroName, TextAlign::Left},
+    {L::fieldCaption(L::kLoopTimesField), TextId::LoopTimes, TextAlign::Left},
+    {L::fieldCaption(L::kMouseEventBox), TextId::InsertMouseEvent, TextAlign::Left},
+}};
 
 std::string toUtf8(const QString& s) {
     return s.toStdString();
-}
-
-// X11 and Wayland key codes are evdev codes plus 8.
-constexpr quint32 kNativeKeyOffset = 8;
-
-std::string keyNameOf(const QKeyEvent& key) {
-    const quint32 native = key.nativeScanCode();
-    if (native > kNativeKeyOffset) {
-        const std::string_view name =
-            keyNameFromEvdevCode(static_cast<int>(native - kNativeKeyOffset));
-        if (!name.empty()) {
-            return std::string(name);
-        }
-    }
-    // A key the table does not know (or a platform without native codes).
-    return toUtf8(QKeySequence(key.key()).toString(QKeySequence::NativeText));
 }
 
 const QColor kFieldBackground(40, 40, 40);
@@ -104,7 +95,7 @@ void MacroEditorPart::enter() {
     }
     QStringList entries;
     for (std::string_view entry : kMouseEventEntries) {
-        entries << fromUtf8(entry);
+        entries << QString::fromUtf8(entry);
     }
     mouseEvents_.setItems(entries);
     mouseEvents_.setFont(frame_.textFont());
@@ -139,7 +130,7 @@ void MacroEditorPart::createFields() {
     nameField_->setMaxLength(static_cast<int>(kMaxMacroNameLength));
     connect(nameField_, &QLineEdit::textEdited, this, [this](const QString& typed) {
         editor_->setNameField(toUtf8(typed));
-        const QString kept = fromUtf8(editor_->nameField());
+        const QString kept = QString::fromUtf8(editor_->nameField());
         if (kept != typed) {
             const QSignalBlocker quiet(nameField_);
             nameField_->setText(kept);
@@ -213,7 +204,7 @@ void MacroEditorPart::showNames() {
     const QSignalBlocker quiet(nameList_);
     nameList_->clear();
     for (const std::string& name : editor_->names()) {
-        nameList_->addItem(fromUtf8(name));
+        nameList_->addItem(QString::fromUtf8(name));
     }
     const auto selected = editor_->selectedMacro();
     nameList_->setCurrentRow(selected ? static_cast<int>(*selected) : -1);
@@ -226,7 +217,7 @@ void MacroEditorPart::showEvents() {
     const QSignalBlocker quiet(eventList_);
     eventList_->clear();
     for (const std::string& item : editor_->events()) {
-        eventList_->addItem(fromUtf8(item));
+        eventList_->addItem(QString::fromUtf8(item));
     }
     showEventSelection();
 }
@@ -243,14 +234,15 @@ void MacroEditorPart::showEventSelection() {
 void MacroEditorPart::showFields() {
     for (auto [field, value] : {std::pair{nameField_, &editor_->nameField()},
                                 std::pair{loopField_, &editor_->loopField()}}) {
-        if (field && field->text() != fromUtf8(*value)) {
+        if (field && field->text() != QString::fromUtf8(*value)) {
             const QSignalBlocker quiet(field);
-            field->setText(fromUtf8(*value));
+            field->setText(QString::fromUtf8(*value));
         }
     }
 }
 
 void MacroEditorPart::draw(QPainter* painter) {
+    drawCaptions(painter, kCaptions, frame_.textFont());
     for (const HotArea& button : buttons_) {
         drawHotArea(painter, button, false, frame_.textFont());
     }
@@ -300,7 +292,7 @@ void MacroEditorPart::startRecording() {
     if (!savedTitle_) {
         savedTitle_ = window_.windowTitle();
     }
-    window_.setWindowTitle(fromUtf8(recorder_.recordingHint()));
+    window_.setWindowTitle(QString::fromUtf8(recorder_.recordingHint()));
     if (!filtering_) {
         qApp->installEventFilter(this);
         filtering_ = true;
@@ -370,7 +362,7 @@ void MacroEditorPart::keyDuringRecording(const QKeyEvent& key) {
     if (!pressed && key.isAutoRepeat()) {
         return;
     }
-    const std::string name = keyNameOf(key);
+    const std::string name = toUtf8(keyEventName(key));
     if (name.empty() || !editor_) {
         return;
     }
@@ -382,7 +374,7 @@ void MacroEditorPart::keyDuringRecording(const QKeyEvent& key) {
         if (eventList_) {
             const QSignalBlocker quiet(eventList_);
             for (const std::string& item : added.appended) {
-                eventList_->addItem(fromUtf8(item));
+                eventList_->addItem(QString::fromUtf8(item));
             }
             // The last line stays in view.
             eventList_->setCurrentRow(eventList_->count() - 1);

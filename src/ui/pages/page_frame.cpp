@@ -8,7 +8,6 @@
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
 #include "ui/skin/skin_text.h"
-#include "ui/skin/sliders.h"
 
 #include <QKeyEvent>
 #include <QWidget>
@@ -146,9 +145,6 @@ void PageFrame::showPage(Page page) {
     if (basic && hooks_.beforeBasicDrawing) {
         hooks_.beforeBasicDrawing();
     }
-    if (const auto& enter = basic ? hooks_.enterBasic : hooks_.enterAdvanced) {
-        enter();
-    }
     for (PagePart* part : partsOf(page)) {
         part->enter();
     }
@@ -160,53 +156,11 @@ void PageFrame::showPage(Page page) {
         }
         drawSkinImage(p, basic ? img::kBasicBackground : img::kAdvancedBackground, 0, 0);
         drawFrame(p, text(basic ? TextId::BasicSettings : TextId::AdvancedSettings));
-        if (basic) {
-            drawBasicContents(p);
-        } else {
-            drawAdvancedContents(p);
-        }
-        if (const auto& draw = basic ? hooks_.drawBasic : hooks_.drawAdvanced) {
-            draw(p);
-        }
         for (PagePart* part : partsOf(page)) {
             part->draw(p);
         }
     }
     trackAreas();
-}
-
-void PageFrame::drawBasicContents(QPainter* p) {
-    const QColor& colour = skinState().textColour();
-    const std::string& lang = skinState().language();
-    auto caption = [&](const Rect& r, TextId id) {
-        drawTextLine(p, r, pageText(id, lang), TextAlign::Centre, textFont_, colour);
-    };
-    caption(L::kKeySettingCaption, TextId::KeySetting);
-    caption(L::kReportRateCaption, TextId::ReportRateSetting);
-    caption(L::kDpiSettingCaption, TextId::DpiSetting);
-    caption(L::kDpiEffectCaption, TextId::DpiEffect);
-}
-
-void PageFrame::drawAdvancedContents(QPainter* p) {
-    const QColor& colour = skinState().textColour();
-    const std::string& lang = skinState().language();
-    auto line = [&](const Rect& r, TextId id, TextAlign align) {
-        drawTextLine(p, r, pageText(id, lang), align, textFont_, colour);
-    };
-    line(L::kMouseSpeedCaption, TextId::MouseSpeed, TextAlign::Centre);
-    line(L::kScrollSpeedCaption, TextId::ScrollingSpeed, TextAlign::Centre);
-    line(L::kDoubleClickCaption, TextId::DoubleClickSpeed, TextAlign::Centre);
-    line(L::kMacroSettingCaption, TextId::MacroSetting, TextAlign::Centre);
-    line(L::kMacroColumnHeadings[0], TextId::SelectMacro, TextAlign::Centre);
-    line(L::kMacroColumnHeadings[1], TextId::KeyPressSequence, TextAlign::Centre);
-    line(L::kMacroColumnHeadings[2], TextId::RecordOption, TextAlign::Centre);
-    line(L::tickBoxText(L::kPrecisionBox), TextId::EnhancePointerPrecision, TextAlign::Left);
-    line(L::tickBoxText(L::kScrollScreenBox), TextId::ScrollOneScreen, TextAlign::Left);
-    line(L::recordButtonText(L::kStartRecordButton), TextId::StartRecording, TextAlign::Left);
-    line(L::recordButtonText(L::kStopRecordButton), TextId::StopRecording, TextAlign::Left);
-    line(L::fieldCaption(L::kMacroNameField), TextId::MacroName, TextAlign::Left);
-    line(L::fieldCaption(L::kLoopTimesField), TextId::LoopTimes, TextAlign::Left);
-    line(L::fieldCaption(L::kMouseEventBox), TextId::InsertMouseEvent, TextAlign::Left);
 }
 
 void PageFrame::trackAreas() {
@@ -257,10 +211,6 @@ void PageFrame::leavePage() {
             }
         }
         owned.children.clear();
-        const auto& hook = leaving == BasicPage ? hooks_.leaveBasic : hooks_.leaveAdvanced;
-        if (hook) {
-            hook();
-        }
         for (PagePart* part : partsOf(leaving)) {
             part->leave();
         }
@@ -290,10 +240,6 @@ PageFrame::Press PageFrame::leftButtonDown(const QPoint& p) {
         if (list) {
             list->closeIfMissed(p);
         }
-    }
-    const auto& press = page_ == BasicPage ? hooks_.basicPress : hooks_.advancedPress;
-    if (press && press(p)) {
-        return Press::PageControl;
     }
     for (PagePart* part : partsOf(page_)) {
         if (part->press(p)) {

@@ -1,9 +1,9 @@
 #pragma once
 // The frame of the main window's two pages: the page state, the drawing of
-// both pages onto the window's canvas (background, frame controls, titles,
-// captions, labels and the controls' current pictures), navigation between
-// the pages, and the left-button dispatcher: frame controls first, then the
-// tests of the page being shown, which the page parts fill in through hooks.
+// both pages onto the window's canvas (background, frame controls, title and
+// web address, then each part of the page shown), navigation between the
+// pages, and the left-button dispatcher: frame controls first, then the parts
+// of the page being shown.
 
 #include "settings/interface_texts.h"
 #include "settings/settings_block.h"
@@ -56,19 +56,6 @@ public:
         // Before every drawing of the basic page. The shell makes its first
         // read of the mouse there (basic settings, first-run labels), once.
         std::function<void()> beforeBasicDrawing;
-        // Child windows a page creates when it is entered, and the page's
-        // extra drawing after the frame's own.
-        std::function<void()> enterBasic;
-        std::function<void()> enterAdvanced;
-        std::function<void(QPainter*)> drawBasic;
-        std::function<void(QPainter*)> drawAdvanced;
-        // A press no frame control took, after the page's open lists that it
-        // misses are closed. True when a control of the page took it.
-        std::function<bool(const QPoint&)> basicPress;
-        std::function<bool(const QPoint&)> advancedPress;
-        // Leaving a page, after its child windows and lists are gone.
-        std::function<void()> leaveBasic;
-        std::function<void()> leaveAdvanced;
         // Enter and Escape; the macro recorder swallowing keys.
         std::function<void()> hide;
         std::function<bool()> recording;
@@ -120,8 +107,6 @@ public:
 private:
     void showPage(Page page);
     void drawFrame(QPainter* painter, const QString& title);
-    void drawBasicContents(QPainter* painter);
-    void drawAdvancedContents(QPainter* painter);
     void trackAreas();
     QString text(TextId id) const;
 

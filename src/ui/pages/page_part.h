@@ -24,7 +24,8 @@ public:
     // The page is being shown: create the child windows and lists that live
     // while it shows (register them with the frame's addPageChild/addPageList).
     virtual void enter() {}
-    // Draw the part's controls onto the page, after the frame's own drawing.
+    // Draw the part's captions and controls onto the page, after the frame's
+    // own drawing (background, frame controls, title).
     virtual void draw(QPainter* painter) { static_cast<void>(painter); }
     // The hot areas the hover tracker lights while the page shows.
     virtual void collectHotAreas(std::vector<HotArea*>& areas) { static_cast<void>(areas); }

@@ -1,29 +1,30 @@
 #include "ui/pages/page_texts.h"
 
 #include "settings/interface_texts.h"
+#include "ui/skin/skin_state.h"
 
 #include <array>
 
 namespace pelmora {
 
-namespace {
-
-QString fromView(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
-
 QString pageText(TextId id, std::string_view languageCode) {
-    return fromView(text(id, languageFromCode(languageCode)));
+    return QString::fromUtf8(text(id, languageFromCode(languageCode)));
 }
 
 QString keyFunctionName(int index, std::string_view languageCode) {
     if (index < 0 || index >= static_cast<int>(kKeyFunctionListTexts.size())) {
         return QString();
     }
-    return fromView(text(kKeyFunctionListTexts[static_cast<std::size_t>(index)],
-                         languageFromCode(languageCode)));
+    return QString::fromUtf8(text(kKeyFunctionListTexts[static_cast<std::size_t>(index)],
+                                  languageFromCode(languageCode)));
+}
+
+void drawCaptions(QPainter* painter, std::span<const PageCaption> captions, const QFont& font) {
+    const std::string& language = skinState().language();
+    for (const PageCaption& caption : captions) {
+        drawTextLine(painter, caption.rect, pageText(caption.id, language), caption.align, font,
+                     skinState().textColour());
+    }
 }
 
 } // namespace pelmora

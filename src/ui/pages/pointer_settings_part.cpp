@@ -25,6 +25,14 @@ namespace img = skin_image;
 
 namespace {
 
+constexpr std::array<PageCaption, 5> kCaptions = {{
+    {L::kMouseSpeedCaption, TextId::MouseSpeed},
+    {L::kScrollSpeedCaption, TextId::ScrollingSpeed},
+    {L::kDoubleClickCaption, TextId::DoubleClickSpeed},
+    {L::tickBoxText(L::kPrecisionBox), TextId::EnhancePointerPrecision, TextAlign::Left},
+    {L::tickBoxText(L::kScrollScreenBox), TextId::ScrollOneScreen, TextAlign::Left},
+}};
+
 // A row's remark goes on its caption's line, right of the caption; a box's
 // under the box's label.
 constexpr int kRemarkRight = 418;
@@ -108,7 +116,7 @@ void PointerSettingsPart::drawBox(QPainter* p, const Rect& box, bool ticked) con
 
 void PointerSettingsPart::drawRemarks(QPainter* p) {
     const QString remark =
-        QString::fromUtf8(desktopLacksSettingText(languageFromCode(skinState().language())).data());
+        QString::fromUtf8(desktopLacksSettingText(languageFromCode(skinState().language())));
     QColor colour = skinState().textColour();
     colour.setAlpha(170);
     PointerSettings& d = desktop();
@@ -130,6 +138,7 @@ void PointerSettingsPart::drawRemarks(QPainter* p) {
 }
 
 void PointerSettingsPart::draw(QPainter* p) {
+    drawCaptions(p, kCaptions, frame_.textFont());
     for (int row = 0; row < 3; ++row) {
         drawRow(p, row);
     }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPen>
+#include <QPixmap>
 #include <QString>
 
 namespace pelmora {
@@ -71,6 +72,14 @@ QByteArray appIconSvg() {
     svg += QStringLiteral("    <rect %1 fill=\"%2\"/>\n").arg(rect(kWheel), accent);
     svg += QStringLiteral("  </g>\n</svg>\n");
     return svg.toUtf8();
+}
+
+QIcon appIcon() {
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64}) {
+        icon.addPixmap(QPixmap::fromImage(appIconImage(side)));
+    }
+    return icon;
 }
 
 } // namespace pelmora

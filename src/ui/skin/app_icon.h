@@ -3,6 +3,7 @@
 // window and the icons installed for the desktop's menus.
 
 #include <QByteArray>
+#include <QIcon>
 #include <QImage>
 
 class QPainter;
@@ -15,5 +16,7 @@ void paintAppIcon(QPainter& painter, int side);
 QImage appIconImage(int side);
 // The same drawing as a scalable SVG document.
 QByteArray appIconSvg();
+// The icon of the window and the notification area, in the usual sizes.
+QIcon appIcon();
 
 } // namespace pelmora

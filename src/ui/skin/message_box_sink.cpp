@@ -10,8 +10,8 @@
 namespace pelmora {
 
 void MessageBoxSink::showMessage(std::string_view text, std::string_view caption) {
-    const QString title = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-    const QString body = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString title = QString::fromUtf8(caption);
+    const QString body = QString::fromUtf8(text);
     // A message from a worker (the transfer of OK and Apply) is shown by the
     // GUI thread; the worker does not wait for it.
     QCoreApplication* app = QCoreApplication::instance();

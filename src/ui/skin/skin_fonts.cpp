@@ -77,7 +77,7 @@ QString installedFace(std::string_view face) {
             }
         }
     }
-    return QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    return QString::fromUtf8(face);
 }
 
 QFont makeFont(const FontChoice& choice) {

@@ -11,7 +11,7 @@ void SkinState::setSkin(const QString& skinsFolder, const QString& name) {
 }
 
 QString SkinState::imagePath(std::string_view imageName) const {
-    return folder_ + QString::fromUtf8(imageName.data(), static_cast<qsizetype>(imageName.size()));
+    return folder_ + QString::fromUtf8(imageName);
 }
 
 SkinState& skinState() {

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -27,17 +28,35 @@ void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// A part that records what the frame asks of it.
+struct RecordingPart : PagePart {
+    void enter() override { calls.push_back("enter"); }
+    void draw(QPainter* p) override { calls.push_back(p != nullptr ? "draw" : "draw-null"); }
+    void collectHotAreas(std::vector<HotArea*>& areas) override { areas.push_back(&area); }
+    bool press(const QPoint& p) override {
+        calls.push_back("press");
+        presses.push_back(p);
+        if (onPress) {
+            onPress();
+        }
+        return takes;
+    }
+    void leave() override { calls.push_back("leave"); }
+    std::vector<std::string> calls;
+    std::vector<QPoint> presses;
+    std::function<void()> onPress;
+    HotArea area{{400, 400, 420, 420}, {}, {}, {}, {}};
+    bool takes = true;
+};
+
+// The window's basic page holds the real parts; its advanced page only `page`.
 class PageFrameTest : public ::testing::Test {
 protected:
     PageFrameTest() : window(settings) {
         skinState().setSkin(QString(PELMORA_BIN_DIR) + "/Skins", "Default");
         skinState().setLanguage("");
         frame().hooks().frameAction = [this](FrameControl c) { actions.push_back(c); };
-        frame().hooks().basicPress = [this](const QPoint& p) {
-            pagePresses.push_back(p);
-            return pageTakes;
-        };
-        frame().hooks().advancedPress = frame().hooks().basicPress;
+        frame().addPart(PageFrame::AdvancedPage, page);
         window.start();
     }
     ~PageFrameTest() override { skinState().setSkin(QString(), QString()); }
@@ -45,10 +64,9 @@ protected:
     QImage region(const Rect& r) { return window.frame().canvas().image().copy(toQRect(r)); }
 
     SettingsBlock settings = factorySettings();
+    RecordingPart page;
     PageWindow window;
     std::vector<FrameControl> actions;
-    std::vector<QPoint> pagePresses;
-    bool pageTakes = true;
 };
 
 TEST_F(PageFrameTest, StartsOnTheBasicPageSizedToItsBackground) {
@@ -64,7 +82,6 @@ TEST_F(PageFrameTest, TabOfThePageShownChangesNothing) {
     EXPECT_EQ(frame().canvas().presentCount(), presents);
     EXPECT_EQ(frame().canvas().image(), before);
     EXPECT_TRUE(actions.empty());
-    EXPECT_TRUE(pagePresses.empty());
 }
 
 TEST_F(PageFrameTest, TabsSwitchBetweenThePages) {
@@ -78,6 +95,7 @@ TEST_F(PageFrameTest, TabsSwitchBetweenThePages) {
 }
 
 TEST_F(PageFrameTest, FrameAreasAreTestedFirstAndInOrder) {
+    frame().drawAdvancedPage();
     // OK and Apply share the column x = 666: OK is tested first.
     frame().leftButtonDown({666, 630});
     frame().leftButtonDown(centre(layout::kCancelButton));
@@ -88,15 +106,15 @@ TEST_F(PageFrameTest, FrameAreasAreTestedFirstAndInOrder) {
     EXPECT_EQ(actions[1], FrameControl::Cancel);
     EXPECT_EQ(actions[2], FrameControl::Close);
     EXPECT_EQ(actions[3], FrameControl::WebLink);
-    EXPECT_TRUE(pagePresses.empty());
+    EXPECT_TRUE(page.presses.empty());
     EXPECT_EQ(frame().lastPress(), centre(layout::kWebLink));
 }
 
 TEST_F(PageFrameTest, PagePressesGoToThePageAndMissesStartADrag) {
-    EXPECT_EQ(frame().leftButtonDown(centre(layout::keyBox(2))), PageFrame::Press::PageControl);
-    ASSERT_EQ(pagePresses.size(), 1u);
-    EXPECT_EQ(pagePresses[0], centre(layout::keyBox(2)));
-    pageTakes = false;
+    frame().drawAdvancedPage();
+    EXPECT_EQ(frame().leftButtonDown({300, 300}), PageFrame::Press::PageControl);
+    EXPECT_EQ(page.presses, (std::vector<QPoint>{{300, 300}}));
+    page.takes = false;
     window.show();
     QTest::mouseClick(&window, Qt::LeftButton, {}, {5, 120});
     EXPECT_EQ(window.dragCount(), 1);
@@ -105,14 +123,12 @@ TEST_F(PageFrameTest, PagePressesGoToThePageAndMissesStartADrag) {
 }
 
 TEST_F(PageFrameTest, AnOpenListClosesBeforeTheClickedControlActs) {
+    frame().drawAdvancedPage();
     DropDownList list(window, layout::keyBox(1), layout::keyList(1));
     list.setItems({"Left Click", "Right Click"});
-    frame().addPageList(PageFrame::BasicPage, list);
+    frame().addPageList(PageFrame::AdvancedPage, list);
     bool openWhenActing = true;
-    frame().hooks().basicPress = [&](const QPoint&) {
-        openWhenActing = list.isOpen();
-        return true;
-    };
+    page.onPress = [&] { openWhenActing = list.isOpen(); };
     list.open();
     frame().leftButtonDown(centre(layout::kModeBButton));
     EXPECT_FALSE(openWhenActing);
@@ -130,31 +146,13 @@ TEST_F(PageFrameTest, LeavingAPageDestroysItsChildWindows) {
     frame().addPageChild(PageFrame::BasicPage, *status);
     frame().addPageList(PageFrame::BasicPage, list);
     list.open();
-    int left = 0;
-    frame().hooks().leaveBasic = [&] { ++left; };
 
     frame().drawAdvancedPage();
     flushDeletes();
     EXPECT_TRUE(status.isNull());
     EXPECT_FALSE(list.isOpen());
-    EXPECT_EQ(left, 1);
     EXPECT_TRUE(window.findChildren<QListWidget*>().isEmpty());
 }
-
-// A part that records what the frame asks of it.
-struct RecordingPart : PagePart {
-    void enter() override { calls.push_back("enter"); }
-    void draw(QPainter* p) override { calls.push_back(p != nullptr ? "draw" : "draw-null"); }
-    void collectHotAreas(std::vector<HotArea*>& areas) override { areas.push_back(&area); }
-    bool press(const QPoint&) override {
-        calls.push_back("press");
-        return takes;
-    }
-    void leave() override { calls.push_back("leave"); }
-    std::vector<std::string> calls;
-    HotArea area{{400, 400, 420, 420}, {}, {}, {}, {}};
-    bool takes = true;
-};
 
 TEST_F(PageFrameTest, PartsOfTheShownPageDrawHoverAndTakePressesInOrder) {
     RecordingPart first;
@@ -166,12 +164,12 @@ TEST_F(PageFrameTest, PartsOfTheShownPageDrawHoverAndTakePressesInOrder) {
     const auto& areas = frame().hover().areas();
     EXPECT_NE(std::find(areas.begin(), areas.end(), &second.area), areas.end());
 
-    // The frame's own hook and the first part that takes the press end the dispatch.
-    pageTakes = false;
+    // The first part that takes the press ends the dispatch.
+    page.takes = false;
     first.calls.clear();
     second.calls.clear();
     EXPECT_EQ(frame().leftButtonDown({410, 410}), PageFrame::Press::PageControl);
-    EXPECT_EQ(pagePresses.size(), 1U);
+    EXPECT_EQ(page.presses.size(), 1U);
     EXPECT_EQ(first.calls, (std::vector<std::string>{"press"}));
     EXPECT_TRUE(second.calls.empty());
     first.takes = false;
@@ -189,15 +187,14 @@ TEST_F(PageFrameTest, RedrawingTheCurrentPageRebuildsIt) {
     frame().drawAdvancedPage();
     QPointer<QLabel> macroName = new QLabel(&window);
     frame().addPageChild(PageFrame::AdvancedPage, *macroName);
-    int entered = 0;
-    frame().hooks().enterAdvanced = [&] { ++entered; };
+    page.calls.clear();
     const int presents = frame().canvas().presentCount();
 
     frame().redrawCurrentPage();
     flushDeletes();
     EXPECT_EQ(frame().page(), PageFrame::AdvancedPage);
     EXPECT_TRUE(macroName.isNull());
-    EXPECT_EQ(entered, 1);
+    EXPECT_EQ(std::count(page.calls.begin(), page.calls.end(), "enter"), 1);
     EXPECT_EQ(frame().canvas().presentCount(), presents + 1);
 }
 

@@ -1,0 +1,63 @@
+#pragma once
+// The mouse as the window watches it: finding it at start, its own reports
+// (DPI stage, report rate, key matrix, macro key) and its comings and goings.
+// Reports and a missing mouse become notifications in the window's language;
+// a hot-plug change waits while the settings are being sent.
+
+#include "app/shell_device.h"
+#include "app/tray_port.h"
+#include "settings/interface_texts.h"
+#include "settings/message_sink.h"
+#include "settings/settings_block.h"
+
+#include <QObject>
+#include <QSocketNotifier>
+
+#include <functional>
+#include <memory>
+
+namespace pelmora {
+
+class DeviceWatch : public QObject {
+    Q_OBJECT
+public:
+    // What the watch asks of the window.
+    struct Window {
+        // True while the settings are being sent.
+        std::function<bool()> busy;
+        // The mouse went away: the window hides.
+        std::function<void()> hide;
+        // A hot-plug change was handled (the mouse may have come).
+        std::function<void()> changed;
+    };
+
+    // `settings` and `language` are the window's, read at each notification.
+    DeviceWatch(ShellDevice& device, TrayPort& tray, MessageSink& messages,
+                const SettingsBlock& settings, const Language& language, Window window);
+
+    // Discovery, then the listener (parked until the mouse is there) and the
+    // hot-plug monitor. A failure is reported and the program goes on
+    // without what failed.
+    void start();
+    // Stops the listener and the hot-plug monitor (teardown).
+    void stop();
+    // The notification of a device event, if it has one.
+    void notify(int type, int value);
+    // The transfer has ended: a hot-plug change that waited is handled now.
+    void transferEnded();
+
+private:
+    void onHotplugReadable();
+
+    ShellDevice& device_;
+    TrayPort& tray_;
+    MessageSink& messages_;
+    const SettingsBlock& settings_;
+    const Language& language_;
+    Window window_;
+    std::unique_ptr<QSocketNotifier> hotplugNotifier_;
+    bool hotplugWaiting_ = false;
+    bool stopped_ = false;
+};
+
+} // namespace pelmora

@@ -1,0 +1,78 @@
+#include "app/skin_choice.h"
+
+#include "settings/skin_folders.h"
+#include "ui/skin/skin_images.h"
+#include "ui/skin/skin_state.h"
+#include "ui/skin/skins_dialog.h"
+
+#include <QColor>
+#include <QString>
+
+#include <iostream>
+
+namespace pelmora {
+
+namespace {
+
+constexpr const char* kBackgroundImage = "BasicSet2.png";
+
+void useSkin(const std::filesystem::path& folder, const TextColour& colour) {
+    skinState().setSkin(QString::fromStdString(folder.parent_path().string()),
+                        QString::fromStdString(folder.filename().string()));
+    skinState().setTextColour(QColor(colour.red, colour.green, colour.blue));
+}
+
+} // namespace
+
+void SkinChoice::reload() {
+    prefs_ = readPreferences(dataFolder_.preferencesFile(), languageCode_);
+}
+
+std::filesystem::path SkinChoice::skinFolder() const {
+    // "Path" names a folder under the skins roots, else the Default skin is
+    // used (the file keeps what it says until the user picks a skin).
+    const auto& roots = dataFolder_.skinsRoots();
+    const std::string name = effectiveSkinName(roots, prefs_.skinPath);
+    if (const auto found = findSkin(roots, name)) {
+        return *found;
+    }
+    return (roots.empty() ? dataFolder_.root() / kSkinsFolderName : roots.front()) / name;
+}
+
+QSize SkinChoice::backgroundSize() const {
+    return skinImageSize(QString::fromStdString((skinFolder() / kBackgroundImage).string()));
+}
+
+void SkinChoice::publish() const {
+    useSkin(skinFolder(), prefs_.textColour());
+    skinState().setLanguage(languageCode_);
+}
+
+bool SkinChoice::choose(MessageSink& messages, QWidget* parent) {
+    CSkinsDialog dialog(dataFolder_.skinsRoots(), messages, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    prefs_.skinPath = dialog.skinName.toStdString();
+    prefs_.redText = std::to_string(dialog.red);
+    prefs_.greenText = std::to_string(dialog.green);
+    prefs_.blueText = std::to_string(dialog.blue);
+    // A new skin folder drops the old skin's images; every window drawn from
+    // now on uses the new skin and colour.
+    useSkin(dialog.chosenSkinFolder.toStdString(), prefs_.textColour());
+    std::string error;
+    if (!writeSkinPreferences(dataFolder_.preferencesFile(), prefs_.textColour(), prefs_.skinPath,
+                              &error)) {
+        std::cerr << "pelmora: the skin was not saved: " << error << '\n';
+    }
+    return true;
+}
+
+void SkinChoice::saveLabels() const {
+    std::string error;
+    if (!writeLabels(dataFolder_.preferencesFile(), languageCode_, prefs_.labels, &error)) {
+        std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
+    }
+}
+
+} // namespace pelmora
