@@ -358,13 +358,18 @@ void CTarvixDlg::mousePressEvent(QMouseEvent* event) {
     if (frame_.leftButtonDown(event->position().toPoint()) != PageFrame::Press::Nothing) {
         return;
     }
-    // Nothing took the press: it moves the window.
-    if (QWindow* window = windowHandle()) {
-        window->startSystemMove();
-    }
+    // Nothing took the press: dragging from here moves the window.
+    drag_.arm(event->globalPosition().toPoint());
+}
+
+void CTarvixDlg::mouseReleaseEvent(QMouseEvent* event) {
+    drag_.disarm();
+    QWidget::mouseReleaseEvent(event);
 }
 
 void CTarvixDlg::mouseMoveEvent(QMouseEvent* event) {
+    drag_.mouseMoved(*this, event->globalPosition().toPoint(),
+                     event->buttons().testFlag(Qt::LeftButton));
     frame_.mouseMoved(event->position().toPoint());
 }
 

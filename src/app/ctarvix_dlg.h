@@ -20,6 +20,7 @@
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/pointer_settings_part.h"
+#include "ui/skin/window_drag.h"
 
 #include <QIcon>
 #include <QPoint>
@@ -112,6 +113,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -164,6 +166,7 @@ private:
     // Where the window was when it was last hidden; empty before its first
     // showing, which centres it.
     std::optional<QPoint> lastPosition_;
+    WindowDrag drag_;
     bool initialised_ = false;
     bool tornDown_ = false;
 

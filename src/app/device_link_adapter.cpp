@@ -121,9 +121,9 @@ void LinkShellDevice::close() {
 std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions& options, const DataFolder& folder,
                                              MessageSink& messages) {
     DeviceLinkOptions linkOptions;
-    linkOptions.simulate = options.simulate || options.simState || options.simControl;
-    linkOptions.simState = options.simState;
-    linkOptions.simControl = options.simControl;
+    linkOptions.simulate = options.common.simulated();
+    linkOptions.simState = options.common.simState;
+    linkOptions.simControl = options.common.simControl;
     linkOptions.simLog = [](std::string_view line) {
         std::cerr << "pelmora: simulated mouse: " << line << '\n';
     };

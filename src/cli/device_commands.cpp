@@ -39,9 +39,9 @@ private:
 
 std::unique_ptr<DeviceLink> openLink(CliContext& ctx) {
     DeviceLinkOptions options;
-    options.simulate = ctx.simulate;
-    options.simState = ctx.simState;
-    options.simControl = ctx.simControl;
+    options.simulate = ctx.common.simulated();
+    options.simState = ctx.common.simState;
+    options.simControl = ctx.common.simControl;
     std::ostream& err = ctx.err;
     options.simLog = [&err](std::string_view line) {
         err << "pelmora-cli: simulated mouse: " << line << std::endl;
@@ -76,14 +76,6 @@ std::unique_ptr<DeviceLink> openFoundLink(CliContext& ctx, TraceSink& trace) {
     return link;
 }
 
-bool noArguments(CliContext& ctx, std::string_view command) {
-    if (ctx.args.empty()) {
-        return true;
-    }
-    ctx.err << "pelmora-cli: " << command << " takes no arguments\n";
-    return false;
-}
-
 std::string hex4(std::uint16_t value) {
     std::ostringstream text;
     text << "0x" << std::hex << std::setw(4) << std::setfill('0') << value;
@@ -108,9 +100,6 @@ void saveButtonLabels(CliContext& ctx, std::uint8_t firstRunFlag) {
 } // namespace
 
 int devicesCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "devices")) {
-        return kUsageStatus;
-    }
     auto link = openLink(ctx);
     if (!link) {
         return kFailedStatus;
@@ -161,9 +150,6 @@ int devicesCommand(CliContext& ctx) {
 }
 
 int readCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "read")) {
-        return kUsageStatus;
-    }
     StreamTraceSink trace(ctx.out); // outlives the link
     auto link = openFoundLink(ctx, trace);
     if (!link) {
@@ -188,9 +174,6 @@ int readCommand(CliContext& ctx) {
 }
 
 int applyCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "apply")) {
-        return kUsageStatus;
-    }
     bool reached = false;
     return applyToMouse(ctx, reached);
 }
@@ -270,9 +253,6 @@ private:
 } // namespace
 
 int listenCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "listen")) {
-        return kUsageStatus;
-    }
     SignalWatch signals;
     if (signals.fd() < 0) {
         return ctx.fail("cannot watch for Ctrl+C");

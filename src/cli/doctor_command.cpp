@@ -54,14 +54,6 @@ void printJson(const DoctorChecks& checks, std::ostream& out) {
 } // namespace
 
 int doctorCommand(CliContext& ctx) {
-    bool json = false;
-    for (const std::string& arg : ctx.args) {
-        if (arg != "--json") {
-            ctx.err << "pelmora-cli: doctor takes only --json\n";
-            return kUsageStatus;
-        }
-        json = true;
-    }
     MouseProbe probe;
     probe.uid = ::getuid();
     probe.userName = currentUserName();
@@ -73,7 +65,7 @@ int doctorCommand(CliContext& ctx) {
                               desktopChecks(DesktopFacts::fromSession())}) {
         checks.insert(checks.end(), more.begin(), more.end());
     }
-    if (json) {
+    if (ctx.json) {
         printJson(checks, ctx.out);
     } else {
         printLines(checks, ctx.out);
