@@ -60,7 +60,7 @@ int doctorCommand(CliContext& ctx) {
     probe.ownPid = ::getpid();
     probe.session = logindSession;
     DoctorChecks checks = mouseChecks(probe);
-    for (DoctorChecks more : {dataFolderChecks(DataFolder::locate(ctx.dataDirOption),
+    for (DoctorChecks more : {dataFolderChecks(DataFolder::locate(ctx.common.dataDir),
                                                installedDataFolder(executableFolder())),
                               desktopChecks(DesktopFacts::fromSession())}) {
         checks.insert(checks.end(), more.begin(), more.end());
