@@ -3,6 +3,7 @@
 #include "app/app_options.h"
 #include "app/ctarvix_dlg.h"
 #include "app/device_link_adapter.h"
+#include "app/quit_signals.h"
 #include "app/system_tray.h"
 #include "ui/skin/message_box_sink.h"
 
@@ -65,6 +66,10 @@ int CTarvixApp::run(int argc, char** argv) {
                         status = code;
                         QCoreApplication::exit(code);
                     }});
+    // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
+    // tray's Exit does: a running transfer finishes and is saved first.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &dlg, [&dlg] { dlg.onExit(); });
     if (dlg.initialise() == CTarvixDlg::InitResult::AlreadyRunning) {
         return 0;
     }

@@ -39,7 +39,7 @@ void CTarvixDlg::connectPageFrame() {
     hooks.frameAction = [this](FrameControl control) { onFrameAction(control); };
     hooks.beforeBasicDrawing = [this] { firstRead(); };
     hooks.hide = [this] { hideWindow(); };
-    hooks.busy = [this] { return applyRunning(); };
+    hooks.busy = [this] { return applySession_.busy(); };
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
@@ -119,8 +119,9 @@ void CTarvixDlg::createFonts() {
 void CTarvixDlg::onFrameAction(FrameControl control) {
     // While the settings are being sent, what would send, restore or restyle
     // them waits; the status beside the buttons says why.
-    if (applyRunning() && (control == FrameControl::Ok || control == FrameControl::Apply ||
-                           control == FrameControl::Cancel || control == FrameControl::Skins)) {
+    if (applySession_.busy() &&
+        (control == FrameControl::Ok || control == FrameControl::Apply ||
+         control == FrameControl::Cancel || control == FrameControl::Skins)) {
         return;
     }
     switch (control) {
@@ -171,18 +172,21 @@ void CTarvixDlg::chooseSkin() {
 void CTarvixDlg::applySettings(bool hideAfter) {
     const Preferences& prefs = skinChoice_.preferences();
     const TextColour colour = prefs.textColour();
-    applySession_.start(
-        {settings_, prefs.labels, services_.dataFolder.preferencesFile(), languageCode_, language_,
-         settingsLoaded_},
-        frame_.textFont(), QColor(colour.red, colour.green, colour.blue),
-        [this, hideAfter](const SettingsBlock& sent) { finishApply(sent, hideAfter); });
+    applySession_.start({settings_, prefs.labels, services_.dataFolder.preferencesFile(),
+                         languageCode_, language_, settingsLoaded_},
+                        frame_.textFont(), QColor(colour.red, colour.green, colour.blue),
+                        [this, hideAfter](const SettingsBlock& sent, bool delivered) {
+                            finishApply(sent, delivered, hideAfter);
+                        });
 }
 
-void CTarvixDlg::finishApply(const SettingsBlock& sent, bool hideAfter) {
-    backup_.snapshot(sent);
-    pointerPart_.applyToDesktop();
-    if (hideAfter) {
-        hideWindow();
+void CTarvixDlg::finishApply(const SettingsBlock& sent, bool delivered, bool hideAfter) {
+    if (delivered) {
+        backup_.snapshot(sent);
+        pointerPart_.applyToDesktop();
+        if (hideAfter) {
+            hideWindow();
+        }
     }
     deviceWatch_.transferEnded();
     if (exitAfterApply_) {
@@ -248,7 +252,9 @@ void CTarvixDlg::refreshForOpening() {
 }
 
 void CTarvixDlg::onExit() {
-    // The program ends when a running transfer has ended (and was saved).
+    // The program ends when a running transfer has ended (and was saved);
+    // one that still waits for the mouse gives up.
+    applySession_.giveUp();
     if (applyRunning()) {
         exitAfterApply_ = true;
         return;
@@ -264,6 +270,7 @@ void CTarvixDlg::teardown() {
         return;
     }
     tornDown_ = true;
+    applySession_.giveUp();
     applySession_.abandon(); // the transfer ends before its handles close
     qApp->removeEventFilter(this);
     deviceWatch_.stop();
@@ -285,15 +292,28 @@ void CTarvixDlg::firstRead() {
     // A page drawn while the mouse is away (a window shown without a
     // notification area) reads nothing: the read waits for the mouse, and
     // until then an arrival also starts the listener.
-    if (services_.device.initialReadDone() || !services_.device.present() || applyRunning()) {
+    if (services_.device.initialReadDone() || !services_.device.present() || applySession_.busy()) {
         return;
     }
-    services_.device.readBasicSettings();
-    if (firstRunFlag_ == 0) {
-        skinChoice_.preferences().labels = firstRunLabels(language_);
-        skinChoice_.saveLabels();
-    }
-    services_.device.setInitialReadDone();
+    readMouse();
+}
+
+void CTarvixDlg::readMouse() {
+    const TextColour colour = skinChoice_.preferences().textColour();
+    applySession_.read(language_, frame_.textFont(), QColor(colour.red, colour.green, colour.blue),
+                       [this](bool late) {
+                           if (!services_.device.initialReadDone()) {
+                               if (firstRunFlag_ == 0) {
+                                   skinChoice_.preferences().labels = firstRunLabels(language_);
+                                   skinChoice_.saveLabels();
+                               }
+                               services_.device.setInitialReadDone();
+                           }
+                           if (late) {
+                               // The DPI columns follow the sensor the mouse reported.
+                               redrawCurrentPage();
+                           }
+                       });
 }
 
 void CTarvixDlg::onTrayAvailability(bool available) {

@@ -22,8 +22,11 @@ public:
     std::vector<HotplugReaction> handleHotplug() override { return {}; }
     bool initialReadDone() const override { return done_; }
     void setInitialReadDone() override { done_ = true; }
-    void readBasicSettings() override {}
-    ApplyResult apply(const SettingsBlock&, const std::function<void()>&) override { return {}; }
+    bool readBasicSettings() override { return true; }
+    ApplyResult apply(const SettingsBlock&, const std::function<void()>&,
+                      const TransferWait&) override {
+        return {};
+    }
     std::uint8_t activeSensorType() const override { return 0; }
     void close() override {}
 
@@ -35,7 +38,11 @@ private:
 
 LinkShellDevice::LinkShellDevice(std::unique_ptr<DeviceLink> link, DataFolder folder,
                                  MessageSink& messages)
-    : link_(std::move(link)), folder_(std::move(folder)), messages_(messages) {}
+    : link_(std::move(link)), folder_(std::move(folder)), messages_(messages) {
+    // The reads the link makes on its own (after an arrival) run on the GUI
+    // thread: they never wait for another program, the window retries them.
+    link_->setTransferWait({0, {}, {}});
+}
 
 LinkShellDevice::~LinkShellDevice() {
     link_->stopListener();
@@ -84,7 +91,7 @@ int LinkShellDevice::openHotplugMonitor(std::string& error) {
 std::vector<ShellDevice::HotplugReaction> LinkShellDevice::handleHotplug() {
     std::vector<HotplugReaction> reactions;
     for (const DeviceChangeDecision& decision : link_->handleMonitorReadable()) {
-        reactions.push_back({decision.warn, decision.hideWindow});
+        reactions.push_back({decision.warn, decision.hideWindow, decision.readMissed});
     }
     return reactions;
 }
@@ -97,17 +104,18 @@ void LinkShellDevice::setInitialReadDone() {
     link_->linkState().initialReadDone = 1;
 }
 
-void LinkShellDevice::readBasicSettings() {
-    link_->readBasicSettings();
+bool LinkShellDevice::readBasicSettings() {
+    return link_->readBasicSettings() == TransferAccess::Granted;
 }
 
 ApplyResult LinkShellDevice::apply(const SettingsBlock& settings,
-                                   const std::function<void()>& labelsHook) {
+                                   const std::function<void()>& labelsHook,
+                                   const TransferWait& wait) {
     ApplySaving saving;
     saving.settingsFile = folder_.settingsFile();
     saving.messages = &messages_;
     saving.saveLabels = labelsHook;
-    return link_->apply(settings, saving);
+    return link_->apply(settings, saving, &wait);
 }
 
 std::uint8_t LinkShellDevice::activeSensorType() const {
