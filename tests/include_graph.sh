@@ -3,7 +3,7 @@
 # folder may use. base is at the bottom, the Qt-free core above it (the
 # mouse's protocol in device/, its backends in device/linux and device/sim,
 # the link that picks one in device/link), the window's parts (ui/) above the
-# core, the two programs (app/, cli/) on top; no folder uses one above it, so
+# core, the two programs (app/, cli/ with its doctor/) on top; no folder uses one above it, so
 # there is no cycle either. A file in a new folder fails until the folder has
 # its line below.
 set -euo pipefail
@@ -26,7 +26,8 @@ declare -A may=(
   [ui/keys]="ui/skin ui/macros $core"
   [ui/pages]="ui/skin ui/macros ui/keys $core"
   [app]="ui ui/skin ui/macros ui/keys ui/pages $core"
-  [cli]="$core"
+  [doctor]="$core"
+  [cli]="doctor $core"
 )
 
 # The folder a path under src/ belongs to: its first folder, those of the
@@ -50,6 +51,7 @@ while IFS= read -r -d '' file; do
     continue
   fi
   while IFS= read -r target; do
+    [[ -e $target ]] || continue # generated in the build tree, or a system header
     to=$(folder "$target")
     [[ $to == "$from" || " ${may[$from]} " == *" $to "* ]] && continue
     echo "$file: includes $target, but $from may not use $to"
