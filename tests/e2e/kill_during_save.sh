@@ -54,7 +54,7 @@ check_complete() { # iteration
 }
 strays() {
   find "$data" -maxdepth 1 -type f ! -name config.bin ! -name str.ini ! -name record.ini \
-    ! -name mouse.json | wc -l
+    ! -name mouse.json ! -name mouse.json.lock | wc -l
 }
 
 # A command's own running time sets the range of the random moments.
