@@ -15,26 +15,40 @@ namespace pelmora {
 ApplySession::ApplySession(QWidget& window, ShellDevice& device, MessageSink& messages)
     : window_(window), device_(device), messages_(messages) {}
 
-void ApplySession::start(Request request, const QFont& font, const QColor& colour,
-                         Finished finished) {
-    if (!device_.present() || running()) {
-        return;
-    }
+std::optional<ApplyRefusal> ApplySession::refusal(const Request& request) const {
+    // Sending an empty record would turn every button into Left Click and
+    // every DPI stage off; saving it would put those zeros over the user's file.
     if (!request.settingsLoaded) {
-        // Sending an empty record would turn every button into Left Click and
-        // every DPI stage off; saving it would put those zeros over the
-        // user's file.
-        messages_.showMessage(shellMessage(ShellMessage::SettingsNotLoaded, request.language),
-                              kAppName);
-        return;
+        return ApplyRefusal::SettingsNotLoaded;
+    }
+    if (!device_.present()) {
+        return ApplyRefusal::NoMouse;
+    }
+    return std::nullopt;
+}
+
+void ApplySession::refuse(ApplyRefusal why, Language language) {
+    messages_.showMessage(applyRefusalText(why, language), kAppName);
+}
+
+bool ApplySession::start(Request request, const QFont& font, const QColor& colour,
+                         Finished finished) {
+    if (running()) {
+        return false;
+    }
+    if (const auto why = refusal(request)) {
+        refuse(*why, request.language);
+        return false;
     }
     const Language language = request.language;
     worker_.start([this, request = std::move(request), finished = std::move(finished)] {
-        const ApplyResult result = device_.apply(request.settings, [&] {
+        const ApplyResult result = device_.apply(request.settings, request.language, [&] {
             std::string error;
             if (!writeLabels(request.preferencesFile, request.languageCode, request.labels,
                              &error)) {
                 std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
+                messages_.showMessage(
+                    notSavedText(request.preferencesFile, error, request.language), kAppName);
             }
         });
         return [this, sent = request.settings, language = request.language, finished, result] {
@@ -48,11 +62,24 @@ void ApplySession::start(Request request, const QFont& font, const QColor& colou
             }
         };
     });
-    showStatus(language, font, colour);
+    window_.setCursor(Qt::BusyCursor);
+    showStatus(QString::fromUtf8(sendingSettingsText(language)), font, colour);
+    return true;
 }
 
-void ApplySession::showStatus(Language language, const QFont& font, const QColor& colour) {
-    window_.setCursor(Qt::BusyCursor);
+void ApplySession::setIdleStatus(const QString& text, const QFont& font, const QColor& colour) {
+    idleStatus_ = text;
+    if (running()) {
+        return;
+    }
+    if (text.isEmpty()) {
+        hideStatus();
+    } else {
+        showStatus(text, font, colour);
+    }
+}
+
+void ApplySession::showStatus(const QString& text, const QFont& font, const QColor& colour) {
     if (!status_) {
         status_ = new QLabel(&window_);
         status_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -63,7 +90,7 @@ void ApplySession::showStatus(Language language, const QFont& font, const QColor
     palette.setColor(QPalette::WindowText, colour);
     status_->setPalette(palette);
     status_->setFont(font);
-    status_->setText(QString::fromUtf8(sendingSettingsText(language)));
+    status_->setText(text);
     status_->show();
     status_->raise();
 }
@@ -71,7 +98,9 @@ void ApplySession::showStatus(Language language, const QFont& font, const QColor
 void ApplySession::hideStatus() {
     window_.unsetCursor();
     if (status_) {
-        status_->hide();
+        // The idle line (no mouse) comes back once a transfer has ended.
+        status_->setText(idleStatus_);
+        status_->setVisible(!idleStatus_.isEmpty());
     }
 }
 

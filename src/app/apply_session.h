@@ -10,6 +10,7 @@
 #include "settings/message_sink.h"
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
+#include "settings/shell_messages.h"
 
 #include <QColor>
 #include <QFont>
@@ -18,6 +19,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QEvent;
@@ -45,10 +47,16 @@ public:
 
     ApplySession(QWidget& window, ShellDevice& device, MessageSink& messages);
 
-    // Starts the transfer unless one runs or the mouse is away. A record that
-    // was never loaded is refused with a message in the request's language.
-    // The status is drawn in `font` and `colour`.
-    void start(Request request, const QFont& font, const QColor& colour, Finished finished);
+    // Starts the transfer unless one runs. When it cannot send (see
+    // refusal()) nothing is sent or saved and the user is told why in the
+    // request's language; false then. The status is drawn in `font` and `colour`.
+    bool start(Request request, const QFont& font, const QColor& colour, Finished finished);
+    // Why OK and Apply cannot send now: the one place that decides it.
+    std::optional<ApplyRefusal> refusal(const Request& request) const;
+    // Tells the user that nothing was sent or saved, and why.
+    void refuse(ApplyRefusal why, Language language);
+    // The line the status area shows while no transfer runs (empty: none).
+    void setIdleStatus(const QString& text, const QFont& font, const QColor& colour);
     bool running() const { return worker_.running(); }
     // Handles events until a running transfer has finished and its result was
     // handled; false on time-out.
@@ -59,7 +67,7 @@ public:
     bool blocksInput(const QObject* watched, const QEvent* event) const;
 
 private:
-    void showStatus(Language language, const QFont& font, const QColor& colour);
+    void showStatus(const QString& text, const QFont& font, const QColor& colour);
     void hideStatus();
 
     QWidget& window_;
@@ -67,6 +75,7 @@ private:
     MessageSink& messages_;
     ApplyWorker worker_;
     QPointer<QLabel> status_;
+    QString idleStatus_;
 };
 
 } // namespace pelmora

@@ -136,6 +136,12 @@ private:
     // open is read now.
     void onDeviceChange();
     void onTrayAvailability(bool available);
+    // The mouse went away: the window hides into the tray, if there is one.
+    void onMouseRemoved();
+    // The status area's line while no mouse is there.
+    void showMouseStatus();
+    // Something was edited since config.bin was loaded or since the last Apply.
+    bool editedSinceApply() const;
 
     Services services_;
     SingleInstanceLock instanceLock_;
@@ -154,7 +160,7 @@ private:
                              services_.messages,
                              settings_,
                              language_,
-                             {[this] { return applyRunning(); }, [this] { hideWindow(); },
+                             {[this] { return applyRunning(); }, [this] { onMouseRemoved(); },
                               [this] { onDeviceChange(); }}};
     bool exitAfterApply_ = false; // the program ends when the transfer has
 

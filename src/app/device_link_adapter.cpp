@@ -23,7 +23,9 @@ public:
     bool initialReadDone() const override { return done_; }
     void setInitialReadDone() override { done_ = true; }
     void readBasicSettings() override {}
-    ApplyResult apply(const SettingsBlock&, const std::function<void()>&) override { return {}; }
+    ApplyResult apply(const SettingsBlock&, Language, const std::function<void()>&) override {
+        return {};
+    }
     std::uint8_t activeSensorType() const override { return 0; }
     void close() override {}
 
@@ -101,11 +103,12 @@ void LinkShellDevice::readBasicSettings() {
     link_->readBasicSettings();
 }
 
-ApplyResult LinkShellDevice::apply(const SettingsBlock& settings,
+ApplyResult LinkShellDevice::apply(const SettingsBlock& settings, Language language,
                                    const std::function<void()>& labelsHook) {
     ApplySaving saving;
     saving.settingsFile = folder_.settingsFile();
     saving.messages = &messages_;
+    saving.language = language;
     saving.saveLabels = labelsHook;
     return link_->apply(settings, saving);
 }

@@ -29,7 +29,7 @@ public:
     bool initialReadDone() const override;
     void setInitialReadDone() override;
     void readBasicSettings() override;
-    ApplyResult apply(const SettingsBlock& settings,
+    ApplyResult apply(const SettingsBlock& settings, Language language,
                       const std::function<void()>& labelsHook) override;
     std::uint8_t activeSensorType() const override;
     MouseProblem problem() const override { return link_->problem(); }

@@ -53,9 +53,10 @@ public:
 
     // The mouse's basic settings, read and written back.
     virtual void readBasicSettings() = 0;
-    // Writes the settings to the mouse, saves config.bin and calls `labelsHook`
-    // to save the button labels; says how many writes did not reach the mouse.
-    virtual ApplyResult apply(const SettingsBlock& settings,
+    // Writes the settings to the mouse, saves config.bin (a failure is told
+    // in `language`) and calls `labelsHook` to save the button labels; says
+    // how many writes did not reach the mouse.
+    virtual ApplyResult apply(const SettingsBlock& settings, Language language,
                               const std::function<void()>& labelsHook) = 0;
     // Why the last discovery could not use a mouse that is there (None when
     // it found it, or found nothing at all).

@@ -88,7 +88,9 @@ TEST_F(ShellTest, FailedListenerOrHotplugStillLoadsTheSettings) {
 TEST_F(ShellTest, MissingConfigFileIsReportedAndSettingsStayZero) {
     CTarvixDlg& d = start();
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Config file is not exist.");
+    EXPECT_EQ(messages.messages[0].text,
+              "Config file is not exist.\n" +
+                  configMissingHelp(root / "config.bin", Language::English));
     EXPECT_EQ(bytes(d.settings()), bytes(SettingsBlock{}));
 }
 

@@ -114,7 +114,7 @@ public:
     bool initialReadDone() const override { return readDone; }
     void setInitialReadDone() override { readDone = true; }
     void readBasicSettings() override { log_.push_back("device.readBasicSettings"); }
-    ApplyResult apply(const SettingsBlock& settings,
+    ApplyResult apply(const SettingsBlock& settings, Language,
                       const std::function<void()>& labelsHook) override {
         log_.push_back("device.apply");
         applied.push_back(settings);
