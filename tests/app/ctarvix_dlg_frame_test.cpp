@@ -70,6 +70,17 @@ TEST_F(FrameTest, ApplyThatLostWritesSaysSoInTheActiveLanguage) {
     EXPECT_EQ(d.backup().block.reportInterval, 8); // saved as after every Apply
 }
 
+TEST_F(FrameTest, AFailedSaveOfTheLabelsIsToldInTheWindow) {
+    CTarvixDlg& d = shown();
+    std::filesystem::create_directory(root / "str.ini");
+    click(700, 630);
+    ASSERT_EQ(device.applied.size(), 1u);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text.rfind((root / "str.ini").string() + " was not saved: ", 0),
+              0u);
+    EXPECT_EQ(d.backup().block, device.applied[0]); // what did save stays saved
+}
+
 TEST_F(FrameTest, OkAppliesAndHides) {
     CTarvixDlg& d = shown();
     click(562, 623);
