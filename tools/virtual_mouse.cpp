@@ -3,10 +3,13 @@
 // 04d9:a09f plugged in. It runs until interrupted.
 
 #include "device/uhid/virtual_mouse.h"
+#include "base/common_options.h"
+#include "base/unique_fd.h"
 #include "device/sim/sim_control.h"
 #include "device/sim/sim_control_pipe.h"
 #include "device/sim/simulated_mouse.h"
-#include "base/unique_fd.h"
+
+#include <CLI/CLI.hpp>
 
 #include <cerrno>
 #include <charconv>
@@ -40,11 +43,11 @@ constexpr std::string_view kUsage =
     "                         unplug, plug       remove the mouse, attach it again\n"
     "                         stall, resume      stop and restart sending bulk chunks\n"
     "                         motion BUTTONS DX DY  a report of the ordinary mouse\n"
-    "  --uhid PATH          the uhid device node (default /dev/uhid)\n";
+    "  --uhid PATH          the uhid device node (default /dev/uhid)\n"
+    "  --version            the version and the licence\n";
 
 struct Options {
-    std::optional<std::filesystem::path> state;
-    std::optional<std::filesystem::path> control;
+    pelmora::CommonOptions sim; // --sim-state, --sim-control
     std::string uhid = "/dev/uhid";
 };
 
@@ -91,7 +94,7 @@ int run(const Options& options) {
     std::string error;
     // A damaged state file stops the mouse, as it stops pelmora-cli --simulate:
     // running on without it would leave the file stale behind every change.
-    if (options.state && !firmware.attachStateFile(*options.state, error)) {
+    if (options.sim.simState && !firmware.attachStateFile(*options.sim.simState, error)) {
         std::cerr << "pelmora-virtual-mouse: " << error << '\n';
         return 1;
     }
@@ -108,8 +111,8 @@ int run(const Options& options) {
     std::signal(SIGPIPE, SIG_IGN);
 
     UniqueFd control;
-    if (options.control) {
-        control = pelmora::sim::openControlPipe(*options.control, error);
+    if (options.sim.simControl) {
+        control = pelmora::sim::openControlPipe(*options.sim.simControl, error);
         if (!control.valid()) {
             std::cerr << "pelmora-virtual-mouse: " << error << '\n';
             return 1;
@@ -186,30 +189,17 @@ int run(const Options& options) {
 
 int main(int argc, char** argv) {
     Options options;
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
-            return 0;
-        }
-        const bool takesValue = arg == "--sim-state" || arg == "--sim-control" || arg == "--uhid";
-        if (!takesValue) {
-            std::cerr << "pelmora-virtual-mouse: unknown argument " << arg << "\n" << kUsage;
-            return 2;
-        }
-        if (i + 1 >= args.size()) {
-            std::cerr << "pelmora-virtual-mouse: " << arg << " needs a value\n";
-            return 2;
-        }
-        const std::string& value = args[++i];
-        if (arg == "--sim-state") {
-            options.state = value;
-        } else if (arg == "--sim-control") {
-            options.control = value;
-        } else {
-            options.uhid = value;
-        }
+    CLI::App app("Plays the simulated gaming mouse 04d9:a09f to the kernel.",
+                 "pelmora-virtual-mouse");
+    app.formatter_fn(
+        [](const CLI::App*, std::string, CLI::AppFormatMode) { return std::string(kUsage); });
+    pelmora::addSimulatedMouseOptions(app, options.sim);
+    app.add_option("--uhid", options.uhid, "the uhid device node")->type_name("PATH");
+    pelmora::addVersionOption(app, "pelmora-virtual-mouse");
+    if (const auto status = pelmora::parseCommandLine(
+            app, "pelmora-virtual-mouse", std::vector<std::string>(argv + 1, argv + argc),
+            std::cout, std::cerr)) {
+        return *status;
     }
     return run(options);
 }

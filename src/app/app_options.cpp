@@ -1,71 +1,19 @@
 #include "app/app_options.h"
 
-#include <array>
+#include <CLI/CLI.hpp>
 
 namespace pelmora {
 
-namespace {
-
-struct ValueOption {
-    std::string_view name;
-    std::optional<std::filesystem::path> AppOptions::*field;
-};
-
-constexpr std::array kValueOptions{
-    ValueOption{"--data-dir", &AppOptions::dataDir},
-    ValueOption{"--sim-state", &AppOptions::simState},
-    ValueOption{"--sim-control", &AppOptions::simControl},
-};
-
-struct FlagOption {
-    std::string_view name;
-    bool AppOptions::*field;
-};
-
-constexpr std::array kFlagOptions{
-    FlagOption{"--simulate", &AppOptions::simulate},
-    FlagOption{"--show", &AppOptions::show},
-    FlagOption{"--help", &AppOptions::help},
-    FlagOption{"-h", &AppOptions::help},
-};
-
-} // namespace
-
-bool parseAppOptions(const std::vector<std::string>& args, AppOptions& options,
-                     std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        bool known = false;
-        for (const FlagOption& flag : kFlagOptions) {
-            if (arg == flag.name) {
-                options.*flag.field = true;
-                known = true;
-            }
-        }
-        for (const ValueOption& opt : kValueOptions) {
-            const std::string prefix = std::string(opt.name) + "=";
-            if (arg == opt.name) {
-                if (i + 1 >= args.size() || args[i + 1].empty()) {
-                    error = std::string(opt.name) + " needs a value";
-                    return false;
-                }
-                options.*opt.field = std::filesystem::path(args[++i]);
-                known = true;
-            } else if (arg.starts_with(prefix)) {
-                if (arg.size() == prefix.size()) {
-                    error = std::string(opt.name) + " needs a value";
-                    return false;
-                }
-                options.*opt.field = std::filesystem::path(arg.substr(prefix.size()));
-                known = true;
-            }
-        }
-        if (!known) {
-            error = "unknown option: " + arg;
-            return false;
-        }
-    }
-    return true;
+std::optional<int> parseAppOptions(const std::vector<std::string>& args, AppOptions& options,
+                                   std::ostream& out, std::ostream& err) {
+    CLI::App app("Sets up the gaming mouse 04d9:a09f from the notification area.", "pelmora");
+    app.formatter_fn([](const CLI::App*, std::string, CLI::AppFormatMode) {
+        return std::string(appUsageText());
+    });
+    addCommonOptions(app, options.common);
+    app.add_flag("--show", options.show, "start with the window shown");
+    addVersionOption(app, "pelmora");
+    return parseCommandLine(app, "pelmora", args, out, err);
 }
 
 std::string_view appUsageText() {
@@ -79,7 +27,11 @@ std::string_view appUsageText() {
            "  --sim-state FILE    where the simulated mouse keeps its state\n"
            "  --sim-control PATH  control socket of the simulated mouse (events, unplug)\n"
            "  --show              start with the window shown\n"
-           "  --help              this text\n";
+           "  --version           the version and the licence\n"
+           "  --help              this text\n"
+           "\n"
+           "An option's value follows it (--data-dir DIR) or is joined by \"=\" "
+           "(--data-dir=DIR).\n";
 }
 
 } // namespace pelmora

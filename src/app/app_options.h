@@ -1,7 +1,9 @@
 #pragma once
 // Command-line options of the desktop program.
 
-#include <filesystem>
+#include "base/common_options.h"
+
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,18 +12,17 @@
 namespace pelmora {
 
 struct AppOptions {
-    std::optional<std::filesystem::path> dataDir;    // --data-dir DIR
-    bool simulate = false;                           // --simulate
-    std::optional<std::filesystem::path> simState;   // --sim-state FILE
-    std::optional<std::filesystem::path> simControl; // --sim-control PATH
-    bool show = false;                               // --show: start with the window shown
-    bool help = false;                               // --help
+    CommonOptions common; // --data-dir, --simulate, --sim-state, --sim-control
+    bool show = false;    // --show: start with the window shown
 };
 
-// Reads the arguments after the program name. Returns false with a one-line
-// `error` for an unknown option or a missing value. Arguments Qt itself
-// understands (-platform, -display, ...) must have been removed by QApplication.
-bool parseAppOptions(const std::vector<std::string>& args, AppOptions& options, std::string& error);
+// Reads the arguments after the program name. --help and --version print on
+// `out`; an unknown option or a missing value gets one line on `err`. Returns
+// the status to end with then, or nothing when the program goes on.
+// Arguments Qt itself understands (-platform, -display, ...) must have been
+// removed by QApplication.
+std::optional<int> parseAppOptions(const std::vector<std::string>& args, AppOptions& options,
+                                   std::ostream& out, std::ostream& err);
 
 // What --help prints.
 std::string_view appUsageText();

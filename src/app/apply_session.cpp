@@ -13,7 +13,10 @@
 namespace pelmora {
 
 ApplySession::ApplySession(QWidget& window, ShellDevice& device, MessageSink& messages)
-    : window_(window), device_(device), messages_(messages) {}
+    : window_(window), device_(device), messages_(messages) {
+    retry_.setInterval(5 * kTransferRetryMs);
+    QObject::connect(&retry_, &QTimer::timeout, [this] { retryRead(); });
+}
 
 std::optional<ApplyRefusal> ApplySession::refusal(const Request& request) const {
     // Sending an empty record would turn every button into Left Click and
@@ -33,7 +36,7 @@ void ApplySession::refuse(ApplyRefusal why, Language language) {
 
 bool ApplySession::start(Request request, const QFont& font, const QColor& colour,
                          Finished finished) {
-    if (running()) {
+    if (busy()) {
         return false;
     }
     if (const auto why = refusal(request)) {
@@ -41,45 +44,115 @@ bool ApplySession::start(Request request, const QFont& font, const QColor& colou
         return false;
     }
     const Language language = request.language;
-    worker_.start([this, request = std::move(request), finished = std::move(finished)] {
-        const ApplyResult result = device_.apply(request.settings, request.language, [&] {
-            std::string error;
-            if (!writeLabels(request.preferencesFile, request.languageCode, request.labels,
-                             &error)) {
-                std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
-                messages_.showMessage(
-                    notSavedText(request.preferencesFile, error, request.language), kAppName);
-            }
-        });
+    // Called on the worker when it starts and ends waiting for another program.
+    const TransferWait wait{transferWaitMs(),
+                            [this, language, font, colour](bool waiting) {
+                                QMetaObject::invokeMethod(
+                                    &worker_,
+                                    [this, language, font, colour, waiting] {
+                                        showStatus(waiting ? waitingForMouseText(language)
+                                                           : sendingSettingsText(language),
+                                                   font, colour);
+                                    },
+                                    Qt::QueuedConnection);
+                            },
+                            [this] { return givingUp_.load(); }};
+    worker_.start([this, request = std::move(request), finished = std::move(finished), wait] {
+        const ApplyResult result = device_.apply(
+            request.settings,
+            [&] {
+                std::string error;
+                if (!writeLabels(request.preferencesFile, request.languageCode, request.labels,
+                                 &error)) {
+                    std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
+                    messages_.showMessage(
+                        notSavedText(request.preferencesFile, error, request.language), kAppName);
+                }
+            },
+            wait, request.language);
         return [this, sent = request.settings, language = request.language, finished, result] {
             hideStatus();
-            if (result.mouseStoppedAnswering()) {
+            const bool delivered = result.access == TransferAccess::Granted;
+            if (result.access == TransferAccess::Busy) {
+                // Nothing was sent or saved; the edits stay for another try.
+                messages_.showMessage(mouseBusyText(MouseBusy::NothingSent, language), kAppName);
+            } else if (result.mouseStoppedAnswering()) {
                 messages_.showMessage(writesLostText(result.failedWrites, result.writes, language),
                                       kAppName);
             }
             if (finished) {
-                finished(sent);
+                finished(sent, delivered);
             }
         };
     });
-    window_.setCursor(Qt::BusyCursor);
-    showStatus(QString::fromUtf8(sendingSettingsText(language)), font, colour);
+    showStatus(sendingSettingsText(language), font, colour);
     return true;
 }
 
 void ApplySession::setIdleStatus(const QString& text, const QFont& font, const QColor& colour) {
     idleStatus_ = text;
-    if (running()) {
+    if (busy()) {
         return;
     }
     if (text.isEmpty()) {
         hideStatus();
     } else {
-        showStatus(text, font, colour);
+        placeStatus(text, font, colour);
     }
 }
 
-void ApplySession::showStatus(const QString& text, const QFont& font, const QColor& colour) {
+void ApplySession::read(Language language, const QFont& font, const QColor& colour,
+                        std::function<void(bool late)> read) {
+    if (busy() || !device_.present()) {
+        return;
+    }
+    if (device_.readBasicSettings()) {
+        if (read) {
+            read(false);
+        }
+        return;
+    }
+    // Another program holds the mouse: the event loop never waits for it.
+    readLanguage_ = language;
+    afterRead_ = std::move(read);
+    readDeadline_ = QDeadlineTimer(transferWaitMs());
+    retry_.start();
+    showStatus(waitingForMouseText(language), font, colour);
+}
+
+void ApplySession::retryRead() {
+    const bool present = device_.present() && !givingUp_;
+    const bool read = present && device_.readBasicSettings();
+    if (!read && present && !readDeadline_.hasExpired()) {
+        return;
+    }
+    retry_.stop();
+    hideStatus();
+    if (read) {
+        if (afterRead_) {
+            afterRead_(true);
+        }
+    } else if (present) {
+        messages_.showMessage(mouseBusyText(MouseBusy::NotRead, readLanguage_), kAppName);
+    }
+    afterRead_ = nullptr;
+}
+
+void ApplySession::giveUp() {
+    givingUp_ = true;
+    if (retry_.isActive()) {
+        retry_.stop();
+        hideStatus();
+        afterRead_ = nullptr;
+    }
+}
+
+void ApplySession::showStatus(std::string_view text, const QFont& font, const QColor& colour) {
+    window_.setCursor(Qt::BusyCursor);
+    placeStatus(QString::fromUtf8(text), font, colour);
+}
+
+void ApplySession::placeStatus(const QString& text, const QFont& font, const QColor& colour) {
     if (!status_) {
         status_ = new QLabel(&window_);
         status_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -105,7 +178,7 @@ void ApplySession::hideStatus() {
 }
 
 bool ApplySession::blocksInput(const QObject* watched, const QEvent* event) const {
-    if (!running()) {
+    if (!busy()) {
         return false;
     }
     const QEvent::Type type = event->type();

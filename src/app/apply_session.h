@@ -3,6 +3,9 @@
 // config.bin, the button labels into str.ini, on a worker thread. While it
 // runs, the window shows a busy cursor and a short status beside its buttons,
 // and its child controls (lists, edit fields) take no presses or keys.
+// While another program sends settings to the mouse, the worker waits for it
+// (up to transferWaitMs()) and the status says so; the read of the mouse's
+// settings on the GUI thread never waits, it is retried from a timer.
 
 #include "app/apply_worker.h"
 #include "app/shell_device.h"
@@ -13,14 +16,18 @@
 #include "settings/shell_messages.h"
 
 #include <QColor>
+#include <QDeadlineTimer>
 #include <QFont>
 #include <QLabel>
 #include <QPointer>
+#include <QTimer>
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QEvent;
 class QObject;
@@ -42,8 +49,10 @@ public:
         // and saved.
         bool settingsLoaded = false;
     };
-    // Runs on the GUI thread once the transfer has ended, with what was sent.
-    using Finished = std::function<void(const SettingsBlock& sent)>;
+    // Runs on the GUI thread once the transfer has ended, with what was to be
+    // sent; `delivered` is false when another program kept the mouse and
+    // nothing was sent or saved (the message has been shown).
+    using Finished = std::function<void(const SettingsBlock& sent, bool delivered)>;
 
     ApplySession(QWidget& window, ShellDevice& device, MessageSink& messages);
 
@@ -58,6 +67,18 @@ public:
     // The line the status area shows while no transfer runs (empty: none).
     void setIdleStatus(const QString& text, const QFont& font, const QColor& colour);
     bool running() const { return worker_.running(); }
+    // The read of the mouse's basic settings: at once when the mouse is free,
+    // else retried from a timer, the wait shown as for a transfer, until
+    // transferWaitMs() has passed (then a message says it was not read).
+    // `read` runs after a read that was made (`late`: from the timer).
+    void read(Language language, const QFont& font, const QColor& colour,
+              std::function<void(bool late)> read);
+    bool reading() const { return retry_.isActive(); }
+    // A transfer runs or a read is waiting for the mouse.
+    bool busy() const { return running() || reading(); }
+    // The program ends: a transfer waiting for the mouse gives up, and so
+    // does a read.
+    void giveUp();
     // Handles events until a running transfer has finished and its result was
     // handled; false on time-out.
     bool wait(int timeoutMs) { return worker_.wait(timeoutMs); }
@@ -67,8 +88,11 @@ public:
     bool blocksInput(const QObject* watched, const QEvent* event) const;
 
 private:
-    void showStatus(const QString& text, const QFont& font, const QColor& colour);
+    // The busy cursor and a status; placeStatus shows a line without the cursor.
+    void showStatus(std::string_view text, const QFont& font, const QColor& colour);
+    void placeStatus(const QString& text, const QFont& font, const QColor& colour);
     void hideStatus();
+    void retryRead();
 
     QWidget& window_;
     ShellDevice& device_;
@@ -76,6 +100,11 @@ private:
     ApplyWorker worker_;
     QPointer<QLabel> status_;
     QString idleStatus_;
+    std::atomic<bool> givingUp_{false};
+    QTimer retry_;
+    QDeadlineTimer readDeadline_;
+    Language readLanguage_ = Language::English;
+    std::function<void(bool late)> afterRead_;
 };
 
 } // namespace pelmora

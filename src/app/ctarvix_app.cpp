@@ -3,6 +3,7 @@
 #include "app/app_options.h"
 #include "app/ctarvix_dlg.h"
 #include "app/device_link_adapter.h"
+#include "app/quit_signals.h"
 #include "app/system_tray.h"
 #include "ui/skin/message_box_sink.h"
 
@@ -20,11 +21,13 @@ constexpr const char* kWindowClassName = "KandroGMClass";
 } // namespace
 
 int CTarvixApp::run(int argc, char** argv) {
-    // --help needs no display.
+    // --help and --version need no display.
+    AppOptions options;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << appUsageText();
-            return 0;
+        for (const char* flag : {"--help", "-h", "--version"}) {
+            if (std::strcmp(argv[i], flag) == 0) {
+                return parseAppOptions({flag}, options, std::cout, std::cerr).value_or(0);
+            }
         }
     }
 
@@ -41,11 +44,8 @@ int CTarvixApp::run(int argc, char** argv) {
     for (qsizetype i = 1; i < qtArgs.size(); ++i) {
         args.push_back(qtArgs[i].toStdString());
     }
-    AppOptions options;
-    std::string error;
-    if (!parseAppOptions(args, options, error)) {
-        std::cerr << "pelmora: " << error << "\n" << appUsageText();
-        return 2;
+    if (const auto status = parseAppOptions(args, options, std::cout, std::cerr)) {
+        return *status;
     }
 
     // A second copy ends here, before it opens the mouse or touches the
@@ -57,7 +57,7 @@ int CTarvixApp::run(int argc, char** argv) {
     }
 
     MessageBoxSink messages;
-    const DataFolder folder = DataFolder::resolve(options.dataDir);
+    const DataFolder folder = DataFolder::resolve(options.common.dataDir);
     std::unique_ptr<ShellDevice> device = makeShellDevice(options, folder, messages);
     SystemTray tray;
     int status = 0;
@@ -66,6 +66,10 @@ int CTarvixApp::run(int argc, char** argv) {
                         status = code;
                         QCoreApplication::exit(code);
                     }});
+    // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
+    // tray's Exit does: a running transfer finishes and is saved first.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &dlg, [&dlg] { dlg.onExit(); });
     if (dlg.initialise() == CTarvixDlg::InitResult::AlreadyRunning) {
         return 0;
     }

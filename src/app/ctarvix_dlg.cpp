@@ -39,7 +39,7 @@ void CTarvixDlg::connectPageFrame() {
     hooks.frameAction = [this](FrameControl control) { onFrameAction(control); };
     hooks.beforeBasicDrawing = [this] { firstRead(); };
     hooks.hide = [this] { hideWindow(); };
-    hooks.busy = [this] { return applyRunning(); };
+    hooks.busy = [this] { return applySession_.busy(); };
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
@@ -120,8 +120,9 @@ void CTarvixDlg::createFonts() {
 void CTarvixDlg::onFrameAction(FrameControl control) {
     // While the settings are being sent, what would send, restore or restyle
     // them waits; the status beside the buttons says why.
-    if (applyRunning() && (control == FrameControl::Ok || control == FrameControl::Apply ||
-                           control == FrameControl::Cancel || control == FrameControl::Skins)) {
+    if (applySession_.busy() &&
+        (control == FrameControl::Ok || control == FrameControl::Apply ||
+         control == FrameControl::Cancel || control == FrameControl::Skins)) {
         return;
     }
     switch (control) {
@@ -173,18 +174,21 @@ void CTarvixDlg::chooseSkin() {
 void CTarvixDlg::applySettings(bool hideAfter) {
     const Preferences& prefs = skinChoice_.preferences();
     const TextColour colour = prefs.textColour();
-    applySession_.start(
-        {settings_, prefs.labels, services_.dataFolder.preferencesFile(), languageCode_, language_,
-         settingsLoaded_},
-        frame_.textFont(), QColor(colour.red, colour.green, colour.blue),
-        [this, hideAfter](const SettingsBlock& sent) { finishApply(sent, hideAfter); });
+    applySession_.start({settings_, prefs.labels, services_.dataFolder.preferencesFile(),
+                         languageCode_, language_, settingsLoaded_},
+                        frame_.textFont(), QColor(colour.red, colour.green, colour.blue),
+                        [this, hideAfter](const SettingsBlock& sent, bool delivered) {
+                            finishApply(sent, delivered, hideAfter);
+                        });
 }
 
-void CTarvixDlg::finishApply(const SettingsBlock& sent, bool hideAfter) {
-    backup_.snapshot(sent);
-    pointerPart_.applyToDesktop();
-    if (hideAfter) {
-        hideWindow();
+void CTarvixDlg::finishApply(const SettingsBlock& sent, bool delivered, bool hideAfter) {
+    if (delivered) {
+        backup_.snapshot(sent);
+        pointerPart_.applyToDesktop();
+        if (hideAfter) {
+            hideWindow();
+        }
     }
     deviceWatch_.transferEnded();
     if (exitAfterApply_) {
@@ -250,7 +254,9 @@ void CTarvixDlg::refreshForOpening() {
 }
 
 void CTarvixDlg::onExit() {
-    // The program ends when a running transfer has ended (and was saved).
+    // The program ends when a running transfer has ended (and was saved);
+    // one that still waits for the mouse gives up.
+    applySession_.giveUp();
     if (applyRunning()) {
         exitAfterApply_ = true;
         return;
@@ -266,6 +272,7 @@ void CTarvixDlg::teardown() {
         return;
     }
     tornDown_ = true;
+    applySession_.giveUp();
     applySession_.abandon(); // the transfer ends before its handles close
     qApp->removeEventFilter(this);
     deviceWatch_.stop();
@@ -309,17 +316,30 @@ void CTarvixDlg::firstRead() {
     // A page drawn while the mouse is away (a window shown without a
     // notification area) reads nothing: the read waits for the mouse, and
     // until then an arrival also starts the listener.
-    if (services_.device.initialReadDone() || !services_.device.present() || applyRunning()) {
+    if (services_.device.initialReadDone() || !services_.device.present() || applySession_.busy()) {
         return;
     }
-    services_.device.readBasicSettings();
-    // Edits made while the mouse was away stay for the next Apply: the read
-    // takes only the sensor type, and the first-run labels wait.
-    if (firstRunFlag_ == 0 && !editedSinceApply()) {
-        skinChoice_.preferences().labels = firstRunLabels(language_);
-        skinChoice_.saveLabels();
-    }
-    services_.device.setInitialReadDone();
+    readMouse();
+}
+
+void CTarvixDlg::readMouse() {
+    const TextColour colour = skinChoice_.preferences().textColour();
+    applySession_.read(language_, frame_.textFont(), QColor(colour.red, colour.green, colour.blue),
+                       [this](bool late) {
+                           if (!services_.device.initialReadDone()) {
+                               // Edits made while the mouse was away stay for
+                               // the next Apply: the first-run labels wait.
+                               if (firstRunFlag_ == 0 && !editedSinceApply()) {
+                                   skinChoice_.preferences().labels = firstRunLabels(language_);
+                                   skinChoice_.saveLabels();
+                               }
+                               services_.device.setInitialReadDone();
+                           }
+                           if (late) {
+                               // The DPI columns follow the sensor the mouse reported.
+                               redrawCurrentPage();
+                           }
+                       });
 }
 
 void CTarvixDlg::onTrayAvailability(bool available) {
@@ -384,13 +404,18 @@ void CTarvixDlg::mousePressEvent(QMouseEvent* event) {
     if (frame_.leftButtonDown(event->position().toPoint()) != PageFrame::Press::Nothing) {
         return;
     }
-    // Nothing took the press: it moves the window.
-    if (QWindow* window = windowHandle()) {
-        window->startSystemMove();
-    }
+    // Nothing took the press: dragging from here moves the window.
+    drag_.arm(event->globalPosition().toPoint());
+}
+
+void CTarvixDlg::mouseReleaseEvent(QMouseEvent* event) {
+    drag_.disarm();
+    QWidget::mouseReleaseEvent(event);
 }
 
 void CTarvixDlg::mouseMoveEvent(QMouseEvent* event) {
+    drag_.mouseMoved(*this, event->globalPosition().toPoint(),
+                     event->buttons().testFlag(Qt::LeftButton));
     frame_.mouseMoved(event->position().toPoint());
 }
 

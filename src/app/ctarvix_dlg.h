@@ -20,6 +20,7 @@
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/pointer_settings_part.h"
+#include "ui/skin/window_drag.h"
 
 #include <QIcon>
 #include <QPoint>
@@ -78,6 +79,9 @@ public:
     // (the page frame's dispatcher asks this), and closing the program waits
     // for the transfer. Page parts ask applyRunning() for anything else.
     bool applyRunning() const { return applySession_.running(); }
+    // The read of the mouse is retried from a timer while another program
+    // sends it settings; the window waits as for a transfer meanwhile.
+    bool readWaiting() const { return applySession_.reading(); }
     // Handles events until a running transfer has finished and its result
     // was handled; false on time-out.
     bool waitForApply(int timeoutMs = 30000) { return applySession_.wait(timeoutMs); }
@@ -112,6 +116,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -119,7 +124,8 @@ protected:
 private:
     void applySettings(bool hideAfter);
     // The transfer has ended: what was sent is what Cancel goes back to.
-    void finishApply(const SettingsBlock& sent, bool hideAfter);
+    // Nothing was sent (`delivered` false): the edits and the window stay.
+    void finishApply(const SettingsBlock& sent, bool delivered, bool hideAfter);
     void hideWindow();
     void useTaskBar();
     void placeForShowing();
@@ -127,6 +133,9 @@ private:
     void openWebLink();
     void teardown();
     void firstRead();
+    // The read of the mouse's basic settings, retried while another program
+    // holds the mouse (the first one, or again after the mouse came back).
+    void readMouse();
     void loadSkinSize();
     void createFonts();
     // The skins dialog; on OK the window takes the new skin's size and fonts.
@@ -161,7 +170,7 @@ private:
                              settings_,
                              language_,
                              {[this] { return applyRunning(); }, [this] { onMouseRemoved(); },
-                              [this] { onDeviceChange(); }}};
+                              [this] { onDeviceChange(); }, [this] { readMouse(); }}};
     bool exitAfterApply_ = false; // the program ends when the transfer has
 
     // config.bin filled the block at start-up.
@@ -170,6 +179,7 @@ private:
     // Where the window was when it was last hidden; empty before its first
     // showing, which centres it.
     std::optional<QPoint> lastPosition_;
+    WindowDrag drag_;
     bool initialised_ = false;
     bool tornDown_ = false;
 

@@ -22,8 +22,9 @@ public:
     std::vector<HotplugReaction> handleHotplug() override { return {}; }
     bool initialReadDone() const override { return done_; }
     void setInitialReadDone() override { done_ = true; }
-    void readBasicSettings() override {}
-    ApplyResult apply(const SettingsBlock&, Language, const std::function<void()>&) override {
+    bool readBasicSettings() override { return true; }
+    ApplyResult apply(const SettingsBlock&, const std::function<void()>&, const TransferWait&,
+                      Language) override {
         return {};
     }
     std::uint8_t activeSensorType() const override { return 0; }
@@ -37,7 +38,11 @@ private:
 
 LinkShellDevice::LinkShellDevice(std::unique_ptr<DeviceLink> link, DataFolder folder,
                                  MessageSink& messages)
-    : link_(std::move(link)), folder_(std::move(folder)), messages_(messages) {}
+    : link_(std::move(link)), folder_(std::move(folder)), messages_(messages) {
+    // The reads the link makes on its own (after an arrival) run on the GUI
+    // thread: they never wait for another program, the window retries them.
+    link_->setTransferWait({0, {}, {}});
+}
 
 LinkShellDevice::~LinkShellDevice() {
     link_->stopListener();
@@ -86,7 +91,7 @@ int LinkShellDevice::openHotplugMonitor(std::string& error) {
 std::vector<ShellDevice::HotplugReaction> LinkShellDevice::handleHotplug() {
     std::vector<HotplugReaction> reactions;
     for (const DeviceChangeDecision& decision : link_->handleMonitorReadable()) {
-        reactions.push_back({decision.warn, decision.hideWindow});
+        reactions.push_back({decision.warn, decision.hideWindow, decision.readMissed});
     }
     return reactions;
 }
@@ -99,18 +104,19 @@ void LinkShellDevice::setInitialReadDone() {
     link_->linkState().initialReadDone = 1;
 }
 
-void LinkShellDevice::readBasicSettings() {
-    link_->readBasicSettings();
+bool LinkShellDevice::readBasicSettings() {
+    return link_->readBasicSettings() == TransferAccess::Granted;
 }
 
-ApplyResult LinkShellDevice::apply(const SettingsBlock& settings, Language language,
-                                   const std::function<void()>& labelsHook) {
+ApplyResult LinkShellDevice::apply(const SettingsBlock& settings,
+                                   const std::function<void()>& labelsHook,
+                                   const TransferWait& wait, Language language) {
     ApplySaving saving;
     saving.settingsFile = folder_.settingsFile();
     saving.messages = &messages_;
     saving.language = language;
     saving.saveLabels = labelsHook;
-    return link_->apply(settings, saving);
+    return link_->apply(settings, saving, &wait);
 }
 
 std::uint8_t LinkShellDevice::activeSensorType() const {
@@ -124,9 +130,9 @@ void LinkShellDevice::close() {
 std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions& options, const DataFolder& folder,
                                              MessageSink& messages) {
     DeviceLinkOptions linkOptions;
-    linkOptions.simulate = options.simulate || options.simState || options.simControl;
-    linkOptions.simState = options.simState;
-    linkOptions.simControl = options.simControl;
+    linkOptions.simulate = options.common.simulated();
+    linkOptions.simState = options.common.simState;
+    linkOptions.simControl = options.common.simControl;
     linkOptions.simLog = [](std::string_view line) {
         std::cerr << "pelmora: simulated mouse: " << line << '\n';
     };

@@ -28,9 +28,9 @@ public:
     std::vector<HotplugReaction> handleHotplug() override;
     bool initialReadDone() const override;
     void setInitialReadDone() override;
-    void readBasicSettings() override;
-    ApplyResult apply(const SettingsBlock& settings, Language language,
-                      const std::function<void()>& labelsHook) override;
+    bool readBasicSettings() override;
+    ApplyResult apply(const SettingsBlock& settings, const std::function<void()>& labelsHook,
+                      const TransferWait& wait, Language language) override;
     std::uint8_t activeSensorType() const override;
     MouseProblem problem() const override { return link_->problem(); }
     void close() override;

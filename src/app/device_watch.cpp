@@ -123,6 +123,9 @@ void DeviceWatch::onHotplugReadable() {
         if (reaction.hideWindow) {
             window_.hide();
         }
+        if (reaction.readMissed && window_.readMissed) {
+            window_.readMissed();
+        }
     }
     window_.changed();
 }

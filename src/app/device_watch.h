@@ -29,6 +29,9 @@ public:
         std::function<void()> hide;
         // A hot-plug change was handled (the mouse may have come).
         std::function<void()> changed;
+        // The read after the mouse came back found another program holding
+        // it: the window reads again.
+        std::function<void()> readMissed;
     };
 
     // `settings` and `language` are the window's, read at each notification.

@@ -5,6 +5,7 @@
 // may put a scripted one in its place.
 
 #include "device/command_set.h"
+#include "device/transfer_lock.h"
 #include "settings/link_texts.h"
 #include "settings/settings_block.h"
 
@@ -25,6 +26,8 @@ public:
     struct HotplugReaction {
         bool warn = false;       // the "mouse not detected" balloon
         bool hideWindow = false; // hide the main window
+        // The re-read of the mouse found it kept by another program.
+        bool readMissed = false;
     };
 
     virtual ~ShellDevice() = default;
@@ -51,13 +54,17 @@ public:
     virtual bool initialReadDone() const = 0;
     virtual void setInitialReadDone() = 0;
 
-    // The mouse's basic settings, read and written back.
-    virtual void readBasicSettings() = 0;
+    // The mouse's basic settings, read and written back. Never waits for the
+    // mouse (the GUI thread calls it, and on hot-plug): false when another
+    // program holds it, and nothing was read.
+    virtual bool readBasicSettings() = 0;
     // Writes the settings to the mouse, saves config.bin (a failure is told
-    // in `language`) and calls `labelsHook` to save the button labels; says
-    // how many writes did not reach the mouse.
-    virtual ApplyResult apply(const SettingsBlock& settings, Language language,
-                              const std::function<void()>& labelsHook) = 0;
+    // in `language`) and calls `labelsHook` to save the button labels; says how many writes did not
+    // reach the mouse. Waits for the mouse as `wait` says (a worker thread calls it); when another
+    // program keeps it, nothing is sent or saved.
+    virtual ApplyResult apply(const SettingsBlock& settings,
+                              const std::function<void()>& labelsHook, const TransferWait& wait,
+                              Language language) = 0;
     // Why the last discovery could not use a mouse that is there (None when
     // it found it, or found nothing at all).
     virtual MouseProblem problem() const { return MouseProblem::None; }

@@ -5,36 +5,105 @@
 #include "cli/stderr_sink.h"
 #include "settings/settings_file.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <array>
 #include <iostream>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 namespace pelmora::cli {
 
 namespace {
 
-// Every command, in the order --help lists them.
-constexpr std::array kCommands{
-    Command{"get", "get [--json] [NAME]", "the settings in words (NAME=VALUE)", getCommand},
-    Command{"set", "set [--apply] WORD...", "change settings: NAME=VALUE or default", setCommand},
-    Command{"export", "export FILE", "the whole configuration as one JSON profile", exportCommand},
-    Command{"import", "import FILE", "replace the configuration by a profile", importCommand},
-    Command{"macro", "macro list|add|delete|loop", "edit the macros as the macro editor does",
-            macroCommand},
-    Command{"show", "show", "the settings block of config.bin as JSON", showCommand},
-    Command{"matrices", "matrices", "the four key matrices Apply would send", matricesCommand},
-    Command{"encode-macros", "encode-macros [--save]", "record.ini as the twelve macro slots",
-            encodeMacrosCommand},
-    Command{"macros", "macros", "the macros of record.ini in slot order", macrosCommand},
-    Command{"devices", "devices", "the mouse's HID collections found", devicesCommand},
-    Command{"read", "read", "the mouse's basic settings and DPI table", readCommand},
-    Command{"apply", "apply", "send config.bin to the mouse like OK", applyCommand},
-    Command{"listen", "listen", "print the mouse's events until Ctrl+C", listenCommand},
+using AddOptions = void (*)(CLI::App&, CliContext&);
+
+struct Command {
+    std::string_view name;
+    std::string_view synopsis; // shown by --help
+    std::string_view summary;
+    CommandHandler handler;
+    AddOptions addOptions; // the command's own options and arguments
 };
 
-void printHelp(std::ostream& out) {
+void noOptions(CLI::App&, CliContext&) {}
+
+void addSensorOption(CLI::App& command, CliContext& ctx) {
+    command.add_option("--sensor", ctx.sensorType, "label the DPI levels for this sensor type")
+        ->type_name("TYPE")
+        ->check(CLI::Range(0, 255));
+}
+
+// The command's arguments: at least `min`, at most `max` (-1: any number).
+void addArguments(CLI::App& command, CliContext& ctx, const std::string& name, int min, int max) {
+    auto* option = command.add_option(name, ctx.args)->expected(min, max);
+    if (min > 0) {
+        option->required();
+    }
+}
+
+// The actions of macro, each with its arguments.
+void addMacroActions(CLI::App& command, CliContext& ctx) {
+    command.require_subcommand(1);
+    struct Action {
+        const char* name;
+        const char* arguments;
+        int min;
+        int max;
+    };
+    for (const Action& action : {Action{"list", "", 0, 0}, Action{"add", "NAME ITEM", 1, -1},
+                                 Action{"delete", "NAME", 1, 1}, Action{"loop", "NAME N", 2, 2}}) {
+        CLI::App* sub = command.add_subcommand(action.name);
+        sub->parse_complete_callback([&ctx, sub] { ctx.action = sub->get_name(); });
+        if (action.max != 0) {
+            addArguments(*sub, ctx, action.arguments, action.min, action.max);
+        }
+        if (std::string_view(action.name) == "add") {
+            sub->add_option("--loop", ctx.loop, "the repeat count (1..65535)")->type_name("N");
+            sub->add_option("--from", ctx.from, "read one item a line")->type_name("FILE");
+        }
+    }
+}
+
+// Every command, in the order --help lists them.
+constexpr std::array kCommands{
+    Command{"get", "get [--json] [NAME]", "the settings in words (NAME=VALUE)", getCommand,
+            [](CLI::App& c, CliContext& ctx) {
+                c.add_flag("--json", ctx.json, "one JSON object");
+                addSensorOption(c, ctx);
+                addArguments(c, ctx, "NAME", 0, 1);
+            }},
+    Command{"set", "set [--apply] WORD...", "change settings: NAME=VALUE or default", setCommand,
+            [](CLI::App& c, CliContext& ctx) {
+                c.add_flag("--apply", ctx.apply, "then send the result to the mouse");
+                addSensorOption(c, ctx);
+                addArguments(c, ctx, "WORD", 1, -1);
+            }},
+    Command{"export", "export FILE", "the whole configuration as one JSON profile", exportCommand,
+            [](CLI::App& c, CliContext& ctx) { addArguments(c, ctx, "FILE", 1, 1); }},
+    Command{"import", "import FILE", "replace the configuration by a profile", importCommand,
+            [](CLI::App& c, CliContext& ctx) { addArguments(c, ctx, "FILE", 1, 1); }},
+    Command{"macro", "macro list|add|delete|loop", "edit the macros as the macro editor does",
+            macroCommand, addMacroActions},
+    Command{"show", "show", "the settings block of config.bin as JSON", showCommand, noOptions},
+    Command{"matrices", "matrices", "the four key matrices Apply would send", matricesCommand,
+            noOptions},
+    Command{"encode-macros", "encode-macros [--save]", "record.ini as the twelve macro slots",
+            encodeMacrosCommand,
+            [](CLI::App& c, CliContext& ctx) {
+                c.add_flag("--save", ctx.save, "write the slots into config.bin");
+            }},
+    Command{"macros", "macros", "the macros of record.ini in slot order", macrosCommand, noOptions},
+    Command{"devices", "devices", "the mouse's HID collections found", devicesCommand, noOptions},
+    Command{"read", "read", "the mouse's basic settings and DPI table", readCommand, noOptions},
+    Command{"apply", "apply", "send config.bin to the mouse like OK", applyCommand, noOptions},
+    Command{"listen", "listen", "print the mouse's events until Ctrl+C", listenCommand, noOptions},
+};
+
+std::string helpText() {
+    std::ostringstream out;
     out << "usage: pelmora-cli [--data-dir DIR] [--simulate] [--sim-state FILE]\n"
            "                   [--sim-control PATH] [--trace] COMMAND [ARGS]\n\n"
            "Configures the gaming mouse 04d9:a09f without a window.\n\n"
@@ -44,14 +113,27 @@ void printHelp(std::ostream& out) {
         synopsis.resize(std::max<std::size_t>(synopsis.size() + 2, 24), ' ');
         out << "  " << synopsis << command.summary << '\n';
     }
-    out << "\noptions:\n"
+    out << "\noptions (--opt VALUE or --opt=VALUE):\n"
            "  --data-dir DIR       folder of config.bin, record.ini, str.ini and Skins/\n"
            "                       (default: $PELMORA_DATA_DIR, else the program's folder\n"
            "                       when it holds them, else ~/.config/pelmora)\n"
            "  --simulate           talk to the simulated mouse instead of the real one\n"
            "  --sim-state FILE     load and keep the simulated mouse's state in FILE\n"
            "  --sim-control PATH   named pipe for the simulated mouse: event T V, unplug, plug\n"
-           "  --trace              print every HID operation on standard output\n";
+           "  --trace              print every HID operation on standard output\n"
+           "  --version            the version and the licence\n";
+    return out.str();
+}
+
+// The help of the program, or of the command `app` belongs to.
+std::string helpOf(const CLI::App* app) {
+    if (app->get_parent() == nullptr) {
+        return helpText();
+    }
+    while (app->get_parent()->get_parent() != nullptr) {
+        app = app->get_parent();
+    }
+    return std::string(commandHelp(app->get_name()));
 }
 
 } // namespace
@@ -81,65 +163,23 @@ bool CliContext::loadSettings(SettingsBlock& settings, std::uint8_t& flag,
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CliContext ctx(out, err);
-    std::size_t i = 0;
-    auto value = [&](std::string_view option) -> const std::string* {
-        if (i + 1 >= args.size()) {
-            err << "pelmora-cli: " << option << " needs a value\n";
-            return nullptr;
-        }
-        return &args[++i];
-    };
-    for (; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            printHelp(out);
-            return kOkStatus;
-        }
-        if (arg == "--data-dir") {
-            const auto* v = value(arg);
-            if (!v)
-                return kUsageStatus;
-            ctx.dataDirOption = *v;
-        } else if (arg == "--sim-state") {
-            const auto* v = value(arg);
-            if (!v)
-                return kUsageStatus;
-            ctx.simState = *v;
-            ctx.simulate = true;
-        } else if (arg == "--sim-control") {
-            const auto* v = value(arg);
-            if (!v)
-                return kUsageStatus;
-            ctx.simControl = *v;
-            ctx.simulate = true;
-        } else if (arg == "--simulate") {
-            ctx.simulate = true;
-        } else if (arg == "--trace") {
-            ctx.trace = true;
-        } else if (arg.starts_with("-")) {
-            err << "pelmora-cli: unknown option " << arg << " (see --help)\n";
-            return kUsageStatus;
-        } else {
-            break;
-        }
-    }
-    if (i >= args.size()) {
-        err << "pelmora-cli: no command given (see --help)\n";
-        return kUsageStatus;
-    }
-    const std::string& name = args[i];
-    ctx.args.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+    CLI::App app("Configures the gaming mouse 04d9:a09f without a window.", "pelmora-cli");
+    app.formatter_fn(
+        [](const CLI::App* of, std::string, CLI::AppFormatMode) { return helpOf(of); });
+    addCommonOptions(app, ctx.common);
+    app.add_flag("--trace", ctx.trace, "print every HID operation on standard output");
+    addVersionOption(app, "pelmora-cli");
+    app.require_subcommand(1);
+    CommandHandler handler = nullptr;
     for (const auto& command : kCommands) {
-        if (command.name == name) {
-            if (!ctx.args.empty() && (ctx.args[0] == "--help" || ctx.args[0] == "-h")) {
-                out << commandHelp(command.name);
-                return kOkStatus;
-            }
-            return command.handler(ctx);
-        }
+        CLI::App* sub = app.add_subcommand(std::string(command.name), std::string(command.summary));
+        command.addOptions(*sub, ctx);
+        sub->parse_complete_callback([&handler, &command] { handler = command.handler; });
     }
-    err << "pelmora-cli: unknown command " << name << " (see --help)\n";
-    return kUsageStatus;
+    if (const auto status = parseCommandLine(app, "pelmora-cli", args, out, err)) {
+        return *status;
+    }
+    return handler(ctx);
 }
 
 int run(int argc, char** argv) {

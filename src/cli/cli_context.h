@@ -1,7 +1,8 @@
 #pragma once
-// What every pelmora-cli command gets: the global options, the remaining
-// arguments and the two output streams.
+// What every pelmora-cli command gets: the global options, its own options
+// and arguments, and the two output streams.
 
+#include "base/common_options.h"
 #include "settings/data_folder.h"
 #include "settings/settings_block.h"
 
@@ -23,16 +24,21 @@ inline constexpr int kUsageStatus = 2;
 struct CliContext {
     CliContext(std::ostream& output, std::ostream& errors) : out(output), err(errors) {}
 
-    std::optional<std::filesystem::path> dataDirOption; // --data-dir
-    bool simulate = false;                              // --simulate
-    std::optional<std::filesystem::path> simState;      // --sim-state FILE
-    std::optional<std::filesystem::path> simControl;    // --sim-control PATH
-    bool trace = false;                                 // --trace
-    std::vector<std::string> args;                      // after the command name
+    CommonOptions common;          // --data-dir, --simulate, --sim-state, --sim-control
+    bool trace = false;            // --trace
+    std::string action;            // macro's list, add, delete or loop
+    std::vector<std::string> args; // the command's arguments, without its options
+    // The commands' own options.
+    bool json = false;               // get --json
+    bool apply = false;              // set --apply
+    int sensorType = 0;              // get and set --sensor TYPE
+    bool save = false;               // encode-macros --save
+    std::string loop = "1";          // macro add --loop N
+    std::optional<std::string> from; // macro add --from FILE
     std::ostream& out;
     std::ostream& err;
 
-    DataFolder dataFolder() const { return DataFolder::resolve(dataDirOption); }
+    DataFolder dataFolder() const { return DataFolder::resolve(common.dataDir); }
     // One-line failure message on stderr; returns the failure status.
     int fail(std::string_view message) const;
     // Reads config.bin. A file of the wrong size gets a failure line ending
@@ -44,13 +50,6 @@ struct CliContext {
 };
 
 using CommandHandler = int (*)(CliContext&);
-
-struct Command {
-    std::string_view name;
-    std::string_view synopsis; // shown by --help
-    std::string_view summary;
-    CommandHandler handler;
-};
 
 // Handlers, one file per group of commands.
 int showCommand(CliContext& ctx);

@@ -1,9 +1,11 @@
 // devices, read, apply, listen: the mouse itself (or the simulated one).
+#include "base/unique_fd.h"
 #include "cli/cli_context.h"
 #include "cli/stderr_sink.h"
 #include "device/device_event.h"
 #include "device/device_link.h"
 #include "device/discovery.h"
+#include "device/transfer_lock.h"
 #include "settings/dpi_tables.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
@@ -39,9 +41,9 @@ private:
 
 std::unique_ptr<DeviceLink> openLink(CliContext& ctx) {
     DeviceLinkOptions options;
-    options.simulate = ctx.simulate;
-    options.simState = ctx.simState;
-    options.simControl = ctx.simControl;
+    options.simulate = ctx.common.simulated();
+    options.simState = ctx.common.simState;
+    options.simControl = ctx.common.simControl;
     std::ostream& err = ctx.err;
     options.simLog = [&err](std::string_view line) {
         err << "pelmora-cli: simulated mouse: " << line << std::endl;
@@ -76,12 +78,64 @@ std::unique_ptr<DeviceLink> openFoundLink(CliContext& ctx, TraceSink& trace) {
     return link;
 }
 
-bool noArguments(CliContext& ctx, std::string_view command) {
-    if (ctx.args.empty()) {
-        return true;
+// SIGINT, SIGTERM and SIGHUP as a descriptor, blocked for the whole process
+// while it lives (threads started meanwhile inherit the mask, so it must be
+// made before the link starts any).
+class SignalWatch {
+public:
+    SignalWatch() {
+        sigemptyset(&set_);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            sigaddset(&set_, signal);
+        }
+        pthread_sigmask(SIG_BLOCK, &set_, &old_);
+        fd_ = UniqueFd(::signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK));
     }
-    ctx.err << "pelmora-cli: " << command << " takes no arguments\n";
-    return false;
+    ~SignalWatch() {
+        fd_.reset();
+        // Drop what is still pending so restoring the mask does not kill us.
+        timespec zero{};
+        while (sigtimedwait(&set_, nullptr, &zero) > 0) {
+        }
+        pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+    }
+    SignalWatch(const SignalWatch&) = delete;
+    SignalWatch& operator=(const SignalWatch&) = delete;
+    int fd() const { return fd_.get(); }
+    // Whether a signal came (it stays pending).
+    bool pending() const {
+        pollfd p{fd_.get(), POLLIN, 0};
+        return fd_.valid() && ::poll(&p, 1, 0) > 0;
+    }
+    // The name of the signal that came first ("SIGTERM"), taking it; empty
+    // when none came.
+    std::string take() {
+        signalfd_siginfo info{};
+        if (!fd_.valid() || ::read(fd_.get(), &info, sizeof info) != sizeof info) {
+            return {};
+        }
+        return info.ssi_signo == SIGINT   ? "SIGINT"
+               : info.ssi_signo == SIGHUP ? "SIGHUP"
+                                          : "SIGTERM";
+    }
+
+private:
+    sigset_t set_{};
+    sigset_t old_{};
+    UniqueFd fd_;
+};
+
+// How pelmora-cli waits for a mouse another program is sending settings to:
+// it says so on stderr, and a signal ends the wait.
+TransferWait cliTransferWait(CliContext& ctx, const SignalWatch& signals) {
+    std::ostream& err = ctx.err;
+    return {transferWaitMs(),
+            [&err](bool waiting) {
+                if (waiting) {
+                    err << "pelmora-cli: " << transferWaitingText() << std::endl;
+                }
+            },
+            [&signals] { return signals.pending(); }};
 }
 
 std::string hex4(std::uint16_t value) {
@@ -108,9 +162,6 @@ void saveButtonLabels(CliContext& ctx, std::uint8_t firstRunFlag) {
 } // namespace
 
 int devicesCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "devices")) {
-        return kUsageStatus;
-    }
     auto link = openLink(ctx);
     if (!link) {
         return kFailedStatus;
@@ -161,15 +212,17 @@ int devicesCommand(CliContext& ctx) {
 }
 
 int readCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "read")) {
-        return kUsageStatus;
-    }
+    SignalWatch signals;
     StreamTraceSink trace(ctx.out); // outlives the link
     auto link = openFoundLink(ctx, trace);
     if (!link) {
         return kFailedStatus;
     }
-    link->readBasicSettings();
+    const TransferWait wait = cliTransferWait(ctx, signals);
+    if (const TransferAccess access = link->readBasicSettings(&wait);
+        access != TransferAccess::Granted) {
+        return ctx.fail(transferGaveUpText(access, wait.timeoutMs));
+    }
     const DeviceImage& image = link->deviceImage();
     ctx.out << "sensor type: " << int{image.sensorType} << '\n'
             << "report rate: " << int{image.reportRate} << '\n'
@@ -188,15 +241,15 @@ int readCommand(CliContext& ctx) {
 }
 
 int applyCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "apply")) {
-        return kUsageStatus;
-    }
     bool reached = false;
     return applyToMouse(ctx, reached);
 }
 
 int applyToMouse(CliContext& ctx, bool& reached) {
     reached = false;
+    // A signal waits until the transfer has ended: the mouse never keeps
+    // half of the settings.
+    SignalWatch signals;
     StderrSink messages(ctx.err);
     const auto file = ctx.dataFolder().settingsFile();
     SettingsBlock settings{};
@@ -211,15 +264,24 @@ int applyToMouse(CliContext& ctx, bool& reached) {
     if (!link) {
         return kFailedStatus;
     }
-    // As the basic page's first drawing does before any Apply: the DPI codes
-    // then come from the mouse's own sensor table.
-    link->readBasicSettings();
     ApplySaving saving;
     saving.settingsFile = file;
     saving.messages = &messages;
     saving.saveLabels = [&ctx, flag] { saveButtonLabels(ctx, flag); };
-    const ApplyResult result = link->apply(settings, saving);
+    // The read of the basic settings first, as the basic page's first
+    // drawing does before any Apply (the DPI codes then come from the mouse's
+    // own sensor table), under the same hold of the mouse.
+    const TransferWait wait = cliTransferWait(ctx, signals);
+    const ApplyResult result = link->apply(settings, saving, &wait, true);
+    if (result.access != TransferAccess::Granted) {
+        return ctx.fail(transferGaveUpText(result.access, wait.timeoutMs));
+    }
     reached = true;
+    if (const std::string signal = signals.take(); !signal.empty()) {
+        ctx.err << "pelmora-cli: " << signal
+                << " came during the transfer; it was finished first, the mouse holds all of "
+                   "the settings\n";
+    }
     // Apply runs to its end and saves whatever happened; the status tells.
     if (result.mouseStoppedAnswering()) {
         if (result.saved != SaveResult::Saved) {
@@ -234,45 +296,7 @@ int applyToMouse(CliContext& ctx, bool& reached) {
     return kOkStatus;
 }
 
-namespace {
-
-// SIGINT and SIGTERM as a descriptor, blocked for the whole process while
-// it lives (threads started meanwhile inherit the mask).
-class SignalWatch {
-public:
-    SignalWatch() {
-        sigemptyset(&set_);
-        sigaddset(&set_, SIGINT);
-        sigaddset(&set_, SIGTERM);
-        pthread_sigmask(SIG_BLOCK, &set_, &old_);
-        fd_ = ::signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK);
-    }
-    ~SignalWatch() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        // Drop what is still pending so restoring the mask does not kill us.
-        timespec zero{};
-        while (sigtimedwait(&set_, nullptr, &zero) > 0) {
-        }
-        pthread_sigmask(SIG_SETMASK, &old_, nullptr);
-    }
-    SignalWatch(const SignalWatch&) = delete;
-    SignalWatch& operator=(const SignalWatch&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    sigset_t set_{};
-    sigset_t old_{};
-    int fd_ = -1;
-};
-
-} // namespace
-
 int listenCommand(CliContext& ctx) {
-    if (!noArguments(ctx, "listen")) {
-        return kUsageStatus;
-    }
     SignalWatch signals;
     if (signals.fd() < 0) {
         return ctx.fail("cannot watch for Ctrl+C");
@@ -298,7 +322,12 @@ int listenCommand(CliContext& ctx) {
     // The sensor type is read here and used on the listener thread.
     std::atomic<std::uint8_t> sensorType{0};
     if (link->discover()) {
-        link->readBasicSettings();
+        const TransferWait wait = cliTransferWait(ctx, signals);
+        if (const TransferAccess access = link->readBasicSettings(&wait);
+            access != TransferAccess::Granted) {
+            ctx.err << "pelmora-cli: the sensor type was not read: "
+                    << transferGaveUpText(access, wait.timeoutMs) << '\n';
+        }
         sensorType = link->deviceImage().activeSensorType;
     } else if (!link->lastError().empty()) {
         return ctx.fail(link->lastError());

@@ -5,40 +5,14 @@
 #include "cli/setting_words.h"
 #include "cli/stderr_sink.h"
 #include "macros/macro_store.h"
+#include "settings/lighting_settings.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 
-#include <charconv>
 #include <ostream>
 #include <string>
 
 namespace pelmora::cli {
-
-namespace {
-
-// Takes "--sensor T" out of the arguments; false (after a message) on a bad value.
-bool takeSensorOption(CliContext& ctx, std::string_view command, SettingsEdit& edit,
-                      std::vector<std::string>& rest) {
-    for (std::size_t i = 0; i < ctx.args.size(); ++i) {
-        if (ctx.args[i] != "--sensor") {
-            rest.push_back(ctx.args[i]);
-            continue;
-        }
-        const std::string value = i + 1 < ctx.args.size() ? ctx.args[++i] : std::string();
-        unsigned type = 0;
-        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), type);
-        if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
-            type > 255) {
-            ctx.err << "pelmora-cli: " << command
-                    << ": --sensor takes the sensor type 0..255, not \"" << value << "\"\n";
-            return false;
-        }
-        edit.sensorType = static_cast<std::uint8_t>(type);
-    }
-    return true;
-}
-
-} // namespace
 
 // Loads config.bin, the labels of str.ini in its language and the macro
 // names, as the window holds them after its start.
@@ -62,23 +36,8 @@ int loadEdit(CliContext& ctx, SettingsEdit& edit) {
 
 int getCommand(CliContext& ctx) {
     SettingsEdit edit;
-    std::vector<std::string> rest;
-    if (!takeSensorOption(ctx, "get", edit, rest)) {
-        return kUsageStatus;
-    }
-    bool json = false;
-    std::string only;
-    for (const auto& arg : rest) {
-        if (arg == "--json") {
-            json = true;
-        } else if (only.empty() && !arg.starts_with("-")) {
-            only = arg;
-        } else {
-            ctx.err << "pelmora-cli: get takes [--json] [--sensor T] [NAME], not \"" << arg
-                    << "\"\n";
-            return kUsageStatus;
-        }
-    }
+    edit.sensorType = static_cast<std::uint8_t>(ctx.sensorType);
+    const std::string only = ctx.args.empty() ? std::string() : ctx.args.front();
     if (const int status = loadEdit(ctx, edit); status != kOkStatus) {
         return status;
     }
@@ -91,7 +50,7 @@ int getCommand(CliContext& ctx) {
             return kUsageStatus;
         }
     }
-    if (json) {
+    if (ctx.json) {
         JsonWriter writer(ctx.out);
         writer.beginObject();
         for (const auto& [name, value] : words) {
@@ -109,25 +68,25 @@ int getCommand(CliContext& ctx) {
 
 int setCommand(CliContext& ctx) {
     SettingsEdit edit;
-    std::vector<std::string> words;
-    if (!takeSensorOption(ctx, "set", edit, words)) {
-        return kUsageStatus;
-    }
-    bool apply = false;
-    std::erase_if(words, [&](const std::string& w) { return w == "--apply" && (apply = true); });
-    if (words.empty()) {
-        ctx.err << "pelmora-cli: set needs at least one NAME=VALUE or default (see set --help)\n";
-        return kUsageStatus;
-    }
+    edit.sensorType = static_cast<std::uint8_t>(ctx.sensorType);
+    const std::vector<std::string> words = ctx.args;
     if (const int status = loadEdit(ctx, edit); status != kOkStatus) {
         return status;
     }
     // Every word on a copy first: one bad word leaves both files untouched.
+    const SettingsBlock before = edit.settings;
     for (const auto& word : words) {
         if (const std::string problem = applySettingWord(edit, word); !problem.empty()) {
             ctx.err << "pelmora-cli: set: " << problem << "; nothing was changed\n";
             return kUsageStatus;
         }
+    }
+    // The rules that hold between settings, on the result of all the words.
+    if (const auto stage = colourChangedWhileOff(before, edit.settings)) {
+        const std::string dpi = "dpi" + std::to_string(*stage + 1);
+        ctx.err << "pelmora-cli: set: " << dpi << "-colour: the colour of a DPI stage that is off "
+                << "cannot be changed (set " << dpi << " to a level or on); nothing was changed\n";
+        return kUsageStatus;
     }
     const DataFolder folder = ctx.dataFolder();
     StderrSink sink(ctx.err);
@@ -139,7 +98,7 @@ int setCommand(CliContext& ctx) {
     if (!writeLabels(strIni, readLanguageCode(strIni), edit.labels, &error)) {
         return ctx.fail("config.bin was saved, but the button labels were not: " + error);
     }
-    if (!apply) {
+    if (!ctx.apply) {
         return kOkStatus;
     }
     // As the window's Apply: the mouse first, then the desktop's pointer

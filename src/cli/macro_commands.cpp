@@ -1,10 +1,10 @@
 // encode-macros and macros: what record.ini holds, and the macro slots made of it.
+#include "base/ini_file.h"
 #include "cli/cli_context.h"
 #include "cli/json_writer.h"
 #include "cli/stderr_sink.h"
 #include "macros/macro_encoder.h"
 #include "macros/macro_store.h"
-#include "base/ini_file.h"
 #include "settings/settings_file.h"
 
 #include <ostream>
@@ -13,15 +13,6 @@
 namespace pelmora::cli {
 
 int encodeMacrosCommand(CliContext& ctx) {
-    bool save = false;
-    for (const auto& arg : ctx.args) {
-        if (arg == "--save") {
-            save = true;
-        } else {
-            ctx.err << "pelmora-cli: encode-macros takes only --save\n";
-            return kUsageStatus;
-        }
-    }
     const DataFolder folder = ctx.dataFolder();
     SettingsBlock settings{};
     std::uint8_t flag = 0;
@@ -47,17 +38,13 @@ int encodeMacrosCommand(CliContext& ctx) {
         ctx.err << "pelmora-cli: macro \"" << name
                 << "\" is not encoded: the mouse has twelve macro slots\n";
     }
-    if (save && saveSettingsFile(folder.settingsFile(), settings, sink) != SaveResult::Saved) {
+    if (ctx.save && saveSettingsFile(folder.settingsFile(), settings, sink) != SaveResult::Saved) {
         return kFailedStatus;
     }
     return kOkStatus;
 }
 
 int macrosCommand(CliContext& ctx) {
-    if (!ctx.args.empty()) {
-        ctx.err << "pelmora-cli: macros takes no arguments\n";
-        return kUsageStatus;
-    }
     // One reading of the file for every macro.
     IniFile ini;
     std::string error;

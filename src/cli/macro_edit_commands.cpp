@@ -1,5 +1,7 @@
 // macro list/add/delete/loop: the macro editor's New, Confirm, Delete and
 // loop field, driven from a shell.
+#include "base/atomic_file.h"
+#include "base/typed_text.h"
 #include "cli/cli_context.h"
 #include "cli/stderr_sink.h"
 #include "keys/key_tables.h"
@@ -7,11 +9,8 @@
 #include "macros/macro_encoder.h"
 #include "macros/macro_item.h"
 #include "macros/macro_store.h"
-#include "base/atomic_file.h"
 #include "settings/settings_file.h"
 
-#include <cctype>
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -34,23 +33,6 @@ public:
     }
     std::vector<std::string> messages;
 };
-
-std::string lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return out;
-}
-
-std::optional<long> wholeNumber(std::string_view text) {
-    long value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 // An item as typed: "KEY down" / "KEY up" / "N ms", or as the file holds it
 // ("A   Dn", "A   Up"). The key name is matched without regard to case.
@@ -161,22 +143,11 @@ std::optional<long> loopCount(std::string_view text) {
     return n && *n >= 1 && *n <= 65535 ? n : std::nullopt;
 }
 
-int addMacro(CliContext& ctx, std::vector<std::string> args) {
-    if (args.empty()) {
-        return usage(ctx, "add needs NAME [--loop N] ITEM... or NAME [--loop N] --from FILE");
-    }
-    const std::string name = args[0];
-    std::string loop = "1";
-    std::vector<std::string> typed;
-    std::optional<std::string> from;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if ((args[i] == "--loop" || args[i] == "--from") && i + 1 < args.size()) {
-            (args[i] == "--loop" ? loop : from.emplace()) = args[i + 1];
-            ++i;
-        } else {
-            typed.push_back(args[i]);
-        }
-    }
+int addMacro(CliContext& ctx) {
+    const std::string name = ctx.args[0];
+    const std::string& loop = ctx.loop;
+    const std::optional<std::string>& from = ctx.from;
+    std::vector<std::string> typed(ctx.args.begin() + 1, ctx.args.end());
     if (!loopCount(loop)) {
         return usage(ctx, "add: loop count \"" + loop + "\" is not a number from 1 to 65535");
     }
@@ -238,10 +209,8 @@ int addMacro(CliContext& ctx, std::vector<std::string> args) {
     return saveSettings(ctx, session);
 }
 
-int deleteMacro(CliContext& ctx, const std::vector<std::string>& args) {
-    if (args.size() != 1) {
-        return usage(ctx, "delete takes one NAME");
-    }
+int deleteMacro(CliContext& ctx) {
+    const std::vector<std::string>& args = ctx.args;
     SelectedMacro macro;
     if (const int status = macro.open(ctx, "delete", args[0]); status != kOkStatus) {
         return status;
@@ -262,10 +231,8 @@ int deleteMacro(CliContext& ctx, const std::vector<std::string>& args) {
     return saveSettings(ctx, session);
 }
 
-int loopMacro(CliContext& ctx, const std::vector<std::string>& args) {
-    if (args.size() != 2) {
-        return usage(ctx, "loop takes NAME N");
-    }
+int loopMacro(CliContext& ctx) {
+    const std::vector<std::string>& args = ctx.args;
     if (!loopCount(args[1])) {
         return usage(ctx, "loop: \"" + args[1] + "\" is not a number from 1 to 65535");
     }
@@ -283,25 +250,17 @@ int loopMacro(CliContext& ctx, const std::vector<std::string>& args) {
 } // namespace
 
 int macroCommand(CliContext& ctx) {
-    if (ctx.args.empty()) {
-        return usage(ctx, "needs list, add, delete or loop");
+    // The command line holds one of the four actions.
+    if (ctx.action == "add") {
+        return addMacro(ctx);
     }
-    const std::string sub = ctx.args[0];
-    std::vector<std::string> rest(ctx.args.begin() + 1, ctx.args.end());
-    if (sub == "list") {
-        ctx.args = rest;
-        return macrosCommand(ctx);
+    if (ctx.action == "delete") {
+        return deleteMacro(ctx);
     }
-    if (sub == "add") {
-        return addMacro(ctx, rest);
+    if (ctx.action == "loop") {
+        return loopMacro(ctx);
     }
-    if (sub == "delete") {
-        return deleteMacro(ctx, rest);
-    }
-    if (sub == "loop") {
-        return loopMacro(ctx, rest);
-    }
-    return usage(ctx, "\"" + sub + "\" is not list, add, delete or loop");
+    return macrosCommand(ctx);
 }
 
 } // namespace pelmora::cli

@@ -7,6 +7,8 @@
 //   "labels": { "EN": [16 texts], "CHS": [...], "CHT": [...], "TUR": [...] },
 //   "macros": [ { "name": "...", "loopTimes": "1", "items": ["...", ...] }, ... ]
 // }
+#include "base/atomic_file.h"
+#include "base/ini_file.h"
 #include "cli/cli_context.h"
 #include "cli/json_writer.h"
 #include "cli/setting_words.h"
@@ -14,8 +16,6 @@
 #include "cli/settings_output.h"
 #include "cli/stderr_sink.h"
 #include "macros/macro_store.h"
-#include "base/atomic_file.h"
-#include "base/ini_file.h"
 #include "settings/json_value.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
@@ -177,20 +177,9 @@ bool readMacros(const json::Object& root, IniFile& record, std::string& error) {
     return true;
 }
 
-bool oneFileArgument(CliContext& ctx, std::string_view command) {
-    if (ctx.args.size() != 1 || ctx.args[0].starts_with("-")) {
-        ctx.err << "pelmora-cli: " << command << " takes one FILE\n";
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int exportCommand(CliContext& ctx) {
-    if (!oneFileArgument(ctx, "export")) {
-        return kUsageStatus;
-    }
     SettingsEdit edit;
     if (const int status = loadEdit(ctx, edit); status != kOkStatus) {
         return status;
@@ -212,9 +201,6 @@ int exportCommand(CliContext& ctx) {
 }
 
 int importCommand(CliContext& ctx) {
-    if (!oneFileArgument(ctx, "import")) {
-        return kUsageStatus;
-    }
     const std::string file = ctx.args[0];
     std::string bytes;
     std::string error;

@@ -97,10 +97,6 @@ void writeMatrices(std::ostream& out, const KeyMatrices& matrices) {
 }
 
 int showCommand(CliContext& ctx) {
-    if (!ctx.args.empty()) {
-        ctx.err << "pelmora-cli: show takes no arguments\n";
-        return kUsageStatus;
-    }
     SettingsBlock settings{};
     std::uint8_t flag = 0;
     if (!ctx.loadSettings(settings, flag)) {
@@ -111,10 +107,6 @@ int showCommand(CliContext& ctx) {
 }
 
 int matricesCommand(CliContext& ctx) {
-    if (!ctx.args.empty()) {
-        ctx.err << "pelmora-cli: matrices takes no arguments\n";
-        return kUsageStatus;
-    }
     SettingsBlock settings{};
     std::uint8_t flag = 0;
     if (!ctx.loadSettings(settings, flag)) {

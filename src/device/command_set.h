@@ -5,6 +5,7 @@
 
 #include "device/device_image.h"
 #include "device/exchange.h"
+#include "device/transfer_lock.h"
 #include "settings/message_sink.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
@@ -86,6 +87,8 @@ struct ApplyResult {
     SaveResult saved = SaveResult::Missing; // Missing when no sink or file was given
     std::size_t writes = 0;
     std::size_t failedWrites = 0;
+    // Not Granted: another program kept the mouse, nothing was sent or saved.
+    TransferAccess access = TransferAccess::Granted;
     bool mouseStoppedAnswering() const { return failedWrites != 0; }
 };
 

@@ -12,6 +12,8 @@ struct DeviceChangeDecision {
     bool resumeListener = false;    // start the listener now
     bool warn = false;              // the "mouse not detected" balloon (event 15)
     bool hideWindow = false;        // hide the main window
+    // Set by the link: the re-read found the mouse kept by another program.
+    bool readMissed = false;
 };
 
 DeviceChangeDecision decideDeviceChange(DeviceChange change, bool found, bool initialReadDone,

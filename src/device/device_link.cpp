@@ -29,8 +29,9 @@ std::unique_ptr<DeviceLink> DeviceLink::create(const DeviceLinkOptions& options,
     if (options.simState && !mouse->attachStateFile(*options.simState, error)) {
         return nullptr;
     }
-    auto link =
-        std::make_unique<DeviceLink>(std::make_unique<sim::SimBackend>(mouse, options.simLog));
+    auto link = std::make_unique<DeviceLink>(std::make_unique<sim::SimBackend>(
+        mouse, options.simLog,
+        options.simState ? sim::simLockFileOf(*options.simState) : std::filesystem::path()));
     if (options.simControl) {
         link->controlPipe_ = std::make_unique<sim::SimControlPipe>(mouse, options.simLog);
         if (!link->controlPipe_->start(*options.simControl, error)) {
@@ -82,13 +83,29 @@ bool DeviceLink::discover() {
     return result.found;
 }
 
-void DeviceLink::readBasicSettings() {
-    CommandChannel ch = channel();
-    pelmora::readBasicSettings(ch, image_);
+TransferAccess DeviceLink::readBasicSettings(const TransferWait* wait) {
+    TransferAccess access = TransferAccess::Granted;
+    const TransferLock lock =
+        TransferLock::acquire(link_.commandHandle.get(), wait ? *wait : wait_, access);
+    if (access == TransferAccess::Granted) {
+        CommandChannel ch = channel();
+        pelmora::readBasicSettings(ch, image_);
+    }
+    return access;
 }
 
-ApplyResult DeviceLink::apply(const SettingsBlock& settings, const ApplySaving& saving) {
+ApplyResult DeviceLink::apply(const SettingsBlock& settings, const ApplySaving& saving,
+                              const TransferWait* wait, bool readFirst) {
+    ApplyResult result;
+    const TransferLock lock =
+        TransferLock::acquire(link_.commandHandle.get(), wait ? *wait : wait_, result.access);
+    if (result.access != TransferAccess::Granted) {
+        return result;
+    }
     CommandChannel ch = channel();
+    if (readFirst) {
+        pelmora::readBasicSettings(ch, image_);
+    }
     return pelmora::apply(ch, image_, settings, saving);
 }
 
@@ -150,11 +167,11 @@ std::vector<DeviceChangeDecision> DeviceLink::handleMonitorReadable() {
 
 DeviceChangeDecision DeviceLink::handleDeviceChange(DeviceChange change) {
     const bool found = discover();
-    const DeviceChangeDecision decision =
+    DeviceChangeDecision decision =
         decideDeviceChange(change, found, link_.initialReadDone != 0, listener_ != nullptr);
     link_.devicePresent = decision.present ? 1 : 0;
     if (decision.readBasicSettings) {
-        readBasicSettings();
+        decision.readMissed = readBasicSettings() != TransferAccess::Granted;
     }
     if (decision.resumeListener) {
         listener_->start();

@@ -16,6 +16,7 @@
 #include "device/listener.h"
 #include "device/pacer.h"
 #include "device/trace_sink.h"
+#include "device/transfer_lock.h"
 #include "settings/link_texts.h"
 
 #include <filesystem>
@@ -76,9 +77,18 @@ public:
     // it found the mouse, or nothing of it).
     MouseProblem problem() const { return problem_; }
 
-    // The commands (callers check present() first, as the GUI does).
-    void readBasicSettings();
-    ApplyResult apply(const SettingsBlock& settings, const ApplySaving& saving);
+    // How the commands wait while another program holds the mouse, unless a
+    // command is given its own wait (transferWaitMs(), nobody told).
+    void setTransferWait(TransferWait wait) { wait_ = std::move(wait); }
+
+    // The commands (callers check present() first, as the GUI does). Each
+    // holds the mouse's transfer lock for its whole exchange, waiting for it
+    // as `wait` says (null: the link's wait); when it is not had, nothing is
+    // sent and nothing saved. With `readFirst` Apply reads the basic
+    // settings first, under the same lock.
+    TransferAccess readBasicSettings(const TransferWait* wait = nullptr);
+    ApplyResult apply(const SettingsBlock& settings, const ApplySaving& saving,
+                      const TransferWait* wait = nullptr, bool readFirst = false);
 
     // The listener: created parked, started at once when the mouse is present
     // (else by the first arrival).
@@ -111,6 +121,7 @@ private:
     std::unique_ptr<Pacer> pacer_;
     TraceSink* trace_ = nullptr;
     int readTimeoutMs_ = kDefaultChunkReadTimeoutMs;
+    TransferWait wait_{transferWaitMs(), {}, {}};
     LinkState link_;
     DeviceImage image_;
     std::string lastError_;

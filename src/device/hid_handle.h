@@ -35,6 +35,13 @@ public:
     // A descriptor that polls readable when input is waiting or the device
     // went away; -1 when the handle cannot be polled.
     virtual int pollFd() const = 0;
+
+    // The exclusive advisory lock of the collection that other programs'
+    // exchanges wait for (see transfer_lock.h): true when it was free and is
+    // now held by this handle. A collection no other program can reach has
+    // none to take.
+    virtual bool tryLockTransfers() { return true; }
+    virtual void unlockTransfers() {}
 };
 
 } // namespace pelmora

@@ -2,6 +2,10 @@
 
 #include "macros/macro_item.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace pelmora {
 
 namespace {
@@ -20,7 +24,24 @@ std::string cutKeyName(std::string_view name) {
     return std::string(name.substr(0, pos));
 }
 
+// The keys of the Ctrl+Break combination, by the key-name table's names.
+constexpr std::string_view kBreakKey = "Pause";
+bool isCtrl(std::string_view name) {
+    return name == "Ctrl" || name == "Right Ctrl";
+}
+
+void appendTo(RecordedKey& into, RecordedKey&& more) {
+    into.appended.insert(into.appended.end(), std::make_move_iterator(more.appended.begin()),
+                         std::make_move_iterator(more.appended.end()));
+    into.stopped = into.stopped || more.stopped;
+}
+
 } // namespace
+
+bool MacroRecorder::ctrlDown() const {
+    return heldCtrl_.has_value() || std::any_of(keysDown_.begin(), keysDown_.end(),
+                                                [](const std::string& k) { return isCtrl(k); });
+}
 
 bool MacroRecorder::start(bool haveMacroNames, MessageSink& messages) {
     if (!haveMacroNames) {
@@ -33,6 +54,7 @@ bool MacroRecorder::start(bool haveMacroNames, MessageSink& messages) {
     recording_ = true;
     firstEventState_ = FirstEventState::NoEventYet;
     keysDown_.clear();
+    heldCtrl_.reset();
     return true;
 }
 
@@ -43,6 +65,33 @@ RecordedKey MacroRecorder::keyEvent(std::string_view keyName, bool pressed, bool
         return result;
     }
     const std::string name = cutKeyName(keyName);
+    if (pressed && name == kBreakKey && ctrlDown()) {
+        heldCtrl_.reset();
+        stop(messages);
+        result.stopped = true;
+        return result;
+    }
+    if (heldCtrl_) {
+        if (pressed && name == heldCtrl_->name) {
+            return result; // the held Ctrl's auto-repeat
+        }
+        const HeldPress held = *std::exchange(heldCtrl_, std::nullopt);
+        result = takeEvent(held.name, true, false, held.macroSelected, messages);
+        if (result.stopped) {
+            return result;
+        }
+    }
+    if (pressed && !wasDown && isCtrl(name) && !keysDown_.contains(name)) {
+        heldCtrl_ = HeldPress{name, macroSelected};
+        return result;
+    }
+    appendTo(result, takeEvent(name, pressed, wasDown, macroSelected, messages));
+    return result;
+}
+
+RecordedKey MacroRecorder::takeEvent(const std::string& name, bool pressed, bool wasDown,
+                                     bool macroSelected, MessageSink& messages) {
+    RecordedKey result;
     // A release of the last pressed key that was not down, and the
     // auto-repeat of a held key, are not events.
     if (name == lastPressedKey_ && (pressed ? wasDown : !wasDown)) {

@@ -8,6 +8,7 @@
 #include "settings/message_sink.h"
 
 #include <cstddef>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -44,6 +45,10 @@ public:
     // the recording started (the Enter that closed the "Start Recording"
     // box) is not an event.
     // `macroSelected`: a macro is selected in the name list.
+    // Ctrl+Break (the Pause key pressed while a Ctrl key is down) stops the
+    // recording as the "Stop Recording" button does, and neither key of it
+    // is recorded: a Ctrl press is held back until the next event shows
+    // whether it begins that combination.
     RecordedKey keyEvent(std::string_view keyName, bool pressed, bool wasDown, bool macroSelected,
                          MessageSink& messages);
 
@@ -51,7 +56,10 @@ public:
     void stop(MessageSink& messages);
 
     // Leaving the advanced page: stops listening without a message.
-    void detach() { listening_ = false; }
+    void detach() {
+        listening_ = false;
+        heldCtrl_.reset();
+    }
 
     bool recording() const { return recording_; }
     bool listening() const { return listening_; }
@@ -60,6 +68,15 @@ public:
     std::string_view recordingHint() const { return text(TextId::RecordingStopHint, language_); }
 
 private:
+    struct HeldPress {
+        std::string name;
+        bool macroSelected = false;
+    };
+    // The event as recorded, once Ctrl+Break has been ruled out.
+    RecordedKey takeEvent(const std::string& name, bool pressed, bool wasDown, bool macroSelected,
+                          MessageSink& messages);
+    bool ctrlDown() const;
+
     Language language_;
     bool listening_ = false; // key events are taken (the keyboard source is attached)
     bool recording_ = false; // a recording runs
@@ -67,6 +84,7 @@ private:
     FirstEventState firstEventState_ = FirstEventState::NoEventYet;
     std::string lastPressedKey_;
     std::set<std::string, std::less<>> keysDown_; // pressed since the start, not yet released
+    std::optional<HeldPress> heldCtrl_;           // a Ctrl press not yet recorded
 };
 
 } // namespace pelmora

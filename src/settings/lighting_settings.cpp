@@ -126,4 +126,19 @@ std::optional<TextId> chooseLightEffect(SettingsBlock& settings, std::size_t cho
     return kLightEffectListTexts[choice];
 }
 
+bool stageColourChangeable(const SettingsBlock& settings, std::size_t stage) {
+    return stage < kDpiStageCount && settings.dpiStageOn[stage] == 1;
+}
+
+std::optional<std::size_t> colourChangedWhileOff(const SettingsBlock& before,
+                                                 const SettingsBlock& after) {
+    for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
+        if (after.dpiColour[stage] != before.dpiColour[stage] &&
+            !stageColourChangeable(after, stage)) {
+            return stage;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace pelmora

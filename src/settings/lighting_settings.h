@@ -74,4 +74,12 @@ EffectBoxAction effectBoxAction(std::uint8_t mode);
 // Choice n of the effect list: lightColourMode3 = n + 2; the chosen text.
 std::optional<TextId> chooseLightEffect(SettingsBlock& settings, std::size_t choice);
 
+// A stage's colour changes only while the stage is on: the page opens no
+// colour chooser under a stage that is off.
+bool stageColourChangeable(const SettingsBlock& settings, std::size_t stage);
+// The first stage whose colour `after` changes from `before` although the
+// stage is off in `after`; nothing when every change keeps that rule.
+std::optional<std::size_t> colourChangedWhileOff(const SettingsBlock& before,
+                                                 const SettingsBlock& after);
+
 } // namespace pelmora

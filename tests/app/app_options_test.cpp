@@ -2,22 +2,38 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace pelmora {
 namespace {
 
-TEST(AppOptions, ReadsEveryOption) {
-    AppOptions o;
-    std::string error;
-    ASSERT_TRUE(parseAppOptions({"--data-dir", "/d", "--simulate", "--sim-state=/s.json",
-                                 "--sim-control", "/c.sock", "--show"},
-                                o, error))
-        << error;
-    EXPECT_EQ(o.dataDir, std::filesystem::path("/d"));
-    EXPECT_TRUE(o.simulate);
-    EXPECT_EQ(o.simState, std::filesystem::path("/s.json"));
-    EXPECT_EQ(o.simControl, std::filesystem::path("/c.sock"));
-    EXPECT_TRUE(o.show);
-    EXPECT_FALSE(o.help);
+std::optional<int> parse(const std::vector<std::string>& args, AppOptions& options,
+                         std::string* out = nullptr) {
+    std::ostringstream printed;
+    std::ostringstream errors;
+    const auto status = parseAppOptions(args, options, printed, errors);
+    if (out != nullptr) {
+        *out = printed.str();
+    }
+    EXPECT_EQ(errors.str().empty(), status != 2) << errors.str();
+    return status;
+}
+
+// Every value comes after its option or joined to it by "=".
+TEST(AppOptions, ReadsEveryOptionInBothForms) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--data-dir", "/d", "--simulate", "--sim-state", "/s.json",
+                                   "--sim-control", "/c.sock", "--show"},
+          {"--data-dir=/d", "--simulate", "--sim-state=/s.json", "--sim-control=/c.sock",
+           "--show"}}) {
+        AppOptions o;
+        EXPECT_EQ(parse(args, o), std::nullopt) << args[0];
+        EXPECT_EQ(o.common.dataDir, std::filesystem::path("/d"));
+        EXPECT_TRUE(o.common.simulate);
+        EXPECT_EQ(o.common.simState, std::filesystem::path("/s.json"));
+        EXPECT_EQ(o.common.simControl, std::filesystem::path("/c.sock"));
+        EXPECT_TRUE(o.show);
+    }
 }
 
 TEST(AppOptions, RejectsUnknownOptionsAndMissingValues) {
@@ -27,18 +43,21 @@ TEST(AppOptions, RejectsUnknownOptionsAndMissingValues) {
                                                  {"--sim-state", ""},
                                                  {"show"}}) {
         AppOptions o;
-        std::string error;
-        EXPECT_FALSE(parseAppOptions(args, o, error)) << args[0];
-        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(parse(args, o), 2) << args[0];
     }
 }
 
-TEST(AppOptions, HelpNamesEveryOption) {
-    const std::string_view usage = appUsageText();
-    for (const char* name :
-         {"--data-dir", "--simulate", "--sim-state", "--sim-control", "--show", "--help"}) {
-        EXPECT_NE(usage.find(name), std::string_view::npos) << name;
+TEST(AppOptions, HelpNamesEveryOptionAndVersionTheLicence) {
+    AppOptions o;
+    std::string help;
+    EXPECT_EQ(parse({"--help"}, o, &help), 0);
+    for (const char* name : {"--data-dir", "--simulate", "--sim-state", "--sim-control", "--show",
+                             "--version", "--help"}) {
+        EXPECT_NE(help.find(name), std::string::npos) << name;
     }
+    std::string version;
+    EXPECT_EQ(parse({"--version"}, o, &version), 0);
+    EXPECT_TRUE(version.starts_with("pelmora 0.1.0\nLicense GPL-3.0-or-later")) << version;
 }
 
 } // namespace

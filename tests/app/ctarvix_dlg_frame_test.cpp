@@ -3,6 +3,7 @@
 #include "shell_fixture.h"
 
 #include "settings/shell_messages.h"
+#include "settings/transfer_texts.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -79,6 +80,41 @@ TEST_F(FrameTest, AFailedSaveOfTheLabelsIsToldInTheWindow) {
     EXPECT_EQ(messages.messages[0].text.rfind((root / "str.ini").string() + " was not saved: ", 0),
               0u);
     EXPECT_EQ(d.backup().block, device.applied[0]); // what did save stays saved
+}
+
+TEST_F(FrameTest, AMouseAnotherProgramKeepsGetsNothingAndTheEditsStay) {
+    std::ofstream(root / "str.ini") << "[Skins]\nLan=CHT\n";
+    CTarvixDlg& d = shown();
+    device.busy = true;
+    d.settings().reportInterval = 8;
+    click(562, 623); // OK acts as Apply: the window stays
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              mouseBusyText(MouseBusy::NothingSent, Language::TraditionalChinese));
+    EXPECT_EQ(d.settings().reportInterval, 8);
+    EXPECT_EQ(d.backup().block.reportInterval, 2);
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(FrameTest, TheFirstReadWaitsForTheMouseFromATimerAndGivesUpAfterTheWait) {
+    qputenv("PELMORA_TRANSFER_WAIT_MS", "200");
+    writeConfig(sampleBlock());
+    device.busy = true;
+    CTarvixDlg& d = start();
+    EXPECT_TRUE(d.readWaiting());
+    d.onFrameAction(FrameControl::Apply); // waits as for a transfer
+    EXPECT_TRUE(device.applied.empty());
+    QTRY_VERIFY(!d.readWaiting());
+    EXPECT_FALSE(d.initialReadDone());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, mouseBusyText(MouseBusy::NotRead, Language::English));
+    // The next opening reads again, and the mouse freed meanwhile is read.
+    tray.click();
+    EXPECT_TRUE(d.readWaiting());
+    device.busy = false;
+    QTRY_VERIFY(d.initialReadDone());
+    EXPECT_FALSE(d.readWaiting());
+    qunsetenv("PELMORA_TRANSFER_WAIT_MS");
 }
 
 TEST_F(FrameTest, OkAppliesAndHides) {

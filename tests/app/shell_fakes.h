@@ -113,10 +113,16 @@ public:
     }
     bool initialReadDone() const override { return readDone; }
     void setInitialReadDone() override { readDone = true; }
-    void readBasicSettings() override { log_.push_back("device.readBasicSettings"); }
-    ApplyResult apply(const SettingsBlock& settings, Language,
-                      const std::function<void()>& labelsHook) override {
+    bool readBasicSettings() override {
+        log_.push_back("device.readBasicSettings");
+        return !busy;
+    }
+    ApplyResult apply(const SettingsBlock& settings, const std::function<void()>& labelsHook,
+                      const TransferWait&, Language) override {
         log_.push_back("device.apply");
+        if (busy) {
+            return {SaveResult::Missing, 0, 0, TransferAccess::Busy};
+        }
         applied.push_back(settings);
         labelsHook();
         return applyResult;
@@ -129,6 +135,7 @@ public:
     void setPresent(bool p) { present_ = p; }
 
     bool plugged = true;
+    bool busy = false; // another program holds the mouse
     bool failListener = false;
     int hotplugFd = -1;
     Change nextChange = Change::None;

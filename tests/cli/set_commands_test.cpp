@@ -1,9 +1,9 @@
+#include "desktop/pointer_levels.h"
 #include "keys/consumer_list_texts.h"
 #include "keys/key_settings.h"
 #include "settings/dpi_rate_settings.h"
 #include "settings/factory_settings.h"
 #include "settings/lighting_settings.h"
-#include "desktop/pointer_levels.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "support/cli_run.h"
@@ -224,6 +224,27 @@ TEST_F(SetCommandsTest, SeveralWordsAreAllOrNothing) {
     // A left click moved to another button first frees the first one.
     EXPECT_EQ(cli({"set", "a2=Left Click", "a1=Key Off"}).status, 0);
     EXPECT_EQ(saved().keyBlockA.keyFunction[0], 15);
+}
+
+// As on the lighting page, a stage that is off keeps its colour, whatever
+// the order of the words; its unchanged colour, as get prints it, is taken.
+TEST_F(SetCommandsTest, AStageThatIsOffKeepsItsColour) {
+    const std::string config = readTextFile(folder / "config.bin");
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"set", "dpi2=off", "dpi2-colour=#123456"},
+          std::vector<std::string>{"set", "dpi2-colour=#123456", "dpi2=off"}}) {
+        const auto r = cli(words);
+        EXPECT_EQ(r.status, 2) << words[1];
+        EXPECT_NE(r.err.find("dpi2-colour: the colour of a DPI stage that is off"),
+                  std::string::npos)
+            << r.err;
+        EXPECT_EQ(readTextFile(folder / "config.bin"), config) << words[1];
+    }
+    ASSERT_EQ(cli({"set", "dpi2=off"}).status, 0);
+    const std::string colour = cli({"get", "dpi2-colour"}).out;
+    EXPECT_EQ(cli({"set", colour.substr(0, colour.size() - 1), "dpi3=off"}).status, 0);
+    EXPECT_EQ(cli({"set", "dpi2-colour=#123456", "dpi2=on"}).status, 0);
+    EXPECT_EQ(cli({"get", "dpi2-colour"}).out, "dpi2-colour=#123456\n");
 }
 
 TEST_F(SetCommandsTest, GetPrintsWhatSetTakesBack) {

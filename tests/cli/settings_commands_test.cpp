@@ -152,6 +152,33 @@ TEST(CliUsage, BadCommandLinesGiveStatusTwo) {
     }
 }
 
+// A value joined to its option by "=" is taken as one after it; --version
+// names the program and its licence.
+TEST(CliUsage, OptionValuesMayBeJoinedByAnEqualsSign) {
+    ScratchFolder folder;
+    std::string error;
+    ASSERT_TRUE(writeSettingsFileAtomically(folder / "config.bin", factorySettings(), 0, error));
+    pelmora::testing::writeTextFile(folder / "items.txt", "a down\na up\n");
+    const std::string dir = "--data-dir=" + folder.path().string();
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{dir, "get", "--sensor=1", "dpi4"}, "dpi4=8 (3200 DPI)\n"},
+        {{dir, "set", "--sensor=1", "dpi4=5"}, ""},
+        {{dir, "macro", "add", "M", "--loop=2", "--from=" + (folder / "items.txt").string()}, ""},
+        {{dir, "macros"}, "slot 1: M (loop 2, 2 items)\n"},
+        {{dir, "--sim-state=" + (folder / "mouse.json").string(),
+          "--sim-control=" + (folder / "control").string(), "apply"},
+         ""},
+        {{"--version"}, "pelmora-cli 0.1.0\nLicense GPL-3.0-or-later"},
+    };
+    for (const auto& [args, expected] : cases) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.status, 0) << args[1] << ": " << r.err;
+        EXPECT_TRUE(r.out.starts_with(expected)) << args[1] << ": " << r.out;
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder / "mouse.json"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "control"));
+}
+
 TEST(CliUsage, HelpListsTheCommands) {
     const auto r = runCli({"--help"});
     EXPECT_EQ(r.status, 0);

@@ -23,6 +23,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 complete_line "pelmora-cli ex" | grep -x export >/dev/null || fail "command"
 complete_line "pelmora-cli --data-dir /tmp s" | grep -x set >/dev/null || fail "command after an option"
+complete_line "pelmora-cli --data-dir=/tmp s" | grep -x set >/dev/null || fail "command after --opt=VALUE"
+complete_line "pelmora-cli --data-dir=/t" | grep -x /tmp >/dev/null || fail "value after --opt="
 complete_line "pelmora-cli set report-r" | grep -x "report-rate=" >/dev/null || fail "setting name"
 complete_line "pelmora-cli set report-rate=" | grep -x 1000 >/dev/null || fail "report rate values"
 complete_line "pelmora-cli set a3=sin" | grep -x 'Single\\ Key:' >/dev/null || fail "function value"

@@ -150,6 +150,61 @@ check "apply still reads every macro slot's answer frame" \
   [ "$(grep -c '^get 93' stalled.out)" = 12 ]
 check "no chunk arrived from the stalled mouse" sh -c "! grep -q '^in ' stalled.out"
 
+# --- two programs at once ------------------------------------------------------
+# Two applies of different settings started together: the second waits for
+# the first (flock on the command collection's node), both succeed, and the
+# virtual mouse holds one whole block (its key matrices and DPI stages).
+concurrentApplies() {
+  mkdir -p lock-a lock-b
+  cp /pelmora/bin/config.bin lock-a/
+  cp /pelmora/bin/config.bin lock-b/
+  cli --data-dir lock-a set a2="Mid Click" dpi1=3 dpi4=off >/dev/null
+  cli --data-dir lock-b set a3=Forward b2="DPI +" dpi2=7 >/dev/null
+  blockOf() { sed -n '/"dpiStages"/p; /"keyMatrices"/,/]/p' /tmp/vm-state.json; }
+  blockOf >lock-before.block
+  for name in a b; do
+    cli --data-dir "lock-$name" apply >/dev/null 2>&1
+    # The virtual mouse saves its state once it has taken the last chunk.
+    saved() { blockOf >"lock-$name.now" && ! cmp -s "lock-$name.now" lock-before.block; }
+    waitFor 50 saved
+    blockOf >"lock-$name.block"
+    cp "lock-$name.block" lock-before.block
+  done
+  check "the two settings blocks differ" sh -c "! cmp -s lock-a.block lock-b.block"
+  node=$(cli devices 2>/dev/null | sed -n 's/^using //p')
+  # Held while both start, so that both are waiting when it frees.
+  barrier=
+  if command -v flock >/dev/null && [ -n "$node" ]; then
+    flock "$node" sleep 1 &
+    barrier=$!
+    sleep 0.2
+  fi
+  cli --data-dir lock-a apply >lock-a.out 2>&1 &
+  first=$!
+  cli --data-dir lock-b apply >lock-b.out 2>&1 &
+  second=$!
+  wait "$first"
+  firstStatus=$?
+  wait "$second"
+  secondStatus=$?
+  [ -n "$barrier" ] && wait "$barrier"
+  check "both concurrent applies succeed ($firstStatus, $secondStatus)" \
+    [ "$firstStatus$secondStatus" = 00 ]
+  check "a concurrent apply says that it waits" \
+    grep -q 'another program is sending settings to the mouse' lock-a.out lock-b.out
+  sleep 1
+  blockOf >lock-both.block
+  if cmp -s lock-both.block lock-a.block || cmp -s lock-both.block lock-b.block; then
+    pass "the virtual mouse holds one whole block after two concurrent applies"
+  else
+    fail "the virtual mouse holds one whole block after two concurrent applies"
+    diff lock-a.block lock-both.block | head -n 20 | sed 's/^/    /'
+    show lock-a.out
+    show lock-b.out
+  fi
+}
+concurrentApplies
+
 kill "$vm"
 wait "$vm"
 check "the virtual mouse ends cleanly" [ $? = 0 ]

@@ -153,6 +153,43 @@ TEST_F(Recording, LongKeyNamesAreCutTo31Characters) {
     EXPECT_THAT(list, ElementsAre(std::string(31, 'k') + "   Dn"));
 }
 
+TEST_F(Recording, CtrlBreakStopsAsTheStopButtonAndIsNotRecorded) {
+    struct Case {
+        std::vector<std::string> presses; // each pressed, in order, before the releases
+        std::vector<std::string> recorded;
+        bool stops;
+    };
+    const Case cases[] = {
+        {{"Ctrl", "Pause"}, {}, true},
+        {{"Right Ctrl", "Pause"}, {}, true},
+        {{"Ctrl", "A", "Pause"}, {"Ctrl   Dn", "50 ms", "A   Dn"}, true},
+        {{"Ctrl", "A"},
+         {"Ctrl   Dn", "50 ms", "A   Dn", "50 ms", "A   Up", "50 ms", "Ctrl   Up"},
+         false},
+        {{"Pause"}, {"Pause   Dn", "50 ms", "Pause   Up"}, false},
+    };
+    for (const Case& c : cases) {
+        list.clear();
+        messages.messages.clear();
+        ASSERT_TRUE(recorder.start(true, messages));
+        bool stopped = false;
+        for (const std::string& key : c.presses) {
+            stopped = press(key) || stopped;
+            press(key, true); // auto-repeat while held
+        }
+        for (auto key = c.presses.rbegin(); key != c.presses.rend(); ++key) {
+            release(*key);
+        }
+        EXPECT_EQ(list, c.recorded) << c.presses.back();
+        EXPECT_EQ(stopped, c.stops) << c.presses.back();
+        EXPECT_EQ(recorder.recording(), !c.stops);
+        if (c.stops) {
+            EXPECT_EQ(texts().back(), "Stop Recording | Pelmora");
+        }
+        recorder.detach();
+    }
+}
+
 TEST(RecordingTexts, FollowTheLanguage) {
     RecordingMessageSink messages;
     MacroRecorder recorder(Language::SimplifiedChinese);

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <linux/hidraw.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <vector>
 
@@ -81,6 +82,19 @@ ReadResult HidrawHandle::read(std::span<std::uint8_t> report, int timeoutMs) {
         report[0] = 0;
     }
     return {ReadStatus::Ok, static_cast<std::size_t>(n) + skip};
+}
+
+bool HidrawHandle::tryLockTransfers() {
+    int r;
+    do {
+        r = ::flock(fd_.get(), LOCK_EX | LOCK_NB);
+    } while (r < 0 && errno == EINTR);
+    // A node that takes no lock at all (EINVAL, ENOLCK) is not kept from use.
+    return r == 0 || (errno != EWOULDBLOCK && errno != EAGAIN);
+}
+
+void HidrawHandle::unlockTransfers() {
+    ::flock(fd_.get(), LOCK_UN);
 }
 
 } // namespace pelmora

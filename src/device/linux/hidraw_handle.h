@@ -4,8 +4,8 @@
 // A node without numbered reports delivers input without the ID byte: the
 // handle puts the 0 back so callers always see byte 0 as the report ID.
 
-#include "device/hid_handle.h"
 #include "base/unique_fd.h"
+#include "device/hid_handle.h"
 
 namespace pelmora {
 
@@ -19,6 +19,10 @@ public:
     bool write(std::span<const std::uint8_t> report) override;
     ReadResult read(std::span<std::uint8_t> report, int timeoutMs) override;
     int pollFd() const override { return fd_.get(); }
+    // flock on the open node: it holds across processes and users, and the
+    // kernel drops it when the descriptor closes (a crash leaves none).
+    bool tryLockTransfers() override;
+    void unlockTransfers() override;
 
 private:
     UniqueFd fd_;

@@ -1,11 +1,15 @@
 #include "device/sim/sim_backend.h"
 
+#include "base/unique_fd.h"
 #include "device/event_fd.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <deque>
+#include <fcntl.h>
 #include <mutex>
+#include <sys/file.h>
 
 namespace pelmora::sim {
 
@@ -67,9 +71,9 @@ namespace {
 class SimHandle final : public HidHandle {
 public:
     SimHandle(std::shared_ptr<SimulatedMouse> mouse, std::shared_ptr<SimBackend::Shared> shared,
-              SimCollection collection, unsigned generation)
+              SimCollection collection, unsigned generation, std::filesystem::path lockFile)
         : mouse_(std::move(mouse)), shared_(std::move(shared)), collection_(collection),
-          generation_(generation) {}
+          generation_(generation), lockFile_(std::move(lockFile)) {}
 
     bool setFeature(std::span<const std::uint8_t> report) override {
         if (collection_ != SimCollection::Command || !alive()) {
@@ -131,6 +135,30 @@ public:
     }
     int pollFd() const override { return shared_->ready(collection_).fd(); }
 
+    bool tryLockTransfers() override {
+        if (lockFile_.empty()) {
+            return true;
+        }
+        if (!lock_.valid()) {
+            lock_ = UniqueFd(::open(lockFile_.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644));
+            if (!lock_.valid()) {
+                return true; // a folder that takes no lock file keeps no one out
+            }
+        }
+        if (::flock(lock_.get(), LOCK_EX | LOCK_NB) != 0) {
+            return errno != EWOULDBLOCK && errno != EINTR;
+        }
+        // The mouse as the last program left it.
+        mouse_->reloadStateFile();
+        return true;
+    }
+    void unlockTransfers() override {
+        if (lock_.valid()) {
+            mouse_->flushState(); // the next program starts from what this one did
+            ::flock(lock_.get(), LOCK_UN);
+        }
+    }
+
 private:
     bool alive() const {
         if (!mouse_->plugged()) {
@@ -144,12 +172,21 @@ private:
     std::shared_ptr<SimBackend::Shared> shared_;
     SimCollection collection_;
     unsigned generation_;
+    std::filesystem::path lockFile_;
+    UniqueFd lock_;
 };
 } // namespace
 
+std::filesystem::path simLockFileOf(const std::filesystem::path& stateFile) {
+    std::filesystem::path lock = stateFile;
+    lock += ".lock";
+    return lock;
+}
+
 SimBackend::SimBackend(std::shared_ptr<SimulatedMouse> mouse,
-                       std::function<void(std::string_view)> log)
-    : mouse_(std::move(mouse)), shared_(std::make_shared<Shared>()) {
+                       std::function<void(std::string_view)> log, std::filesystem::path lockFile)
+    : mouse_(std::move(mouse)), shared_(std::make_shared<Shared>()),
+      lockFile_(std::move(lockFile)) {
     std::weak_ptr<Shared> weak = shared_;
     SimulatedMouse::Observer observer;
     observer.logged = std::move(log);
@@ -224,7 +261,10 @@ OpenResult SimBackend::open(const HidCollectionInfo& collection, OpenMode) {
         std::lock_guard lock(shared_->mutex);
         generation = shared_->generation;
     }
-    result.handle = std::make_unique<SimHandle>(mouse_, shared_, which, generation);
+    // Only the command collection is locked; every reader gets every report.
+    result.handle = std::make_unique<SimHandle>(
+        mouse_, shared_, which, generation,
+        which == SimCollection::Command ? lockFile_ : std::filesystem::path());
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "device/hid_backend.h"
 #include "device/sim/simulated_mouse.h"
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -18,9 +19,14 @@ inline constexpr std::string_view kSimPointerPath = "sim:pointer";
 
 class SimBackend final : public HidBackend {
 public:
-    // `log` hears what the mouse logs (bad frames and the like).
+    // `log` hears what the mouse logs (bad frames and the like). With a
+    // `lockFile` (beside the state file that several programs may share),
+    // the command collection's transfer lock is an flock on that file; whoever
+    // takes it first takes the mouse's state from the state file, and saves
+    // it before letting go. Without one the mouse is this program's alone.
     explicit SimBackend(std::shared_ptr<SimulatedMouse> mouse,
-                        std::function<void(std::string_view)> log = {});
+                        std::function<void(std::string_view)> log = {},
+                        std::filesystem::path lockFile = {});
     ~SimBackend() override;
     SimBackend(const SimBackend&) = delete;
     SimBackend& operator=(const SimBackend&) = delete;
@@ -39,6 +45,10 @@ public:
 private:
     std::shared_ptr<SimulatedMouse> mouse_;
     std::shared_ptr<Shared> shared_;
+    std::filesystem::path lockFile_;
 };
+
+// The lock file of a state file: beside it, its name with ".lock" added.
+std::filesystem::path simLockFileOf(const std::filesystem::path& stateFile);
 
 } // namespace pelmora::sim

@@ -1,9 +1,9 @@
 #include "device/sim/simulated_mouse.h"
 
+#include "base/atomic_file.h"
 #include "base/hex_text.h"
 #include "device/sim/sim_control.h"
 #include "device/sim/sim_state_json.h"
-#include "base/atomic_file.h"
 
 #include <algorithm>
 #include <csignal>
@@ -386,6 +386,25 @@ void SimulatedMouse::flushState() {
     if (dirty) {
         saveState();
     }
+}
+
+void SimulatedMouse::reloadStateFile() {
+    std::lock_guard saving(saveMutex_);
+    std::optional<std::filesystem::path> file;
+    SimMouseState loaded;
+    {
+        std::lock_guard lock(mutex_);
+        file = stateFile_;
+        loaded = state_;
+    }
+    std::string text;
+    std::string error;
+    if (!file || !readWholeFile(*file, text, error) || !simStateFromJson(text, loaded, error)) {
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    state_ = loaded;
+    saveDirty_ = false;
 }
 
 void SimulatedMouse::setStateSaveDelay(std::chrono::milliseconds delay) {

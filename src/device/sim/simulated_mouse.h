@@ -91,6 +91,11 @@ public:
     bool attachStateFile(const std::filesystem::path& file, std::string& error);
     // Saves a change that is still waiting for its timer.
     void flushState();
+    // Takes the state file's content as the state (another program may have
+    // written the file meanwhile, under the transfer lock); a change still
+    // waiting for its timer is dropped. A missing or damaged file changes
+    // nothing.
+    void reloadStateFile();
     void setStateSaveDelay(std::chrono::milliseconds delay);
 
     std::vector<std::string> log() const;

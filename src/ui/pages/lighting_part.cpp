@@ -165,7 +165,7 @@ bool LightingPart::press(const QPoint& p) {
 
 void LightingPart::pressSwatch(int stage) {
     const auto s = static_cast<std::size_t>(stage);
-    if (settings_.dpiStageOn[s] != 1 || !chooseColour_) {
+    if (!stageColourChangeable(settings_, s) || !chooseColour_) {
         return;
     }
     const auto& rgb = settings_.dpiColour[s];

@@ -48,14 +48,20 @@ void PageWindow::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (frame_.leftButtonDown(event->position().toPoint()) == PageFrame::Press::Nothing) {
-        ++drags_;
-        if (QWindow* handle = windowHandle()) {
-            handle->startSystemMove();
-        }
+        drag_.arm(event->globalPosition().toPoint());
     }
 }
 
+void PageWindow::mouseReleaseEvent(QMouseEvent* event) {
+    drag_.disarm();
+    QWidget::mouseReleaseEvent(event);
+}
+
 void PageWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_.mouseMoved(*this, event->globalPosition().toPoint(),
+                         event->buttons().testFlag(Qt::LeftButton))) {
+        ++drags_;
+    }
     frame_.mouseMoved(event->position().toPoint());
 }
 

@@ -10,6 +10,7 @@
 #include "ui/pages/lighting_part.h"
 #include "ui/pages/page_frame.h"
 #include "ui/skin/message_box_sink.h"
+#include "ui/skin/window_drag.h"
 
 #include <QWidget>
 
@@ -35,6 +36,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -45,6 +47,7 @@ private:
     ButtonLabels labels_;
     MessageBoxSink messages_{this};
     KeySettingsPart keySettingsPart_;
+    WindowDrag drag_;
     int drags_ = 0;
 };
 

@@ -39,8 +39,8 @@ constexpr Rect kSkinList{42, 146, 151, 264};
 constexpr Rect kColourCaptionBand{D::kSkinColourBox.left, D::kSkinColourBox.top - 30,
                                   D::kPanelRight - 8, D::kSkinColourBox.top};
 
-QColor defaultChooser(QWidget* parent) {
-    return QColorDialog::getColor(QColor(), parent);
+QColor defaultChooser(QWidget* parent, const QColor& initial) {
+    return QColorDialog::getColor(initial, parent);
 }
 
 } // namespace
@@ -103,7 +103,8 @@ void CSkinsDialog::clickAt(const QPoint& p) {
         return;
     }
     if (D::kSkinColourBox.contains(p.x(), p.y())) {
-        const QColor chosen = chooseColour_ ? chooseColour_(this) : QColor();
+        const QColor chosen =
+            chooseColour_ ? chooseColour_(this, QColor(red, green, blue)) : QColor();
         if (chosen.isValid()) {
             red = chosen.red();
             green = chosen.green();

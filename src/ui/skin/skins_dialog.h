@@ -20,8 +20,9 @@ namespace pelmora {
 class CSkinsDialog : public CSkinnedDialog {
     Q_OBJECT
 public:
-    // The desktop's colour chooser; an invalid colour when it was cancelled.
-    using ColourChooser = std::function<QColor(QWidget* parent)>;
+    // The desktop's colour chooser, opened at `initial`; an invalid colour
+    // when it was cancelled.
+    using ColourChooser = std::function<QColor(QWidget* parent, const QColor& initial)>;
 
     CSkinsDialog(std::vector<std::filesystem::path> skinsRoots, MessageSink& messages,
                  QWidget* parent = nullptr);

@@ -117,6 +117,10 @@ TEST_F(PageFrameTest, PagePressesGoToThePageAndMissesStartADrag) {
     page.takes = false;
     window.show();
     QTest::mouseClick(&window, Qt::LeftButton, {}, {5, 120});
+    EXPECT_EQ(window.dragCount(), 0); // a click never moves the window
+    QTest::mousePress(&window, Qt::LeftButton, {}, {5, 120});
+    QTest::mouseMove(&window, {5, 160});
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, {5, 160});
     EXPECT_EQ(window.dragCount(), 1);
     QTest::mouseClick(&window, Qt::LeftButton, {}, centre(layout::kOkButton));
     EXPECT_EQ(window.dragCount(), 1);

@@ -62,16 +62,22 @@ TEST_F(SkinsDialogTest, ASkinAddedWhileOpenAppearsAtTheNextOpening) {
     EXPECT_EQ(dialog.skinList().items().size(), 3);
 }
 
-TEST_F(SkinsDialogTest, TheColourChooserSetsTheColourAndItsCancelKeepsIt) {
+TEST_F(SkinsDialogTest, TheColourChooserOpensAtTheColourSetsItAndItsCancelKeepsIt) {
     skinState().setTextColour(QColor(1, 2, 3));
     CSkinsDialog dialog(roots(), messages);
     QColor answer(255, 255, 255);
-    dialog.setColourChooser([&](QWidget*) { return answer; });
+    QColor opened;
+    dialog.setColourChooser([&](QWidget*, const QColor& initial) {
+        opened = initial;
+        return answer;
+    });
     dialog.show();
     click(dialog, dialog_layout::kSkinColourBox);
+    EXPECT_EQ(opened, QColor(1, 2, 3));
     EXPECT_EQ(QColor(dialog.red, dialog.green, dialog.blue), QColor(255, 255, 255));
     answer = QColor();
     click(dialog, dialog_layout::kSkinColourBox);
+    EXPECT_EQ(opened, QColor(255, 255, 255));
     EXPECT_EQ(QColor(dialog.red, dialog.green, dialog.blue), QColor(255, 255, 255));
     click(dialog, dialog_layout::kCancelButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
