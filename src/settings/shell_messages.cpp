@@ -33,15 +33,6 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(ShellMessage::Count)> 
      "fareyi takın, sonra yeniden Uygula'ya basın.",
      "The mouse is not connected, so nothing was sent or saved. Your edits are kept: plug the "
      "mouse in, then press Apply again."},
-    {ShellMessage::MouseHeldElsewhere,
-     "另一个程序正在使用鼠标，没有发送或保存任何内容。您的修改仍然保留：请关闭该程序，"
-     "然后再次点击应用。",
-     "另一個程式正在使用滑鼠，沒有傳送或儲存任何內容。您的修改仍然保留：請關閉該程式，"
-     "然後再次點擊應用。",
-     "Fareyi başka bir program kullanıyor; hiçbir şey gönderilmedi veya kaydedilmedi. "
-     "Değişiklikleriniz duruyor: o programı kapatın, sonra yeniden Uygula'ya basın.",
-     "Another program is using the mouse, so nothing was sent or saved. Your edits are kept: "
-     "close that program, then press Apply again."},
     {ShellMessage::NoMouseStatus, "未连接鼠标：请插入鼠标", "未連接滑鼠：請插入滑鼠",
      "Fare yok: lütfen takın", "No mouse: please plug it in"},
     {ShellMessage::PlugInAdvice,
@@ -87,8 +78,8 @@ std::string filled(std::string_view format, std::string_view first, std::string_
     return text;
 }
 
-constexpr std::array<ShellMessage, 3> kRefusalMessages{
-    ShellMessage::NoMouseToSend, ShellMessage::SettingsNotLoaded, ShellMessage::MouseHeldElsewhere};
+constexpr std::array<ShellMessage, 2> kRefusalMessages{ShellMessage::NoMouseToSend,
+                                                       ShellMessage::SettingsNotLoaded};
 
 } // namespace
 

@@ -17,8 +17,6 @@ enum class ShellMessage : std::uint8_t {
     SettingsNotLoaded,
     // OK or Apply while no mouse is there.
     NoMouseToSend,
-    // OK or Apply while another program holds the mouse.
-    MouseHeldElsewhere,
     // The status line while no mouse is there.
     NoMouseStatus,
     // What to do when the mouse is not detected.
@@ -28,8 +26,9 @@ enum class ShellMessage : std::uint8_t {
 
 std::string_view shellMessage(ShellMessage id, Language language);
 
-// Why OK or Apply send and save nothing.
-enum class ApplyRefusal : std::uint8_t { NoMouse, SettingsNotLoaded, MouseHeld };
+// Why OK and Apply send and save nothing before they start (another program
+// holding the mouse is found, and told, by the transfer itself).
+enum class ApplyRefusal : std::uint8_t { NoMouse, SettingsNotLoaded };
 std::string_view applyRefusalText(ApplyRefusal refusal, Language language);
 
 // "<file> was not saved: <reason>" in the language.
