@@ -158,8 +158,18 @@ void emptyTickBox(QPainter& p, const Palette& c, int x, int y) {
 
 // --- small images -----------------------------------------------------------
 
+// The scale being painted: 1, then 2 for the "@2x" images of screens with
+// twice the pixels. Every painter works in the same (unscaled) coordinates.
+int gScale = 1;
+
+QImage blank(int w, int h) {
+    QImage image(w * gScale, h * gScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(gScale);
+    return image;
+}
+
 QImage canvas(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image = blank(w, h);
     image.fill(Qt::transparent);
     return image;
 }
@@ -361,7 +371,7 @@ void mouseDrawing(QPainter& p, const Palette& c) {
 }
 
 QImage basicBackground(const Palette& c) {
-    QImage image(L::kWindowWidth, L::kWindowHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image = blank(L::kWindowWidth, L::kWindowHeight);
     QPainter p(&image);
     frame(p, c, false);
     mouseDrawing(p, c);
@@ -407,7 +417,7 @@ QImage basicBackground(const Palette& c) {
 }
 
 QImage advancedBackground(const Palette& c) {
-    QImage image(L::kWindowWidth, L::kWindowHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image = blank(L::kWindowWidth, L::kWindowHeight);
     QPainter p(&image);
     frame(p, c, true);
 
@@ -463,9 +473,9 @@ QImage advancedBackground(const Palette& c) {
 // Titles and captions are drawn by the program in the active language: the
 // pictures carry no text.
 QImage dialogBase(const Palette& c, int height = D::kHeight) {
-    QImage image(D::kWidth, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = blank(D::kWidth, height);
     QPainter p(&image);
-    p.fillRect(image.rect(), c.base);
+    p.fillRect(QRect(0, 0, D::kWidth, height), c.base);
     fill(p, {0, 0, D::kWidth, 30}, c.bar);
     hline(p, 0, D::kWidth, 30, c.edge);
     p.fillRect(QRect(14, 10, 3, 11), c.accent);
@@ -618,10 +628,16 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "make-skins: no recipe for %s\n", qPrintable(qs(name)));
                 return 1;
             }
-            const QString path = folder + qs(name);
-            if (!recipe->paint(palette).save(path, "PNG")) {
-                std::fprintf(stderr, "make-skins: cannot write %s\n", qPrintable(path));
-                return 1;
+            for (const int scale : {1, 2}) {
+                gScale = scale;
+                QString path = folder + qs(name);
+                if (scale > 1) {
+                    path.insert(path.size() - 4, QStringLiteral("@%1x").arg(scale));
+                }
+                if (!recipe->paint(palette).save(path, "PNG")) {
+                    std::fprintf(stderr, "make-skins: cannot write %s\n", qPrintable(path));
+                    return 1;
+                }
             }
         }
     }

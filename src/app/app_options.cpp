@@ -12,6 +12,8 @@ std::optional<int> parseAppOptions(const std::vector<std::string>& args, AppOpti
     });
     addCommonOptions(app, options.common);
     app.add_flag("--show", options.show, "start with the window shown");
+    app.add_flag("--autostart", options.autostart,
+                 "started with the session: without a tray the window stays closed");
     addVersionOption(app, "pelmora");
     return parseCommandLine(app, "pelmora", args, out, err);
 }
@@ -27,6 +29,8 @@ std::string_view appUsageText() {
            "  --sim-state FILE    where the simulated mouse keeps its state\n"
            "  --sim-control PATH  control socket of the simulated mouse (events, unplug)\n"
            "  --show              start with the window shown\n"
+           "  --autostart         started with the session: without a tray the window\n"
+           "                      stays closed until the program is started again\n"
            "  --version           the version and the licence\n"
            "  --help              this text\n"
            "\n"

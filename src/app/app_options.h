@@ -12,8 +12,9 @@
 namespace pelmora {
 
 struct AppOptions {
-    CommonOptions common; // --data-dir, --simulate, --sim-state, --sim-control
-    bool show = false;    // --show: start with the window shown
+    CommonOptions common;   // --data-dir, --simulate, --sim-state, --sim-control
+    bool show = false;      // --show: start with the window shown
+    bool autostart = false; // --autostart: started with the session
 };
 
 // Reads the arguments after the program name. --help and --version print on

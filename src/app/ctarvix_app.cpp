@@ -1,10 +1,13 @@
 #include "app/ctarvix_app.h"
 
+#include "app/app_identity.h"
 #include "app/app_options.h"
+#include "app/application_service.h"
 #include "app/ctarvix_dlg.h"
 #include "app/device_link_adapter.h"
 #include "app/quit_signals.h"
 #include "app/system_tray.h"
+#include "app/wayland_shortcut_inhibitor.h"
 #include "ui/skin/message_box_sink.h"
 
 #include <QApplication>
@@ -14,11 +17,6 @@
 #include <iostream>
 
 namespace pelmora {
-
-namespace {
-// The window class the rest of the desktop knows the main window by.
-constexpr const char* kWindowClassName = "KandroGMClass";
-} // namespace
 
 int CTarvixApp::run(int argc, char** argv) {
     // --help and --version need no display.
@@ -32,12 +30,13 @@ int CTarvixApp::run(int argc, char** argv) {
     }
 
     // The class name must be set before the first window exists.
-    QApplication::setApplicationName(QString::fromLatin1(kWindowClassName));
+    QApplication::setApplicationName(QString::fromLatin1(identity::kWindowClass));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(identity::kDesktopEntry));
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     // The title the desktop shows for the window (task bar, window lists);
     // the class above stays what the desktop knows the window by.
-    QApplication::setApplicationDisplayName(QStringLiteral("Pelmora"));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(identity::kDisplayName));
 
     std::vector<std::string> args;
     const QStringList qtArgs = QApplication::arguments(); // Qt's own options removed
@@ -49,16 +48,21 @@ int CTarvixApp::run(int argc, char** argv) {
     }
 
     // A second copy ends here, before it opens the mouse or touches the
-    // simulated mouse's state file and control pipe, and shows nothing.
+    // simulated mouse's state file and control pipe: it asks the running
+    // copy to show its window.
     SingleInstanceLock instance;
     if (takeInstanceLock(instance, SingleInstanceLock::defaultFolder()) ==
         SingleInstanceLock::Result::AlreadyRunning) {
+        activateRunningCopy(QDBusConnection::sessionBus());
         return 0;
     }
 
     MessageBoxSink messages;
     const DataFolder folder = DataFolder::resolve(options.common.dataDir);
     std::unique_ptr<ShellDevice> device = makeShellDevice(options, folder, messages);
+    // Keys the compositor binds reach the key dialogs and the recorder.
+    const std::unique_ptr<WaylandShortcutInhibitor> inhibitor = WaylandShortcutInhibitor::create();
+    setShortcutInhibitor(inhibitor.get());
     SystemTray tray;
     int status = 0;
     // The lock is held already: no lock folder for the dialog.
@@ -73,8 +77,11 @@ int CTarvixApp::run(int argc, char** argv) {
     if (dlg.initialise() == CTarvixDlg::InitResult::AlreadyRunning) {
         return 0;
     }
-    dlg.startUp(options.show);
+    ApplicationService service(QDBusConnection::sessionBus(), [&dlg] { dlg.activate(); });
+    service.publish();
+    dlg.startUp(options.show, options.autostart);
     const int loop = QApplication::exec();
+    setShortcutInhibitor(nullptr);
     return loop != 0 ? loop : status;
 }
 

@@ -22,6 +22,13 @@
 
 namespace pelmora {
 
+namespace {
+// Wayland: the compositor places the windows and may ignore a minimise request.
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+} // namespace
+
 CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)), icon_(appIcon()) {
     // Frameless, and a tool window so that it gets no task-bar entry.
@@ -95,11 +102,11 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
     return InitResult::Ready;
 }
 
-void CTarvixDlg::startUp(bool show) {
+void CTarvixDlg::startUp(bool show, bool autostart) {
     if (!services_.tray.isTrayAvailable()) {
         useTaskBar();
     }
-    if (show || !services_.tray.isTrayAvailable()) {
+    if (show || (!services_.tray.isTrayAvailable() && !autostart)) {
         this->show();
         raise();
         activateWindow();
@@ -199,8 +206,11 @@ void CTarvixDlg::finishApply(const SettingsBlock& sent, bool delivered, bool hid
 void CTarvixDlg::hideWindow() {
     frame_.hover().restoreAll();
     // Without a notification area a hidden window could not be found again:
-    // it is iconified instead (OK, Cancel, minimise, Enter, Escape, removal).
-    if (services_.tray.isTrayAvailable()) {
+    // on X11 it is iconified instead (OK, Cancel, minimise, Enter, Escape,
+    // removal), which a window manager honours. A Wayland client cannot know
+    // whether the compositor did (sway does not): it unmaps the window, and
+    // starting the program again shows it.
+    if (services_.tray.isTrayAvailable() || onWayland()) {
         hide();
     } else {
         showMinimized();
@@ -223,6 +233,13 @@ void CTarvixDlg::openWebLink() {
 void CTarvixDlg::onTrayOpen() {
     if (!services_.device.present()) {
         onDeviceEvent(kNotDetectedEvent, 0);
+        return;
+    }
+    activate();
+}
+
+void CTarvixDlg::activate() {
+    if (!initialised_ || tornDown_) {
         return;
     }
     refreshForOpening();
@@ -346,7 +363,11 @@ void CTarvixDlg::onTrayAvailability(bool available) {
     // A tray that goes away must not leave the program hidden for good.
     if (!available && isHidden() && initialised_ && !tornDown_) {
         useTaskBar();
-        showMinimized();
+        if (onWayland()) {
+            show();
+        } else {
+            showMinimized();
+        }
     }
 }
 
@@ -370,7 +391,11 @@ void CTarvixDlg::showEvent(QShowEvent* event) {
 void CTarvixDlg::placeForShowing() {
     // Centred on the screen the first time; afterwards where it was when it
     // was hidden. An explicit position also tells the window manager not to
-    // place the window anew at every showing.
+    // place the window anew at every showing. A Wayland client cannot place
+    // its window: the compositor does.
+    if (onWayland()) {
+        return;
+    }
     if (!lastPosition_) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();

@@ -64,12 +64,16 @@ public:
     // holds the single-instance lock; nothing else was done.
     InitResult initialise();
     // Shows the window at start when asked to, or when there is no
-    // notification area to start in.
-    void startUp(bool show);
+    // notification area to start in (unless started with the session, where
+    // starting the program again shows it).
+    void startUp(bool show, bool autostart = false);
 
     // Frame areas, tray, device events and hot-plug.
     void onFrameAction(FrameControl control);
     void onTrayOpen();
+    // The program was started again: the window comes up, with or without
+    // the mouse.
+    void activate();
     void onExit();
     void onDeviceEvent(int type, int value) { deviceWatch_.notify(type, value); }
 
@@ -169,7 +173,14 @@ private:
                              services_.messages,
                              settings_,
                              language_,
-                             {[this] { return applyRunning(); }, [this] { onMouseRemoved(); },
+                             // A window that never opened (started with the
+                             // session, without a tray) stays closed.
+                             {[this] { return applyRunning(); },
+                              [this] {
+                                  if (isVisible()) {
+                                      onMouseRemoved();
+                                  }
+                              },
                               [this] { onDeviceChange(); }, [this] { readMouse(); }}};
     bool exitAfterApply_ = false; // the program ends when the transfer has
 

@@ -1,5 +1,7 @@
 #include "app/desktop_notifier.h"
 
+#include "app/app_identity.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -24,19 +26,20 @@ bool DesktopNotifier::available() const {
     return reply.isValid() && reply.value();
 }
 
-bool DesktopNotifier::notify(const QString& title, const QString& text, BalloonIcon icon,
-                             int milliseconds) {
+bool DesktopNotifier::notify(const QString& title, const QString& text, int milliseconds) {
     if (!available()) {
         return false;
     }
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
-    const QString iconName = icon == BalloonIcon::Warning ? QStringLiteral("dialog-warning")
-                                                          : QStringLiteral("dialog-information");
+    // The program's name and icon, and its menu entry, which GNOME and Plasma
+    // group the notifications by; the title says what kind of event it is.
+    const QString desktopEntry = QString::fromLatin1(identity::kDesktopEntry);
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(1));
-    call << QStringLiteral("Pelmora") << lastId_ << iconName << title << text << QStringList()
-         << hints << milliseconds;
+    hints.insert(QStringLiteral("desktop-entry"), desktopEntry);
+    call << QString::fromLatin1(identity::kDisplayName) << lastId_ << desktopEntry << title << text
+         << QStringList() << hints << milliseconds;
     const QDBusReply<unsigned> reply = bus_.call(call, QDBus::Block, kCallTimeoutMs);
     if (!reply.isValid()) {
         return false;

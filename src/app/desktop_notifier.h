@@ -1,9 +1,7 @@
 #pragma once
 // Notifications through the desktop's notification service (freedesktop
-// org.freedesktop.Notifications on the session bus), used where no
-// notification area shows balloons.
-
-#include "app/tray_port.h"
+// org.freedesktop.Notifications on the session bus): every notification of
+// the program, sent as "Pelmora" with its icon and its menu entry.
 
 #include <QDBusConnection>
 #include <QString>
@@ -19,7 +17,7 @@ public:
     // Sends one notification, replacing the previous one of this program.
     // Returns false when no service took it. Never blocks longer than a
     // short time-out.
-    bool notify(const QString& title, const QString& text, BalloonIcon icon, int milliseconds);
+    bool notify(const QString& title, const QString& text, int milliseconds);
 
 private:
     QDBusConnection bus_;

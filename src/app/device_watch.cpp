@@ -82,7 +82,7 @@ void DeviceWatch::notify(int type, int value) {
     }
     if (type == kNotDetectedEvent) {
         // Why a mouse that is plugged in cannot be used, when that is known.
-        const std::string_view reason = mouseProblemText(device_.problem(), language_);
+        const std::string reason = mouseProblemText(device_.problem(), language_);
         if (!reason.empty()) {
             balloon->text += '\n' + QString::fromUtf8(reason);
         }

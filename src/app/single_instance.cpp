@@ -9,32 +9,8 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
-#include <utility>
 
 namespace pelmora {
-
-SingleInstanceLock::~SingleInstanceLock() {
-    release();
-}
-
-SingleInstanceLock::SingleInstanceLock(SingleInstanceLock&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), error_(std::move(other.error_)) {}
-
-SingleInstanceLock& SingleInstanceLock::operator=(SingleInstanceLock&& other) noexcept {
-    if (this != &other) {
-        release();
-        fd_ = std::exchange(other.fd_, -1);
-        error_ = std::move(other.error_);
-    }
-    return *this;
-}
-
-void SingleInstanceLock::release() {
-    if (fd_ >= 0) {
-        ::close(fd_); // closing the last descriptor drops the lock
-        fd_ = -1;
-    }
-}
 
 std::filesystem::path SingleInstanceLock::lockFile(const std::filesystem::path& folder) {
     return folder / (std::string(kInstanceMutexName) + ".lock");
@@ -59,23 +35,22 @@ std::filesystem::path SingleInstanceLock::defaultFolder() {
 }
 
 SingleInstanceLock::Result SingleInstanceLock::acquire(const std::filesystem::path& folder) {
-    release();
+    fd_.reset(); // closing the last descriptor drops the lock
     error_.clear();
     const std::filesystem::path file = lockFile(folder);
-    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
+    UniqueFd fd(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!fd.valid()) {
         error_ = "cannot open " + file.string() + ": " + std::strerror(errno);
         return Result::Failed;
     }
     int rc = 0;
     do {
-        rc = ::flock(fd, LOCK_EX | LOCK_NB);
+        rc = ::flock(fd.get(), LOCK_EX | LOCK_NB);
     } while (rc != 0 && errno == EINTR);
     if (rc != 0) {
         const int err = errno;
         struct stat info {};
-        const bool ours = ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid();
-        ::close(fd);
+        const bool ours = ::fstat(fd.get(), &info) == 0 && info.st_uid == ::geteuid();
         if (err == EWOULDBLOCK && ours) {
             return Result::AlreadyRunning;
         }
@@ -89,12 +64,11 @@ SingleInstanceLock::Result SingleInstanceLock::acquire(const std::filesystem::pa
     // A lock file that belongs to someone else (planted in a shared folder)
     // says nothing about our copies; we run, and say why there is no lock.
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || info.st_uid != ::geteuid()) {
-        ::close(fd);
+    if (::fstat(fd.get(), &info) != 0 || info.st_uid != ::geteuid()) {
         error_ = file.string() + " belongs to another user";
         return Result::Failed;
     }
-    fd_ = fd;
+    fd_ = std::move(fd);
     return Result::Acquired;
 }
 

@@ -3,6 +3,8 @@
 // named after the mutex "KandroMutex" in the user's runtime folder. The kernel
 // drops the lock when the owner dies, so a crashed copy leaves nothing stale.
 
+#include "base/unique_fd.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,17 +21,10 @@ public:
         Failed,         // the lock file could not be opened (see error())
     };
 
-    SingleInstanceLock() = default;
-    ~SingleInstanceLock();
-    SingleInstanceLock(const SingleInstanceLock&) = delete;
-    SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
-    SingleInstanceLock(SingleInstanceLock&& other) noexcept;
-    SingleInstanceLock& operator=(SingleInstanceLock&& other) noexcept;
-
     // Takes the lock on `folder`/KandroMutex.lock. Never blocks. A lock file
     // owned by another user is a failure, never a second copy.
     Result acquire(const std::filesystem::path& folder);
-    bool held() const { return fd_ >= 0; }
+    bool held() const { return fd_.valid(); }
     const std::string& error() const { return error_; }
 
     // $XDG_RUNTIME_DIR when set and a folder, else the user's own folder
@@ -38,8 +33,7 @@ public:
     static std::filesystem::path lockFile(const std::filesystem::path& folder);
 
 private:
-    void release();
-    int fd_ = -1;
+    UniqueFd fd_;
     std::string error_;
 };
 

@@ -1,5 +1,7 @@
 #include "app/system_tray.h"
 
+#include <QDBusConnectionInterface>
+
 #include <algorithm>
 
 namespace pelmora {
@@ -8,10 +10,12 @@ namespace {
 // How often to look for a notification area that appeared or went away.
 constexpr int kAvailabilityPollMs = 2000;
 constexpr int kMinimumBalloonMs = 3000;
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 } // namespace
 
 SystemTray::SystemTray(QDBusConnection bus, QObject* parent)
-    : QObject(parent), notifier_(std::move(bus)) {
+    : QObject(parent), notifier_(bus), bus_(bus),
+      watcher_(kWatcherService, bus, QDBusServiceWatcher::WatchForOwnerChange) {
     exitAction_ = menu_.addAction(QStringLiteral("Exit"));
     connect(exitAction_, &QAction::triggered, this, [this] {
         if (handlers_.exit) {
@@ -21,6 +25,9 @@ SystemTray::SystemTray(QDBusConnection bus, QObject* parent)
     connect(&icon_, &QSystemTrayIcon::activated, this, &SystemTray::onActivated);
     availabilityTimer_.setInterval(kAvailabilityPollMs);
     connect(&availabilityTimer_, &QTimer::timeout, this, &SystemTray::pollAvailability);
+    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this,
+            &SystemTray::onWatcherAppeared);
+    connect(&watcher_, &QDBusServiceWatcher::serviceUnregistered, this, &SystemTray::onWatcherGone);
 }
 
 SystemTray::~SystemTray() {
@@ -32,15 +39,30 @@ void SystemTray::install(const QIcon& icon, const QString& toolTip, Handlers han
     icon_.setIcon(icon);
     icon_.setToolTip(toolTip);
     icon_.setContextMenu(&menu_);
+    itemIcon_ = icon;
+    toolTip_ = toolTip;
     available_ = QSystemTrayIcon::isSystemTrayAvailable();
     installed_ = true;
-    // Shown even without a tray: Qt docks the icon once a tray turns up.
-    icon_.show();
     availabilityTimer_.start();
+    // A StatusNotifierItem host gets the program's own item, titled
+    // "Pelmora" (Qt's item would carry the window class as its title), now
+    // or whenever its watcher appears. Qt's icon serves XEmbed trays: shown
+    // even without a tray, Qt docks it once one turns up.
+    const bool watcher = bus_.isConnected() && bus_.interface() != nullptr &&
+                         bus_.interface()->isServiceRegistered(kWatcherService).value();
+    if (watcher) {
+        onWatcherAppeared();
+    } else {
+        icon_.show();
+    }
 }
 
 void SystemTray::setExitText(const QString& text) {
     exitAction_->setText(text);
+    exitText_ = text;
+    if (item_) {
+        item_->setExitText(text);
+    }
 }
 
 void SystemTray::showBalloon(const QString& title, const QString& text, BalloonIcon icon,
@@ -48,23 +70,28 @@ void SystemTray::showBalloon(const QString& title, const QString& text, BalloonI
     // A balloon of a tenth of a second would vanish before anyone could read
     // it; the desktop's notification areas keep it up for a few seconds.
     milliseconds = std::max(milliseconds, kMinimumBalloonMs);
+    // One path for every notification: the desktop's notification service,
+    // under the program's own name. Qt's balloon only where there is none
+    // (a bare X server with a notification area).
+    if (notifier_.notify(title, text, milliseconds)) {
+        return;
+    }
     if (isTrayAvailable() && QSystemTrayIcon::supportsMessages()) {
         icon_.showMessage(title, text,
                           icon == BalloonIcon::Warning ? QSystemTrayIcon::Warning
                                                        : QSystemTrayIcon::Information,
                           milliseconds);
-        return;
     }
-    // No notification area: the desktop's notification service, if any.
-    notifier_.notify(title, text, icon, milliseconds);
 }
 
 bool SystemTray::isTrayAvailable() const {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return itemRegistered_ || QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void SystemTray::remove() {
     availabilityTimer_.stop();
+    item_.reset();
+    itemRegistered_ = false;
     if (installed_) {
         icon_.hide();
         installed_ = false;
@@ -80,18 +107,66 @@ void SystemTray::onActivated(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void SystemTray::pollAvailability() {
-    const bool now = QSystemTrayIcon::isSystemTrayAvailable();
+    const bool now = isTrayAvailable();
     if (now == available_) {
         return;
     }
     available_ = now;
-    if (now) {
+    if (now && !itemRegistered_) {
         icon_.hide();
         icon_.show();
     }
     if (handlers_.availability) {
         handlers_.availability(now);
     }
+}
+
+void SystemTray::onWatcherAppeared() {
+    if (!installed_) {
+        return;
+    }
+    if (!item_) {
+        item_ = std::make_unique<StatusNotifierItem>(
+            bus_, itemIcon_, toolTip_,
+            StatusNotifierItem::Handlers{[this] {
+                                             if (handlers_.open) {
+                                                 handlers_.open();
+                                             }
+                                         },
+                                         [this] {
+                                             if (handlers_.exit) {
+                                                 handlers_.exit();
+                                             }
+                                         }});
+        if (!exitText_.isEmpty()) {
+            item_->setExitText(exitText_);
+        }
+    }
+    item_->registerWithWatcher([this](bool ok) {
+        if (!installed_) {
+            return;
+        }
+        if (!ok) {
+            icon_.show(); // the host refused our item: Qt's may still dock
+            return;
+        }
+        itemRegistered_ = true;
+        // The host shows our item: Qt's icon in an XEmbed tray beside it
+        // would be a second one.
+        icon_.hide();
+        pollAvailability();
+    });
+}
+
+void SystemTray::onWatcherGone() {
+    if (!itemRegistered_) {
+        return;
+    }
+    itemRegistered_ = false;
+    if (installed_) {
+        icon_.show();
+    }
+    pollAvailability();
 }
 
 } // namespace pelmora

@@ -1,17 +1,22 @@
 #pragma once
-// The desktop side of the tray seam: a QSystemTrayIcon with its one-item menu.
-// Where no notification area exists, balloons go to the desktop's
-// notification service instead, and the icon is shown as soon as a tray
-// appears.
+// The desktop side of the tray seam: the icon with its one-item menu.
+// Balloons go to the desktop's notification service (Qt's own balloon only
+// where there is none), and the icon is shown as soon as a tray appears: an
+// XEmbed tray through Qt's icon, a StatusNotifierItem host (its watcher there
+// at start or appearing later) through the program's own item.
 
 #include "app/desktop_notifier.h"
+#include "app/status_notifier_item.h"
 #include "app/tray_port.h"
 
 #include <QAction>
+#include <QDBusServiceWatcher>
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <QTimer>
+
+#include <memory>
 
 namespace pelmora {
 
@@ -33,12 +38,21 @@ public:
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void pollAvailability();
+    void onWatcherAppeared();
+    void onWatcherGone();
 
     QSystemTrayIcon icon_;
     QMenu menu_;
     QAction* exitAction_ = nullptr;
     QTimer availabilityTimer_;
     DesktopNotifier notifier_;
+    QDBusConnection bus_;
+    QDBusServiceWatcher watcher_;
+    std::unique_ptr<StatusNotifierItem> item_;
+    QIcon itemIcon_;
+    QString toolTip_;
+    QString exitText_;
+    bool itemRegistered_ = false;
     Handlers handlers_;
     bool available_ = false;
     bool installed_ = false;

@@ -100,6 +100,8 @@ constexpr std::array kCommands{
     Command{"read", "read", "the mouse's basic settings and DPI table", readCommand, noOptions},
     Command{"apply", "apply", "send config.bin to the mouse like OK", applyCommand, noOptions},
     Command{"listen", "listen", "print the mouse's events until Ctrl+C", listenCommand, noOptions},
+    Command{"doctor", "doctor [--json]", "why the mouse does not work, and what to do",
+            doctorCommand, [](CLI::App& c, CliContext& ctx) { c.add_flag("--json", ctx.json); }},
 };
 
 std::string helpText() {

@@ -29,7 +29,7 @@ struct CliContext {
     std::string action;            // macro's list, add, delete or loop
     std::vector<std::string> args; // the command's arguments, without its options
     // The commands' own options.
-    bool json = false;               // get --json
+    bool json = false;               // get --json, doctor --json
     bool apply = false;              // set --apply
     int sensorType = 0;              // get and set --sensor TYPE
     bool save = false;               // encode-macros --save
@@ -65,6 +65,7 @@ int setCommand(CliContext& ctx);
 int exportCommand(CliContext& ctx);
 int importCommand(CliContext& ctx);
 int macroCommand(CliContext& ctx);
+int doctorCommand(CliContext& ctx);
 
 // apply without its argument check: config.bin to the mouse as OK does.
 // `reached` tells whether the mouse was found and the transfer ran (it may

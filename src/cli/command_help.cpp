@@ -101,6 +101,17 @@ later macros up one slot; loop sets the repeat count (1..65535).
                          "button does and saves config.bin and the labels.\n"sv},
     std::pair{"listen"sv, "usage: pelmora-cli listen\n\nPrints each event the mouse reports, "
                           "its removal and arrival, until Ctrl+C.\n"sv},
+    std::pair{"doctor"sv, R"(usage: pelmora-cli doctor [--json]
+
+Checks, in this order, and prints one line per check (ok, warn or FAIL, what
+was found, and after "->" what to do): the mouse's HID devices, hidraw nodes
+and kernel driver; whether this user may open each node, and if not why (the
+udev rule, udev's record of the node, the seat); the report descriptors;
+other processes holding the nodes; the data folder and its files; the
+desktop (session, tray, notifications, pointer settings). Changes nothing.
+--json prints the same as one JSON object. Exit status 0 when nothing
+failed, 1 otherwise.
+)"sv},
 };
 
 } // namespace

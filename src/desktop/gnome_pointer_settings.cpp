@@ -96,6 +96,13 @@ bool GnomePointerSettings::has(PointerSetting setting) const {
            setting == PointerSetting::DoubleClick;
 }
 
+bool GnomePointerSettings::writable(PointerSetting setting) const {
+    const char* key = setting == PointerSetting::Precision ? kProfileKey
+                      : setting == PointerSetting::Speed   ? kSpeedKey
+                                                           : kDoubleClickKey;
+    return has(setting) && g_settings_is_writable(handle_->settings.get(), key) != FALSE;
+}
+
 PointerValues GnomePointerSettings::read(PointerReport&) {
     GSettings* s = handle_->settings.get();
     PointerValues v;

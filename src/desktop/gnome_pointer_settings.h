@@ -30,6 +30,7 @@ public:
 
     std::string_view name() const override { return "GNOME"; }
     bool has(PointerSetting setting) const override;
+    bool writable(PointerSetting setting) const override;
     PointerValues read(PointerReport& report) override;
     void write(const PointerValues& values, PointerReport& report) override;
 

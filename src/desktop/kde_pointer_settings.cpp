@@ -6,6 +6,7 @@
 #include <charconv>
 #include <string_view>
 #include <system_error>
+#include <unistd.h>
 
 namespace pelmora {
 
@@ -34,6 +35,11 @@ KdePointerSettings::KdePointerSettings(std::filesystem::path configHome, std::st
 
 bool KdePointerSettings::has(PointerSetting setting) const {
     return setting == PointerSetting::WheelLines || setting == PointerSetting::DoubleClick;
+}
+
+bool KdePointerSettings::writable(PointerSetting setting) const {
+    // The file is replaced as a whole: its folder must take a new file.
+    return has(setting) && ::access(configHome_.c_str(), W_OK) == 0;
 }
 
 PointerValues KdePointerSettings::read(PointerReport& report) {

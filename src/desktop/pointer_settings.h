@@ -68,6 +68,8 @@ public:
     virtual std::string_view name() const = 0;
     // True when this desktop has the setting.
     virtual bool has(PointerSetting setting) const = 0;
+    // True when a write of the setting can be taken (it is not locked).
+    virtual bool writable(PointerSetting setting) const { return has(setting); }
     // The values of the settings this desktop has; one that cannot be read
     // stays empty and is reported.
     virtual PointerValues read(PointerReport& report) = 0;

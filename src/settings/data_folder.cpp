@@ -16,23 +16,31 @@ std::filesystem::path executableFolder() {
     return exe.parent_path();
 }
 
-DataFolder DataFolder::resolve(const std::optional<std::filesystem::path>& option) {
+DataFolder DataFolder::locate(const std::optional<std::filesystem::path>& option) {
     if (option && !option->empty()) {
         return DataFolder(*option);
     }
     if (const char* env = std::getenv("PELMORA_DATA_DIR"); env != nullptr && *env != '\0') {
-        return DataFolder(env);
+        return DataFolder(env).from(DataFolderOrigin::Environment);
     }
     const auto exe = executableFolder();
     if (holdsDataFiles(exe)) {
-        return DataFolder(exe);
+        return DataFolder(exe).from(DataFolderOrigin::ExecutableFolder);
     }
-    // Installed: problems seeding show up later as missing files, which the
-    // program reports where it reads them.
-    const auto installed = installedDataFolder(exe);
-    auto user = userConfigFolder();
-    seedDataFolder(user, installed, languageForLocale(messagesLocale()));
-    return DataFolder(std::move(user), {userSkinsFolder(), installed / kSkinsFolderName});
+    return DataFolder(userConfigFolder(),
+                      {userSkinsFolder(), installedDataFolder(exe) / kSkinsFolderName})
+        .from(DataFolderOrigin::User);
+}
+
+DataFolder DataFolder::resolve(const std::optional<std::filesystem::path>& option) {
+    DataFolder folder = locate(option);
+    if (folder.origin() == DataFolderOrigin::User) {
+        // Installed: problems seeding show up later as missing files, which
+        // the program reports where it reads them.
+        seedDataFolder(folder.root(), installedDataFolder(executableFolder()),
+                       languageForLocale(messagesLocale()));
+    }
+    return folder;
 }
 
 } // namespace pelmora

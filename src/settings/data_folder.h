@@ -9,6 +9,7 @@
 // files, or for an installed program the user's own skins and the installed
 // ones, the user's winning when both have a skin of the same name.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -20,6 +21,9 @@ inline constexpr std::string_view kSettingsFileName = "config.bin";
 inline constexpr std::string_view kMacroFileName = "record.ini";
 inline constexpr std::string_view kPreferencesFileName = "str.ini";
 inline constexpr std::string_view kSkinsFolderName = "Skins";
+
+// Why a folder was chosen.
+enum class DataFolderOrigin : std::uint8_t { Option, Environment, ExecutableFolder, User };
 
 class DataFolder {
 public:
@@ -34,15 +38,24 @@ public:
     // folder of the running executable (/proc/self/exe) if it holds the data
     // files, else the user's folder, created and seeded on the way.
     static DataFolder resolve(const std::optional<std::filesystem::path>& option);
+    // The same choice, without creating or seeding anything.
+    static DataFolder locate(const std::optional<std::filesystem::path>& option);
 
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path settingsFile() const { return root_ / kSettingsFileName; }
     std::filesystem::path macroFile() const { return root_ / kMacroFileName; }
     std::filesystem::path preferencesFile() const { return root_ / kPreferencesFileName; }
     const std::vector<std::filesystem::path>& skinsRoots() const { return skinsRoots_; }
+    DataFolderOrigin origin() const { return origin_; }
 
 private:
+    DataFolder& from(DataFolderOrigin origin) {
+        origin_ = origin;
+        return *this;
+    }
+
     std::filesystem::path root_;
+    DataFolderOrigin origin_ = DataFolderOrigin::Option;
     std::vector<std::filesystem::path> skinsRoots_;
 };
 

@@ -37,6 +37,14 @@ constexpr std::array<LinkTextRow, 4> kProblems{{
      "The mouse is plugged in, but it cannot be opened."},
 }};
 
+// Follows every problem: where to find out more.
+constexpr LinkTextRow kDoctorHint{
+    "运行 pelmora-cli doctor 可查看原因和解决办法。",
+    "執行 pelmora-cli doctor 可查看原因和解決辦法。",
+    " Nedenini ve ne yapılacağını görmek için pelmora-cli doctor komutunu çalıştırın.",
+    " Run pelmora-cli doctor to see why and what to do.",
+};
+
 void replaceAll(std::string& text, std::string_view mark, std::string_view value) {
     for (auto at = text.find(mark); at != std::string::npos;
          at = text.find(mark, at + value.size())) {
@@ -53,9 +61,13 @@ std::string writesLostText(std::size_t failed, std::size_t total, Language langu
     return text;
 }
 
-std::string_view mouseProblemText(MouseProblem problem, Language language) {
+std::string mouseProblemText(MouseProblem problem, Language language) {
     const auto index = static_cast<std::size_t>(problem);
-    return index < kProblems.size() ? inLanguage(kProblems[index], language) : std::string_view{};
+    if (index == 0 || index >= kProblems.size()) {
+        return {};
+    }
+    return std::string(inLanguage(kProblems[index], language)) +
+           std::string(inLanguage(kDoctorHint, language));
 }
 
 } // namespace pelmora

@@ -23,7 +23,8 @@ enum class MouseProblem : std::uint8_t {
 // "The mouse stopped answering; N of M writes did not reach it." in the language.
 std::string writesLostText(std::size_t failed, std::size_t total, Language language);
 
-// One sentence on the problem in the language; empty for None.
-std::string_view mouseProblemText(MouseProblem problem, Language language);
+// One sentence on the problem in the language, and where to find out more
+// (pelmora-cli doctor); empty for None.
+std::string mouseProblemText(MouseProblem problem, Language language);
 
 } // namespace pelmora

@@ -52,7 +52,7 @@ TEST(AppOptions, HelpNamesEveryOptionAndVersionTheLicence) {
     std::string help;
     EXPECT_EQ(parse({"--help"}, o, &help), 0);
     for (const char* name : {"--data-dir", "--simulate", "--sim-state", "--sim-control", "--show",
-                             "--version", "--help"}) {
+                             "--autostart", "--version", "--help"}) {
         EXPECT_NE(help.find(name), std::string::npos) << name;
     }
     std::string version;

@@ -18,7 +18,7 @@ namespace pelmora {
 namespace {
 
 struct ReceivedNotification {
-    QString app, icon, summary, body;
+    QString app, icon, summary, body, desktopEntry;
     uint replaces = 0;
     int timeout = 0;
 };
@@ -34,9 +34,10 @@ public:
 
 public slots:
     uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary,
-                const QString& body, const QStringList&, const QVariantMap&, int timeout) {
+                const QString& body, const QStringList&, const QVariantMap& hints, int timeout) {
         std::lock_guard lock(mutex);
-        received.push_back({app, icon, summary, body, replaces, timeout});
+        received.push_back(
+            {app, icon, summary, body, hints.value("desktop-entry").toString(), replaces, timeout});
         return 40 + static_cast<uint>(received.size());
     }
 };
@@ -82,10 +83,9 @@ TEST(DesktopNotifier, SendsToTheServiceAndReplacesItsLastNotification) {
     {
         DesktopNotifier notifier(QDBusConnection::connectToBus(bus.address(), "notify-client"));
         EXPECT_TRUE(notifier.available());
-        EXPECT_TRUE(notifier.notify("Warning", "The system did not detect the gaming mouse!",
-                                    BalloonIcon::Warning, 3000));
         EXPECT_TRUE(
-            notifier.notify("Info", "Switch to key matrix 1", BalloonIcon::Information, 5000));
+            notifier.notify("Warning", "The system did not detect the gaming mouse!", 3000));
+        EXPECT_TRUE(notifier.notify("Info", "Switch to key matrix 1", 5000));
     }
     serverBus.unregisterObject("/org/freedesktop/Notifications");
     serverThread.quit();
@@ -94,10 +94,11 @@ TEST(DesktopNotifier, SendsToTheServiceAndReplacesItsLastNotification) {
     ASSERT_EQ(server.received.size(), 2u);
     EXPECT_EQ(server.received[0].summary, "Warning");
     EXPECT_EQ(server.received[0].body, "The system did not detect the gaming mouse!");
-    EXPECT_EQ(server.received[0].icon, "dialog-warning");
+    EXPECT_EQ(server.received[0].app, "Pelmora");
+    EXPECT_EQ(server.received[0].icon, "org.pelmora.Pelmora");
+    EXPECT_EQ(server.received[0].desktopEntry, "org.pelmora.Pelmora");
     EXPECT_EQ(server.received[0].replaces, 0u);
     EXPECT_EQ(server.received[0].timeout, 3000);
-    EXPECT_EQ(server.received[1].icon, "dialog-information");
     EXPECT_EQ(server.received[1].replaces, 41u); // the id the service gave the first one
     serverBus.unregisterService("org.freedesktop.Notifications");
     QDBusConnection::disconnectFromBus("notify-server");
@@ -143,13 +144,13 @@ TEST(DesktopNotifier, WithoutAServiceOrBusNothingIsSent) {
     if (!bus.address().isEmpty()) {
         DesktopNotifier notifier(QDBusConnection::connectToBus(bus.address(), "empty-bus"));
         EXPECT_FALSE(notifier.available());
-        EXPECT_FALSE(notifier.notify("Info", "text", BalloonIcon::Information, 5000));
+        EXPECT_FALSE(notifier.notify("Info", "text", 5000));
         QDBusConnection::disconnectFromBus("empty-bus");
     }
     DesktopNotifier noBus(
         QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), "no-bus"));
     EXPECT_FALSE(noBus.available());
-    EXPECT_FALSE(noBus.notify("Info", "text", BalloonIcon::Information, 5000));
+    EXPECT_FALSE(noBus.notify("Info", "text", 5000));
     QDBusConnection::disconnectFromBus("no-bus");
 }
 

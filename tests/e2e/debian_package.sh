@@ -32,7 +32,7 @@ stray=$(grep -v '/$' "$work/files" | grep -Ev '^/(usr/(bin|share|lib/udev/rules\
 
 # Dependencies from the libraries the programs link, plus Qt's platform plugins.
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libudev1 libstdc++6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libudev1 libstdc++6 qt6-qpa-plugins qt6-wayland qt6-base-abi; do
   [[ $depends == *"$lib"* ]] || { echo "FAIL: Depends lacks $lib: $depends"; exit 1; }
 done
 

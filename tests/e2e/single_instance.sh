@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A second copy of pelmora ends at once with status 0 and leaves the first
-# running; once the first is killed, a new copy starts (no stale lock).
+# running; without a session bus to reach the first it says that one runs.
+# Once the first is killed, a new copy starts (no stale lock).
 set -euo pipefail
 bin=${1:?usage: single_instance.sh <bin-dir>}
 work=$(mktemp -d /tmp/pelmora-e2e-single.XXXXXX)
@@ -12,7 +13,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled:
 export XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir "$work/data"
@@ -35,6 +36,7 @@ status=$?
 set -e
 [ "$status" -eq 0 ] || { echo "second copy ended with $status"; cat "$work/second.log"; exit 1; }
 [ $(( $(date +%s) - start )) -le 5 ] || { echo "second copy took too long"; exit 1; }
+grep -q "already running" "$work/second.log" || { echo "the second copy did not say why it ended"; cat "$work/second.log"; exit 1; }
 # It changed nothing: no control pipe of its own was made.
 [ ! -e "$work/second.pipe" ] || { echo "the second copy set up the simulated mouse"; exit 1; }
 kill -0 "$first" || { echo "first copy is gone"; exit 1; }

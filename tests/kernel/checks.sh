@@ -65,6 +65,34 @@ check "devices: the ordinary mouse collection beside the listener" \
   grep -q 'usage page 0x0001 usage 0x0002  input 7 output 0 feature 0$' devices.out
 [ "$failures" = 0 ] || show devices.out
 
+# --- doctor: a user without access, then with an ACL ------------------------
+# No udev here: the nodes stay root's, and no rule is installed. An ordinary
+# user's doctor fails on each node and names the rule as the fix; once
+# setfacl grants the user the nodes, the same lines say ok.
+doctorChecks() {
+  echo 'ada:x:1000:1000:ada:/tmp/ada:/bin/sh' >>/etc/passwd
+  echo 'ada:x:1000:' >>/etc/group
+  mkdir -p /tmp/ada && chown ada /tmp/ada
+  asAda() { su ada -s /bin/sh -c "/pelmora/bin/pelmora-cli --data-dir /tmp/hw doctor $*"; }
+  asAda >doctor-denied.out 2>&1
+  denied=$?
+  check "doctor fails for a user without access (status $denied)" [ "$denied" = 1 ]
+  check "doctor: the mouse's two HID devices with their driver" \
+    [ "$(grep -c '^ok   mouse: .*driver hid-generic, /dev/hidraw' doctor-denied.out)" = 2 ]
+  check "doctor: each node FAILs for the user, naming the rule to install" \
+    [ "$(grep -c '^FAIL access: /dev/hidraw[0-9]*: ada may not open it; the udev rule 70-pelmora.rules is installed in none.*-> install the rule: sudo install -m 644 packaging/70-pelmora.rules /etc/udev/rules.d/' doctor-denied.out)" = 2 ]
+  check "doctor: the command collection and the listener" \
+    sh -c "grep -q 'the command collection' doctor-denied.out && grep -q '(the listener)' doctor-denied.out"
+  for node in /dev/hidraw*; do setfacl -m u:ada:rw "$node"; done
+  asAda --json >doctor-granted.out 2>&1
+  check "doctor: both nodes ok after setfacl" \
+    [ "$(grep -c '"found": "/dev/hidraw[0-9]*: ada may read and write it (an ACL grants it)"' doctor-granted.out)" = 2 ]
+  check "doctor: no access line fails after setfacl" \
+    sh -c "! grep -A1 '\"topic\": \"access\"' doctor-granted.out | grep -q FAIL"
+  [ "$failures" = 0 ] || { show doctor-denied.out; show doctor-granted.out; }
+}
+doctorChecks
+
 # --- read and apply: the same bytes as against the simulated mouse -----------
 compareRun() { # name, command...
   name=$1

@@ -1,9 +1,9 @@
 #include "device/linux/hidraw_backend.h"
 
+#include "base/atomic_file.h"
 #include "device/discovery.h"
 #include "device/linux/hidraw_handle.h"
 #include "device/linux/udev_monitor.h"
-#include "base/atomic_file.h"
 
 #include <cerrno>
 #include <cstring>
@@ -25,7 +25,7 @@ template <typename T> using UdevPtr = std::unique_ptr<T, UdevDeleter>;
 std::string permissionDeniedText(const std::string& devnode) {
     return "no permission to open " + devnode +
            ": install the udev rule packaging/70-pelmora.rules into /etc/udev/rules.d/ "
-           "(see README), then unplug and plug the mouse";
+           "(see README), then unplug and plug the mouse; pelmora-cli doctor tells more";
 }
 
 std::vector<HidrawNode> listHidrawNodes(std::uint16_t vendor, std::uint16_t product) {

@@ -36,6 +36,14 @@ void CChoiceKeyDialog::clickAt(const QPoint& p) {
     }
 }
 
+void CChoiceKeyDialog::describeControls(std::vector<SkinControl>& out) {
+    out.push_back({.rect = list_.header(),
+                   .role = QAccessible::ComboBox,
+                   .name = controlNameText(ControlName::Function),
+                   .value = chosenText,
+                   .list = &list_});
+}
+
 void CChoiceKeyDialog::done(int result) {
     // Enter with the list open ends with the choice shown, as OK does.
     list_.close();

@@ -45,6 +45,7 @@ protected:
     void createControls() override;
     void closeListsIfMissed(const QPoint& p) override;
     void clickAt(const QPoint& p) override;
+    void describeControls(std::vector<SkinControl>& controls) override;
 
 private:
     DropDownList list_;

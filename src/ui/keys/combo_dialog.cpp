@@ -56,6 +56,24 @@ void CComboDialog::createControls() {
     firstField_->setFocus();
 }
 
+void CComboDialog::describeControls(std::vector<SkinControl>& out) {
+    out.push_back({.rect = list_.header(),
+                   .role = QAccessible::ComboBox,
+                   .name = controlNameText(ControlName::ModifierKey),
+                   .value = QString::fromStdString(modifierName),
+                   .list = &list_});
+    for (const auto& [field, rect, name] :
+         {std::tuple{firstField_, dialog_layout::kFirstField, ControlName::FirstKey},
+          std::tuple{secondField_, dialog_layout::kSecondField, ControlName::SecondKey}}) {
+        if (field != nullptr) {
+            out.push_back({.rect = rect,
+                           .role = QAccessible::EditableText,
+                           .name = controlNameText(name),
+                           .widget = field});
+        }
+    }
+}
+
 void CComboDialog::startRun() {
     list_.close();
     modifierName.clear();

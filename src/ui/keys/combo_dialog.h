@@ -43,6 +43,7 @@ protected:
     void keyCaptured(const QString& name) override;
     void closeListsIfMissed(const QPoint& p) override;
     void clickAt(const QPoint& p) override;
+    void describeControls(std::vector<SkinControl>& controls) override;
 
 private:
     QLineEdit* makeKeyField(const Rect& r);

@@ -39,6 +39,15 @@ CDelayTimeDialog::CDelayTimeDialog(QWidget* parent, MessageSink& messages)
                      QStringLiteral("DelayTime Dialog Load background image failed!!!"), messages,
                      parent) {}
 
+void CDelayTimeDialog::describeControls(std::vector<SkinControl>& out) {
+    if (delayField_) {
+        out.push_back({.rect = dialog_layout::kCenteredField,
+                       .role = QAccessible::EditableText,
+                       .name = controlNameText(ControlName::DelayTime),
+                       .widget = delayField_});
+    }
+}
+
 void CDelayTimeDialog::createControls() {
     delayField_ = &addNumberField(*this, dialog_layout::kCenteredField, true);
     connect(delayField_, &QLineEdit::textChanged, this, [this](const QString& text) {

@@ -25,6 +25,7 @@ public:
 protected:
     void createControls() override;
     void drawContents(QPainter* painter) override;
+    void describeControls(std::vector<SkinControl>& controls) override;
 
 private:
     QPointer<QLineEdit> delayField_;

@@ -113,6 +113,25 @@ void CFireKeyDialog::drawContents(QPainter* painter) {
                    white);
 }
 
+void CFireKeyDialog::describeControls(std::vector<SkinControl>& out) {
+    const FireKeyTexts& t = textsFor(skinState().language());
+    out.push_back({.rect = keyList_.header(),
+                   .role = QAccessible::ComboBox,
+                   .name = controlNameText(ControlName::Key),
+                   .value = chosenKeyText,
+                   .list = &keyList_});
+    for (const auto& [field, rect, name] :
+         {std::tuple{speedField_.data(), dialog_layout::kFirstField, t.speed},
+          std::tuple{timesField_.data(), dialog_layout::kSecondField, t.times}}) {
+        if (field != nullptr) {
+            out.push_back({.rect = rect,
+                           .role = QAccessible::EditableText,
+                           .name = QString::fromUtf8(name),
+                           .widget = field});
+        }
+    }
+}
+
 void CFireKeyDialog::closeListsIfMissed(const QPoint& p) {
     keyList_.closeIfMissed(p);
 }

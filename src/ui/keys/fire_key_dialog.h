@@ -39,6 +39,7 @@ protected:
     void closeListsIfMissed(const QPoint& p) override;
     void clickAt(const QPoint& p) override;
     void wheelTurned(int delta) override;
+    void describeControls(std::vector<SkinControl>& controls) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

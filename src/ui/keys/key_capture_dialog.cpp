@@ -1,6 +1,10 @@
 #include "ui/keys/key_capture_dialog.h"
 
+#include "settings/capture_texts.h"
 #include "ui/keys/key_event_name.h"
+#include "ui/skin/dialog_layout.h"
+#include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_state.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -41,13 +45,33 @@ bool KeyCaptureDialog::event(QEvent* event) {
 
 void KeyCaptureDialog::grabKeys() {
     // Without its picture the dialog captures nothing, so it takes nothing.
-    if (!isVisible() || grabbed_ || !backgroundLoaded() ||
-        QGuiApplication::platformName() != QLatin1String("xcb")) {
+    QWindow* window = windowHandle();
+    if (!isVisible() || !backgroundLoaded() || window == nullptr) {
         return;
     }
-    QWindow* window = windowHandle();
-    // A refused grab is no failure: the keys the dialog is given still count.
-    grabbed_ = window != nullptr && window->setKeyboardGrabEnabled(true);
+    hold_.take(*window);
+}
+
+void KeyCaptureDialog::showReach(KeyboardHold::Reach reach) {
+    if (reach != KeyboardHold::Reach::OwnKeysOnly) {
+        if (note_) {
+            note_->hide();
+        }
+        return;
+    }
+    if (!note_) {
+        const std::string_view text = desktopKeysNoteText(languageFromCode(skinState().language()));
+        note_ =
+            new QLabel(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), this);
+        note_->setGeometry(toQRect(dialog_layout::kDesktopKeysNote));
+        note_->setWordWrap(true);
+        note_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        note_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        styleChild(*note_);
+        // Drawn over the dialog's panel, in the grey of its other hints.
+        note_->setStyleSheet(QStringLiteral("color: #c8c8c8; background: transparent;"));
+    }
+    note_->show();
 }
 
 void KeyCaptureDialog::releaseKeys() {
@@ -55,12 +79,7 @@ void KeyCaptureDialog::releaseKeys() {
         qApp->removeEventFilter(this);
         filtering_ = false;
     }
-    if (grabbed_) {
-        if (QWindow* window = windowHandle()) {
-            window->setKeyboardGrabEnabled(false);
-        }
-        grabbed_ = false;
-    }
+    hold_.release();
 }
 
 bool KeyCaptureDialog::eventFilter(QObject* watched, QEvent* event) {

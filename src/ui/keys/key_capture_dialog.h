@@ -4,12 +4,17 @@
 // is named by its physical key and handed to the dialog, and no key acts on
 // the dialog itself: Enter and Escape do not end it, Tab moves no focus, F1
 // opens no help, the Windows-logo keys are captured like any other key.
-// On X11 the dialog grabs the keyboard while it is shown, so keys the window
-// manager would take (Super, Alt+Tab) reach it as well; when the grab is
-// refused (another program holds the keyboard), capture still works for the
-// keys the dialog is given.
+// While it has the keyboard focus the dialog holds the keyboard (an X11 grab,
+// the Wayland compositor's shortcuts inhibitor), so keys the desktop would
+// take (Super, Alt+Tab) reach it as well; where the desktop keeps them (no
+// inhibitor, the user declined, XWayland, another program holds the
+// keyboard), the dialog says which keys may not be captured, and capture
+// still works for the keys it is given.
 
+#include "ui/keys/keyboard_hold.h"
 #include "ui/skin/skinned_dialog.h"
+
+#include <QPointer>
 
 class QKeyEvent;
 
@@ -22,7 +27,9 @@ public:
     ~KeyCaptureDialog() override;
 
     // Whether the keyboard was grabbed for the dialog (X11 only).
-    bool keyboardGrabbed() const { return grabbed_; }
+    bool keyboardGrabbed() const { return hold_.grabbed(); }
+    // The note on keys the desktop may keep; null while it never showed.
+    const QLabel* desktopKeysNote() const { return note_; }
 
 protected:
     // A key was pressed or released (auto-repeat included); name as
@@ -39,13 +46,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    bool capturesKeys() const override { return true; }
 
 private:
     void grabKeys();
     void releaseKeys();
+    void showReach(KeyboardHold::Reach reach);
 
+    KeyboardHold hold_{[this](KeyboardHold::Reach reach) { showReach(reach); }};
+    QPointer<QLabel> note_;
     bool filtering_ = false;
-    bool grabbed_ = false;
 };
 
 } // namespace pelmora

@@ -117,6 +117,21 @@ void CMacroDialog::drawContents(QPainter* painter) {
     drawTicks(painter);
 }
 
+void CMacroDialog::describeControls(std::vector<SkinControl>& out) {
+    out.push_back({.rect = list_.header(),
+                   .role = QAccessible::ComboBox,
+                   .name = controlNameText(ControlName::Macro),
+                   .value = selectedMacroName,
+                   .list = &list_});
+    const MacroDialogTexts texts = macroDialogTexts(skinState().language());
+    for (std::size_t i = 0; i < kTicks.size(); ++i) {
+        out.push_back({.rect = kTicks[i],
+                       .role = QAccessible::RadioButton,
+                       .name = texts.loopModes[i],
+                       .checked = loopMode == i + 1});
+    }
+}
+
 void CMacroDialog::closeListsIfMissed(const QPoint& p) {
     list_.closeIfMissed(p);
 }

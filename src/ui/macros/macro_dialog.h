@@ -42,6 +42,7 @@ protected:
     void closeListsIfMissed(const QPoint& p) override;
     void clickAt(const QPoint& p) override;
     void wheelTurned(int delta) override;
+    void describeControls(std::vector<SkinControl>& controls) override;
 
 private:
     // The names of the macros that have a slot, in file order.

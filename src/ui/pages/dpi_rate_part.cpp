@@ -1,5 +1,6 @@
 #include "ui/pages/dpi_rate_part.h"
 
+#include "settings/control_names.h"
 #include "settings/dpi_rate_settings.h"
 #include "settings/dpi_tables.h"
 #include "ui/pages/page_layout.h"
@@ -83,6 +84,56 @@ void DpiRatePart::drawCells(QPainter* p, int stage, int lit) const {
 void DpiRatePart::drawTick(QPainter* p, int stage) const {
     const bool on = settings_.dpiStageOn[static_cast<std::size_t>(stage)] == 1;
     drawFresh(p, on ? img::kPaneTicked : img::kPane, L::dpiStageTick(stage));
+}
+
+void DpiRatePart::describe(std::vector<SkinControl>& out) {
+    const std::string& code = skinState().language();
+    const Language language = languageFromCode(code);
+    const std::size_t lit = litRateStep(settings_.reportInterval);
+    const Rect firstStep = L::kReportRateSteps.front();
+    out.push_back({.rect = {firstStep.left, firstStep.top, L::kReportRateSteps.back().right,
+                            firstStep.bottom},
+                   .role = QAccessible::Slider,
+                   .name = pageText(TextId::ReportRateSetting, code),
+                   .value = QString::number(kRateStepReportsPerSecond[lit]),
+                   .steps = {L::kReportRateSteps.begin(), L::kReportRateSteps.end()},
+                   .step = static_cast<int>(lit)});
+    // Each stage's column from the bottom up: levels, colour, tick box.
+    const std::uint8_t sensor = sensorType();
+    const int levels = dpiShownLevelCount(sensor);
+    const auto fromView = [](std::string_view t) {
+        return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    };
+    const QString stageName = fromView(controlName(ControlName::DpiStage, language));
+    const QString colourName = fromView(controlName(ControlName::DpiStageColour, language));
+    for (int s = 0; s < static_cast<int>(kDpiStageCount); ++s) {
+        const auto stage = static_cast<std::size_t>(s);
+        const int level = dpiLitCells(settings_, stage, sensor);
+        const QString value = level > 0
+                                  ? fromView(dpiValueText(dpiLabelSensorType(sensor),
+                                                          static_cast<std::size_t>(level - 1)))
+                                  : QString();
+        std::vector<Rect> cells;
+        for (int k = 1; k <= levels; ++k) {
+            cells.push_back(L::dpiLevelCell(s, k));
+        }
+        const bool on = settings_.dpiStageOn[stage] == 1;
+        out.push_back({.rect = columnCells(s, levels),
+                       .role = QAccessible::Slider,
+                       .name = stageName.arg(s + 1) + QStringLiteral(": ") + value,
+                       .value = value,
+                       .steps = std::move(cells),
+                       .step = level - 1});
+        const auto& rgb = settings_.dpiColour[stage];
+        out.push_back({.rect = L::dpiSwatch(s),
+                       .name = colourName.arg(s + 1),
+                       .value = QColor(rgb[0], rgb[1], rgb[2]).name(),
+                       .disabled = !on});
+        out.push_back({.rect = L::dpiStageTick(s),
+                       .role = QAccessible::CheckBox,
+                       .name = stageName.arg(s + 1),
+                       .checked = on});
+    }
 }
 
 bool DpiRatePart::press(const QPoint& p) {

@@ -22,6 +22,7 @@ public:
 
     void draw(QPainter* painter) override;
     bool press(const QPoint& p) override;
+    void describe(std::vector<SkinControl>& controls) override;
 
 private:
     std::uint8_t sensorType() const { return sensorType_ ? sensorType_() : 0; }

@@ -1,6 +1,7 @@
 #include "ui/pages/key_settings_part.h"
 
 #include "keys/key_lists.h"
+#include "settings/control_names.h"
 #include "settings/dialog_texts.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
@@ -176,6 +177,28 @@ bool KeySettingsPart::press(const QPoint& p) {
         }
     }
     return false;
+}
+
+void KeySettingsPart::describe(std::vector<SkinControl>& out) {
+    const auto& shown = labels_.forMode(mode());
+    for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
+        out.push_back({.rect = keyBox(n).rect,
+                       .role = QAccessible::ComboBox,
+                       .name = controlNameText(ControlName::Button).arg(n),
+                       .value = QString::fromStdString(shown[static_cast<std::size_t>(n - 1)]),
+                       .list = &keyList(n),
+                       .sideList = &dpiList_});
+    }
+    const bool modeB = mode() == KeyMode::B;
+    out.push_back({.rect = L::kModeAButton,
+                   .role = QAccessible::RadioButton,
+                   .name = QStringLiteral("Mode A"),
+                   .checked = !modeB});
+    out.push_back({.rect = L::kModeBButton,
+                   .role = QAccessible::RadioButton,
+                   .name = QStringLiteral("Mode B"),
+                   .checked = modeB});
+    out.push_back({.rect = default_.rect, .name = default_.caption});
 }
 
 void KeySettingsPart::pressBox(int n) {

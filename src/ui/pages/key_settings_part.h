@@ -39,6 +39,7 @@ public:
     void draw(QPainter* painter) override;
     void collectHotAreas(std::vector<HotArea*>& areas) override;
     bool press(const QPoint& p) override;
+    void describe(std::vector<SkinControl>& controls) override;
     void leave() override;
 
     // The lists, for the tests: key list n (1..6) and the DPI switch list.

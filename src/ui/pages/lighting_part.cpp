@@ -137,6 +137,18 @@ void LightingPart::draw(QPainter* p) {
     }
 }
 
+void LightingPart::describe(std::vector<SkinControl>& out) {
+    const std::array<TextId, 3> captions = {TextId::Mode, TextId::Parameter, TextId::Effect};
+    const std::array<DropDownList*, 3> lists = {&modeList_, &parameterList_, &effectList_};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        out.push_back({.rect = L::kLightingBoxes[i],
+                       .role = QAccessible::ComboBox,
+                       .name = text(captions[i]),
+                       .value = statusText(static_cast<int>(i)),
+                       .list = lists[i]});
+    }
+}
+
 void LightingPart::leave() {
     effectFlag_ = false;
 }

@@ -36,6 +36,7 @@ public:
     void enter() override;
     void draw(QPainter* painter) override;
     bool press(const QPoint& p) override;
+    void describe(std::vector<SkinControl>& controls) override;
     void leave() override;
 
     // What the page shows, for tests.

@@ -1,5 +1,6 @@
 #include "ui/pages/macro_editor_part.h"
 
+#include "settings/capture_texts.h"
 #include "ui/keys/delay_time_dialog.h"
 #include "ui/keys/key_event_name.h"
 #include "ui/pages/page_layout.h"
@@ -281,6 +282,28 @@ bool MacroEditorPart::press(const QPoint& p) {
     return true;
 }
 
+void MacroEditorPart::describe(std::vector<SkinControl>& out) {
+    const auto widget = [&](QWidget* w, const Rect& r, QAccessible::Role role, TextId name) {
+        if (w != nullptr) {
+            out.push_back({.rect = r, .role = role, .name = text(name), .widget = w});
+        }
+    };
+    widget(nameList_, L::kMacroNameList, QAccessible::List, TextId::SelectMacro);
+    widget(eventList_, L::kEventList, QAccessible::List, TextId::KeyPressSequence);
+    out.push_back({.rect = L::kStartRecordButton, .name = text(TextId::StartRecording)});
+    out.push_back({.rect = L::kStopRecordButton, .name = text(TextId::StopRecording)});
+    widget(nameField_, L::kMacroNameField, QAccessible::EditableText, TextId::MacroName);
+    widget(loopField_, L::kLoopTimesField, QAccessible::EditableText, TextId::LoopTimes);
+    out.push_back({.rect = L::kMouseEventBox,
+                   .role = QAccessible::ComboBox,
+                   .name = text(TextId::InsertMouseEvent),
+                   .value = mouseEventHeader_ ? mouseEventHeader_->text() : QString(),
+                   .list = &mouseEvents_});
+    for (const HotArea& button : buttons_) {
+        out.push_back({.rect = button.rect, .name = button.caption});
+    }
+}
+
 void MacroEditorPart::leave() {
     // Leaving the page stops a recording without a message.
     if (recorder_.listening()) {
@@ -304,6 +327,23 @@ void MacroEditorPart::startRecording() {
         qApp->installEventFilter(this);
         filtering_ = true;
     }
+    // Keys the desktop binds for itself come to the recording too, where the
+    // desktop agrees; the title says when it may keep them.
+    if (QWindow* window = window_.windowHandle()) {
+        keyboard_.take(*window);
+    }
+}
+
+void MacroEditorPart::showKeyboardReach(KeyboardHold::Reach reach) {
+    if (!savedTitle_) {
+        return;
+    }
+    QString title = QString::fromUtf8(recorder_.recordingHint());
+    if (reach == KeyboardHold::Reach::OwnKeysOnly) {
+        title += QStringLiteral(" - ") +
+                 QString::fromUtf8(desktopKeysNoteText(languageFromCode(skinState().language())));
+    }
+    window_.setWindowTitle(title);
 }
 
 void MacroEditorPart::stopRecording() {
@@ -312,6 +352,7 @@ void MacroEditorPart::stopRecording() {
 }
 
 void MacroEditorPart::endRecordingView() {
+    keyboard_.release();
     if (filtering_) {
         qApp->removeEventFilter(this);
         filtering_ = false;

@@ -10,6 +10,7 @@
 #include "macros/macro_recorder.h"
 #include "settings/message_sink.h"
 #include "settings/settings_block.h"
+#include "ui/keys/keyboard_hold.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_part.h"
 #include "ui/skin/drop_down_list.h"
@@ -53,6 +54,7 @@ public:
     void draw(QPainter* painter) override;
     void collectHotAreas(std::vector<HotArea*>& areas) override;
     bool press(const QPoint& p) override;
+    void describe(std::vector<SkinControl>& controls) override;
     void leave() override;
 
     // The buttons, as a click on them.
@@ -87,6 +89,7 @@ private:
     void showEventSelection();
     void keyDuringRecording(const QKeyEvent& key);
     void endRecordingView();
+    void showKeyboardReach(KeyboardHold::Reach reach);
     QString text(TextId id) const;
 
     PageFrame& frame_;
@@ -99,6 +102,7 @@ private:
     MacroRecorder recorder_{Language::English};
     std::optional<QString> savedTitle_;
     bool filtering_ = false;
+    KeyboardHold keyboard_{[this](KeyboardHold::Reach reach) { showKeyboardReach(reach); }};
 
     std::array<HotArea, 3> buttons_; // New, Delete, Confirm
     QPointer<QLineEdit> nameField_;

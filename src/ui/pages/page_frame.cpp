@@ -97,6 +97,20 @@ PageFrame::PageFrame(QWidget& window, SettingsBlock& settings)
         area.normalImage = f.normal;
         area.overImage = f.over;
     }
+    // Parented to the window, and gone with the frame.
+    controls_ = std::make_unique<SkinControls>(
+        window, [this](std::vector<SkinControl>& out) { describeControls(out); },
+        [this](const QPoint& p) { leftButtonDown(p); });
+    controls_->setKeysCaptured(
+        [this] { return page_ == AdvancedPage && hooks_.recording && hooks_.recording(); });
+    controls_->setPageSwitch([this](int /*delta*/) {
+        // Two pages: either way is the other one.
+        if (page_ == BasicPage) {
+            drawAdvancedPage();
+        } else {
+            drawBasicPage();
+        }
+    });
 }
 
 QString PageFrame::text(TextId id) const {
@@ -161,6 +175,7 @@ void PageFrame::showPage(Page page) {
         }
     }
     trackAreas();
+    controls_->changed();
 }
 
 void PageFrame::trackAreas() {

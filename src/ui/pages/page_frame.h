@@ -12,6 +12,7 @@
 #include "ui/skin/hot_area.h"
 #include "ui/skin/mem_dc.h"
 #include "ui/skin/rect.h"
+#include "ui/skin/skin_controls.h"
 
 #include <QFont>
 #include <QObject>
@@ -22,6 +23,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -104,6 +106,11 @@ public:
     // The hot areas of the frame and of both pages, for the page parts.
     HotArea& frameArea(FrameControl control);
 
+    // The controls of the shown page, frame included, in reading order
+    // (frame_controls.cpp), and the keyboard and accessibility built on them.
+    void describeControls(std::vector<SkinControl>& controls);
+    SkinControls& controls() { return *controls_; }
+
 private:
     void showPage(Page page);
     void drawFrame(QPainter* painter, const QString& title);
@@ -130,6 +137,8 @@ private:
     PageOwned advancedOwned_;
     std::vector<PagePart*> basicParts_;
     std::vector<PagePart*> advancedParts_;
+
+    std::unique_ptr<SkinControls> controls_;
 
     std::vector<PagePart*>& partsOf(Page page) {
         return page == BasicPage ? basicParts_ : advancedParts_;

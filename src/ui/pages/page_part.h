@@ -5,6 +5,7 @@
 // its turn: entering the page, drawing, hover areas, presses, leaving.
 
 #include "ui/skin/hot_area.h"
+#include "ui/skin/skin_control.h"
 
 #include <QPoint>
 
@@ -35,6 +36,9 @@ public:
         static_cast<void>(p);
         return false;
     }
+    // The part's controls in reading order, for the keyboard and for
+    // screen readers (skin_control.h).
+    virtual void describe(std::vector<SkinControl>& controls) { static_cast<void>(controls); }
     // The page is left, after its child windows and lists are gone; also
     // called for a page that was not shown, so it must be harmless then.
     virtual void leave() {}

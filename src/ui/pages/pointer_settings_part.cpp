@@ -174,6 +174,38 @@ bool PointerSettingsPart::press(const QPoint& p) {
     return false;
 }
 
+void PointerSettingsPart::describe(std::vector<SkinControl>& out) {
+    const std::string& code = skinState().language();
+    constexpr std::array<TextId, 3> kRowNames = {TextId::MouseSpeed, TextId::ScrollingSpeed,
+                                                 TextId::DoubleClickSpeed};
+    constexpr std::array<std::pair<Rect, PointerBox>, 2> boxes = {
+        std::pair{L::kPrecisionBox, PointerBox::Precision},
+        std::pair{L::kScrollScreenBox, PointerBox::ScrollByScreen}};
+    constexpr std::array<TextId, 2> kBoxNames = {TextId::EnhancePointerPrecision,
+                                                 TextId::ScrollOneScreen};
+    for (std::size_t row = 0; row < kRows.size(); ++row) {
+        const int r = static_cast<int>(row);
+        const int level = std::min<int>(pointerRowLevel(settings_, kRows[row]), L::kSpeedSteps);
+        std::vector<Rect> ticks;
+        for (int i = 1; i <= L::kSpeedSteps; ++i) {
+            ticks.push_back(L::speedTick(r, i));
+        }
+        out.push_back({.rect = rowArea(r),
+                       .role = QAccessible::Slider,
+                       .name = pageText(kRowNames[row], code),
+                       .value = QString::number(level),
+                       .steps = std::move(ticks),
+                       .step = level - 1});
+        if (row < kBoxNames.size()) {
+            out.push_back({.rect = boxes[row].first,
+                           .role = QAccessible::CheckBox,
+                           .name = pageText(kBoxNames[row], code),
+                           .checked = pointerBoxTicked(settings_, boxes[row].second)});
+        }
+    }
+    out.push_back({.rect = default_.rect, .name = default_.caption});
+}
+
 void PointerSettingsPart::redrawBox(const Rect& box, bool ticked) {
     CMemDC dc(frame_.canvas(), toQRect(box));
     drawBox(dc.painter(), box, ticked);

@@ -7,8 +7,8 @@
 // the desktop; Default writes the desktop's defaults at once. A setting this
 // desktop does not have carries a one-line remark.
 
-#include "settings/message_sink.h"
 #include "desktop/pointer_settings.h"
+#include "settings/message_sink.h"
 #include "settings/settings_block.h"
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_part.h"
@@ -37,6 +37,7 @@ public:
     void draw(QPainter* painter) override;
     void collectHotAreas(std::vector<HotArea*>& areas) override;
     bool press(const QPoint& p) override;
+    void describe(std::vector<SkinControl>& controls) override;
 
 private:
     void drawRow(QPainter* painter, int row) const;

@@ -26,6 +26,9 @@ inline constexpr Rect kCenteredField{74, 129, 150, 143};
 inline constexpr Rect kDelayPrompt{14, 89, 210, 109};
 inline constexpr Rect kDelayRange{14, 109, 210, 129};
 
+// The key dialogs' note on keys the desktop may keep, above OK and Cancel.
+inline constexpr Rect kDesktopKeysNote{22, 196, 380, 240};
+
 // Combo key and fire key dialogs: a drop-down header and two fields.
 inline constexpr Rect kUpperHeader{50, 70, 132, 84};
 inline constexpr Rect kUpperDisplay{50, 70, 116, 84};

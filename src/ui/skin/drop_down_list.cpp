@@ -13,6 +13,8 @@
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -217,6 +219,19 @@ bool DropDownList::hoverSelect(const QPoint& p) {
         emit hovered(row);
     }
     return true;
+}
+
+void DropDownList::moveSelection(int delta) {
+    if (!list_ || !open_ || items_.isEmpty()) {
+        return;
+    }
+    const int row = std::clamp(list_->currentRow() + delta, 0, static_cast<int>(items_.size()) - 1);
+    {
+        const QSignalBlocker quiet(list_);
+        list_->setCurrentRow(row);
+    }
+    list_->scrollToItem(list_->item(row));
+    emit hovered(row);
 }
 
 bool DropDownList::eventFilter(QObject* watched, QEvent* event) {

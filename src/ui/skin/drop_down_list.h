@@ -77,6 +77,10 @@ public:
     void wheelTurned(int angleDelta);
     // The first row shown (the list scrolls by whole rows).
     int topRow() const;
+    // The user chose a row (a click on it, Enter): announces it and closes.
+    void choose(int row);
+    // Moves the selection of the open list by delta rows, as hovering does.
+    void moveSelection(int delta);
     // Hover selection for a cursor at p (owner coordinates); returns true
     // when p is over the open list.
     bool hoverSelect(const QPoint& p);
@@ -93,7 +97,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void choose(int row);
     void setOpen(bool open);
 
     QWidget& owner_;

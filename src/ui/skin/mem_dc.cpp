@@ -1,5 +1,7 @@
 #include "ui/skin/mem_dc.h"
 
+#include "ui/skin/skin_images.h"
+
 #include <QRegion>
 #include <QWidget>
 
@@ -10,12 +12,24 @@ const QColor kEmptySurface(40, 40, 40);
 }
 
 void SkinCanvas::create(QSize size) {
-    image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    // As many pixels as the window has on its screen: the "@2x" images
+    // and the text are drawn sharp at a device pixel ratio of 2.
+    const int scale = skinImageScale(window_.devicePixelRatioF());
+    image_ = QImage(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(scale);
     image_.fill(kEmptySurface);
 }
 
 void SkinCanvas::setImage(const QImage& image) {
-    image_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (image.devicePixelRatio() == skinImageScale(window_.devicePixelRatioF())) {
+        image_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return;
+    }
+    // An image of another scale (a skin without "@2x" images) is enlarged.
+    create(image.deviceIndependentSize().toSize());
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QRectF(QPointF(0, 0), image.deviceIndependentSize()), image);
 }
 
 void SkinCanvas::present(const QRect& area) {
@@ -31,9 +45,13 @@ void SkinCanvas::paint(QPainter& painter, const QRect& area) const {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     QRegion rest(area);
     if (!image_.isNull()) {
-        const QRect covered = area & image_.rect();
-        painter.drawImage(covered, image_, covered);
-        rest -= QRegion(image_.rect());
+        const qreal d = image_.devicePixelRatio();
+        const QRect logical(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+        const QRect covered = area & logical;
+        painter.drawImage(
+            covered, image_,
+            QRectF(covered.x() * d, covered.y() * d, covered.width() * d, covered.height() * d));
+        rest -= QRegion(logical);
     }
     for (const QRect& r : rest) {
         painter.fillRect(r, kEmptySurface);

@@ -33,6 +33,17 @@ QSize skinImageSize(const QString& path) {
     return QImageReader(&buffer).size();
 }
 
+int skinImageScale(qreal devicePixelRatio) {
+    return devicePixelRatio >= 1.5 ? 2 : 1;
+}
+
+QString scaledImagePath(const QString& path, int scale) {
+    if (scale <= 1 || !path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        return path;
+    }
+    return path.left(path.size() - 4) + QStringLiteral("@%1x").arg(scale) + path.right(4);
+}
+
 QImage loadPremultiplied(const QString& path) {
     QByteArray content;
     if (!readSkinFile(path, content)) {
@@ -61,7 +72,24 @@ QImage loadPremultiplied(const QString& path) {
     return out;
 }
 
-const QImage* SkinImageCache::find(const QString& path) {
+const QImage* SkinImageCache::find(const QString& path, int scale) {
+    const QString scaled = scaledImagePath(path, scale);
+    if (scaled != path && !missingScaled_.contains(scaled)) {
+        if (auto it = images_.constFind(scaled); enabled_ && it != images_.constEnd()) {
+            return &it.value();
+        }
+        QImage image = loadPremultiplied(scaled);
+        ++decodes_;
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(scale);
+            if (!enabled_) {
+                uncached_ = std::move(image);
+                return &uncached_;
+            }
+            return &images_.insert(scaled, std::move(image)).value();
+        }
+        missingScaled_.insert(scaled);
+    }
     if (!enabled_) {
         uncached_ = loadPremultiplied(path);
         ++decodes_;
@@ -83,11 +111,18 @@ SkinImageCache& skinImageCache() {
     return cache;
 }
 
+namespace {
+// The image scale for what the painter draws on.
+int painterScale(const QPainter& painter) {
+    return painter.device() != nullptr ? skinImageScale(painter.device()->devicePixelRatioF()) : 1;
+}
+} // namespace
+
 bool drawImage(QPainter* painter, const QString& path, int x, int y) {
     if (painter == nullptr) {
         return false;
     }
-    const QImage* image = skinImageCache().find(path);
+    const QImage* image = skinImageCache().find(path, painterScale(*painter));
     if (image == nullptr) {
         return false;
     }
@@ -106,14 +141,17 @@ bool restoreSkinImagePart(QPainter* painter, std::string_view imageName, const R
     if (painter == nullptr) {
         return false;
     }
-    const QImage* image = skinImageCache().find(skinState().imagePath(imageName));
+    const QImage* image =
+        skinImageCache().find(skinState().imagePath(imageName), painterScale(*painter));
     if (image == nullptr) {
         return false;
     }
     const QRect area(r.left, r.top, r.width(), r.height());
+    const qreal d = image->devicePixelRatio();
     const auto mode = painter->compositionMode();
     painter->setCompositionMode(QPainter::CompositionMode_Source);
-    painter->drawImage(area.topLeft(), *image, area);
+    painter->drawImage(QRectF(area), *image,
+                       QRectF(area.x() * d, area.y() * d, area.width() * d, area.height() * d));
     painter->setCompositionMode(mode);
     return true;
 }

@@ -84,6 +84,18 @@ CSkinnedDialog::CSkinnedDialog(std::string_view backgroundImage, QString failure
     hover_.setAreas({&close_, &ok_, &cancel_});
     hover_.setBackdrop(backgroundImage_);
     resize(dialog_layout::kWidth, dialog_layout::kHeight);
+    // Parented to the dialog, and gone with it.
+    controls_ = std::make_unique<SkinControls>(
+        *this,
+        [this](std::vector<SkinControl>& out) {
+            const std::string& language = skinState().language();
+            out.push_back({.rect = close_.rect, .name = controlNameText(ControlName::Close)});
+            describeControls(out);
+            out.push_back({.rect = ok_.rect, .name = dialogOkText(language)});
+            out.push_back({.rect = cancel_.rect, .name = dialogCancelText(language)});
+        },
+        [this](const QPoint& p) { pressAt(p); });
+    controls_->setKeysCaptured([this] { return capturesKeys(); });
 }
 
 void CSkinnedDialog::initialise() {
@@ -91,13 +103,14 @@ void CSkinnedDialog::initialise() {
         return;
     }
     initialised_ = true;
-    const QImage* background = skinImageCache().find(skinState().imagePath(backgroundImage_));
+    const QImage* background = skinImageCache().find(skinState().imagePath(backgroundImage_),
+                                                     skinImageScale(devicePixelRatioF()));
     if (background == nullptr) {
         messages_.showMessage("error", failureCaption_.toStdString());
         return;
     }
     canvas_.setImage(*background);
-    setFixedSize(background->size());
+    setFixedSize(background->deviceIndependentSize().toSize());
     font_ = textFont(skinState().language());
     setFont(font_);
     hover_.setFont(font_);
@@ -148,7 +161,10 @@ void CSkinnedDialog::mousePressEvent(QMouseEvent* event) {
         QDialog::mousePressEvent(event);
         return;
     }
-    const QPoint p = event->position().toPoint();
+    pressAt(event->position().toPoint());
+}
+
+void CSkinnedDialog::pressAt(const QPoint& p) {
     closeListsIfMissed(p);
     if (ok_.contains(p)) {
         accept();

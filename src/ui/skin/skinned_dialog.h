@@ -7,11 +7,13 @@
 #include "settings/message_sink.h"
 #include "ui/skin/hot_area.h"
 #include "ui/skin/mem_dc.h"
+#include "ui/skin/skin_controls.h"
 
 #include <QDialog>
 #include <QFont>
 #include <QLabel>
 
+#include <memory>
 #include <string_view>
 
 namespace pelmora {
@@ -39,6 +41,10 @@ public:
     // through to what lies under it, such as the drop-down header it sits in.
     QLabel& addStaticText(const Rect& r, Qt::Alignment alignment);
 
+    // A left click at p: OK, Cancel and close, else the dialog's own areas.
+    void pressAt(const QPoint& p);
+    SkinControls& controls() { return *controls_; }
+
 protected:
     // Hooks for the dialogs built on this base. createControls runs only
     // when the background loaded; drawContents draws the dialog's own texts
@@ -51,6 +57,12 @@ protected:
     virtual void clickAt(const QPoint& /*p*/) {}
     // The wheel: only the dialogs with a scrolling list take it.
     virtual void wheelTurned(int /*delta*/) {}
+    // The dialog's own controls in reading order, between the close button
+    // and OK (skin_control.h).
+    virtual void describeControls(std::vector<SkinControl>& /*controls*/) {}
+    // True for the dialogs that take every key as input: no key moves the
+    // focus in them.
+    virtual bool capturesKeys() const { return false; }
 
     // Redraws the whole picture: buttons, the dialog's texts, close.
     void drawDialog();
@@ -75,6 +87,7 @@ private:
     HotArea cancel_;
     HotArea close_;
     bool initialised_ = false;
+    std::unique_ptr<SkinControls> controls_;
 };
 
 // The message boxes a dialog shows when its caller gives it no other sink.

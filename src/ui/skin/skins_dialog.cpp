@@ -131,6 +131,17 @@ void CSkinsDialog::skinChosen(int index, const QString& name) {
     }
 }
 
+void CSkinsDialog::describeControls(std::vector<SkinControl>& out) {
+    out.push_back({.rect = D::kSkinColourBox,
+                   .name = skinsColourCaption(skinState().language()),
+                   .value = QColor(red, green, blue).name()});
+    out.push_back({.rect = list_.header(),
+                   .role = QAccessible::ComboBox,
+                   .name = controlNameText(ControlName::Skin),
+                   .value = skinName,
+                   .list = &list_});
+}
+
 void CSkinsDialog::done(int result) {
     list_.close();
     CSkinnedDialog::done(result);

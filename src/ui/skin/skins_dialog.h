@@ -48,6 +48,7 @@ protected:
     void closeListsIfMissed(const QPoint& p) override;
     void clickAt(const QPoint& p) override;
     void wheelTurned(int delta) override;
+    void describeControls(std::vector<SkinControl>& controls) override;
 
 private:
     void skinChosen(int index, const QString& name);

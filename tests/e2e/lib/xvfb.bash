@@ -171,3 +171,27 @@ expected_config() {
 poke() {
   printf "\\x$(printf %02x "$2")" | dd of="$expected" bs=1 seek=$((1 + $1)) conv=notrunc status=none
 }
+
+# Whether pelmora's main window (a visible window at least 800 pixels wide;
+# a tray icon is smaller) is mapped now.
+main_window_shown() {
+  local w width
+  for w in $(xdotool search --onlyvisible --pid "$pelmora_pid" 2>/dev/null); do
+    width=$(xdotool getwindowgeometry "$w" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+    [ -n "$width" ] && [ "$width" -ge 800 ] && return 0
+  done
+  return 1
+}
+
+# start_standin watcher|notifications: a stand-in desktop service on the
+# test's bus (tests/e2e/lib/bus_standin.py); its output goes to
+# $work/<kind>.out.
+start_standin() {
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/bus_standin.py" "$1" >"$work/$1.out" 2>"$work/$1.log" &
+  pids+=($!)
+  for _ in $(seq 50); do
+    grep -q '^ready' "$work/$1.out" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the stand-in $1 service did not start"
+}

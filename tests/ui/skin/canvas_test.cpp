@@ -138,6 +138,38 @@ TEST_F(CanvasTest, CacheDecodesOnceAndForgetsOnSkinChange) {
     EXPECT_EQ(canvas.image().pixel(0, 0), qRgb(200, 0, 0));
 }
 
+TEST_F(CanvasTest, ScreensOfTwiceThePixelsGetTheDoubleImagesOrTheOnesEnlarged) {
+    for (const auto& [ratio, scale] :
+         {std::pair{1.0, 1}, {1.25, 1}, {1.49, 1}, {1.5, 2}, {2.0, 2}, {3.0, 2}}) {
+        EXPECT_EQ(skinImageScale(ratio), scale) << ratio;
+    }
+    skin.write("/sharp.png", 1, 1, QColor(200, 0, 0));
+    skin.write("/sharp@2x.png", 2, 2, QColor(0, 0, 200));
+    skin.write("/plain.png", 1, 1, QColor(0, 200, 0)); // a user's skin: no @2x
+    struct Case {
+        qreal ratio;
+        const char* image;
+        QRgb expected;
+    };
+    for (const Case& c :
+         {Case{1.0, "/sharp.png", qRgb(200, 0, 0)}, Case{2.0, "/sharp.png", qRgb(0, 0, 200)},
+          Case{2.0, "/plain.png", qRgb(0, 200, 0)}}) {
+        QImage target(8, 8, QImage::Format_ARGB32_Premultiplied);
+        target.setDevicePixelRatio(c.ratio);
+        target.fill(Qt::black);
+        QPainter p(&target);
+        ASSERT_TRUE(drawSkinImage(&p, c.image, 1, 1));
+        p.end();
+        const int from = static_cast<int>(c.ratio); // the image's first device pixel
+        for (int y = from; y < 2 * from; ++y) {
+            for (int x = from; x < 2 * from; ++x) {
+                EXPECT_EQ(target.pixel(x, y), c.expected) << c.ratio << c.image;
+            }
+        }
+        EXPECT_EQ(target.pixel(2 * from, 2 * from), qRgb(0, 0, 0)) << c.ratio << c.image;
+    }
+}
+
 TEST_F(CanvasTest, AMissingImageIsFoundOnceItExists) {
     CMemDC dc(canvas);
     EXPECT_FALSE(drawSkinImage(dc.painter(), "/late.png", 0, 0));

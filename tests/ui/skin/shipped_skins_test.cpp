@@ -23,6 +23,10 @@ TEST(ShippedSkinsTest, EverySkinHoldsEveryImage) {
         for (std::string_view name : kSkinImageNames) {
             const QImage image(skinPath(skin, name));
             EXPECT_FALSE(image.isNull()) << skin << name;
+            // Screens of twice the pixels get an image of twice the size.
+            QString twice = skinPath(skin, name);
+            twice.insert(twice.size() - 4, "@2x");
+            EXPECT_EQ(QImage(twice).size(), image.size() * 2) << skin << name;
         }
     }
 }

@@ -1,0 +1,16 @@
+#pragma once
+// The names the desktop knows the program by.
+
+namespace pelmora::identity {
+
+// The X11 window class of every window (QApplication::applicationName, set
+// before the first window); the desktop entry's StartupWMClass matches it.
+inline constexpr const char* kWindowClass = "KandroGMClass";
+// The desktop entry: the Wayland app id, the icon's name and the
+// notifications' desktop-entry hint, by which GNOME and Plasma match windows
+// and notifications to the menu entry.
+inline constexpr const char* kDesktopEntry = "org.pelmora.Pelmora";
+// The name shown for the program: window lists, notifications, the tray item.
+inline constexpr const char* kDisplayName = "Pelmora";
+
+} // namespace pelmora::identity

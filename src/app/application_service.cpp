@@ -1,0 +1,134 @@
+#include "app/application_service.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <iostream>
+
+namespace pelmora {
+
+namespace {
+const QString kInterface = QStringLiteral("org.freedesktop.Application");
+// The running copy takes the bus name a moment after the lock: a copy
+// started right after it waits that long for the name.
+constexpr int kNameWaitMs = 3000;
+constexpr int kCallTimeoutMs = 5000;
+
+struct TokenVariable {
+    const char* environment;
+    const char* platformKey;
+};
+constexpr TokenVariable kTokenVariables[] = {
+    {"XDG_ACTIVATION_TOKEN", "activation-token"},
+    {"DESKTOP_STARTUP_ID", "desktop-startup-id"},
+};
+} // namespace
+
+QVariantMap activationPlatformData() {
+    QVariantMap data;
+    for (const TokenVariable& token : kTokenVariables) {
+        const QString value = qEnvironmentVariable(token.environment);
+        if (!value.isEmpty()) {
+            data.insert(QString::fromLatin1(token.platformKey), value);
+        }
+    }
+    return data;
+}
+
+void adoptActivationToken(const QVariantMap& platformData) {
+    // The Wayland plugin hands XDG_ACTIVATION_TOKEN to the compositor when
+    // the window next asks to be activated, and then drops it. X11's
+    // startup id is read by Qt only at start: it is not kept, or a program
+    // started from the window later (the web link) would inherit a stale one.
+    const QString token = platformData.value(QStringLiteral("activation-token")).toString();
+    if (!token.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    }
+}
+
+ApplicationService::ApplicationService(QDBusConnection bus, std::function<void()> activate,
+                                       QObject* parent)
+    : QObject(parent), bus_(std::move(bus)), activate_(std::move(activate)) {
+    new ApplicationAdaptor(*this); // owned by this object
+}
+
+ApplicationService::~ApplicationService() {
+    if (published_) {
+        bus_.unregisterService(kApplicationBusName);
+        bus_.unregisterObject(kApplicationObjectPath);
+    }
+}
+
+bool ApplicationService::publish() {
+    if (!bus_.isConnected()) {
+        std::cerr << "pelmora: no session bus: starting the program again cannot show this "
+                     "window\n";
+        return false;
+    }
+    if (!bus_.registerObject(kApplicationObjectPath, this, QDBusConnection::ExportAdaptors)) {
+        std::cerr << "pelmora: cannot offer " << kApplicationObjectPath.toStdString()
+                  << " on the session bus\n";
+        return false;
+    }
+    if (!bus_.registerService(kApplicationBusName)) {
+        bus_.unregisterObject(kApplicationObjectPath);
+        std::cerr << "pelmora: the bus name " << kApplicationBusName.toStdString()
+                  << " is taken: " << bus_.lastError().message().toStdString() << '\n';
+        return false;
+    }
+    published_ = true;
+    return true;
+}
+
+void ApplicationService::activate(const QVariantMap& platformData) {
+    adoptActivationToken(platformData);
+    if (activate_) {
+        activate_();
+    }
+}
+
+ApplicationAdaptor::ApplicationAdaptor(ApplicationService& service)
+    : QDBusAbstractAdaptor(&service), service_(service) {}
+
+void ApplicationAdaptor::Activate(const QVariantMap& platformData) {
+    service_.activate(platformData);
+}
+
+void ApplicationAdaptor::Open(const QStringList& /*uris*/, const QVariantMap& platformData) {
+    service_.activate(platformData);
+}
+
+void ApplicationAdaptor::ActivateAction(const QString& /*name*/, const QVariantList& /*parameter*/,
+                                        const QVariantMap& platformData) {
+    service_.activate(platformData);
+}
+
+bool activateRunningCopy(QDBusConnection bus) {
+    if (!bus.isConnected() || bus.interface() == nullptr) {
+        std::cerr << "pelmora: already running (no session bus to reach it)\n";
+        return false;
+    }
+    const QDeadlineTimer deadline(kNameWaitMs);
+    while (!bus.interface()->isServiceRegistered(kApplicationBusName).value()) {
+        if (deadline.hasExpired()) {
+            std::cerr << "pelmora: already running (it is not on the session bus)\n";
+            return false;
+        }
+        QThread::msleep(50);
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(kApplicationBusName, kApplicationObjectPath,
+                                                       kInterface, QStringLiteral("Activate"));
+    call << activationPlatformData();
+    const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        std::cerr << "pelmora: already running; it did not answer: "
+                  << reply.errorMessage().toStdString() << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace pelmora

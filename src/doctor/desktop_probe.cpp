@@ -1,0 +1,177 @@
+#include "doctor/desktop_probe.h"
+
+#include <gio/gio.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <unistd.h>
+
+namespace pelmora {
+
+namespace {
+
+constexpr int kCallTimeoutMs = 2000;
+
+struct ErrorFree {
+    void operator()(GError* e) const { g_error_free(e); }
+};
+struct VariantUnref {
+    void operator()(GVariant* v) const { g_variant_unref(v); }
+};
+// A private connection is closed before it is dropped, so its worker lets go of it.
+struct BusClose {
+    void operator()(GDBusConnection* bus) const {
+        g_dbus_connection_close_sync(bus, nullptr, nullptr);
+        g_object_unref(bus);
+    }
+};
+struct XcbDisconnect {
+    void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
+};
+using BusPtr = std::unique_ptr<GDBusConnection, BusClose>;
+using VariantPtr = std::unique_ptr<GVariant, VariantUnref>;
+
+std::string messageOf(GError* e) {
+    return e != nullptr && e->message != nullptr ? std::string(e->message) : std::string("unknown");
+}
+
+// A private connection: nothing is autolaunched, nothing shared.
+BusPtr connect(const std::string& address, std::string& error) {
+    if (address.empty()) {
+        error = "no bus address";
+        return nullptr;
+    }
+    GError* raw = nullptr;
+    BusPtr bus(g_dbus_connection_new_for_address_sync(
+        address.c_str(),
+        static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                          G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+        nullptr, nullptr, &raw));
+    std::unique_ptr<GError, ErrorFree> failure(raw);
+    if (!bus) {
+        error = messageOf(failure.get());
+    }
+    return bus;
+}
+
+VariantPtr call(GDBusConnection* bus, const char* name, const char* path, const char* interface,
+                const char* method, GVariant* args, const char* replyType, std::string& error) {
+    GError* raw = nullptr;
+    VariantPtr reply(g_dbus_connection_call_sync(bus, name, path, interface, method, args,
+                                                 G_VARIANT_TYPE(replyType), G_DBUS_CALL_FLAGS_NONE,
+                                                 kCallTimeoutMs, nullptr, &raw));
+    std::unique_ptr<GError, ErrorFree> failure(raw);
+    if (!reply) {
+        error = messageOf(failure.get());
+    }
+    return reply;
+}
+
+bool listed(GVariant* reply, const char* name) {
+    GVariantIter* names = nullptr;
+    g_variant_get(reply, "(as)", &names);
+    bool found = false;
+    const gchar* each = nullptr;
+    while (g_variant_iter_next(names, "&s", &each)) {
+        found = found || g_strcmp0(each, name) == 0;
+    }
+    g_variant_iter_free(names);
+    return found;
+}
+
+std::string systemBusAddress() {
+    if (const char* env = std::getenv("DBUS_SYSTEM_BUS_ADDRESS"); env != nullptr && *env != 0) {
+        return env;
+    }
+    std::error_code ec;
+    constexpr const char* kSocket = "/run/dbus/system_bus_socket";
+    return std::filesystem::exists(kSocket, ec) ? std::string("unix:path=") + kSocket
+                                                : std::string();
+}
+
+} // namespace
+
+std::optional<bool> busNameAvailable(const std::string& address, const char* name,
+                                     std::string& error) {
+    const BusPtr bus = connect(address, error);
+    if (!bus) {
+        return std::nullopt;
+    }
+    for (const char* method : {"ListNames", "ListActivatableNames"}) {
+        const VariantPtr reply = call(bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                      "org.freedesktop.DBus", method, nullptr, "(as)", error);
+        if (!reply) {
+            return std::nullopt;
+        }
+        if (listed(reply.get(), name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<bool> xembedTrayPresent(const std::string& display, std::string& error) {
+    int screen = 0;
+    std::unique_ptr<xcb_connection_t, XcbDisconnect> x(xcb_connect(display.c_str(), &screen));
+    if (xcb_connection_has_error(x.get()) != 0) {
+        error = "cannot open the X display " + display;
+        return std::nullopt;
+    }
+    const std::string atomName = "_NET_SYSTEM_TRAY_S" + std::to_string(screen);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(x.get(),
+                              xcb_intern_atom(x.get(), 0,
+                                              static_cast<std::uint16_t>(atomName.size()),
+                                              atomName.c_str()),
+                              nullptr),
+        &std::free);
+    if (!atom) {
+        error = "the X server did not answer";
+        return std::nullopt;
+    }
+    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+        xcb_get_selection_owner_reply(x.get(), xcb_get_selection_owner(x.get(), atom->atom),
+                                      nullptr),
+        &std::free);
+    return owner && owner->owner != XCB_NONE;
+}
+
+SeatSession logindSession() {
+    SeatSession session;
+    const BusPtr bus = connect(systemBusAddress(), session.detail);
+    if (!bus) {
+        session.detail = "no system bus: " + session.detail;
+        return session;
+    }
+    constexpr const char* kLogind = "org.freedesktop.login1";
+    const VariantPtr path =
+        call(bus.get(), kLogind, "/org/freedesktop/login1", "org.freedesktop.login1.Manager",
+             "GetSessionByPID", g_variant_new("(u)", static_cast<guint32>(::getpid())), "(o)",
+             session.detail);
+    if (!path) {
+        return session;
+    }
+    const gchar* object = nullptr;
+    g_variant_get(path.get(), "(&o)", &object);
+    const VariantPtr all =
+        call(bus.get(), kLogind, object, "org.freedesktop.DBus.Properties", "GetAll",
+             g_variant_new("(s)", "org.freedesktop.login1.Session"), "(a{sv})", session.detail);
+    if (!all) {
+        return session;
+    }
+    VariantPtr properties(g_variant_get_child_value(all.get(), 0));
+    gboolean active = FALSE;
+    g_variant_lookup(properties.get(), "Active", "b", &active);
+    const gchar* seat = nullptr;
+    const gchar* seatPath = nullptr;
+    if (g_variant_lookup(properties.get(), "Seat", "(&s&o)", &seat, &seatPath) && seat != nullptr) {
+        session.seat = seat;
+    }
+    session.known = true;
+    session.active = active != FALSE;
+    return session;
+}
+
+} // namespace pelmora

@@ -1,0 +1,48 @@
+#include "settings/control_names.h"
+
+#include <array>
+
+namespace pelmora {
+
+namespace {
+
+struct NameRow {
+    ControlName name;
+    std::string_view english;
+    std::string_view simplifiedChinese;
+    std::string_view traditionalChinese;
+    std::string_view turkish;
+};
+
+constexpr std::array kNames{
+    NameRow{ControlName::Close, "Close", "关闭", "關閉", "Kapat"},
+    NameRow{ControlName::Minimise, "Minimise", "最小化", "最小化", "Simge durumuna küçült"},
+    NameRow{ControlName::Skins, "Skins", "皮肤", "面板", "Temalar"},
+    NameRow{ControlName::Button, "Button %1", "按键 %1", "按鍵 %1", "Tuş %1"},
+    NameRow{ControlName::DpiStage, "DPI stage %1", "DPI 档位 %1", "DPI 檔位 %1", "DPI kademesi %1"},
+    NameRow{ControlName::DpiStageColour, "DPI stage %1 colour", "DPI 档位 %1 颜色",
+            "DPI 檔位 %1 顏色", "DPI kademesi %1 rengi"},
+    NameRow{ControlName::Skin, "Skin", "皮肤", "面板", "Tema"},
+    NameRow{ControlName::Function, "Function", "功能", "功能", "İşlev"},
+    NameRow{ControlName::Key, "Key", "按键", "按鍵", "Tuş"},
+    NameRow{ControlName::ModifierKey, "Modifier key", "修饰键", "修飾鍵", "Değiştirici tuş"},
+    NameRow{ControlName::FirstKey, "First key", "第一个键", "第一個鍵", "Birinci tuş"},
+    NameRow{ControlName::SecondKey, "Second key", "第二个键", "第二個鍵", "İkinci tuş"},
+    NameRow{ControlName::Macro, "Macro", "宏", "巨集", "Makro"},
+    NameRow{ControlName::DelayTime, "Delay time", "延迟时间", "延遲時間", "Gecikme süresi"},
+    NameRow{ControlName::WindowName, "Gaming mouse settings", "游戏鼠标设置", "遊戲滑鼠設定",
+            "Oyun faresi ayarları"},
+};
+
+} // namespace
+
+std::string_view controlName(ControlName name, Language language) {
+    for (const NameRow& row : kNames) {
+        if (row.name == name) {
+            return inLanguage(row, language);
+        }
+    }
+    return {};
+}
+
+} // namespace pelmora
