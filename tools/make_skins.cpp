@@ -368,8 +368,6 @@ void mouseDrawing(QPainter& p, const Palette& c) {
                    QString::number(k.n));
     }
     p.restore();
-    text(p, {area.left, 560, area.right, 590}, "8 buttons \u00b7 2 key modes", Qt::AlignCenter,
-         captionFont(11), c.textDim);
 }
 
 QImage basicBackground(const Palette& c) {
@@ -472,77 +470,63 @@ QImage advancedBackground(const Palette& c) {
 
 // --- dialog backgrounds -------------------------------------------------------
 
-QImage dialogBase(const Palette& c, const QString& title, int height = D::kHeight) {
+// Titles and captions are drawn by the program in the active language: the
+// pictures carry no text.
+QImage dialogBase(const Palette& c, int height = D::kHeight) {
     QImage image = blank(D::kWidth, height);
     QPainter p(&image);
     p.fillRect(QRect(0, 0, D::kWidth, height), c.base);
     fill(p, {0, 0, D::kWidth, 30}, c.bar);
     hline(p, 0, D::kWidth, 30, c.edge);
     p.fillRect(QRect(14, 10, 3, 11), c.accent);
-    text(p, {22, 0, 340, 30}, title, Qt::AlignLeft | Qt::AlignVCenter, captionFont(12, true),
-         c.text);
     // The dialog's fields sit on one panel above the buttons.
-    fill(p, {12, 42, D::kWidth - 12, D::kOkButton.top - 10}, c.panel);
-    outline(p, {12, 42, D::kWidth - 12, D::kOkButton.top - 10}, c.edge);
+    fill(p, {D::kPanelLeft, 42, D::kPanelRight, D::kOkButton.top - 10}, c.panel);
+    outline(p, {D::kPanelLeft, 42, D::kPanelRight, D::kOkButton.top - 10}, c.edge);
     outline(p, {0, 0, D::kWidth, height}, c.edgeLight);
     return image;
 }
 
-void label(QPainter& p, const Palette& c, const Rect& r, const QString& s) {
-    text(p, r, s, Qt::AlignHCenter | Qt::AlignBottom, captionFont(11), c.textDim);
-}
-
 QImage singleKeyBackground(const Palette& c) {
-    QImage image = dialogBase(c, "Single Key");
+    QImage image = dialogBase(c);
     QPainter p(&image);
     well(p, c, D::kCenteredField);
     return image;
 }
 
 QImage comboKeyBackground(const Palette& c) {
-    QImage image = dialogBase(c, "Combo Key");
+    QImage image = dialogBase(c);
     QPainter p(&image);
     dropHeader(p, c, D::kUpperHeader);
     well(p, c, D::kFirstField);
     well(p, c, D::kSecondField);
-    label(p, c, D::captionAbove(D::kUpperHeader), "Modifier");
-    label(p, c, D::captionAbove(D::kFirstField), "First Key");
-    label(p, c, D::captionAbove(D::kSecondField), "Second Key");
-    p.setFont(captionFont(11));
-    p.setPen(c.textDim);
-    p.drawText(QRect(160, 110, 210, 80), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-               "Pick a modifier, then press one key in each field.");
     return image;
 }
 
 QImage fireKeyBackground(const Palette& c) {
-    QImage image = dialogBase(c, "Fire Key");
+    QImage image = dialogBase(c);
     QPainter p(&image);
     dropHeader(p, c, D::kUpperHeader);
     well(p, c, D::kFirstField);
     well(p, c, D::kSecondField);
-    label(p, c, D::captionAbove(D::kUpperHeader), "Key");
     return image;
 }
 
 QImage delayBackground(const Palette& c) {
-    QImage image = dialogBase(c, "Delay");
+    QImage image = dialogBase(c);
     QPainter p(&image);
     well(p, c, D::kCenteredField);
     return image;
 }
 
-QImage choiceBackground(const Palette& c, const QString& title, const QString& caption,
-                        int height = D::kHeight) {
-    QImage image = dialogBase(c, title, height);
+QImage choiceBackground(const Palette& c, int height = D::kHeight) {
+    QImage image = dialogBase(c, height);
     QPainter p(&image);
     dropHeader(p, c, D::kChoiceHeader);
-    label(p, c, D::captionAbove(D::kChoiceHeader, 0), caption);
     return image;
 }
 
 QImage macroKeyBackground(const Palette& c) {
-    QImage image = dialogBase(c, "Macro Key");
+    QImage image = dialogBase(c);
     QPainter p(&image);
     dropHeader(p, c, D::kChoiceHeader);
     for (const Rect& box : {D::kMacroLoopTick1, D::kMacroLoopTick2, D::kMacroLoopTick3}) {
@@ -553,7 +537,7 @@ QImage macroKeyBackground(const Palette& c) {
 }
 
 QImage skinsBackground(const Palette& c) {
-    QImage image = dialogBase(c, "Skins");
+    QImage image = dialogBase(c);
     QPainter p(&image);
     outline(p, grown(D::kSkinColourBox, 2), c.edgeLight);
     dropHeader(p, c, D::kSkinHeader);
@@ -599,12 +583,10 @@ std::vector<ImageRecipe> recipes() {
         {img::kDelayTimeBackground, delayBackground},
         {img::kFireKeyBackground, fireKeyBackground},
         {img::kMacroKeyBackground, macroKeyBackground},
-        {img::kMediaKeyBackground,
-         [](const Palette& c) { return choiceBackground(c, "Multimedia Key", "Function"); }},
+        {img::kMediaKeyBackground, [](const Palette& c) { return choiceBackground(c); }},
         {img::kSingleKeyBackground, singleKeyBackground},
         // Its list reaches further down than the other dialogs' lists.
-        {img::kWindowsKeyBackground,
-         [](const Palette& c) { return choiceBackground(c, "Launch Key", "Application", 310); }},
+        {img::kWindowsKeyBackground, [](const Palette& c) { return choiceBackground(c, 310); }},
         {img::kSkinsBackground, skinsBackground},
     };
 }

@@ -18,18 +18,30 @@ ApplySession::ApplySession(QWidget& window, ShellDevice& device, MessageSink& me
     QObject::connect(&retry_, &QTimer::timeout, [this] { retryRead(); });
 }
 
-void ApplySession::start(Request request, const QFont& font, const QColor& colour,
-                         Finished finished) {
-    if (!device_.present() || busy()) {
-        return;
-    }
+std::optional<ApplyRefusal> ApplySession::refusal(const Request& request) const {
+    // Sending an empty record would turn every button into Left Click and
+    // every DPI stage off; saving it would put those zeros over the user's file.
     if (!request.settingsLoaded) {
-        // Sending an empty record would turn every button into Left Click and
-        // every DPI stage off; saving it would put those zeros over the
-        // user's file.
-        messages_.showMessage(shellMessage(ShellMessage::SettingsNotLoaded, request.language),
-                              kAppName);
-        return;
+        return ApplyRefusal::SettingsNotLoaded;
+    }
+    if (!device_.present()) {
+        return ApplyRefusal::NoMouse;
+    }
+    return std::nullopt;
+}
+
+void ApplySession::refuse(ApplyRefusal why, Language language) {
+    messages_.showMessage(applyRefusalText(why, language), kAppName);
+}
+
+bool ApplySession::start(Request request, const QFont& font, const QColor& colour,
+                         Finished finished) {
+    if (busy()) {
+        return false;
+    }
+    if (const auto why = refusal(request)) {
+        refuse(*why, request.language);
+        return false;
     }
     const Language language = request.language;
     // Called on the worker when it starts and ends waiting for another program.
@@ -53,9 +65,11 @@ void ApplySession::start(Request request, const QFont& font, const QColor& colou
                 if (!writeLabels(request.preferencesFile, request.languageCode, request.labels,
                                  &error)) {
                     std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
+                    messages_.showMessage(
+                        notSavedText(request.preferencesFile, error, request.language), kAppName);
                 }
             },
-            wait);
+            wait, request.language);
         return [this, sent = request.settings, language = request.language, finished, result] {
             hideStatus();
             const bool delivered = result.access == TransferAccess::Granted;
@@ -72,6 +86,19 @@ void ApplySession::start(Request request, const QFont& font, const QColor& colou
         };
     });
     showStatus(sendingSettingsText(language), font, colour);
+    return true;
+}
+
+void ApplySession::setIdleStatus(const QString& text, const QFont& font, const QColor& colour) {
+    idleStatus_ = text;
+    if (busy()) {
+        return;
+    }
+    if (text.isEmpty()) {
+        hideStatus();
+    } else {
+        placeStatus(text, font, colour);
+    }
 }
 
 void ApplySession::read(Language language, const QFont& font, const QColor& colour,
@@ -122,6 +149,10 @@ void ApplySession::giveUp() {
 
 void ApplySession::showStatus(std::string_view text, const QFont& font, const QColor& colour) {
     window_.setCursor(Qt::BusyCursor);
+    placeStatus(QString::fromUtf8(text), font, colour);
+}
+
+void ApplySession::placeStatus(const QString& text, const QFont& font, const QColor& colour) {
     if (!status_) {
         status_ = new QLabel(&window_);
         status_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -132,7 +163,7 @@ void ApplySession::showStatus(std::string_view text, const QFont& font, const QC
     palette.setColor(QPalette::WindowText, colour);
     status_->setPalette(palette);
     status_->setFont(font);
-    status_->setText(QString::fromUtf8(text));
+    status_->setText(text);
     status_->show();
     status_->raise();
 }
@@ -140,7 +171,9 @@ void ApplySession::showStatus(std::string_view text, const QFont& font, const QC
 void ApplySession::hideStatus() {
     window_.unsetCursor();
     if (status_) {
-        status_->hide();
+        // The idle line (no mouse) comes back once a transfer has ended.
+        status_->setText(idleStatus_);
+        status_->setVisible(!idleStatus_.isEmpty());
     }
 }
 

@@ -13,6 +13,7 @@
 #include "settings/message_sink.h"
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
+#include "settings/shell_messages.h"
 
 #include <QColor>
 #include <QDeadlineTimer>
@@ -24,6 +25,7 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,10 +56,16 @@ public:
 
     ApplySession(QWidget& window, ShellDevice& device, MessageSink& messages);
 
-    // Starts the transfer unless one runs or the mouse is away. A record that
-    // was never loaded is refused with a message in the request's language.
-    // The status is drawn in `font` and `colour`.
-    void start(Request request, const QFont& font, const QColor& colour, Finished finished);
+    // Starts the transfer unless one runs. When it cannot send (see
+    // refusal()) nothing is sent or saved and the user is told why in the
+    // request's language; false then. The status is drawn in `font` and `colour`.
+    bool start(Request request, const QFont& font, const QColor& colour, Finished finished);
+    // Why OK and Apply cannot send now: the one place that decides it.
+    std::optional<ApplyRefusal> refusal(const Request& request) const;
+    // Tells the user that nothing was sent or saved, and why.
+    void refuse(ApplyRefusal why, Language language);
+    // The line the status area shows while no transfer runs (empty: none).
+    void setIdleStatus(const QString& text, const QFont& font, const QColor& colour);
     bool running() const { return worker_.running(); }
     // The read of the mouse's basic settings: at once when the mouse is free,
     // else retried from a timer, the wait shown as for a transfer, until
@@ -80,7 +88,9 @@ public:
     bool blocksInput(const QObject* watched, const QEvent* event) const;
 
 private:
+    // The busy cursor and a status; placeStatus shows a line without the cursor.
     void showStatus(std::string_view text, const QFont& font, const QColor& colour);
+    void placeStatus(const QString& text, const QFont& font, const QColor& colour);
     void hideStatus();
     void retryRead();
 
@@ -89,6 +99,7 @@ private:
     MessageSink& messages_;
     ApplyWorker worker_;
     QPointer<QLabel> status_;
+    QString idleStatus_;
     std::atomic<bool> givingUp_{false};
     QTimer retry_;
     QDeadlineTimer readDeadline_;

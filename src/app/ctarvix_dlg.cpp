@@ -76,15 +76,15 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
 
     deviceWatch_.start();
 
-    // The settings file and the backup for Cancel.
-    settingsLoaded_ = loadSettingsFile(services_.dataFolder.settingsFile(), settings_,
-                                       firstRunFlag_, services_.messages) == LoadResult::Loaded;
-    backup_.snapshot(settings_);
-
-    // Language, texts, preferences.
+    // Language (a missing settings file is told in it), the settings file
+    // and the backup for Cancel, texts, preferences.
     const auto preferencesFile = services_.dataFolder.preferencesFile();
     languageCode_ = readLanguageCode(preferencesFile);
     language_ = languageFromCode(languageCode_);
+    settingsLoaded_ =
+        loadSettingsFile(services_.dataFolder.settingsFile(), settings_, firstRunFlag_,
+                         services_.messages, language_) == LoadResult::Loaded;
+    backup_.snapshot(settings_);
     services_.tray.setExitText(uiText(TextId::Exit, language_));
     skinChoice_.reload();
 
@@ -94,6 +94,7 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
     createFonts();
 
     initialised_ = true;
+    showMouseStatus();
     // The basic page, which reads the mouse.
     if (services_.device.present()) {
         drawBasicPage();
@@ -171,6 +172,7 @@ void CTarvixDlg::chooseSkin() {
     loadSkinSize();
     createFonts();
     redrawCurrentPage();
+    showMouseStatus();
     show();
     raise();
     activateWindow();
@@ -296,7 +298,29 @@ void CTarvixDlg::teardown() {
     hide();
 }
 
+void CTarvixDlg::onMouseRemoved() {
+    // Without a notification area a hidden window could only come back by a
+    // relaunch: it stays as it is.
+    if (services_.tray.isTrayAvailable()) {
+        hideWindow();
+    }
+}
+
+void CTarvixDlg::showMouseStatus() {
+    const TextColour colour = skinChoice_.preferences().textColour();
+    applySession_.setIdleStatus(
+        services_.device.present()
+            ? QString()
+            : QString::fromUtf8(shellMessage(ShellMessage::NoMouseStatus, language_)),
+        frame_.textFont(), QColor(colour.red, colour.green, colour.blue));
+}
+
+bool CTarvixDlg::editedSinceApply() const {
+    return !std::ranges::equal(settings_.bytes(), backup_.block.bytes());
+}
+
 void CTarvixDlg::onDeviceChange() {
+    showMouseStatus();
     // The mouse came while the window is open (shown without it): the page
     // on show makes the first read now.
     if (isVisible() && !isMinimized() && services_.device.present() &&
@@ -320,7 +344,9 @@ void CTarvixDlg::readMouse() {
     applySession_.read(language_, frame_.textFont(), QColor(colour.red, colour.green, colour.blue),
                        [this](bool late) {
                            if (!services_.device.initialReadDone()) {
-                               if (firstRunFlag_ == 0) {
+                               // Edits made while the mouse was away stay for
+                               // the next Apply: the first-run labels wait.
+                               if (firstRunFlag_ == 0 && !editedSinceApply()) {
                                    skinChoice_.preferences().labels = firstRunLabels(language_);
                                    skinChoice_.saveLabels();
                                }

@@ -149,6 +149,12 @@ private:
     // open is read now.
     void onDeviceChange();
     void onTrayAvailability(bool available);
+    // The mouse went away: the window hides into the tray, if there is one.
+    void onMouseRemoved();
+    // The status area's line while no mouse is there.
+    void showMouseStatus();
+    // Something was edited since config.bin was loaded or since the last Apply.
+    bool editedSinceApply() const;
 
     Services services_;
     SingleInstanceLock instanceLock_;
@@ -172,7 +178,7 @@ private:
                              {[this] { return applyRunning(); },
                               [this] {
                                   if (isVisible()) {
-                                      hideWindow();
+                                      onMouseRemoved();
                                   }
                               },
                               [this] { onDeviceChange(); }, [this] { readMouse(); }}};

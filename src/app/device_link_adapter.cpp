@@ -23,8 +23,8 @@ public:
     bool initialReadDone() const override { return done_; }
     void setInitialReadDone() override { done_ = true; }
     bool readBasicSettings() override { return true; }
-    ApplyResult apply(const SettingsBlock&, const std::function<void()>&,
-                      const TransferWait&) override {
+    ApplyResult apply(const SettingsBlock&, const std::function<void()>&, const TransferWait&,
+                      Language) override {
         return {};
     }
     std::uint8_t activeSensorType() const override { return 0; }
@@ -110,10 +110,11 @@ bool LinkShellDevice::readBasicSettings() {
 
 ApplyResult LinkShellDevice::apply(const SettingsBlock& settings,
                                    const std::function<void()>& labelsHook,
-                                   const TransferWait& wait) {
+                                   const TransferWait& wait, Language language) {
     ApplySaving saving;
     saving.settingsFile = folder_.settingsFile();
     saving.messages = &messages_;
+    saving.language = language;
     saving.saveLabels = labelsHook;
     return link_->apply(settings, saving, &wait);
 }

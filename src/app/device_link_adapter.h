@@ -30,7 +30,7 @@ public:
     void setInitialReadDone() override;
     bool readBasicSettings() override;
     ApplyResult apply(const SettingsBlock& settings, const std::function<void()>& labelsHook,
-                      const TransferWait& wait) override;
+                      const TransferWait& wait, Language language) override;
     std::uint8_t activeSensorType() const override;
     MouseProblem problem() const override { return link_->problem(); }
     void close() override;

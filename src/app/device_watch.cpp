@@ -2,6 +2,7 @@
 
 #include "app/device_balloon.h"
 #include "settings/link_texts.h"
+#include "settings/shell_messages.h"
 
 #include <QPointer>
 
@@ -85,6 +86,8 @@ void DeviceWatch::notify(int type, int value) {
         if (!reason.empty()) {
             balloon->text += '\n' + QString::fromUtf8(reason);
         }
+        balloon->text +=
+            '\n' + QString::fromUtf8(shellMessage(ShellMessage::PlugInAdvice, language_));
     }
     tray_.showBalloon(balloon->title, balloon->text, balloon->icon, balloon->milliseconds);
 }

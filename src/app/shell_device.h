@@ -58,13 +58,13 @@ public:
     // mouse (the GUI thread calls it, and on hot-plug): false when another
     // program holds it, and nothing was read.
     virtual bool readBasicSettings() = 0;
-    // Writes the settings to the mouse, saves config.bin and calls `labelsHook`
-    // to save the button labels; says how many writes did not reach the mouse.
-    // Waits for the mouse as `wait` says (a worker thread calls it); when
-    // another program keeps it, nothing is sent or saved.
+    // Writes the settings to the mouse, saves config.bin (a failure is told
+    // in `language`) and calls `labelsHook` to save the button labels; says how many writes did not
+    // reach the mouse. Waits for the mouse as `wait` says (a worker thread calls it); when another
+    // program keeps it, nothing is sent or saved.
     virtual ApplyResult apply(const SettingsBlock& settings,
-                              const std::function<void()>& labelsHook,
-                              const TransferWait& wait) = 0;
+                              const std::function<void()>& labelsHook, const TransferWait& wait,
+                              Language language) = 0;
     // Why the last discovery could not use a mouse that is there (None when
     // it found it, or found nothing at all).
     virtual MouseProblem problem() const { return MouseProblem::None; }

@@ -1,5 +1,6 @@
 #include "app/skin_choice.h"
 
+#include "settings/shell_messages.h"
 #include "settings/skin_folders.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
@@ -64,6 +65,9 @@ bool SkinChoice::choose(MessageSink& messages, QWidget* parent) {
     if (!writeSkinPreferences(dataFolder_.preferencesFile(), prefs_.textColour(), prefs_.skinPath,
                               &error)) {
         std::cerr << "pelmora: the skin was not saved: " << error << '\n';
+        messages.showMessage(
+            notSavedText(dataFolder_.preferencesFile(), error, languageFromCode(languageCode_)),
+            kAppName);
     }
     return true;
 }

@@ -214,7 +214,8 @@ ApplyResult apply(CommandChannel& channel, DeviceImage& image, const SettingsBlo
     result.writes = channel.writesAttempted() - writesBefore;
     result.failedWrites = channel.writesFailed() - failedBefore;
     if (saving.messages && !saving.settingsFile.empty()) {
-        result.saved = saveSettingsFile(saving.settingsFile, settings, *saving.messages);
+        result.saved =
+            saveSettingsFile(saving.settingsFile, settings, *saving.messages, saving.language);
     }
     if (saving.saveLabels) {
         saving.saveLabels();

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace pelmora {
@@ -58,6 +59,7 @@ struct ApplySaving {
     std::filesystem::path settingsFile;
     MessageSink* messages = nullptr; // required for saving config.bin
     std::function<void()> saveLabels;
+    std::optional<Language> language; // of the messages about saving (the window's)
 };
 
 // The lighting choice of the settings merged into the image as read.

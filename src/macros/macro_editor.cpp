@@ -1,6 +1,7 @@
 #include "macros/macro_editor.h"
 
 #include "macros/macro_item.h"
+#include "settings/shell_messages.h"
 
 #include <map>
 
@@ -190,6 +191,7 @@ bool MacroEditor::confirm(MessageSink& messages) {
     const std::string loopText = std::to_string(loopCountFromText(loopField_));
     if (!store_.save(name, loopText, events_, error)) {
         messages.showMessage(error, kWarningCaption);
+        messages.showMessage(notSavedText(store_.file(), error, language_), kAppName);
         return false;
     }
     MacroEncodeReport report;

@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "base/atomic_file.h"
+#include "settings/shell_messages.h"
 
 #include <algorithm>
 #include <array>
@@ -10,11 +11,22 @@
 
 namespace pelmora {
 
+namespace {
+void tellMissing(const std::filesystem::path& file, MessageSink& messages,
+                 std::optional<Language> language) {
+    messages.showMessage(language ? std::string(kConfigMissingText) + '\n' +
+                                        configMissingHelp(file, *language)
+                                  : std::string(kConfigMissingText),
+                         kAppName);
+}
+} // namespace
+
 LoadResult loadSettingsFile(const std::filesystem::path& file, SettingsBlock& settings,
-                            std::uint8_t& firstRunFlag, MessageSink& messages) {
+                            std::uint8_t& firstRunFlag, MessageSink& messages,
+                            std::optional<Language> language) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) {
-        messages.showMessage(kConfigMissingText, kAppName);
+        tellMissing(file, messages, language);
         return LoadResult::Missing;
     }
     auto unreadable = [&](const std::string& error) {
@@ -50,10 +62,10 @@ bool writeSettingsFileAtomically(const std::filesystem::path& file, const Settin
 }
 
 SaveResult saveSettingsFile(const std::filesystem::path& file, const SettingsBlock& settings,
-                            MessageSink& messages) {
+                            MessageSink& messages, std::optional<Language> language) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) {
-        messages.showMessage(kConfigMissingText, kAppName);
+        tellMissing(file, messages, language);
         return SaveResult::Missing;
     }
     std::string error;
@@ -61,6 +73,9 @@ SaveResult saveSettingsFile(const std::filesystem::path& file, const SettingsBlo
     if (!writeSettingsFileAtomically(file, settings, 1, error, &errorCode)) {
         messages.showMessage("Error Code is: " + std::to_string(errorCode) + " \n",
                              kSaveErrorCaption);
+        if (language) {
+            messages.showMessage(notSavedText(file, error, *language), kAppName);
+        }
         return SaveResult::WriteFailed;
     }
     return SaveResult::Saved;

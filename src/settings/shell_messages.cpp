@@ -1,5 +1,7 @@
 #include "settings/shell_messages.h"
 
+#include <system_error>
+
 namespace pelmora {
 
 namespace {
@@ -24,7 +26,60 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(ShellMessage::Count)> 
      "The settings file config.bin could not be read at start-up. To keep the mouse's settings "
      "from being wiped, nothing was sent to the mouse and nothing was saved. Repair or restore "
      "the file, then start the program again."},
+    {ShellMessage::NoMouseToSend,
+     "未连接鼠标，没有发送或保存任何内容。您的修改仍然保留：请插入鼠标，然后再次点击应用。",
+     "未連接滑鼠，沒有傳送或儲存任何內容。您的修改仍然保留：請插入滑鼠，然後再次點擊應用。",
+     "Fare bağlı değil; hiçbir şey gönderilmedi veya kaydedilmedi. Değişiklikleriniz duruyor: "
+     "fareyi takın, sonra yeniden Uygula'ya basın.",
+     "The mouse is not connected, so nothing was sent or saved. Your edits are kept: plug the "
+     "mouse in, then press Apply again."},
+    {ShellMessage::NoMouseStatus, "未连接鼠标：请插入鼠标", "未連接滑鼠：請插入滑鼠",
+     "Fare yok: lütfen takın", "No mouse: please plug it in"},
+    {ShellMessage::PlugInAdvice,
+     "请插入鼠标。如果已插入，请按 README 的说明安装 udev 规则，使当前用户可以访问它。",
+     "請插入滑鼠。如果已插入，請按 README 的說明安裝 udev 規則，使目前使用者可以存取它。",
+     "Fareyi takın. Takılıysa, bu kullanıcının erişebilmesi için README'deki udev kuralını "
+     "kurun.",
+     "Plug the mouse in. If it is plugged in, install the udev rule as the README says, so that "
+     "this user may open it."},
 }};
+
+struct FormatRow {
+    std::string_view simplifiedChinese;
+    std::string_view traditionalChinese;
+    std::string_view turkish;
+    std::string_view english;
+};
+
+// %1 = the file, %2 = the reason.
+constexpr FormatRow kNotSaved{"未能保存 %1：%2", "未能儲存 %1：%2", "%1 kaydedilemedi: %2",
+                              "%1 was not saved: %2"};
+
+// %1 = the file.
+constexpr FormatRow kConfigMissingHelp{
+    "缺少 %1。请从安装目录的 share/pelmora/config.bin 或构建目录的 bin/ 文件夹恢复该文件。",
+    "缺少 %1。請從安裝目錄的 share/pelmora/config.bin 或建置目錄的 bin/ 資料夾還原該檔案。",
+    "%1 eksik. Kurulumun share/pelmora/config.bin dosyasından veya derlemenin bin/ klasöründen "
+    "geri yükleyin.",
+    "%1 is missing. Restore it from share/pelmora/config.bin of the installation, or from the "
+    "build's bin/ folder."};
+
+std::string filled(std::string_view format, std::string_view first, std::string_view second) {
+    std::string text;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() &&
+            (format[i + 1] == '1' || format[i + 1] == '2')) {
+            text += format[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return text;
+}
+
+constexpr std::array<ShellMessage, 2> kRefusalMessages{ShellMessage::NoMouseToSend,
+                                                       ShellMessage::SettingsNotLoaded};
 
 } // namespace
 
@@ -35,6 +90,23 @@ std::string_view shellMessage(ShellMessage id, Language language) {
     }
     const MessageRow& row = kMessages[index];
     return inLanguage(row, language);
+}
+
+std::string_view applyRefusalText(ApplyRefusal refusal, Language language) {
+    const auto index = static_cast<std::size_t>(refusal);
+    return index < kRefusalMessages.size() ? shellMessage(kRefusalMessages[index], language)
+                                           : std::string_view{};
+}
+
+std::string notSavedText(const std::filesystem::path& file, std::string_view reason,
+                         Language language) {
+    return filled(inLanguage(kNotSaved, language), file.string(), reason);
+}
+
+std::string configMissingHelp(const std::filesystem::path& file, Language language) {
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(file, ec);
+    return filled(inLanguage(kConfigMissingHelp, language), (ec ? file : full).string(), {});
 }
 
 } // namespace pelmora

@@ -6,9 +6,11 @@
 #include "settings/transfer_texts.h"
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
 #include <fstream>
 #include <gmock/gmock.h>
 
@@ -69,6 +71,17 @@ TEST_F(FrameTest, ApplyThatLostWritesSaysSoInTheActiveLanguage) {
     EXPECT_EQ(d.backup().block.reportInterval, 8); // saved as after every Apply
 }
 
+TEST_F(FrameTest, AFailedSaveOfTheLabelsIsToldInTheWindow) {
+    CTarvixDlg& d = shown();
+    std::filesystem::create_directory(root / "str.ini");
+    click(700, 630);
+    ASSERT_EQ(device.applied.size(), 1u);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text.rfind((root / "str.ini").string() + " was not saved: ", 0),
+              0u);
+    EXPECT_EQ(d.backup().block, device.applied[0]); // what did save stays saved
+}
+
 TEST_F(FrameTest, AMouseAnotherProgramKeepsGetsNothingAndTheEditsStay) {
     std::ofstream(root / "str.ini") << "[Skins]\nLan=CHT\n";
     CTarvixDlg& d = shown();
@@ -111,15 +124,43 @@ TEST_F(FrameTest, OkAppliesAndHides) {
     EXPECT_FALSE(d.isVisible());
 }
 
-TEST_F(FrameTest, OkAndApplyDoNothingWithoutTheMouse) {
-    CTarvixDlg& d = shown();
-    device.setPresent(false);
+TEST_F(FrameTest, WithoutTheMouseOkAndApplySaySoAndKeepTheEdits) {
+    // Started without the mouse (first run), edited, OK and Apply: refused in
+    // the language, the window stays; the mouse's arrival keeps the edits.
+    std::ofstream(root / "str.ini") << "[Skins]\nLan=CHT\n";
+    writeConfig(sampleBlock(), 0);
+    device.plugged = false;
+    CTarvixDlg& d = start();
+    d.startUp(true);
+    auto statusShown = [&d](const QString& text) {
+        const auto labels = d.findChildren<QLabel*>();
+        return std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->isVisible() && label->text() == text;
+        });
+    };
+    const QString status =
+        QString::fromUtf8(shellMessage(ShellMessage::NoMouseStatus, Language::TraditionalChinese));
+    EXPECT_TRUE(statusShown(status));
     d.settings().reportInterval = 4;
-    click(600, 630);
-    click(700, 630);
+    d.preferences().labels.modeA[1] = "Edited";
+    messages.messages.clear();
+    click(600, 630); // OK
+    click(700, 630); // Apply
     EXPECT_TRUE(device.applied.empty());
-    EXPECT_EQ(d.backup().block.reportInterval, 2);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].text,
+              applyRefusalText(ApplyRefusal::NoMouse, Language::TraditionalChinese));
     EXPECT_TRUE(d.isVisible());
+
+    device.plugged = true;
+    plugEvent(FakeDevice::Change::Arrival);
+    QTRY_VERIFY(d.initialReadDone());
+    EXPECT_FALSE(statusShown(status));
+    EXPECT_EQ(d.settings().reportInterval, 4);
+    EXPECT_EQ(d.preferences().labels.modeA[1], "Edited");
+    click(700, 630);
+    ASSERT_EQ(device.applied.size(), 1u);
+    EXPECT_EQ(device.applied[0].reportInterval, 4);
 }
 
 TEST_F(FrameTest, OkAndApplyRefuseSettingsThatWereNeverLoaded) {
@@ -223,6 +264,13 @@ TEST_F(FrameTest, WithoutATrayNothingHidesTheWindowForGood) {
     EXPECT_GT(d.pageFrame().canvas().presentCount(), presents);
     click(600, 630); // OK
     EXPECT_TRUE(d.isMinimized());
+    // The mouse's removal leaves it as it is.
+    d.showNormal();
+    device.plugged = false;
+    plugEvent(FakeDevice::Change::Removal);
+    QTRY_VERIFY(!device.present());
+    EXPECT_FALSE(d.isMinimized());
+    EXPECT_TRUE(d.isVisible());
 }
 
 TEST_F(FrameTest, CloseAreaTearsDownAndEndsWithZero) {

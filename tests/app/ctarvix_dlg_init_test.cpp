@@ -55,7 +55,7 @@ TEST_F(ShellTest, WithoutTheMouseWarnsAndLeavesTheListenerParked) {
                                  "device.openHotplug", "tray.balloon"));
     ASSERT_EQ(tray.balloons.size(), 1u);
     EXPECT_EQ(tray.balloons[0].title, QStringLiteral("Warning"));
-    EXPECT_EQ(tray.balloons[0].text, QStringLiteral("The system did not detect the gaming mouse!"));
+    EXPECT_TRUE(tray.balloons[0].text.startsWith("The system did not detect the gaming mouse!\n"));
     EXPECT_EQ(tray.balloons[0].icon, BalloonIcon::Warning);
     EXPECT_FALSE(device.present());
     EXPECT_EQ(d.pageState(), CTarvixDlg::NoPage);
@@ -88,7 +88,9 @@ TEST_F(ShellTest, FailedListenerOrHotplugStillLoadsTheSettings) {
 TEST_F(ShellTest, MissingConfigFileIsReportedAndSettingsStayZero) {
     CTarvixDlg& d = start();
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Config file is not exist.");
+    EXPECT_EQ(messages.messages[0].text,
+              "Config file is not exist.\n" +
+                  configMissingHelp(root / "config.bin", Language::English));
     EXPECT_EQ(bytes(d.settings()), bytes(SettingsBlock{}));
 }
 

@@ -2,6 +2,8 @@
 
 #include "shell_fixture.h"
 
+#include "settings/shell_messages.h"
+
 #include <QTest>
 #include <gmock/gmock.h>
 
@@ -64,7 +66,9 @@ TEST_F(ShellTest, ClickWithoutTheMouseOnlyWarns) {
     tray.click();
     EXPECT_FALSE(d.isVisible());
     ASSERT_EQ(tray.balloons.size(), 1u);
-    EXPECT_EQ(tray.balloons[0].text, QStringLiteral("The system did not detect the gaming mouse!"));
+    EXPECT_EQ(tray.balloons[0].text,
+              QStringLiteral("The system did not detect the gaming mouse!\n") +
+                  QString::fromUtf8(shellMessage(ShellMessage::PlugInAdvice, Language::English)));
 }
 
 TEST_F(ShellTest, NotDetectedSaysWhyWhenTheMouseIsThereButUnusable) {
@@ -80,7 +84,8 @@ TEST_F(ShellTest, NotDetectedSaysWhyWhenTheMouseIsThereButUnusable) {
     EXPECT_EQ(
         tray.balloons[0].text,
         QString::fromUtf8("Fare algılanamadı, lütfen önce farenizi takın!\n") +
-            QString::fromUtf8(mouseProblemText(MouseProblem::NoPermission, Language::Turkish)));
+            QString::fromUtf8(mouseProblemText(MouseProblem::NoPermission, Language::Turkish)) +
+            '\n' + QString::fromUtf8(shellMessage(ShellMessage::PlugInAdvice, Language::Turkish)));
 }
 
 TEST_F(ShellTest, ExitFromTheMenuEndsWithZeroEvenWithAPageOpen) {

@@ -118,7 +118,7 @@ public:
         return !busy;
     }
     ApplyResult apply(const SettingsBlock& settings, const std::function<void()>& labelsHook,
-                      const TransferWait&) override {
+                      const TransferWait&, Language) override {
         log_.push_back("device.apply");
         if (busy) {
             return {SaveResult::Missing, 0, 0, TransferAccess::Busy};

@@ -73,7 +73,7 @@ protected:
 
     bool balloonShown(const QString& text) const {
         for (const RecordedBalloon& b : tray.balloons) {
-            if (b.text == text) {
+            if (b.text.startsWith(text)) { // what to do follows
                 return true;
             }
         }

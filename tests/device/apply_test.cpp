@@ -103,12 +103,15 @@ TEST(ApplyTest, WholeApplyTraceAgainstTheSimulatedMouse) {
     const SettingsBlock settings = sampleSettings();
     RecordingMessageSink messages;
     bool labelsSaved = false;
-    ApplySaving saving{config, &messages, [&] {
+    ApplySaving saving{config,
+                       &messages,
+                       [&] {
                            // config.bin is already saved when the labels are.
                            std::ifstream in(config, std::ios::binary);
                            EXPECT_EQ(in.get(), 1);
                            labelsSaved = true;
-                       }};
+                       },
+                       {}};
     rig.link->setTrace(&rig.trace);
     rig.pacer->pauses.clear();
     const ApplyResult result = rig.link->apply(settings, saving);
@@ -265,7 +268,7 @@ TEST(ApplyTest, ApplyEndsAndSavesWhenTheMouseIsPulledOutAndCountsTheLostWrites) 
         RecordingMessageSink messages;
         int labels = 0;
         const ApplyResult result =
-            rig.link->apply(sampleSettings(), {config, &messages, [&] { ++labels; }});
+            rig.link->apply(sampleSettings(), {config, &messages, [&] { ++labels; }, {}});
         EXPECT_EQ(result.saved, SaveResult::Saved);
         EXPECT_EQ(labels, 1);
         EXPECT_EQ(result.writes, 96u);

@@ -117,6 +117,21 @@ TEST_F(SettingsFileTest, MissingFileIsReportedAndNeverCreated) {
     }
 }
 
+TEST_F(SettingsFileTest, TheWindowNamesTheFileAndWhatToDoInItsLanguage) {
+    loadSettingsFile(file, settings, flag, messages, Language::Turkish);
+    std::filesystem::create_directory(file); // the rename over it fails
+    EXPECT_EQ(saveSettingsFile(file, {}, messages, Language::Turkish), SaveResult::WriteFailed);
+    ASSERT_EQ(messages.messages.size(), 3u); // missing; error code; file and reason
+    const std::string& missing = messages.messages[0].text;
+    EXPECT_EQ(missing.rfind("Config file is not exist.\n", 0), 0u) << missing;
+    for (const std::string& part :
+         {file.string(), std::string("share/pelmora/config.bin"), std::string("eksik")}) {
+        EXPECT_NE(missing.find(part), std::string::npos) << part;
+    }
+    EXPECT_NE(messages.messages[2].text.find(file.string() + " kaydedilemedi: "), std::string::npos)
+        << messages.messages[2].text;
+}
+
 TEST_F(SettingsFileTest, UnreadableFileIsReportedAndNotReadFrom) {
     // A folder where the file should be: it exists but holds no bytes to read.
     std::filesystem::create_directory(file);

@@ -42,9 +42,12 @@ const FireKeyTexts& textsFor(std::string_view language) {
     return languageRowOr(kTexts, language, kTexts[0]);
 }
 
-constexpr Rect kIllustration{20, 190, 400, 206};
-constexpr Rect kSpeedHelp{20, 206, 400, 222};
-constexpr Rect kTimesHelp{20, 222, 400, 238};
+// Inside the panel, with its margin.
+constexpr int kHelpLeft = dialog_layout::kPanelLeft + 8;
+constexpr int kHelpRight = dialog_layout::kPanelRight - 8;
+constexpr Rect kIllustration{kHelpLeft, 190, kHelpRight, 206};
+constexpr Rect kSpeedHelp{kHelpLeft, 206, kHelpRight, 222};
+constexpr Rect kTimesHelp{kHelpLeft, 222, kHelpRight, 238};
 
 } // namespace
 

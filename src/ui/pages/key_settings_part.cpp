@@ -2,6 +2,7 @@
 
 #include "keys/key_lists.h"
 #include "settings/control_names.h"
+#include "settings/dialog_texts.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"
@@ -106,6 +107,10 @@ void KeySettingsPart::draw(QPainter* painter) {
     }
     drawModeButtons(painter);
     drawHotArea(painter, default_, false, frame_.textFont());
+    const Language language = languageFromCode(skinState().language());
+    drawFittedLine(painter, L::kMouseCaption,
+                   QString::fromUtf8(dialogText(DialogText::MouseCaption, language)),
+                   TextAlign::Centre, frame_.textFont(), skinState().textColour());
 }
 
 void KeySettingsPart::drawBoxLabel(QPainter* painter, const HotArea& box) const {

@@ -248,18 +248,21 @@ void LightingPart::setStatus(Box box, const QString& value) {
     if (label == nullptr) {
         return;
     }
-    // The status leaves the box's arrow free; a text too long for that
-    // ("RGB Fixed On") covers the arrow rather than being cut.
-    const Rect& boxRect = L::kLightingBoxes[static_cast<std::size_t>(box)];
-    const Rect status = L::lightingStatus(boxRect);
-    const bool fits = label->fontMetrics().horizontalAdvance(value) <= status.width();
-    label->setGeometry(toQRect(fits ? status : boxRect));
-    label->setText(value);
+    // The status leaves the box's arrow free: a text too long for it
+    // ("RGB Fixed On" in a wide font) is elided, and its tool tip is whole.
+    const auto index = static_cast<std::size_t>(box);
+    const Rect status = L::lightingStatus(L::kLightingBoxes[index]);
+    const QString shown = label->fontMetrics().elidedText(value, Qt::ElideRight, status.width());
+    label->setGeometry(toQRect(status));
+    label->setText(shown);
+    label->setToolTip(shown == value ? QString() : value);
+    statusTexts_[index] = value;
 }
 
 QString LightingPart::statusText(int box) const {
-    const QLabel* label = status_[static_cast<std::size_t>(box)];
-    return label != nullptr ? label->text() : QString();
+    return status_[static_cast<std::size_t>(box)] != nullptr
+               ? statusTexts_[static_cast<std::size_t>(box)]
+               : QString();
 }
 
 bool LightingPart::eventFilter(QObject* watched, QEvent* event) {

@@ -68,6 +68,8 @@ private:
     ColourChooser chooseColour_;
     std::array<QPointer<QWidget>, 4> swatches_;
     std::array<QPointer<QLabel>, 3> status_;
+    // The whole texts of the status labels (which show them elided).
+    std::array<QString, 3> statusTexts_;
     DropDownList modeList_;
     DropDownList parameterList_;
     DropDownList effectList_;

@@ -162,7 +162,9 @@ void MacroEditorPart::createLists() {
     auto makeList = [&](const Rect& r) {
         auto* list = new QListWidget(&window_);
         list->setGeometry(toQRect(r));
-        applyListRule(*list, QColor(255, 255, 255), QColor(40, 40, 40), frame_.textFont());
+        // A long name is cut with an ellipsis; its tool tip shows it whole.
+        applyListRule(*list, QColor(255, 255, 255), QColor(40, 40, 40), frame_.textFont(),
+                      LongRows::Elide);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->show();
         frame_.addPageChild(PageFrame::AdvancedPage, *list);
@@ -204,8 +206,13 @@ void MacroEditorPart::showNames() {
     }
     const QSignalBlocker quiet(nameList_);
     nameList_->clear();
+    const int room = listRowTextWidth(*nameList_);
     for (const std::string& name : editor_->names()) {
-        nameList_->addItem(QString::fromUtf8(name));
+        const QString text = QString::fromUtf8(name);
+        auto* item = new QListWidgetItem(text, nameList_);
+        if (nameList_->fontMetrics().horizontalAdvance(text) > room) {
+            item->setToolTip(text);
+        }
     }
     const auto selected = editor_->selectedMacro();
     nameList_->setCurrentRow(selected ? static_cast<int>(*selected) : -1);

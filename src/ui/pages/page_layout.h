@@ -26,6 +26,8 @@ inline constexpr Rect kCancelButton{770, 623, 875, 644};
 inline constexpr Rect kWebLink{273, 627, 449, 647};
 // The status shown while OK or Apply sends the settings (left of the web link).
 inline constexpr Rect kApplyStatusRect{20, 626, 268, 646};
+// The caption under the mouse picture of the basic page.
+inline constexpr Rect kMouseCaption{30, 560, 220, 590};
 
 // --- basic page ---------------------------------------------------------------
 inline constexpr Rect kKeySettingCaption{259, 160, 364, 181};
@@ -141,7 +143,8 @@ inline constexpr Rect kDeleteMacroButton{617, 528, 722, 549};
 inline constexpr Rect kConfirmMacroButton{721, 528, 826, 549};
 inline constexpr Rect kStartRecordButton{735, 229, 764, 258};
 inline constexpr Rect kStopRecordButton{735, 265, 764, 294};
-inline constexpr Rect kMacroNameField{736, 322, 799, 336};
+// Wide enough for most of a 31-character name.
+inline constexpr Rect kMacroNameField{736, 322, 868, 336};
 inline constexpr Rect kLoopTimesField{736, 362, 799, 376};
 inline constexpr Rect kMacroNameList{462, 220, 591, 512};
 inline constexpr Rect kEventList{592, 220, 725, 512};

@@ -11,6 +11,12 @@ inline constexpr int kWidth = 400;
 inline constexpr int kHeight = 290;
 
 inline constexpr Rect kCloseButton{352, 6, 370, 24};
+// The title in the bar, and the panel the fields sit on.
+inline constexpr Rect kTitleText{22, 0, 340, 30};
+inline constexpr int kPanelLeft = 12;
+inline constexpr int kPanelRight = kWidth - 12;
+// The combo key dialog's hint, right of its fields.
+inline constexpr Rect kComboHint{160, 110, 370, 190};
 inline constexpr Rect kOkButton{166, 253, 271, 274};
 inline constexpr Rect kCancelButton{270, 253, 375, 274};
 

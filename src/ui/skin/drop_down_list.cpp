@@ -23,8 +23,9 @@ namespace {
 // selected row in reversed colours.
 class RowDelegate final : public QStyledItemDelegate {
 public:
-    RowDelegate(QColor text, QColor background, QObject* parent)
-        : QStyledItemDelegate(parent), text_(std::move(text)), background_(std::move(background)) {}
+    RowDelegate(QColor text, QColor background, LongRows longRows, QObject* parent)
+        : QStyledItemDelegate(parent), text_(std::move(text)), background_(std::move(background)),
+          longRows_(longRows) {}
 
     QSize sizeHint(const QStyleOptionViewItem& option,
                    const QModelIndex& /*index*/) const override {
@@ -36,33 +37,44 @@ public:
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         painter->save();
         painter->fillRect(option.rect, selected ? text_ : background_);
-        // A row too long for the list is drawn smaller rather than cut off.
-        const QString text = index.data(Qt::DisplayRole).toString();
+        // A row too long for the list is drawn smaller, or elided.
+        QString text = index.data(Qt::DisplayRole).toString();
         const QRect area = option.rect.adjusted(kTextIndent, 0, -kTextIndent, 0);
-        painter->setFont(fittedFont(option.font, text, area.width()));
+        if (longRows_ == LongRows::Elide) {
+            painter->setFont(option.font);
+            text = QFontMetrics(option.font).elidedText(text, Qt::ElideRight, area.width());
+        } else {
+            painter->setFont(fittedFont(option.font, text, area.width()));
+        }
         painter->setPen(selected ? background_ : text_);
         painter->setClipRect(option.rect);
         painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         painter->restore();
     }
 
-private:
     static constexpr int kTextIndent = 2;
+
+private:
     QColor text_;
     QColor background_;
+    LongRows longRows_;
 };
 
 } // namespace
 
+int listRowTextWidth(const QListWidget& list) {
+    return list.width() - 2 * DropDownList::kBorder - 2 * RowDelegate::kTextIndent;
+}
+
 void applyListRule(QListWidget& list, const QColor& text, const QColor& background,
-                   const QFont& font) {
+                   const QFont& font, LongRows longRows) {
     list.setStyleSheet(QStringLiteral("QListWidget { background: %1; border: %2px solid %3; "
                                       "padding: 0px; margin: 0px; outline: 0; }")
                            .arg(background.name())
                            .arg(DropDownList::kBorder)
                            .arg(text.darker(160).name()));
     list.setFont(font);
-    list.setItemDelegate(new RowDelegate(text, background, &list));
+    list.setItemDelegate(new RowDelegate(text, background, longRows, &list));
     list.setUniformItemSizes(true);
     list.setSpacing(0);
     list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -26,10 +26,16 @@ class QWidget;
 
 namespace pelmora {
 
+// What a row too long for the list does: drawn in a smaller size of the
+// font, or cut with an ellipsis in the list's font.
+enum class LongRows { Shrink, Elide };
+
 // Gives a list box the rule's look: rows, colours, border, no scroll bar
 // (also for the lists that stay open while their page shows).
 void applyListRule(QListWidget& list, const QColor& text, const QColor& background,
-                   const QFont& font);
+                   const QFont& font, LongRows longRows = LongRows::Shrink);
+// The room a row's text has in the list, in pixels.
+int listRowTextWidth(const QListWidget& list);
 
 class DropDownList : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "ui/skin/skinned_dialog.h"
 
 #include "settings/language_rows.h"
+#include "ui/skin/dialog_captions.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/message_box_sink.h"
 #include "ui/skin/qt_rect.h"
@@ -139,6 +140,7 @@ void CSkinnedDialog::drawDialog() {
     CMemDC dc(canvas_);
     drawHotArea(dc.painter(), ok_, false, font_, backgroundImage_);
     drawHotArea(dc.painter(), cancel_, false, font_, backgroundImage_);
+    drawDialogCaptions(dc.painter(), backgroundImage_, skinState().language(), font_);
     drawContents(dc.painter());
     drawHotArea(dc.painter(), close_, false, font_, backgroundImage_);
     ok_.hovered = cancel_.hovered = close_.hovered = false;

@@ -34,10 +34,10 @@ constexpr CaptionText kEnglishColourCaption{"", "Please click to set the UI text
 constexpr Rect kSkinNameText{43, 129, 135, 143};
 constexpr Rect kSkinList{42, 146, 151, 264};
 
-// The band the colour caption is centred in: 30 pixels either side of the
-// colour box, from 30 pixels above it down to its top.
-constexpr Rect kColourCaptionBand{D::kSkinColourBox.left - 30, D::kSkinColourBox.top - 30,
-                                  D::kSkinColourBox.right + 30, D::kSkinColourBox.top};
+// The band of the colour caption, from 30 pixels above the colour box down
+// to its top: lined up with the controls on the left, to the panel's margin.
+constexpr Rect kColourCaptionBand{D::kSkinColourBox.left, D::kSkinColourBox.top - 30,
+                                  D::kPanelRight - 8, D::kSkinColourBox.top};
 
 QColor defaultChooser(QWidget* parent, const QColor& initial) {
     return QColorDialog::getColor(initial, parent);
@@ -75,7 +75,7 @@ void CSkinsDialog::createControls() {
 
 void CSkinsDialog::drawContents(QPainter* painter) {
     drawFittedLine(painter, kColourCaptionBand, skinsColourCaption(skinState().language()),
-                   TextAlign::Centre, dialogFont(), skinState().textColour());
+                   TextAlign::Left, dialogFont(), skinState().textColour());
 }
 
 void CSkinsDialog::paintColourBox() {

@@ -170,8 +170,11 @@ TEST_F(LightingPartTest, EffectBoxInModesOneAndTwoShowsRgbEffectAndTheSecondClic
     choose(part().effectList(), 1);
     EXPECT_EQ(settings.lightColourMode3, 3);
     EXPECT_EQ(status(Effect), "RGB Fixed On");
-    // Too long to leave the arrow free: it takes the whole box.
-    EXPECT_EQ(part().statusLabel(Effect)->geometry(), toQRect(L::kLightingBoxes[Effect]));
+    // Too long for the room left of the arrow: elided there, whole as tool tip.
+    const QLabel* label = part().statusLabel(Effect);
+    EXPECT_EQ(label->geometry(), toQRect(L::lightingStatus(L::kLightingBoxes[Effect])));
+    EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << label->text().toStdString();
+    EXPECT_EQ(label->toolTip(), "RGB Fixed On");
 
     // Mode 2: first click sets the flag, the second only clears it.
     click(Mode);
