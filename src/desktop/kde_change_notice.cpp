@@ -1,5 +1,7 @@
 #include "desktop/kde_change_notice.h"
 
+#include "desktop/private_bus.h"
+
 #include <gio/gio.h>
 
 #include <cstdlib>
@@ -8,18 +10,7 @@
 
 namespace pelmora {
 
-namespace {
-struct Unref {
-    void operator()(gpointer object) const { g_object_unref(object); }
-};
-struct ErrorFree {
-    void operator()(GError* e) const { g_error_free(e); }
-};
-
-std::string messageOf(GError* e) {
-    return e != nullptr && e->message != nullptr ? std::string(e->message) : std::string("unknown");
-}
-} // namespace
+namespace {} // namespace
 
 std::string sessionBusAddress() {
     if (const char* env = std::getenv("DBUS_SESSION_BUS_ADDRESS"); env != nullptr && *env != 0) {
@@ -40,35 +31,29 @@ bool notifyKdeMouseSettingsChanged(const std::string& address, std::string& erro
         error = "no session bus";
         return false;
     }
-    GError* raw = nullptr;
-    // A private connection of our own: nothing is started, nothing shared.
-    std::unique_ptr<GDBusConnection, Unref> bus(g_dbus_connection_new_for_address_sync(
-        address.c_str(),
-        static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
-                                          G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
-        nullptr, nullptr, &raw));
-    std::unique_ptr<GError, ErrorFree> failure(raw);
+    std::string reason;
+    const PrivateBus bus = connectPrivateBus(address, reason);
     if (!bus) {
-        error = "cannot connect to the session bus: " + messageOf(failure.get());
+        error = "cannot connect to the session bus: " + reason;
         return false;
     }
-    raw = nullptr;
+    GError* raw = nullptr;
+    GErrorPtr failure;
     const gboolean sent = g_dbus_connection_emit_signal(
         bus.get(), nullptr, "/KGlobalSettings", "org.kde.KGlobalSettings", "notifyChange",
         g_variant_new("(ii)", kKdeSettingsChanged, kKdeMouseSettings), &raw);
     failure.reset(raw);
     if (sent == FALSE) {
-        error = "cannot send notifyChange: " + messageOf(failure.get());
+        error = "cannot send notifyChange: " + gErrorText(failure.get());
         return false;
     }
     raw = nullptr;
     const gboolean flushed = g_dbus_connection_flush_sync(bus.get(), nullptr, &raw);
     failure.reset(raw);
     if (flushed == FALSE) {
-        error = "cannot send notifyChange: " + messageOf(failure.get());
+        error = "cannot send notifyChange: " + gErrorText(failure.get());
         return false;
     }
-    g_dbus_connection_close_sync(bus.get(), nullptr, nullptr);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "doctor/desktop_probe.h"
 
+#include "desktop/private_bus.h"
+
 #include <gio/gio.h>
 #include <xcb/xcb.h>
 
@@ -14,47 +16,13 @@ namespace {
 
 constexpr int kCallTimeoutMs = 2000;
 
-struct ErrorFree {
-    void operator()(GError* e) const { g_error_free(e); }
-};
 struct VariantUnref {
     void operator()(GVariant* v) const { g_variant_unref(v); }
-};
-// A private connection is closed before it is dropped, so its worker lets go of it.
-struct BusClose {
-    void operator()(GDBusConnection* bus) const {
-        g_dbus_connection_close_sync(bus, nullptr, nullptr);
-        g_object_unref(bus);
-    }
 };
 struct XcbDisconnect {
     void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
 };
-using BusPtr = std::unique_ptr<GDBusConnection, BusClose>;
 using VariantPtr = std::unique_ptr<GVariant, VariantUnref>;
-
-std::string messageOf(GError* e) {
-    return e != nullptr && e->message != nullptr ? std::string(e->message) : std::string("unknown");
-}
-
-// A private connection: nothing is autolaunched, nothing shared.
-BusPtr connect(const std::string& address, std::string& error) {
-    if (address.empty()) {
-        error = "no bus address";
-        return nullptr;
-    }
-    GError* raw = nullptr;
-    BusPtr bus(g_dbus_connection_new_for_address_sync(
-        address.c_str(),
-        static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
-                                          G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
-        nullptr, nullptr, &raw));
-    std::unique_ptr<GError, ErrorFree> failure(raw);
-    if (!bus) {
-        error = messageOf(failure.get());
-    }
-    return bus;
-}
 
 VariantPtr call(GDBusConnection* bus, const char* name, const char* path, const char* interface,
                 const char* method, GVariant* args, const char* replyType, std::string& error) {
@@ -62,9 +30,9 @@ VariantPtr call(GDBusConnection* bus, const char* name, const char* path, const 
     VariantPtr reply(g_dbus_connection_call_sync(bus, name, path, interface, method, args,
                                                  G_VARIANT_TYPE(replyType), G_DBUS_CALL_FLAGS_NONE,
                                                  kCallTimeoutMs, nullptr, &raw));
-    std::unique_ptr<GError, ErrorFree> failure(raw);
+    const GErrorPtr failure(raw);
     if (!reply) {
-        error = messageOf(failure.get());
+        error = gErrorText(failure.get());
     }
     return reply;
 }
@@ -95,7 +63,7 @@ std::string systemBusAddress() {
 
 std::optional<bool> busNameAvailable(const std::string& address, const char* name,
                                      std::string& error) {
-    const BusPtr bus = connect(address, error);
+    const PrivateBus bus = connectPrivateBus(address, error);
     if (!bus) {
         return std::nullopt;
     }
@@ -140,7 +108,7 @@ std::optional<bool> xembedTrayPresent(const std::string& display, std::string& e
 
 SeatSession logindSession() {
     SeatSession session;
-    const BusPtr bus = connect(systemBusAddress(), session.detail);
+    const PrivateBus bus = connectPrivateBus(systemBusAddress(), session.detail);
     if (!bus) {
         session.detail = "no system bus: " + session.detail;
         return session;

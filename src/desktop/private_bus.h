@@ -1,0 +1,29 @@
+#pragma once
+// A D-Bus connection of our own to the bus at an address: GDBus starts no
+// daemon for it and shares it with nobody else in the process; it is closed
+// before it is dropped, so GDBus's worker lets go of it.
+
+#include <gio/gio.h>
+
+#include <memory>
+#include <string>
+
+namespace pelmora {
+
+struct GErrorFree {
+    void operator()(GError* e) const { g_error_free(e); }
+};
+using GErrorPtr = std::unique_ptr<GError, GErrorFree>;
+
+// The text of a GLib error ("unknown" without one).
+std::string gErrorText(const GError* e);
+
+struct PrivateBusClose {
+    void operator()(GDBusConnection* bus) const;
+};
+using PrivateBus = std::unique_ptr<GDBusConnection, PrivateBusClose>;
+
+// Connects to the bus at `address`; null with `error` when it cannot.
+PrivateBus connectPrivateBus(const std::string& address, std::string& error);
+
+} // namespace pelmora
