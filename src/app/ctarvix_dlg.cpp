@@ -7,27 +7,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QShowEvent>
 #include <QUrl>
 #include <QWindow>
 
-#include <algorithm>
-
 namespace pelmora {
-
-namespace {
-// Wayland: the compositor places the windows and may ignore a minimise request.
-bool onWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-} // namespace
 
 CTarvixDlg::CTarvixDlg(Services services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)), icon_(appIcon()) {
@@ -205,16 +194,7 @@ void CTarvixDlg::finishApply(const SettingsBlock& sent, bool delivered, bool hid
 
 void CTarvixDlg::hideWindow() {
     frame_.hover().restoreAll();
-    // Without a notification area a hidden window could not be found again:
-    // on X11 it is iconified instead (OK, Cancel, minimise, Enter, Escape,
-    // removal), which a window manager honours. A Wayland client cannot know
-    // whether the compositor did (sway does not): it unmaps the window, and
-    // starting the program again shows it.
-    if (services_.tray.isTrayAvailable() || onWayland()) {
-        hide();
-    } else {
-        showMinimized();
-    }
+    placement_.hide(services_.tray.isTrayAvailable());
 }
 
 void CTarvixDlg::useTaskBar() {
@@ -363,11 +343,7 @@ void CTarvixDlg::onTrayAvailability(bool available) {
     // A tray that goes away must not leave the program hidden for good.
     if (!available && isHidden() && initialised_ && !tornDown_) {
         useTaskBar();
-        if (onWayland()) {
-            show();
-        } else {
-            showMinimized();
-        }
+        placement_.showWithoutTray();
     }
 }
 
@@ -383,33 +359,16 @@ void CTarvixDlg::showEvent(QShowEvent* event) {
         drawBasicPage();
     }
     if (!event->spontaneous()) {
-        placeForShowing();
+        placement_.placeForShowing();
     }
     QWidget::showEvent(event);
-}
-
-void CTarvixDlg::placeForShowing() {
-    // Centred on the screen the first time; afterwards where it was when it
-    // was hidden. An explicit position also tells the window manager not to
-    // place the window anew at every showing. A Wayland client cannot place
-    // its window: the compositor does.
-    if (onWayland()) {
-        return;
-    }
-    if (!lastPosition_) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
-        lastPosition_ = QPoint(area.x() + std::max(0, (area.width() - width()) / 2),
-                               area.y() + std::max(0, (area.height() - height()) / 2));
-    }
-    move(*lastPosition_);
 }
 
 void CTarvixDlg::hideEvent(QHideEvent* event) {
     // Nothing stays lit for the next showing.
     frame_.hover().restoreAll();
     if (!event->spontaneous()) {
-        lastPosition_ = pos();
+        placement_.hidden();
     }
     QWidget::hideEvent(event);
 }

@@ -9,6 +9,7 @@
 #include "app/single_instance.h"
 #include "app/skin_choice.h"
 #include "app/tray_port.h"
+#include "app/window_placement.h"
 #include "settings/data_folder.h"
 #include "settings/interface_texts.h"
 #include "settings/message_sink.h"
@@ -132,7 +133,6 @@ private:
     void finishApply(const SettingsBlock& sent, bool delivered, bool hideAfter);
     void hideWindow();
     void useTaskBar();
-    void placeForShowing();
     void refreshForOpening();
     void openWebLink();
     void teardown();
@@ -187,9 +187,7 @@ private:
     // config.bin filled the block at start-up.
     bool settingsLoaded_ = false;
     bool cancelPending_ = false;
-    // Where the window was when it was last hidden; empty before its first
-    // showing, which centres it.
-    std::optional<QPoint> lastPosition_;
+    WindowPlacement placement_{*this};
     WindowDrag drag_;
     bool initialised_ = false;
     bool tornDown_ = false;
