@@ -1,5 +1,7 @@
 #include "base/json.h"
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -50,8 +52,53 @@ bool parseJson(std::string_view text, ordered_json& out, std::string& error) {
     return false;
 }
 
+namespace {
+
+std::string scalarText(const ordered_json& value) {
+    return value.dump(-1, ' ', false, ordered_json::error_handler_t::replace);
+}
+
+// nlohmann's own layout puts every array element on a line of its own; an
+// array of plain values (a key matrix, a DPI table) reads better on one line,
+// as the program has always printed it. Every value is still written by
+// nlohmann: this only places them.
+void layOut(const ordered_json& value, std::size_t depth, std::string& out) {
+    const bool flatArray =
+        value.is_array() && std::none_of(value.begin(), value.end(),
+                                         [](const ordered_json& e) { return e.is_structured(); });
+    if (!value.is_structured() || value.empty() || flatArray) {
+        if (!flatArray) {
+            out += scalarText(value);
+            return;
+        }
+        out += '[';
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            out += (i == 0 ? "" : ", ") + scalarText(value[i]);
+        }
+        out += ']';
+        return;
+    }
+    const bool object = value.is_object();
+    out += object ? "{\n" : "[\n";
+    std::size_t left = value.size();
+    for (auto it = value.begin(); it != value.end(); ++it) {
+        out.append((depth + 1) * 2, ' ');
+        if (object) {
+            out += scalarText(it.key()) + ": ";
+        }
+        layOut(it.value(), depth + 1, out);
+        out += --left > 0 ? ",\n" : "\n";
+    }
+    out.append(depth * 2, ' ');
+    out += object ? '}' : ']';
+}
+
+} // namespace
+
 std::string jsonText(const ordered_json& value) {
-    return value.dump(2, ' ', false, ordered_json::error_handler_t::replace) + '\n';
+    std::string text;
+    layOut(value, 0, text);
+    return text + '\n';
 }
 
 std::optional<unsigned> smallNumber(const ordered_json& value, unsigned max) {

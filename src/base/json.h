@@ -17,8 +17,8 @@ using nlohmann::ordered_json;
 // ...") when it is none.
 bool parseJson(std::string_view text, ordered_json& out, std::string& error);
 
-// Two-space indentation and a final newline. Text that is no valid UTF-8
-// gets U+FFFD in place of the bad bytes.
+// Two-space indentation, arrays of plain values on one line, and a final
+// newline. Text that is no valid UTF-8 gets U+FFFD in place of the bad bytes.
 std::string jsonText(const ordered_json& value);
 
 // The value when it is a whole number from 0 to `max`.

@@ -7,7 +7,7 @@
 #include "doctor/mouse_checks.h"
 #include "settings/user_data_folder.h"
 
-#include <nlohmann/json.hpp>
+#include "base/json.h"
 
 #include <ostream>
 #include <pwd.h>
@@ -48,7 +48,7 @@ void printJson(const DoctorChecks& checks, std::ostream& out) {
         report["checks"].push_back(std::move(line));
     }
     report["failed"] = anyFailed(checks);
-    out << report.dump(2) << '\n';
+    out << jsonText(report);
 }
 
 } // namespace
