@@ -3,6 +3,7 @@
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "base/ini_file.h"
+#include "base/utf_text.h"
 
 using pelmora::IniFile;
 
