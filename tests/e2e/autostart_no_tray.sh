@@ -12,8 +12,7 @@ xvfb_start
 start_standin notifications
 make_data_folder
 start_pelmora --autostart --simulate --sim-state "$work/mouse.json" --sim-control "$work/control"
-for _ in $(seq 50); do [ -p "$work/control" ] && break; sleep 0.1; done
-[ -p "$work/control" ] || fail "no control pipe"
+wait_for_control_pipe
 
 # notifications N: waits up to 5 s for the N-th notification.
 notifications() {

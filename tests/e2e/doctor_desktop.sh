@@ -22,9 +22,7 @@ expect '^ok   config.bin: .*: 1850 bytes, loaded'
 expect '^ok   skin: Default ('
 expect '^ok   pointer settings: '
 
-trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel \
-  --height 32 >"$work/trayer.log" 2>&1 &
-pids+=($!)
+tray_start
 for _ in $(seq 50); do
   doctor
   grep -q '^ok   tray: ' "$work/doctor.out" && break

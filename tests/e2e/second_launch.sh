@@ -9,14 +9,11 @@ source "$(dirname "$0")/lib/xvfb.bash"
 need_tools Xvfb xdotool trayer dbus-daemon
 
 xvfb_start
-trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel \
-  --height 32 >"$work/trayer.log" 2>&1 &
-pids+=($!)
+tray_start
 sleep 1
 make_data_folder
 start_pelmora --simulate --sim-state "$work/mouse.json" --sim-control "$work/control"
-for _ in $(seq 50); do [ -p "$work/control" ] && break; sleep 0.1; done
-[ -p "$work/control" ] || fail "no control pipe"
+wait_for_control_pipe
 echo unplug >"$work/control"
 sleep 1
 main_window_shown && fail "with a tray the window must start hidden"

@@ -7,16 +7,13 @@ source "$(dirname "$0")/lib/xvfb.bash"
 need_tools Xvfb xdotool trayer
 
 xvfb_start
-trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel \
-  --height 32 >"$work/trayer.log" 2>&1 &
-pids+=($!)
+tray_start
 sleep 1
 make_data_folder
 start_pelmora --simulate --sim-state "$work/mouse.json" --sim-control "$work/control"
 
 # Started into the tray: no window is shown.
-for _ in $(seq 50); do [ -p "$work/control" ] && break; sleep 0.1; done
-[ -p "$work/control" ] || fail "no control pipe"
+wait_for_control_pipe
 sleep 1.5
 kill -0 "$pelmora_pid" || fail "pelmora ended"
 before=$(visible_windows)

@@ -14,9 +14,7 @@ wid=$(wait_for_window) || fail "without a tray the window must start shown"
 sleep 0.5
 before=$(visible_windows)
 
-trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel \
-  --height 32 >"$work/trayer.log" 2>&1 &
-pids+=($!)
+tray_start
 docked=
 for _ in $(seq 80); do
   if [ "$(visible_windows)" -gt "$before" ]; then docked=1; break; fi

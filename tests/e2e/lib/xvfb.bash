@@ -195,3 +195,16 @@ start_standin() {
   done
   fail "the stand-in $1 service did not start"
 }
+
+# tray_start: a notification area (trayer) on the test's display.
+tray_start() {
+  trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel \
+    --height 32 >"$work/trayer.log" 2>&1 &
+  pids+=($!)
+}
+
+# wait_for_control_pipe: the simulated mouse's control pipe at $work/control.
+wait_for_control_pipe() {
+  for _ in $(seq 50); do [ -p "$work/control" ] && return 0; sleep 0.1; done
+  fail "no control pipe"
+}
