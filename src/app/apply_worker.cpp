@@ -17,11 +17,18 @@ bool ApplyWorker::start(Job job) {
         return false;
     }
     running_ = true;
-    thread_ = std::thread([this, job = std::move(job)] {
+    const std::uint64_t job_number = ++jobs_;
+    thread_ = std::thread([this, job_number, job = std::move(job)] {
         Completion completion = job();
         // Queued: runs on the GUI thread, after the events already waiting.
         QMetaObject::invokeMethod(
-            this, [this, completion = std::move(completion)] { complete(completion); },
+            this,
+            [this, job_number, completion = std::move(completion)] {
+                // A job abandoned meanwhile has no completion any more.
+                if (job_number == jobs_ && running_) {
+                    complete(completion);
+                }
+            },
             Qt::QueuedConnection);
     });
     return true;
@@ -43,6 +50,7 @@ void ApplyWorker::abandon() {
         thread_.join();
     }
     running_ = false;
+    ++jobs_; // the completion already queued is dropped when it comes
 }
 
 bool ApplyWorker::wait(int timeoutMs) {

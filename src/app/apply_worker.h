@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
 #include <thread>
 
@@ -27,7 +28,8 @@ public:
     bool start(Job job);
     // From start() until the completion has run (GUI thread).
     bool running() const { return running_; }
-    // Waits for a running job without running its completion (teardown).
+    // Waits for a running job; its completion, even one already queued,
+    // never runs and finished() is not emitted (teardown).
     void abandon();
     // Handles events until the running job's completion has run; false when
     // `timeoutMs` passed first.
@@ -41,6 +43,9 @@ private:
 
     std::thread thread_;
     bool running_ = false;
+    // Numbers the jobs, so that a completion queued by an abandoned job is
+    // known when it arrives (GUI thread only).
+    std::uint64_t jobs_ = 0;
 };
 
 } // namespace pelmora

@@ -4,6 +4,8 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusReply>
 #include <QStringList>
 #include <QVariantMap>
@@ -13,23 +15,42 @@ namespace pelmora {
 namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
-constexpr int kCallTimeoutMs = 2000;
+// A daemon the bus starts on the first call needs a moment to come up.
+constexpr int kCallTimeoutMs = 10000;
 } // namespace
 
-DesktopNotifier::DesktopNotifier(QDBusConnection bus) : bus_(std::move(bus)) {}
+DesktopNotifier::DesktopNotifier(QDBusConnection bus, QObject* parent)
+    : QObject(parent), bus_(std::move(bus)) {}
 
 bool DesktopNotifier::available() const {
-    if (!bus_.isConnected() || bus_.interface() == nullptr) {
+    QDBusConnectionInterface* daemon = bus_.isConnected() ? bus_.interface() : nullptr;
+    if (daemon == nullptr) {
         return false;
     }
-    const QDBusReply<bool> reply = bus_.interface()->isServiceRegistered(kService);
-    return reply.isValid() && reply.value();
+    if (const QDBusReply<bool> running = daemon->isServiceRegistered(kService);
+        running.isValid() && running.value()) {
+        return true;
+    }
+    const QDBusReply<QStringList> startable = daemon->activatableServiceNames();
+    return startable.isValid() && startable.value().contains(kService);
 }
 
-bool DesktopNotifier::notify(const QString& title, const QString& text, int milliseconds) {
+bool DesktopNotifier::notify(const QString& title, const QString& text, int milliseconds,
+                             std::function<void()> failed) {
     if (!available()) {
         return false;
     }
+    queue_.push_back({title, text, milliseconds, std::move(failed)});
+    sendNext();
+    return true;
+}
+
+void DesktopNotifier::sendNext() {
+    if (inFlight_ || queue_.empty()) {
+        return;
+    }
+    Pending next = std::move(queue_.front());
+    queue_.pop_front();
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
     // The program's name and icon, and its menu entry, which GNOME and Plasma
@@ -38,14 +59,22 @@ bool DesktopNotifier::notify(const QString& title, const QString& text, int mill
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(1));
     hints.insert(QStringLiteral("desktop-entry"), desktopEntry);
-    call << QString::fromLatin1(identity::kDisplayName) << lastId_ << desktopEntry << title << text
-         << QStringList() << hints << milliseconds;
-    const QDBusReply<unsigned> reply = bus_.call(call, QDBus::Block, kCallTimeoutMs);
-    if (!reply.isValid()) {
-        return false;
-    }
-    lastId_ = reply.value();
-    return true;
+    call << QString::fromLatin1(identity::kDisplayName) << lastId_ << desktopEntry << next.title
+         << next.text << QStringList() << hints << next.milliseconds;
+    inFlight_ = true;
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kCallTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, failed = std::move(next.failed)](QDBusPendingCallWatcher* done) {
+                done->deleteLater();
+                const QDBusPendingReply<unsigned> reply = *done;
+                inFlight_ = false;
+                if (reply.isValid()) {
+                    lastId_ = reply.value();
+                } else if (failed) {
+                    failed();
+                }
+                sendNext();
+            });
 }
 
 } // namespace pelmora

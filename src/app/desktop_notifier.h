@@ -4,23 +4,45 @@
 // the program, sent as "Pelmora" with its icon and its menu entry.
 
 #include <QDBusConnection>
+#include <QObject>
 #include <QString>
+
+#include <deque>
+#include <functional>
 
 namespace pelmora {
 
-class DesktopNotifier {
+class DesktopNotifier final : public QObject {
+    Q_OBJECT
 public:
-    explicit DesktopNotifier(QDBusConnection bus = QDBusConnection::sessionBus());
+    explicit DesktopNotifier(QDBusConnection bus = QDBusConnection::sessionBus(),
+                             QObject* parent = nullptr);
 
-    // Whether a notification service is registered on the bus right now.
+    // Whether a notification service runs on the bus, or the bus starts one
+    // on the first call (mako, dunst and most daemons outside GNOME and
+    // Plasma are started that way).
     bool available() const;
-    // Sends one notification, replacing the previous one of this program.
-    // Returns false when no service took it. Never blocks longer than a
-    // short time-out.
-    bool notify(const QString& title, const QString& text, int milliseconds);
+    // Queues one notification, which replaces the previous one of this
+    // program; false when there is no service to send it to. The call never
+    // blocks: notifications go out one at a time, in order, each once the
+    // service answered the one before. `failed` runs when the service did
+    // not take it after all.
+    bool notify(const QString& title, const QString& text, int milliseconds,
+                std::function<void()> failed = {});
+    // Nothing is waiting for the service's answer.
+    bool idle() const { return !inFlight_ && queue_.empty(); }
 
 private:
+    struct Pending {
+        QString title, text;
+        int milliseconds;
+        std::function<void()> failed;
+    };
+    void sendNext();
+
     QDBusConnection bus_;
+    std::deque<Pending> queue_;
+    bool inFlight_ = false;
     unsigned lastId_ = 0;
 };
 

@@ -30,13 +30,42 @@ std::filesystem::path SingleInstanceLock::defaultFolder() {
     std::filesystem::path temp = std::filesystem::temp_directory_path(ec);
     const std::filesystem::path folder =
         (ec ? std::filesystem::path("/tmp") : temp) / ("pelmora-" + std::to_string(::geteuid()));
-    ::mkdir(folder.c_str(), 0700);
+    // An existing folder is checked, whoever made it, when the lock is taken.
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        std::cerr << "pelmora: cannot make " << folder.string() << ": " << std::strerror(errno)
+                  << '\n';
+    }
     return folder;
 }
 
+namespace {
+// The lock folder must be the user's alone: a folder that another user made
+// (say /tmp/pelmora-1000, made before we ever ran) or may write into could
+// hold a lock file that keeps us from starting, or one swapped under us.
+std::string privateFolderFault(const std::filesystem::path& folder) {
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0) {
+        return "cannot use " + folder.string() + ": " + std::strerror(errno);
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return folder.string() + " is not a folder";
+    }
+    if (info.st_uid != ::geteuid()) {
+        return folder.string() + " belongs to another user";
+    }
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        return folder.string() + " can be written by other users";
+    }
+    return {};
+}
+} // namespace
+
 SingleInstanceLock::Result SingleInstanceLock::acquire(const std::filesystem::path& folder) {
     fd_.reset(); // closing the last descriptor drops the lock
-    error_.clear();
+    error_ = privateFolderFault(folder);
+    if (!error_.empty()) {
+        return Result::Failed;
+    }
     const std::filesystem::path file = lockFile(folder);
     UniqueFd fd(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (!fd.valid()) {

@@ -73,14 +73,16 @@ void SystemTray::showBalloon(const QString& title, const QString& text, BalloonI
     // One path for every notification: the desktop's notification service,
     // under the program's own name. Qt's balloon only where there is none
     // (a bare X server with a notification area).
-    if (notifier_.notify(title, text, milliseconds)) {
-        return;
-    }
-    if (isTrayAvailable() && QSystemTrayIcon::supportsMessages()) {
-        icon_.showMessage(title, text,
-                          icon == BalloonIcon::Warning ? QSystemTrayIcon::Warning
-                                                       : QSystemTrayIcon::Information,
-                          milliseconds);
+    const auto trayBalloon = [this, title, text, icon, milliseconds] {
+        if (isTrayAvailable() && QSystemTrayIcon::supportsMessages()) {
+            icon_.showMessage(title, text,
+                              icon == BalloonIcon::Warning ? QSystemTrayIcon::Warning
+                                                           : QSystemTrayIcon::Information,
+                              milliseconds);
+        }
+    };
+    if (!notifier_.notify(title, text, milliseconds, trayBalloon)) {
+        trayBalloon();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "base/unique_fd.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -63,6 +64,31 @@ void removeStaleTemporaries(const std::filesystem::path& file) {
             ::unlink(it->path().c_str());
         }
     }
+}
+
+// The file-creation mask, read without changing it: umask() can only be
+// read by setting it, and a save on the transfer thread beside one on the
+// simulated mouse's saver thread could leave it at 0 for every later file.
+// The kernel shows it in /proc/self/status; without /proc, the mask the
+// process started with (read once, before any thread exists) stands in.
+mode_t startUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+const mode_t kStartUmask = startUmask();
+
+mode_t processUmask() {
+    UniqueFd fd(::open("/proc/self/status", O_RDONLY | O_CLOEXEC));
+    char text[4096];
+    const ssize_t n = fd.valid() ? ::read(fd.get(), text, sizeof text - 1) : -1;
+    if (n > 0) {
+        text[n] = '\0';
+        if (const char* line = std::strstr(text, "\nUmask:")) {
+            return static_cast<mode_t>(std::strtoul(line + 7, nullptr, 8)) & 0777;
+        }
+    }
+    return kStartUmask;
 }
 
 bool writeAll(int fd, std::span<const std::uint8_t> content) {
@@ -212,9 +238,7 @@ bool replaceFileAtomically(const std::filesystem::path& link, std::span<const st
     if (struct stat old{}; ::stat(file.c_str(), &old) == 0) {
         mode = old.st_mode & 07777;
     } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+        mode = 0666 & ~processUmask();
     }
     const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
     std::string temp = (folder / tempPrefix(file)).string() + "XXXXXX";

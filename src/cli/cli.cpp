@@ -3,6 +3,7 @@
 #include "cli/cli_context.h"
 #include "cli/command_help.h"
 #include "cli/stderr_sink.h"
+#include "settings/preferences.h"
 #include "settings/settings_file.h"
 
 #include <CLI/CLI.hpp>
@@ -149,7 +150,10 @@ bool CliContext::loadSettings(SettingsBlock& settings, std::uint8_t& flag,
                               std::string_view consequence, std::string_view missing) const {
     StderrSink sink(err);
     const auto file = dataFolder().settingsFile();
-    switch (loadSettingsFile(file, settings, flag, sink)) {
+    // A missing file is told with its path and where to restore it from, in
+    // the language the window uses.
+    const Language language = languageFromCode(readLanguageCode(dataFolder().preferencesFile()));
+    switch (loadSettingsFile(file, settings, flag, sink, language)) {
     case LoadResult::Loaded:
         return true;
     case LoadResult::WrongSize:

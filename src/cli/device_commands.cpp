@@ -147,16 +147,18 @@ std::string hex4(std::uint16_t value) {
 // The labels as the window would hold them: those of str.ini, or the
 // first-run labels when config.bin was never saved (the basic page's first
 // drawing resets them then). Written back into the language's section; a
-// missing str.ini is created, as the window creates it.
-void saveButtonLabels(CliContext& ctx, std::uint8_t firstRunFlag) {
+// missing str.ini is created, as the window creates it. Empty: saved;
+// else what failed.
+std::string saveButtonLabels(CliContext& ctx, std::uint8_t firstRunFlag) {
     const auto strIni = ctx.dataFolder().preferencesFile();
     const std::string code = readLanguageCode(strIni);
     ButtonLabels labels = firstRunFlag == 0 ? firstRunLabels(languageFromCode(code))
                                             : readPreferences(strIni, code).labels;
     std::string error;
     if (!writeLabels(strIni, code, labels, &error)) {
-        ctx.err << "pelmora-cli: button labels not saved: " << error << '\n';
+        return strIni.string() + " (the button labels) was not saved: " + error;
     }
+    return {};
 }
 
 } // namespace
@@ -267,7 +269,10 @@ int applyToMouse(CliContext& ctx, bool& reached) {
     ApplySaving saving;
     saving.settingsFile = file;
     saving.messages = &messages;
-    saving.saveLabels = [&ctx, flag] { saveButtonLabels(ctx, flag); };
+    std::string labelsFailure;
+    saving.saveLabels = [&ctx, flag, &labelsFailure] {
+        labelsFailure = saveButtonLabels(ctx, flag);
+    };
     // The read of the basic settings first, as the basic page's first
     // drawing does before any Apply (the DPI codes then come from the mouse's
     // own sensor table), under the same hold of the mouse.
@@ -287,10 +292,16 @@ int applyToMouse(CliContext& ctx, bool& reached) {
         if (result.saved != SaveResult::Saved) {
             ctx.err << "pelmora-cli: " << file.string() << " was not saved\n";
         }
+        if (!labelsFailure.empty()) {
+            ctx.err << "pelmora-cli: " << labelsFailure << '\n';
+        }
         return ctx.fail(applyFailureText(result));
     }
     if (result.saved != SaveResult::Saved) {
         return ctx.fail("the mouse was written, but " + file.string() + " was not saved");
+    }
+    if (!labelsFailure.empty()) {
+        return ctx.fail("the mouse was written, but " + labelsFailure);
     }
     ctx.out << "applied " << file.string() << " to the mouse\n";
     return kOkStatus;
@@ -348,6 +359,8 @@ int listenCommand(CliContext& ctx) {
         ctx.err << "pelmora-cli: plugging will not be noticed: " << error << '\n';
     }
     print("listening; Ctrl+C ends");
+    // A re-read on the mouse's arrival gives up at once on Ctrl+C.
+    const TransferWait rereadWait = cliTransferWait(ctx, signals);
     while (true) {
         pollfd fds[2] = {{signals.fd(), POLLIN, 0}, {link->monitorFd(), POLLIN, 0}};
         const int n = ::poll(fds, link->monitorFd() >= 0 ? 2 : 1, -1);
@@ -358,7 +371,7 @@ int listenCommand(CliContext& ctx) {
             break;
         }
         if (fds[1].revents != 0) {
-            for (const DeviceChangeDecision& decision : link->handleMonitorReadable()) {
+            for (const DeviceChangeDecision& decision : link->handleMonitorReadable(&rereadWait)) {
                 if (decision.warn) {
                     print("mouse gone: " + notDetected);
                 } else if (decision.readBasicSettings) {

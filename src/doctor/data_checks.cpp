@@ -35,7 +35,15 @@ public:
     std::string last;
 };
 
+// A delivered copy is named only where there is one (a build tree has none
+// under share/).
 std::string copyFix(const fs::path& installed, std::string_view name, const fs::path& folder) {
+    std::error_code ec;
+    if (!fs::is_regular_file(installed / name, ec)) {
+        return "restore " + std::string(name) +
+               " from a backup, or reinstall Pelmora for a "
+               "delivered copy";
+    }
     return "cp " + (installed / name).string() + ' ' + folder.string() + "/ (a delivered copy)";
 }
 
@@ -57,8 +65,7 @@ DoctorCheck settingsCheck(const DataFolder& folder, const fs::path& installed) {
         return {"config.bin", Verdict::Fail,
                 file.string() + ": " + std::to_string(size) +
                     " bytes instead of 1850: OK and Apply send and save nothing",
-                "restore it from a backup, or " +
-                    copyFix(installed, kSettingsFileName, folder.root())};
+                copyFix(installed, kSettingsFileName, folder.root())};
     default:
         break;
     }

@@ -26,16 +26,22 @@ std::string environment(const char* name) {
     return value != nullptr ? std::string(value) : std::string();
 }
 
+bool isGnome(const DesktopFacts& f) {
+    return f.currentDesktop.find("GNOME") != std::string::npos;
+}
+
 DoctorCheck sessionCheck(const DesktopFacts& f) {
+    const std::string desktop =
+        f.currentDesktop.empty() ? std::string() : f.currentDesktop + " on ";
     if (f.sessionType == "wayland" || (f.sessionType.empty() && !f.waylandDisplay.empty())) {
         return {"session",
                 Verdict::Ok,
-                "Wayland (WAYLAND_DISPLAY=" + f.waylandDisplay + ")" +
+                desktop + "Wayland (WAYLAND_DISPLAY=" + f.waylandDisplay + ")" +
                     (f.display.empty() ? "" : ", X11 programs through DISPLAY=" + f.display),
                 {}};
     }
     if (!f.display.empty()) {
-        return {"session", Verdict::Ok, "X11 (DISPLAY=" + f.display + ")", {}};
+        return {"session", Verdict::Ok, desktop + "X11 (DISPLAY=" + f.display + ")", {}};
     }
     return {"session", Verdict::Warn, "no graphical session (neither WAYLAND_DISPLAY nor DISPLAY)",
             "run pelmora from a desktop session; pelmora-cli works anywhere"};
@@ -54,15 +60,24 @@ DoctorCheck trayCheck(const DesktopFacts& f) {
     found += f.xembedTray        ? ", no XEmbed tray manager on " + f.display
              : f.display.empty() ? std::string()
                                  : ", " + f.xembedError;
-    return {"tray", Verdict::Warn, found + "; the window starts open with a task-bar entry instead",
+    // GNOME has no task bar: a closed window comes back another way.
+    found += isGnome(f) ? "; the window starts open, and once closed it comes back from the "
+                          "application grid or by starting Pelmora again"
+                        : "; the window starts open with a task-bar entry instead";
+    return {"tray", Verdict::Warn, found,
             "on GNOME: sudo apt install gnome-shell-extension-appindicator, then enable it in "
             "Extensions"};
 }
 
 DoctorCheck notificationCheck(const DesktopFacts& f) {
     if (f.notifications.value_or(false)) {
-        return {
-            "notifications", Verdict::Ok, "org.freedesktop.Notifications on the session bus", {}};
+        return {"notifications",
+                Verdict::Ok,
+                f.notificationServer.empty()
+                    ? std::string("org.freedesktop.Notifications, started by the session bus on "
+                                  "the first notification")
+                    : "org.freedesktop.Notifications on the session bus: " + f.notificationServer,
+                {}};
     }
     return {"notifications", Verdict::Warn,
             f.notifications ? std::string("no notification service on the session bus")
@@ -99,11 +114,15 @@ DesktopFacts DesktopFacts::fromSession() {
     f.sessionType = environment("XDG_SESSION_TYPE");
     f.display = environment("DISPLAY");
     f.waylandDisplay = environment("WAYLAND_DISPLAY");
+    f.currentDesktop = environment("XDG_CURRENT_DESKTOP");
     const PointerEnvironment env = PointerEnvironment::fromProcess();
     f.watcher = busNameAvailable(env.busAddress, "org.kde.StatusNotifierWatcher", f.busError);
     if (f.watcher) {
         f.notifications =
             busNameAvailable(env.busAddress, "org.freedesktop.Notifications", f.busError);
+        if (f.notifications.value_or(false)) {
+            f.notificationServer = pelmora::notificationServer(env.busAddress);
+        }
     }
     if (!f.display.empty()) {
         f.xembedTray = xembedTrayPresent(f.display, f.xembedError);

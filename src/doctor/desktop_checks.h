@@ -22,9 +22,11 @@ struct DesktopFacts {
     std::string sessionType; // $XDG_SESSION_TYPE
     std::string display;     // $DISPLAY
     std::string waylandDisplay;
+    std::string currentDesktop;        // $XDG_CURRENT_DESKTOP ("GNOME", "KDE", "sway")
     std::string busError;              // why the session bus cannot be reached
     std::optional<bool> watcher;       // StatusNotifierWatcher; empty: no bus
     std::optional<bool> notifications; // org.freedesktop.Notifications; empty: no bus
+    std::string notificationServer;    // its name when it runs; empty: started on demand
     std::optional<bool> xembedTray;    // empty: no X display to ask
     std::string xembedError;
     std::string pointerBackend; // "GNOME", "KDE Plasma", "none"

@@ -80,6 +80,36 @@ std::optional<bool> busNameAvailable(const std::string& address, const char* nam
     return false;
 }
 
+std::string notificationServer(const std::string& address) {
+    std::string error;
+    const PrivateBus bus = connectPrivateBus(address, error);
+    if (!bus) {
+        return {};
+    }
+    // Asked only of a service that runs: the call must not start one.
+    GError* raw = nullptr;
+    const VariantPtr reply(g_dbus_connection_call_sync(
+        bus.get(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+        "org.freedesktop.Notifications", "GetServerInformation", nullptr, G_VARIANT_TYPE("(ssss)"),
+        G_DBUS_CALL_FLAGS_NO_AUTO_START, kCallTimeoutMs, nullptr, &raw));
+    const GErrorPtr failure(raw);
+    if (!reply) {
+        return {};
+    }
+    const gchar* name = nullptr;
+    const gchar* vendor = nullptr;
+    const gchar* version = nullptr;
+    g_variant_get(reply.get(), "(&s&s&s&s)", &name, &vendor, &version, nullptr);
+    std::string text = name;
+    if (*version != 0) {
+        text += std::string(" ") + version;
+    }
+    if (*vendor != 0) {
+        text += std::string(" (") + vendor + ")";
+    }
+    return text;
+}
+
 std::optional<bool> xembedTrayPresent(const std::string& display, std::string& error) {
     int screen = 0;
     std::unique_ptr<xcb_connection_t, XcbDisconnect> x(xcb_connect(display.c_str(), &screen));

@@ -16,6 +16,11 @@ namespace pelmora {
 std::optional<bool> busNameAvailable(const std::string& address, const char* name,
                                      std::string& error);
 
+// The running notification service's own name, version and vendor
+// ("mako 1.7.1 (emersion)"); empty when none runs (one the bus would start
+// is not started for the question).
+std::string notificationServer(const std::string& address);
+
 // Whether a tray manager owns _NET_SYSTEM_TRAY_S<screen> on `display`;
 // empty with `error` when the display cannot be opened.
 std::optional<bool> xembedTrayPresent(const std::string& display, std::string& error);

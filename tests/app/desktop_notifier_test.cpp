@@ -4,10 +4,14 @@
 #include "app/desktop_notifier.h"
 #include "app/system_tray.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QVariantMap>
 #include <gtest/gtest.h>
@@ -42,13 +46,23 @@ public slots:
     }
 };
 
+void waitUntilIdle(const DesktopNotifier& notifier) {
+    QDeadlineTimer deadline(10000);
+    while (!notifier.idle() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
 class PrivateBus {
 public:
-    PrivateBus() {
+    // `config`: a bus configuration file; empty: the standard session bus's.
+    explicit PrivateBus(const QString& config = {}) {
         if (QStandardPaths::findExecutable("dbus-daemon").isEmpty()) {
             return;
         }
-        daemon_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        daemon_.start("dbus-daemon",
+                      {config.isEmpty() ? QStringLiteral("--session") : "--config-file=" + config,
+                       "--nofork", "--print-address=1"});
         if (!daemon_.waitForStarted(5000) || !daemon_.waitForReadyRead(5000)) {
             return;
         }
@@ -86,6 +100,7 @@ TEST(DesktopNotifier, SendsToTheServiceAndReplacesItsLastNotification) {
         EXPECT_TRUE(
             notifier.notify("Warning", "The system did not detect the gaming mouse!", 3000));
         EXPECT_TRUE(notifier.notify("Info", "Switch to key matrix 1", 5000));
+        waitUntilIdle(notifier);
     }
     serverBus.unregisterObject("/org/freedesktop/Notifications");
     serverThread.quit();
@@ -125,6 +140,14 @@ TEST(SystemTray, WithoutATrayBalloonsGoToTheNotificationService) {
         ASSERT_FALSE(tray.isTrayAvailable()); // the offscreen platform has none
         tray.showBalloon("Warning", "The system did not detect the gaming mouse!",
                          BalloonIcon::Warning, 100);
+        QDeadlineTimer deadline(5000);
+        const auto nothingYet = [&server] {
+            std::lock_guard lock(server.mutex);
+            return server.received.empty();
+        };
+        while (nothingYet() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
         tray.remove();
     }
     serverBus.unregisterObject("/org/freedesktop/Notifications");
@@ -137,6 +160,60 @@ TEST(SystemTray, WithoutATrayBalloonsGoToTheNotificationService) {
     serverBus.unregisterService("org.freedesktop.Notifications");
     QDBusConnection::disconnectFromBus("tray-server");
     QDBusConnection::disconnectFromBus("tray-client");
+}
+
+// A daemon that the bus starts on the first call (mako, dunst) is not on
+// the bus before it: the notification still goes out, and starts it.
+TEST(DesktopNotifier, AServiceTheBusStartsOnDemandIsUsed) {
+    if (QStandardPaths::findExecutable("python3").isEmpty()) {
+        GTEST_SKIP() << "python3 is not available";
+    }
+    QTemporaryDir dir;
+    const QString received = dir.filePath("received");
+    const auto write = [&dir](const QString& name, const QByteArray& text) {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+    };
+    write("notifier.py", "import dbus, dbus.service, sys\n"
+                         "from dbus.mainloop.glib import DBusGMainLoop\n"
+                         "from gi.repository import GLib\n"
+                         "DBusGMainLoop(set_as_default=True)\n"
+                         "class N(dbus.service.Object):\n"
+                         "    @dbus.service.method('org.freedesktop.Notifications',\n"
+                         "        in_signature='susssasa{sv}i', out_signature='u')\n"
+                         "    def Notify(self, app, id, icon, summary, body, actions, hints, ms):\n"
+                         "        open(sys.argv[1], 'a').write(body + '\\n')\n"
+                         "        return 7\n"
+                         "bus = dbus.SessionBus()\n"
+                         "name = dbus.service.BusName('org.freedesktop.Notifications', bus)\n"
+                         "N(bus, '/org/freedesktop/Notifications')\n"
+                         "GLib.MainLoop().run()\n");
+    write("org.freedesktop.Notifications.service",
+          ("[D-BUS Service]\nName=org.freedesktop.Notifications\nExec=/usr/bin/python3 " +
+           dir.filePath("notifier.py") + " " + received + "\n")
+              .toUtf8());
+    // The session bus's own configuration, with this folder's services first.
+    write("bus.conf", ("<busconfig><servicedir>" + dir.path() +
+                       "</servicedir><include>/usr/share/dbus-1/session.conf</include>"
+                       "</busconfig>")
+                          .toUtf8());
+    PrivateBus bus(dir.filePath("bus.conf"));
+    ASSERT_FALSE(bus.address().isEmpty());
+    {
+        const QDBusConnection connection =
+            QDBusConnection::connectToBus(bus.address(), "on-demand");
+        ASSERT_FALSE(
+            connection.interface()->isServiceRegistered("org.freedesktop.Notifications").value());
+        DesktopNotifier notifier(connection);
+        EXPECT_TRUE(notifier.available());
+        EXPECT_TRUE(notifier.notify("Info", "Switch to key matrix 2", 5000));
+        waitUntilIdle(notifier);
+    }
+    QDBusConnection::disconnectFromBus("on-demand");
+    QFile file(received);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "Switch to key matrix 2\n");
 }
 
 TEST(DesktopNotifier, WithoutAServiceOrBusNothingIsSent) {

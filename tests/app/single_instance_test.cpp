@@ -65,10 +65,31 @@ TEST_F(SingleInstanceTest, CrashedOwnerLeavesNoStaleLock) {
     ::close(ready[1]);
 }
 
+// A folder that is missing, shared, or another user's is refused with the
+// reason; the program then runs without the lock.
 TEST_F(SingleInstanceTest, UnusableFolderIsAFailureNotASecondCopy) {
-    SingleInstanceLock lock;
-    EXPECT_EQ(lock.acquire(folder / "missing"), SingleInstanceLock::Result::Failed);
-    EXPECT_FALSE(lock.error().empty());
+    std::filesystem::create_directory(folder / "shared");
+    ::chmod((folder / "shared").c_str(), 01777);
+    std::filesystem::create_directory(folder / "theirs");
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown((folder / "theirs").c_str(), 65534, 65534), 0);
+    }
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {{"missing", "No such file"},
+                 {"shared", "written by other users"},
+                 {"theirs", root ? "another user" : nullptr}};
+    for (const auto& c : cases) {
+        if (c.reason == nullptr) {
+            continue; // giving a folder to another user needs root
+        }
+        SingleInstanceLock lock;
+        EXPECT_EQ(lock.acquire(folder / c.name), SingleInstanceLock::Result::Failed) << c.name;
+        EXPECT_NE(lock.error().find(c.reason), std::string::npos) << lock.error();
+        EXPECT_FALSE(std::filesystem::exists(SingleInstanceLock::lockFile(folder / c.name)));
+    }
 }
 
 TEST_F(SingleInstanceTest, DefaultFolderIsTheRuntimeFolder) {

@@ -5,12 +5,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace pelmora {
@@ -114,6 +116,31 @@ TEST(AtomicFileTest, UnchangedContentIsNotRewritten) {
         ::chmod(file.c_str(), 0444);
         EXPECT_FALSE(replaceFileAtomically(file, bytesOf(std::string(20000, 'x')), error));
     }
+}
+
+// New files take the process's mask, which saves on several threads at once
+// only read: a save never leaves it changed for the files after it.
+TEST(AtomicFileTest, NewFilesTakeTheMaskThatSavesNeverChange) {
+    ScratchFolder folder;
+    const mode_t before = ::umask(027);
+    std::atomic<bool> changed = false;
+    std::thread watcher([&changed, &folder] {
+        for (int i = 0; i < 300; ++i) {
+            std::string error;
+            replaceFileAtomically(folder.path() / ("w" + std::to_string(i)), bytesOf("x"), error);
+        }
+    });
+    for (int i = 0; i < 300 && !changed; ++i) {
+        std::string error;
+        const auto file = folder.path() / ("m" + std::to_string(i));
+        ASSERT_TRUE(replaceFileAtomically(file, bytesOf("y"), error)) << error;
+        struct stat info {};
+        ::stat(file.c_str(), &info);
+        changed = (info.st_mode & 0777) != 0640;
+    }
+    watcher.join();
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(::umask(before), 027);
 }
 
 } // namespace

@@ -83,6 +83,16 @@ TEST(DeviceCommandsTest, ApplySavesTheButtonLabelsAfterConfig) {
     EXPECT_NE(fresh.find("[Setting-EN]"), std::string::npos) << fresh;
     EXPECT_NE(fresh.find("Item1=Left Click"), std::string::npos) << fresh;
     EXPECT_NE(fresh.find("Item83=Key Off"), std::string::npos) << fresh;
+
+    // Labels that cannot be saved fail the apply, naming the file.
+    std::filesystem::remove(folder.path() / "str.ini");
+    std::filesystem::create_directory(folder.path() / "str.ini");
+    const auto lost = runCli({"--data-dir", folder.path().string(), "--simulate", "apply"});
+    EXPECT_EQ(lost.status, 1);
+    EXPECT_NE(lost.err.find((folder.path() / "str.ini").string() + " (the button labels) was not "
+                                                                   "saved"),
+              std::string::npos)
+        << lost.err;
 }
 
 TEST(DeviceCommandsTest, ReadPrintsTheBasicSettingsAndTable) {

@@ -107,13 +107,19 @@ TEST_F(SettingsCommandsTest, MatricesPrintsFourLinesOfSixteenEntries) {
     EXPECT_EQ(printed[3], zero);
 }
 
-TEST_F(SettingsCommandsTest, MissingOrBrokenConfigFailsWithOneLine) {
+TEST_F(SettingsCommandsTest, MissingOrBrokenConfigFailsWithItsReason) {
     for (const char* command : {"show", "matrices"}) {
         auto r = runIn(command); // no config.bin at all
         EXPECT_EQ(r.status, 1) << command;
         EXPECT_EQ(r.out, "");
-        ASSERT_EQ(lines(r.err).size(), 1u) << r.err;
-        EXPECT_NE(r.err.find("Config file is not exist."), std::string::npos) << r.err;
+        // The program's text once, then the path and where to restore from.
+        ASSERT_EQ(lines(r.err).size(), 2u) << r.err;
+        EXPECT_EQ(lines(r.err)[0], "pelmora-cli: Config file is not exist.");
+        EXPECT_EQ(lines(r.err)[1].rfind("pelmora-cli: " + (folder / "config.bin").string() +
+                                            " is missing. Restore it from ",
+                                        0),
+                  0u)
+            << r.err;
     }
 
     ScratchFolder::write(folder / "config.bin", std::vector<std::uint8_t>(1849, 0));

@@ -30,10 +30,16 @@ TEST(DataChecksTest, OneLinePerFileWithItsVerdict) {
 
     writeTextFile(folder / "config.bin", "short");
     fs::remove_all(folder / "Skins");
-    const DoctorChecks bad = dataFolderChecks(DataFolder(folder.path()), "/usr/share/pelmora");
+    // A delivered copy is named only where one is there.
+    ScratchFolder share;
+    const DoctorChecks bad = dataFolderChecks(DataFolder(folder.path()), share.path());
     EXPECT_EQ(bad[1].verdict, Verdict::Fail);
-    EXPECT_NE(bad[1].fix.find("cp /usr/share/pelmora/config.bin"), std::string::npos);
+    EXPECT_EQ(bad[1].fix.find(share.path().string()), std::string::npos) << bad[1].fix;
     EXPECT_EQ(bad[4].verdict, Verdict::Fail);
+    writeTextFile(share / "config.bin", std::string(1850, '\0'));
+    EXPECT_NE(dataFolderChecks(DataFolder(folder.path()), share.path())[1].fix.find(
+                  "cp " + (share / "config.bin").string()),
+              std::string::npos);
 
     const DoctorChecks none =
         dataFolderChecks(DataFolder(folder / "missing"), "/usr/share/pelmora");

@@ -157,21 +157,21 @@ void DeviceLink::close() {
     link_.devicePresent = 0;
 }
 
-std::vector<DeviceChangeDecision> DeviceLink::handleMonitorReadable() {
+std::vector<DeviceChangeDecision> DeviceLink::handleMonitorReadable(const TransferWait* wait) {
     std::vector<DeviceChangeDecision> decisions;
     for (DeviceChange change : readMonitorChanges()) {
-        decisions.push_back(handleDeviceChange(change));
+        decisions.push_back(handleDeviceChange(change, wait));
     }
     return decisions;
 }
 
-DeviceChangeDecision DeviceLink::handleDeviceChange(DeviceChange change) {
+DeviceChangeDecision DeviceLink::handleDeviceChange(DeviceChange change, const TransferWait* wait) {
     const bool found = discover();
     DeviceChangeDecision decision =
         decideDeviceChange(change, found, link_.initialReadDone != 0, listener_ != nullptr);
     link_.devicePresent = decision.present ? 1 : 0;
     if (decision.readBasicSettings) {
-        decision.readMissed = readBasicSettings() != TransferAccess::Granted;
+        decision.readMissed = readBasicSettings(wait) != TransferAccess::Granted;
     }
     if (decision.resumeListener) {
         listener_->start();

@@ -103,11 +103,14 @@ public:
     // link has already re-read the mouse and resumed the listener.
     bool startMonitor(std::string& error);
     int monitorFd() const { return monitor_ ? monitor_->fd() : -1; }
-    std::vector<DeviceChangeDecision> handleMonitorReadable();
+    // `wait`: how a re-read waits for the mouse (its stop() ends it at once);
+    // null: the link's own.
+    std::vector<DeviceChangeDecision> handleMonitorReadable(const TransferWait* wait = nullptr);
     // For callers that decide themselves: the changes waiting on the monitor,
     // runs of equal changes folded into one.
     std::vector<DeviceChange> readMonitorChanges();
-    DeviceChangeDecision handleDeviceChange(DeviceChange change);
+    DeviceChangeDecision handleDeviceChange(DeviceChange change,
+                                            const TransferWait* wait = nullptr);
 
     // Teardown: stops the listener, closes the handles and the monitor.
     void close();
