@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <algorithm>
 #include <iostream>
 
 namespace pelmora {
@@ -38,14 +39,25 @@ QVariantMap activationPlatformData() {
     return data;
 }
 
+bool acceptableActivationToken(const QString& token) {
+    // xdg-activation tokens and startup ids are short printable ASCII; a
+    // caller on the bus may send anything, and the token ends up in the
+    // environment.
+    constexpr qsizetype kLongestToken = 256;
+    return !token.isEmpty() && token.size() <= kLongestToken &&
+           std::all_of(token.begin(), token.end(), [](QChar c) {
+               return c.unicode() > 0x20 && c.unicode() < 0x7f && c != QLatin1Char('=');
+           });
+}
+
 void adoptActivationToken(const QVariantMap& platformData) {
     // The Wayland plugin hands XDG_ACTIVATION_TOKEN to the compositor when
     // the window next asks to be activated, and then drops it. X11's
     // startup id is read by Qt only at start: it is not kept, or a program
     // started from the window later (the web link) would inherit a stale one.
     const QString token = platformData.value(QStringLiteral("activation-token")).toString();
-    if (!token.isEmpty()) {
-        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    if (acceptableActivationToken(token)) {
+        qputenv("XDG_ACTIVATION_TOKEN", token.toLatin1());
     }
 }
 
@@ -88,6 +100,10 @@ void ApplicationService::activate(const QVariantMap& platformData) {
     if (activate_) {
         activate_();
     }
+    // Used by the window's activation just now, or not usable (the window
+    // was not ready, or is shown already): never left for a program the
+    // window starts later (the web link) to inherit.
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 ApplicationAdaptor::ApplicationAdaptor(ApplicationService& service)

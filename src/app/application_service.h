@@ -22,6 +22,9 @@ inline const QString kApplicationObjectPath = QStringLiteral("/org/pelmora/Pelmo
 // The desktop's start-up token in the platform data of Activate: Wayland's
 // xdg-activation token and X11's startup id.
 QVariantMap activationPlatformData();
+// Whether a token from a caller on the bus may go into the environment:
+// printable ASCII without blanks or '=', at most 256 characters.
+bool acceptableActivationToken(const QString& token);
 // Puts the Wayland token of the platform data where the platform plugin
 // takes it when the window asks to be activated next.
 void adoptActivationToken(const QVariantMap& platformData);

@@ -6,6 +6,7 @@
 #include "app/ctarvix_dlg.h"
 #include "app/device_link_adapter.h"
 #include "app/quit_signals.h"
+#include "app/start_up_requests.h"
 #include "app/system_tray.h"
 #include "app/wayland_shortcut_inhibitor.h"
 #include "ui/skin/message_box_sink.h"
@@ -57,32 +58,45 @@ int CTarvixApp::run(int argc, char** argv) {
         return 0;
     }
 
+    // Requests that come while the program starts (its first message boxes,
+    // the first read) are kept for the end of start-up: a quit ends the
+    // program there, an activation shows the window then. The bus name is
+    // taken now, so that a second copy finds this one at once.
+    StartUpRequests requests;
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, [&requests] { requests.quit(); });
+    ApplicationService service(QDBusConnection::sessionBus(), [&requests] { requests.activate(); });
+    service.publish();
+
     MessageBoxSink messages;
     const DataFolder folder = DataFolder::resolve(options.common.dataDir);
     std::unique_ptr<ShellDevice> device = makeShellDevice(options, folder, messages);
+    if (requests.quitting()) {
+        return requests.status();
+    }
     // Keys the compositor binds reach the key dialogs and the recorder.
     const std::unique_ptr<WaylandShortcutInhibitor> inhibitor = WaylandShortcutInhibitor::create();
     setShortcutInhibitor(inhibitor.get());
     SystemTray tray;
-    int status = 0;
     // The lock is held already: no lock folder for the dialog.
-    CTarvixDlg dlg({tray, *device, messages, folder, {}, [&status](int code) {
-                        status = code;
-                        QCoreApplication::exit(code);
-                    }});
+    CTarvixDlg dlg(
+        {tray, *device, messages, folder, {}, [&requests](int code) { requests.ended(code); }});
+    messages.setParent(&dlg);
     // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
     // tray's Exit does: a running transfer finishes and is saved first.
-    QuitSignals quitSignals;
-    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &dlg, [&dlg] { dlg.onExit(); });
-    if (dlg.initialise() == CTarvixDlg::InitResult::AlreadyRunning) {
-        return 0;
+    requests.setWindow(dlg);
+    dlg.initialise();
+    if (!requests.quitting()) {
+        dlg.startUp(options.show || requests.activationPending(), options.autostart);
+        requests.started();
     }
-    ApplicationService service(QDBusConnection::sessionBus(), [&dlg] { dlg.activate(); });
-    service.publish();
-    dlg.startUp(options.show, options.autostart);
+    if (requests.quitting()) {
+        setShortcutInhibitor(nullptr);
+        return requests.status();
+    }
     const int loop = QApplication::exec();
     setShortcutInhibitor(nullptr);
-    return loop != 0 ? loop : status;
+    return loop != 0 ? loop : requests.status();
 }
 
 } // namespace pelmora
