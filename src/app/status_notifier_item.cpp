@@ -1,5 +1,7 @@
 #include "app/status_notifier_item.h"
 
+#include "app/app_identity.h"
+
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -107,7 +109,8 @@ StatusNotifierItem::~StatusNotifierItem() {
 }
 
 QString StatusNotifierItem::id() const {
-    return QCoreApplication::applicationName();
+    // Hosts match the item to the program's menu entry by it.
+    return QString::fromLatin1(identity::kDesktopEntry);
 }
 
 void StatusNotifierItem::activate() const {

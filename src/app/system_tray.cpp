@@ -1,6 +1,7 @@
 #include "app/system_tray.h"
 
 #include <QDBusConnectionInterface>
+#include <QGuiApplication>
 
 #include <algorithm>
 
@@ -11,6 +12,13 @@ namespace {
 constexpr int kAvailabilityPollMs = 2000;
 constexpr int kMinimumBalloonMs = 3000;
 const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+
+// Qt's own icon is an XEmbed icon wherever no StatusNotifierItem host is
+// there; XEmbed trays exist only on X11 (elsewhere Qt's icon listens for a
+// signal only its X11 plugin has, and says so on stderr).
+bool xembedPossible() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
 } // namespace
 
 SystemTray::SystemTray(QDBusConnection bus, QObject* parent)
@@ -52,7 +60,7 @@ void SystemTray::install(const QIcon& icon, const QString& toolTip, Handlers han
                          bus_.interface()->isServiceRegistered(kWatcherService).value();
     if (watcher) {
         onWatcherAppeared();
-    } else {
+    } else if (xembedPossible()) {
         icon_.show();
     }
 }
@@ -114,7 +122,7 @@ void SystemTray::pollAvailability() {
         return;
     }
     available_ = now;
-    if (now && !itemRegistered_) {
+    if (now && !itemRegistered_ && xembedPossible()) {
         icon_.hide();
         icon_.show();
     }
@@ -149,7 +157,9 @@ void SystemTray::onWatcherAppeared() {
             return;
         }
         if (!ok) {
-            icon_.show(); // the host refused our item: Qt's may still dock
+            if (xembedPossible()) {
+                icon_.show(); // the host refused our item: Qt's may still dock
+            }
             return;
         }
         itemRegistered_ = true;
@@ -165,7 +175,7 @@ void SystemTray::onWatcherGone() {
         return;
     }
     itemRegistered_ = false;
-    if (installed_) {
+    if (installed_ && xembedPossible()) {
         icon_.show();
     }
     pollAvailability();

@@ -22,6 +22,9 @@ done
 grep -qx 'item Pelmora' "$work/watcher.out" ||
   fail "no item titled Pelmora registered within 2 s: $(cat "$work/watcher.out")"
 kill -0 "$pelmora_pid" || fail "pelmora ended"
+# A primary click means Activate (not the menu) to hosts that read these.
+grep -qx 'item-properties Id=org.pelmora.Pelmora Category=Hardware Status=Active ItemIsMenu=0' \
+  "$work/watcher.out" || fail "the item describes itself otherwise: $(cat "$work/watcher.out")"
 
 kill "$pelmora_pid"
 wait "$pelmora_pid" || true

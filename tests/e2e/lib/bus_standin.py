@@ -35,6 +35,10 @@ class Watcher(dbus.service.Object):
         item = self.bus.get_object(service, path)
         props = dbus.Interface(item, "org.freedesktop.DBus.Properties")
         say("item " + str(props.Get("org.kde.StatusNotifierItem", "Title")))
+        # What hosts decide a primary click by.
+        say("item-properties " + " ".join(
+            "%s=%s" % (name, props.Get("org.kde.StatusNotifierItem", name))
+            for name in ("Id", "Category", "Status", "ItemIsMenu")))
 
     @dbus.service.method(WATCHER)
     def RegisterStatusNotifierHost(self, service):
