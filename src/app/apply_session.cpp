@@ -89,15 +89,22 @@ bool ApplySession::start(Request request, const QFont& font, const QColor& colou
     return true;
 }
 
+void ApplySession::setRecordingStatus(const QString& text, const QFont& font,
+                                      const QColor& colour) {
+    recordingStatus_ = text;
+    setIdleStatus(noMouseStatus_, font, colour);
+}
+
 void ApplySession::setIdleStatus(const QString& text, const QFont& font, const QColor& colour) {
-    idleStatus_ = text;
+    noMouseStatus_ = text;
+    idleStatus_ = recordingStatus_.isEmpty() ? text : recordingStatus_;
     if (busy()) {
         return;
     }
-    if (text.isEmpty()) {
+    if (idleStatus_.isEmpty()) {
         hideStatus();
     } else {
-        placeStatus(text, font, colour);
+        placeStatus(idleStatus_, font, colour);
     }
 }
 

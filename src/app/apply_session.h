@@ -66,6 +66,9 @@ public:
     void refuse(ApplyRefusal why, Language language);
     // The line the status area shows while no transfer runs (empty: none).
     void setIdleStatus(const QString& text, const QFont& font, const QColor& colour);
+    // The line while a macro is being recorded (empty: it ended); it goes
+    // before the idle line, a transfer's status before both.
+    void setRecordingStatus(const QString& text, const QFont& font, const QColor& colour);
     bool running() const { return worker_.running(); }
     // The read of the mouse's basic settings: at once when the mouse is free,
     // else retried from a timer, the wait shown as for a transfer, until
@@ -100,6 +103,8 @@ private:
     ApplyWorker worker_;
     QPointer<QLabel> status_;
     QString idleStatus_;
+    QString noMouseStatus_;
+    QString recordingStatus_;
     std::atomic<bool> givingUp_{false};
     QTimer retry_;
     QDeadlineTimer readDeadline_;

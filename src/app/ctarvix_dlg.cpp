@@ -36,6 +36,11 @@ void CTarvixDlg::connectPageFrame() {
     hooks.beforeBasicDrawing = [this] { firstRead(); };
     hooks.hide = [this] { hideWindow(); };
     hooks.busy = [this] { return applySession_.busy(); };
+    hooks.recordingStatus = [this](const QString& text) {
+        const TextColour colour = skinChoice_.preferences().textColour();
+        applySession_.setRecordingStatus(text, frame_.textFont(),
+                                         QColor(colour.red, colour.green, colour.blue));
+    };
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);

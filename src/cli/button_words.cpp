@@ -1,6 +1,7 @@
 // A button's function in words, given as the key page's list and dialogs give it.
 #include "cli/button_words.h"
 
+#include "base/nearest_word.h"
 #include "base/typed_text.h"
 #include "keys/consumer_list_texts.h"
 #include "keys/key_assignment.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace pelmora::cli {
 
@@ -63,17 +65,29 @@ std::optional<std::size_t> consumerPosition(std::span<const ConsumerEntry> list,
 }
 
 std::string functionError(std::string_view button, std::string_view value) {
-    std::string accepted;
+    std::vector<std::string> names;
     for (std::uint8_t f = 0; f < kKeyFunctionCount; ++f) {
         if (f != functionIndex(KeyFunction::DpiSwitch)) {
-            accepted += std::string(keyFunctionText(f, Language::English)) + ", ";
+            names.emplace_back(keyFunctionText(f, Language::English));
         }
     }
-    accepted += "DPI +, DPI -, DPI Loop";
-    return std::string(button) + ": unknown function \"" + std::string(value) +
-           "\" (accepted: " + accepted +
+    for (const DpiSwitchEntry& e : dpiSwitchList()) {
+        names.emplace_back(e.text);
+    }
+    std::string accepted;
+    for (const std::string& name : names) {
+        accepted += (accepted.empty() ? "" : ", ") + name;
+    }
+    const std::string_view head = value.substr(0, value.find(':'));
+    return std::string(button) + ": unknown function \"" + std::string(value) + "\"" +
+           didYouMean(head, names) + " (accepted: " + accepted +
            "; Windows, Multimedia, Fire Key, Single Key, Combo Key "
            "and Macro Key take \":\" and their parameters)";
+}
+
+std::string leftClickStays(std::string_view button) {
+    return std::string(button) + ": " + std::string(leftButtonWarning(Language::English)) +
+           " (the last Left Click of a key mode stays)";
 }
 
 // The dialog result a "FUNCTION:PARAMETERS" value stands for, or a message.
@@ -223,10 +237,6 @@ std::string setButtonWord(SettingsEdit& edit, std::string_view name, KeyButton k
             return {};
         }
     }
-    if (!mayChangeButton(edit.settings, key)) {
-        return std::string(name) + ": " + std::string(leftButtonWarning(Language::English)) +
-               " (the last Left Click of a key mode stays)";
-    }
     const auto colon = value.find(':');
     const std::string_view head = value.substr(0, colon);
     const std::string_view params =
@@ -235,6 +245,9 @@ std::string setButtonWord(SettingsEdit& edit, std::string_view name, KeyButton k
         const auto dpi =
             findIn(dpiSwitchList(), head, [](const DpiSwitchEntry& e) { return e.text; });
         if (dpi) {
+            if (!mayChangeButton(edit.settings, key)) {
+                return leftClickStays(name);
+            }
             chooseDpiSwitch(state, key, static_cast<int>(*dpi));
             return {};
         }
@@ -245,8 +258,12 @@ std::string setButtonWord(SettingsEdit& edit, std::string_view name, KeyButton k
             index = f;
         }
     }
+    // An unknown word is told as such before any rule of the key page.
     if (!index || *index == functionIndex(KeyFunction::DpiSwitch)) {
         return functionError(name, value);
+    }
+    if (!mayChangeButton(edit.settings, key)) {
+        return leftClickStays(name);
     }
     switch (chooseKeyFunction(state, key, *index)) {
     case ListChoice::Stored:

@@ -1,6 +1,7 @@
 // Settings in words, through the key page's, DPI page's and lighting's own functions.
 #include "cli/setting_words.h"
 
+#include "base/nearest_word.h"
 #include "base/typed_text.h"
 #include "cli/button_words.h"
 #include "desktop/pointer_levels.h"
@@ -384,8 +385,8 @@ std::string applySettingWord(SettingsEdit& edit, std::string_view word) {
             return setting.set(edit, name, {setting.group, *index}, value);
         }
     }
-    return "unknown setting \"" + name + "\" (accepted: " + std::string(settingNamesText()) +
-           ", default)";
+    return "unknown setting \"" + name + "\"" + didYouMean(name, settingNames()) +
+           " (accepted: " + std::string(settingNamesText()) + ", default)";
 }
 
 std::vector<std::pair<std::string, std::string>> settingWords(const SettingsEdit& edit) {

@@ -36,12 +36,14 @@ constexpr std::array<MessageRow, static_cast<std::size_t>(ShellMessage::Count)> 
     {ShellMessage::NoMouseStatus, "未连接鼠标：请插入鼠标", "未連接滑鼠：請插入滑鼠",
      "Fare yok: lütfen takın", "No mouse: please plug it in"},
     {ShellMessage::PlugInAdvice,
-     "请插入鼠标。如果已插入，请按 README 的说明安装 udev 规则，使当前用户可以访问它。",
-     "請插入滑鼠。如果已插入，請按 README 的說明安裝 udev 規則，使目前使用者可以存取它。",
-     "Fareyi takın. Takılıysa, bu kullanıcının erişebilmesi için README'deki udev kuralını "
-     "kurun.",
-     "Plug the mouse in. If it is plugged in, install the udev rule as the README says, so that "
-     "this user may open it."},
+     "请插入鼠标。如果已插入，请在终端运行 pelmora-cli doctor：它会指出当前用户缺少的 udev "
+     "规则以及安装命令。",
+     "請插入滑鼠。如果已插入，請在終端機執行 pelmora-cli doctor：它會指出目前使用者缺少的 udev "
+     "規則以及安裝指令。",
+     "Fareyi takın. Takılıysa, bir uçbirimde pelmora-cli doctor komutunu çalıştırın: bu "
+     "kullanıcının erişmesi için gereken udev kuralını ve kurulum komutunu söyler.",
+     "Plug the mouse in. If it is plugged in, run pelmora-cli doctor in a terminal: it names the "
+     "udev rule this user needs and the command that installs it."},
 }};
 
 struct FormatRow {

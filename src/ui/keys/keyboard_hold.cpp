@@ -28,7 +28,19 @@ ShortcutInhibitor* shortcutInhibitor() {
     return installedInhibitor;
 }
 
-KeyboardHold::KeyboardHold(std::function<void(Reach)> changed) : changed_(std::move(changed)) {}
+namespace {
+constexpr int kInhibitorAnswerMs = 1500;
+} // namespace
+
+KeyboardHold::KeyboardHold(std::function<void(Reach)> changed) : changed_(std::move(changed)) {
+    unanswered_.setSingleShot(true);
+    unanswered_.setInterval(kInhibitorAnswerMs);
+    QObject::connect(&unanswered_, &QTimer::timeout, [this] {
+        if (reach_ == Reach::Asking) {
+            setReach(Reach::OwnKeysOnly);
+        }
+    });
+}
 
 KeyboardHold::~KeyboardHold() {
     release();
@@ -57,6 +69,9 @@ void KeyboardHold::take(QWindow& window) {
             });
         }
         setReach(inhibition_ ? Reach::Asking : Reach::OwnKeysOnly);
+        if (reach_ == Reach::Asking) {
+            unanswered_.start();
+        }
     } else {
         // No desktop that binds keys (offscreen).
         setReach(Reach::AllKeys);
@@ -68,6 +83,7 @@ void KeyboardHold::release() {
         return;
     }
     taken_ = false;
+    unanswered_.stop();
     inhibition_.reset();
     if (grabbed_ && window_) {
         window_->setKeyboardGrabEnabled(false);

@@ -7,6 +7,7 @@
 #include "ui/keys/shortcut_inhibitor.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 #include <functional>
@@ -43,6 +44,10 @@ private:
     std::function<void(Reach)> changed_;
     QPointer<QWindow> window_;
     std::unique_ptr<ShortcutInhibition> inhibition_;
+    // A compositor that says nothing to the request (GNOME after the user
+    // declined its prompt) is taken as a refusal once this runs out; a
+    // later yes still counts.
+    QTimer unanswered_;
     Reach reach_ = Reach::AllKeys;
     bool taken_ = false;
     bool grabbed_ = false;

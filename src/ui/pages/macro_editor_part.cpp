@@ -323,6 +323,7 @@ void MacroEditorPart::startRecording() {
         savedTitle_ = window_.windowTitle();
     }
     window_.setWindowTitle(QString::fromUtf8(recorder_.recordingHint()));
+    showRecordingStatus(window_.windowTitle());
     if (!filtering_) {
         qApp->installEventFilter(this);
         filtering_ = true;
@@ -344,6 +345,15 @@ void MacroEditorPart::showKeyboardReach(KeyboardHold::Reach reach) {
                  QString::fromUtf8(desktopKeysNoteText(languageFromCode(skinState().language())));
     }
     window_.setWindowTitle(title);
+    showRecordingStatus(title);
+}
+
+void MacroEditorPart::showRecordingStatus(const QString& text) {
+    // The title stays for window lists; a frameless window without a task-bar
+    // entry shows it nowhere, so the status line says it too.
+    if (frame_.hooks().recordingStatus) {
+        frame_.hooks().recordingStatus(text);
+    }
 }
 
 void MacroEditorPart::stopRecording() {
@@ -360,6 +370,7 @@ void MacroEditorPart::endRecordingView() {
     if (savedTitle_) {
         window_.setWindowTitle(*savedTitle_);
         savedTitle_.reset();
+        showRecordingStatus({});
     }
 }
 

@@ -92,6 +92,8 @@ private:
     void showKeyboardReach(KeyboardHold::Reach reach);
     QString text(TextId id) const;
 
+    void showRecordingStatus(const QString& text);
+
     PageFrame& frame_;
     QWidget& window_;
     SettingsBlock& settings_;

@@ -61,6 +61,8 @@ public:
         // Enter and Escape; the macro recorder swallowing keys.
         std::function<void()> hide;
         std::function<bool()> recording;
+        // The status line while a macro is being recorded (empty: it ended).
+        std::function<void(const QString&)> recordingStatus;
         // True while the settings are being sent to the mouse: presses on
         // page controls are then refused (the frame's own still work).
         std::function<bool()> busy;
