@@ -14,11 +14,15 @@ namespace {
 constexpr std::string_view kCreateEventFailed = "CreateEvent failed.";
 constexpr std::string_view kRegisterNotificationFailed = "RegisterDeviceNotification failed!!!";
 
-void reportFailure(MessageSink& messages, const std::string& error, std::string_view text) {
+// The program's own text, then what failed and what to do.
+void reportFailure(MessageSink& messages, const std::string& error, std::string_view text,
+                   FailureHelp help, Language language) {
     if (!error.empty()) {
         std::cerr << "pelmora: " << error << '\n';
     }
-    messages.showMessage(text, kAppName);
+    messages.showMessage(std::string(text) + '\n' +
+                             failureHelp(help, language, error.empty() ? "?" : error),
+                         kAppName);
 }
 } // namespace
 
@@ -54,14 +58,15 @@ void DeviceWatch::start() {
         error);
     if (!listener) {
         // Go on without device events; settings, texts and pages still load.
-        reportFailure(messages_, error, kCreateEventFailed);
+        reportFailure(messages_, error, kCreateEventFailed, FailureHelp::DeviceEvents, language_);
     } else if (found) {
         device_.resumeListener();
     }
 
     const int fd = device_.openHotplugMonitor(error);
     if (fd < 0) {
-        reportFailure(messages_, error, kRegisterNotificationFailed);
+        reportFailure(messages_, error, kRegisterNotificationFailed, FailureHelp::Hotplug,
+                      language_);
     } else {
         hotplugNotifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
         connect(hotplugNotifier_.get(), &QSocketNotifier::activated, this,

@@ -66,6 +66,41 @@ constexpr FormatRow kConfigMissingHelp{
     "%1 is missing. Restore it from share/pelmora/config.bin of the installation, or from the "
     "build's bin/ folder."};
 
+constexpr std::array<FormatRow, static_cast<std::size_t>(FailureHelp::Count)> kFailureHelp{{
+    {"无法接收鼠标自身的事件（DPI 切换、拔出）：%1。请在终端运行 pelmora-cli doctor 查看原因。",
+     "無法接收滑鼠自身的事件（DPI 切換、拔出）：%1。請在終端機執行 pelmora-cli doctor 查看原因。",
+     "Farenin kendi olayları (DPI değişimi, çıkarılma) alınamıyor: %1. Nedenini görmek için bir "
+     "uçbirimde pelmora-cli doctor çalıştırın.",
+     "The mouse's own events (DPI switches, its removal) cannot be received: %1. Run "
+     "pelmora-cli doctor in a terminal to see why."},
+    {"将不会察觉鼠标的插入和拔出：%1。重新启动程序后再试；pelmora-cli doctor 可显示更多信息。",
+     "將不會察覺滑鼠的插入和拔出：%1。重新啟動程式後再試；pelmora-cli doctor 可顯示更多資訊。",
+     "Farenin takılıp çıkarılması fark edilmeyecek: %1. Programı yeniden başlatın; "
+     "pelmora-cli doctor daha fazlasını söyler.",
+     "Plugging the mouse in or out will not be noticed: %1. Start the program again; "
+     "pelmora-cli doctor tells more."},
+    {"未能读取桌面的指针设置：%1。页面显示的是默认值；请检查桌面的鼠标设置。",
+     "未能讀取桌面的指標設定：%1。頁面顯示的是預設值；請檢查桌面的滑鼠設定。",
+     "Masaüstünün işaretçi ayarları okunamadı: %1. Sayfa varsayılan değerleri gösteriyor; "
+     "masaüstünün fare ayarlarını denetleyin.",
+     "The desktop's pointer settings could not be read: %1. The page shows the defaults; check "
+     "the desktop's mouse settings."},
+    {"桌面拒绝了指针设置：%1。鼠标的设置已发送；pelmora-cli doctor 会显示哪些设置被锁定。",
+     "桌面拒絕了指標設定：%1。滑鼠的設定已傳送；pelmora-cli doctor 會顯示哪些設定被鎖定。",
+     "Masaüstü işaretçi ayarlarını reddetti: %1. Farenin ayarları gönderildi; hangi ayarların "
+     "kilitli olduğunu pelmora-cli doctor gösterir.",
+     "The desktop refused the pointer settings: %1. The mouse's settings were sent; pelmora-cli "
+     "doctor shows which settings are locked."},
+    {"皮肤文件夹 %2 中缺少图片 %1。请选择其他皮肤，或从安装目录的 share/pelmora/Skins "
+     "恢复该文件夹。",
+     "面板資料夾 %2 中缺少圖片 %1。請選擇其他面板，或從安裝目錄的 share/pelmora/Skins "
+     "還原該資料夾。",
+     "%2 tema klasöründe %1 resmi yok. Başka bir tema seçin veya klasörü kurulumun "
+     "share/pelmora/Skins klasöründen geri yükleyin.",
+     "The image %1 is missing from the skin folder %2. Choose another skin, or restore the "
+     "folder from share/pelmora/Skins of the installation."},
+}};
+
 std::string filled(std::string_view format, std::string_view first, std::string_view second) {
     std::string text;
     for (std::size_t i = 0; i < format.size(); ++i) {
@@ -103,6 +138,14 @@ std::string_view applyRefusalText(ApplyRefusal refusal, Language language) {
 std::string notSavedText(const std::filesystem::path& file, std::string_view reason,
                          Language language) {
     return filled(inLanguage(kNotSaved, language), file.string(), reason);
+}
+
+std::string failureHelp(FailureHelp help, Language language, std::string_view first,
+                        std::string_view second) {
+    const auto index = static_cast<std::size_t>(help);
+    return index < kFailureHelp.size()
+               ? filled(inLanguage(kFailureHelp[index], language), first, second)
+               : std::string();
 }
 
 std::string configMissingHelp(const std::filesystem::path& file, Language language) {

@@ -39,4 +39,18 @@ std::string notSavedText(const std::filesystem::path& file, std::string_view rea
 // to restore it from.
 std::string configMissingHelp(const std::filesystem::path& file, Language language);
 
+// The line after a failure text the program shows as it stands ("CreateEvent
+// failed.", "SETMOUSESPEED failed.", "... Load background image failed!!!"):
+// what failed, in the language, and what to do.
+enum class FailureHelp : std::uint8_t {
+    DeviceEvents, // %1: the reason
+    Hotplug,      // %1: the reason
+    PointerRead,  // %1: the desktop's reasons
+    PointerWrite, // %1: the desktop's reasons
+    SkinImage,    // %1: the image's file, %2: the skin folder
+    Count
+};
+std::string failureHelp(FailureHelp help, Language language, std::string_view first,
+                        std::string_view second = {});
+
 } // namespace pelmora

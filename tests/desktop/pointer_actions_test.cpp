@@ -1,9 +1,9 @@
 // The first read, OK/Apply and Default against a fake desktop: what reaches
 // the desktop, what the user is told, and what is left alone.
-#include "settings/factory_settings.h"
 #include "desktop/fake_pointer_settings.h"
 #include "desktop/pointer_actions.h"
 #include "desktop/pointer_levels.h"
+#include "settings/factory_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +76,15 @@ TEST(PointerActions, RefusedWritesShowTheirMessagesInOrderAndTheRestStillGoesOut
     EXPECT_EQ(texts(sink), (std::vector<std::string>{"SETMOUSE failed.", "SETMOUSESPEED failed.",
                                                      "SETWHEELSCROLLLINES failed.",
                                                      "SPI_SETDOUBLECLICKTIME failed."}));
+    // In the window's language, each text is followed by the desktop's reason.
+    RecordingMessageSink told;
+    applyDesktopPointerSettings(desktop, s, told, Language::Turkish);
+    ASSERT_EQ(told.messages.size(), 4u);
+    EXPECT_EQ(told.messages[0].text.rfind("SETMOUSE failed.\nMasaüstü işaretçi ayarlarını "
+                                          "reddetti: ",
+                                          0),
+              0u)
+        << told.messages[0].text;
 }
 
 TEST(PointerActions, DefaultWritesTheDesktopDefaultsAtOnceAndSetsTheLevels) {

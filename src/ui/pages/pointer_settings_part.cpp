@@ -88,7 +88,8 @@ void PointerSettingsPart::log(const PointerReport& report) const {
 }
 
 void PointerSettingsPart::applyToDesktop() {
-    log(applyDesktopPointerSettings(desktop(), settings_, messages_));
+    log(applyDesktopPointerSettings(desktop(), settings_, messages_,
+                                    languageFromCode(skinState().language())));
 }
 
 void PointerSettingsPart::enter() {
@@ -96,7 +97,8 @@ void PointerSettingsPart::enter() {
     // The desktop's values replace the stored levels once per run.
     if (!read_) {
         read_ = true;
-        log(readDesktopPointerSettings(desktop(), settings_, messages_));
+        log(readDesktopPointerSettings(desktop(), settings_, messages_,
+                                       languageFromCode(skinState().language())));
     }
 }
 
@@ -225,7 +227,8 @@ void PointerSettingsPart::redrawRow(int row) {
 }
 
 void PointerSettingsPart::restoreDefaults() {
-    log(writeDesktopPointerDefaults(desktop(), settings_, messages_));
+    log(writeDesktopPointerDefaults(desktop(), settings_, messages_,
+                                    languageFromCode(skinState().language())));
     redrawBox(L::kPrecisionBox, false);
     redrawBox(L::kScrollScreenBox, false);
     for (int row = 0; row < 3; ++row) {

@@ -1,5 +1,7 @@
 #include "ui/skin/skinned_dialog.h"
 
+#include "settings/shell_messages.h"
+
 #include "settings/language_rows.h"
 #include "ui/skin/dialog_captions.h"
 #include "ui/skin/dialog_layout.h"
@@ -106,7 +108,13 @@ void CSkinnedDialog::initialise() {
     const QImage* background = skinImageCache().find(skinState().imagePath(backgroundImage_),
                                                      skinImageScale(devicePixelRatioF()));
     if (background == nullptr) {
-        messages_.showMessage("error", failureCaption_.toStdString());
+        // The box as the program has it, then which image is missing where.
+        const std::filesystem::path image = skinState().imagePath(backgroundImage_).toStdString();
+        messages_.showMessage("error\n" + failureHelp(FailureHelp::SkinImage,
+                                                      languageFromCode(skinState().language()),
+                                                      image.filename().string(),
+                                                      image.parent_path().string()),
+                              failureCaption_.toStdString());
         return;
     }
     canvas_.setImage(*background);
