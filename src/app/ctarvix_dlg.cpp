@@ -1,6 +1,7 @@
 #include "app/ctarvix_dlg.h"
 
 #include "app/device_balloon.h"
+#include "keys/label_check.h"
 #include "settings/settings_file.h"
 #include "ui/skin/app_icon.h"
 
@@ -81,6 +82,7 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
     backup_.snapshot(settings_);
     services_.tray.setExitText(uiText(TextId::Exit, language_));
     skinChoice_.reload();
+    matchLabels();
 
     // Skin and window size; the look and fonts every window uses.
     loadSkinSize();
@@ -163,6 +165,7 @@ void CTarvixDlg::chooseSkin() {
     if (!skinChoice_.choose(services_.messages, this)) {
         return;
     }
+    matchLabels();
     loadSkinSize();
     createFonts();
     redrawCurrentPage();
@@ -243,6 +246,7 @@ void CTarvixDlg::refreshForOpening() {
         // The labels go back with the settings, whichever page is showing:
         // the key page shown later must not draw the cancelled ones.
         skinChoice_.reload();
+        matchLabels();
         redrawCurrentPage();
     } else if (services_.device.present() && !services_.device.initialReadDone()) {
         // The basic page, drawn again if it was drawn without the mouse,
@@ -298,6 +302,14 @@ void CTarvixDlg::showMouseStatus() {
             ? QString()
             : QString::fromUtf8(shellMessage(ShellMessage::NoMouseStatus, language_)),
         frame_.textFont(), QColor(colour.red, colour.green, colour.blue));
+}
+
+void CTarvixDlg::matchLabels() {
+    // Labels of a language that was not in use when buttons changed name the
+    // old functions: shown, and saved at the next OK or Apply, as the page
+    // would write them now.
+    matchLabelsToFunctions(settings_, skinChoice_.preferences().labels,
+                           languageFromCode(languageCode_));
 }
 
 bool CTarvixDlg::editedSinceApply() const {

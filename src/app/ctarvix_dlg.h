@@ -153,6 +153,8 @@ private:
     void onMouseRemoved();
     // The status area's line while no mouse is there.
     void showMouseStatus();
+    // The labels of the language in use against the buttons' functions.
+    void matchLabels();
     // Something was edited since config.bin was loaded or since the last Apply.
     bool editedSinceApply() const;
 

@@ -298,7 +298,6 @@ struct SettingWord {
     }
 };
 
-constexpr std::size_t kShownButtons = 6; // the buttons the key page shows
 constexpr auto group(auto value) {
     return static_cast<std::size_t>(value);
 }

@@ -26,6 +26,9 @@ struct KeySettings {
 };
 
 // One button (0..7) of one key mode.
+// The buttons the key page shows (the mouse has kButtonCount).
+inline constexpr std::size_t kShownButtons = 6;
+
 struct KeyButton {
     KeyMode mode = KeyMode::A;
     std::size_t button = 0;

@@ -154,6 +154,7 @@ constexpr std::array<TextRow, kTextCount> kTextTable{{
     {TextId::NotRecordingStopUnneeded, "尚未开始录制，无需按停止键！",
      "尚未開始錄製，無需按停止鍵！", "Kayıt başlamadı, Durdur tuşuna basmanıza gerek yok!",
      "It doesn\u2019t start recording, unnecessary to press Stop key!"},
+    {TextId::LightingKeptByMouse, "鼠标自身灯效", "滑鼠自身燈效", "Farenin kendi", "Mouse's own"},
 }};
 
 constexpr bool rowsInIdOrder() {

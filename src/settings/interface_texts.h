@@ -138,11 +138,14 @@ enum class TextId : std::uint8_t {
     MacroNameExists,
     RecordingStopHint,
     NotRecordingStopUnneeded,
+    // the lighting box with no mode chosen: Apply leaves the mouse's own
+    // lighting as it is
+    LightingKeptByMouse,
     Count
 };
 
 inline constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::Count);
-static_assert(kTextCount == 90);
+static_assert(kTextCount == 91);
 
 // The text of a row in a language.
 std::string_view text(TextId id, Language language);

@@ -69,7 +69,10 @@ std::string_view lightParameterText(std::uint8_t mode, std::uint8_t level) {
 LightingStatus lightingStatus(const SettingsBlock& settings) {
     LightingStatus status;
     const std::uint8_t mode = settings.lightMode;
-    status.mode = lightModeText(mode);
+    // With no mode chosen, Apply sends no lighting: the mouse keeps whatever
+    // lighting it has (another program's too), and the box says so instead
+    // of claiming that the lighting is off.
+    status.mode = mode == kLightModeOff ? TextId::LightingKeptByMouse : lightModeText(mode);
     if (!hasLevel(mode)) {
         return status;
     }

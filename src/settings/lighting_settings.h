@@ -48,7 +48,8 @@ struct LightingStatus {
     std::optional<TextId> effect;
 };
 
-// As the page shows them when it is entered: the mode's text, and for
+// As the page shows them when it is entered: the mode's text (with no mode
+// chosen, that the mouse keeps its own lighting), and for
 // modes 1..3 the stored parameter and the colour effect shown for the mode
 // (lightColourMode1, 2 or 3); the other two are empty in any other mode.
 LightingStatus lightingStatus(const SettingsBlock& settings);

@@ -45,7 +45,7 @@ TEST(LightingStatus, PageEntryShowsTheStoredModeAndTheEffectOfThatMode) {
     s.lightColourMode3 = 3;
 
     LightingStatus off = lightingStatus(s);
-    EXPECT_EQ(off.mode, TextId::EffectOff);
+    EXPECT_EQ(off.mode, TextId::LightingKeptByMouse); // Apply leaves the mouse's lighting
     EXPECT_EQ(off.parameter, "");
     EXPECT_FALSE(off.effect.has_value());
 
