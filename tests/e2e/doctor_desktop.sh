@@ -16,7 +16,7 @@ expect() { grep -q "$1" "$work/doctor.out" || { cat "$work/doctor.out"; fail "no
 unset XDG_CURRENT_DESKTOP
 XDG_CURRENT_DESKTOP=GNOME doctor
 expect "^ok   session: GNOME on X11 (DISPLAY=$DISPLAY)$"
-expect "^warn tray: .*comes back from the application grid or by starting Pelmora again$"
+expect "^warn tray: .*comes back from the application grid or by starting Pelmora again "
 doctor
 expect "^ok   session: X11 (DISPLAY=$DISPLAY)$"
 expect "^warn tray: no system tray: no StatusNotifierWatcher on the session bus, no XEmbed tray manager on $DISPLAY;"

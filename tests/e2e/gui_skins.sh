@@ -5,9 +5,14 @@
 set -euo pipefail
 bin=${1:?usage: gui_skins.sh <bin-dir>}
 source "$(dirname "$0")/lib/xvfb.bash"
-need_tools Xvfb xdotool import convert
+need_tools Xvfb xdotool import convert openbox
 
 xvfb_start
+# Under a window manager, as on a desktop: it maps the dialog and moves the
+# focus, which a bare X server does not.
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 0.5
 make_data_folder
 
 # Pixels of one exact colour in a screenshot of the window.
@@ -41,7 +46,10 @@ sleep 0.3
 y=$((147 + 16 * row + 8))
 xdotool mousemove --window "$dialog" 96 "$y"
 sleep 0.2
-xdotool click 1
+# A press and a release a moment apart, as a hand clicks.
+xdotool mousedown 1
+sleep 0.12
+xdotool mouseup 1
 sleep 0.3
 click_dialog_ok "$dialog"
 sleep 0.5

@@ -250,7 +250,12 @@ bool DropDownList::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (press->button() == Qt::LeftButton && widget != nullptr &&
             (widget == &owner_ || owner_.isAncestorOf(widget))) {
-            closeIfMissed(owner_.mapFromGlobal(press->globalPosition().toPoint()));
+            // From the widget's own position, not the screen's: under a window
+            // manager the window's place on the screen may not be known yet
+            // (it moved the window just after mapping it), and a press on a
+            // row would then seem to miss the list.
+            closeIfMissed(widget == &owner_ ? press->position().toPoint()
+                                            : widget->mapTo(&owner_, press->position().toPoint()));
         }
     }
     return QObject::eventFilter(watched, event);

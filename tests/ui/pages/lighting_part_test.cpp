@@ -70,9 +70,9 @@ protected:
     QColor chooserInitial;
 };
 
-TEST_F(LightingPartTest, ModeOffShowsOffAndItsParameterListIsNeonChangingOnlyTheText) {
+TEST_F(LightingPartTest, ModeOffShowsTheMousesOwnAndItsParameterListIsNeonChangingOnlyTheText) {
     window.start();
-    EXPECT_EQ(status(Mode), "Off");
+    EXPECT_EQ(status(Mode), "Mouse's own"); // Apply leaves the mouse's lighting
     EXPECT_EQ(part().statusLabel(Mode)->geometry(),
               toQRect(L::lightingStatus(L::kLightingBoxes[Mode])));
     EXPECT_EQ(status(Parameter), "");
@@ -239,7 +239,7 @@ TEST_F(LightingPartTest, LeavingThePageClosesTheListsAndRemovesTheChildWindows) 
     EXPECT_FALSE(part().modeList().isOpen());
     EXPECT_TRUE(swatch.isNull());
     frame().drawBasicPage();
-    EXPECT_EQ(status(Mode), "Off");
+    EXPECT_EQ(status(Mode), "Mouse's own"); // Apply leaves the mouse's lighting
     ASSERT_NE(part().swatch(0), nullptr);
 }
 
