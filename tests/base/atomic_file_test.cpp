@@ -124,7 +124,7 @@ TEST(AtomicFileTest, NewFilesTakeTheMaskThatSavesNeverChange) {
     ScratchFolder folder;
     const mode_t before = ::umask(027);
     std::atomic<bool> changed = false;
-    std::thread watcher([&changed, &folder] {
+    std::thread other([&folder] {
         for (int i = 0; i < 300; ++i) {
             std::string error;
             replaceFileAtomically(folder.path() / ("w" + std::to_string(i)), bytesOf("x"), error);
@@ -138,7 +138,7 @@ TEST(AtomicFileTest, NewFilesTakeTheMaskThatSavesNeverChange) {
         ::stat(file.c_str(), &info);
         changed = (info.st_mode & 0777) != 0640;
     }
-    watcher.join();
+    other.join();
     EXPECT_FALSE(changed);
     EXPECT_EQ(::umask(before), 027);
 }
