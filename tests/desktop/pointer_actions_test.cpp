@@ -76,15 +76,12 @@ TEST(PointerActions, RefusedWritesShowTheirMessagesInOrderAndTheRestStillGoesOut
     EXPECT_EQ(texts(sink), (std::vector<std::string>{"SETMOUSE failed.", "SETMOUSESPEED failed.",
                                                      "SETWHEELSCROLLLINES failed.",
                                                      "SPI_SETDOUBLECLICKTIME failed."}));
-    // In the window's language, each text is followed by the desktop's reason.
-    RecordingMessageSink told;
+    RecordingMessageSink told; // in the window's language, then the desktop's reason
     applyDesktopPointerSettings(desktop, s, told, Language::Turkish);
-    ASSERT_EQ(told.messages.size(), 4u);
-    EXPECT_EQ(told.messages[0].text.rfind("SETMOUSE failed.\nMasaüstü işaretçi ayarlarını "
-                                          "reddetti: ",
-                                          0),
-              0u)
-        << told.messages[0].text;
+    EXPECT_EQ(told.messages.at(0).text.rfind("SETMOUSE failed.\nMasaüstü işaretçi ayarlarını "
+                                             "reddetti: refused.",
+                                             0),
+              0u);
 }
 
 TEST(PointerActions, DefaultWritesTheDesktopDefaultsAtOnceAndSetsTheLevels) {
