@@ -33,6 +33,10 @@ constexpr std::array<DialogTextRow, static_cast<std::size_t>(DialogText::Count)>
      "先選擇修飾鍵，再在每個輸入框中各按一個鍵。",
      "Bir değiştirici seçin, sonra her alanda bir tuşa basın.",
      "Pick a modifier, then press one key in each field."},
+    {DialogText::HoldKeysHint, "按住 Enter 一秒为确定，按住 Esc 一秒为取消。",
+     "按住 Enter 一秒為確定，按住 Esc 一秒為取消。",
+     "Tamam için Enter'ı, İptal için Esc'yi bir saniye basılı tutun.",
+     "Hold Enter for a second for OK, Esc for Cancel."},
     {DialogText::MouseCaption, "8 个按键 · 2 种按键模式", "8 個按鍵 · 2 種按鍵模式",
      "8 tuş · 2 tuş modu", "8 buttons \u00b7 2 key modes"},
 }};

@@ -26,6 +26,7 @@ enum class DialogText : std::uint8_t {
     FunctionCaption,
     ApplicationCaption,
     ComboHint,
+    HoldKeysHint, // the key dialogs' way out without a mouse
     MouseCaption,
     Count
 };

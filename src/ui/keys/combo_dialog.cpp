@@ -1,9 +1,11 @@
 #include "ui/keys/combo_dialog.h"
 
 #include "keys/key_tables.h"
+#include "settings/dialog_texts.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_image_names.h"
+#include "ui/skin/skin_state.h"
 #include "ui/skin/text_fit.h"
 
 #include <QLabel>
@@ -54,6 +56,9 @@ void CComboDialog::createControls() {
     firstField_ = makeKeyField(dialog_layout::kFirstField);
     secondField_ = makeKeyField(dialog_layout::kSecondField);
     firstField_->setFocus();
+    setAccessibleDescription(QString::fromUtf8(dialogText(
+                                 DialogText::ComboHint, languageFromCode(skinState().language()))) +
+                             QLatin1Char('\n') + holdKeysHint());
 }
 
 void CComboDialog::describeControls(std::vector<SkinControl>& out) {

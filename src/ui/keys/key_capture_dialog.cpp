@@ -1,6 +1,7 @@
 #include "ui/keys/key_capture_dialog.h"
 
 #include "settings/capture_texts.h"
+#include "settings/dialog_texts.h"
 #include "ui/keys/key_event_name.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/qt_rect.h"
@@ -14,11 +15,65 @@
 
 namespace pelmora {
 
+namespace {
+
+bool endsWhenHeld(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
+// The key that ended a dialog is still down: its repeats and its release
+// would reach the window under the dialog, where Enter is OK. Eats them,
+// then goes (at the latest after kLimitMs, should the release never come).
+class HeldKeyEater final : public QObject {
+public:
+    explicit HeldKeyEater(int key) : QObject(qApp), key_(key) {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(kLimitMs, this, [this] { deleteLater(); });
+    }
+    ~HeldKeyEater() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (released_ ||
+            (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+             type != QEvent::ShortcutOverride) ||
+            static_cast<QKeyEvent*>(event)->key() != key_) {
+            return QObject::eventFilter(watched, event);
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (type == QEvent::KeyRelease && !key->isAutoRepeat()) {
+            released_ = true;
+            deleteLater();
+        }
+        event->accept();
+        return true;
+    }
+
+private:
+    static constexpr int kLimitMs = 10'000;
+    int key_;
+    bool released_ = false;
+};
+
+} // namespace
+
+QString holdKeysHint() {
+    return QString::fromUtf8(
+        dialogText(DialogText::HoldKeysHint, languageFromCode(skinState().language())));
+}
+
 KeyCaptureDialog::~KeyCaptureDialog() {
     releaseKeys();
 }
 
 void KeyCaptureDialog::showEvent(QShowEvent* event) {
+    held_.reset();
+    if (!holdTimer_.isSingleShot()) {
+        holdTimer_.setSingleShot(true);
+        holdTimer_.setInterval(kHoldToEndMs);
+        connect(&holdTimer_, &QTimer::timeout, this, &KeyCaptureDialog::heldLongEnough);
+    }
     startRun();
     CSkinnedDialog::showEvent(event);
     if (!filtering_) {
@@ -32,6 +87,8 @@ void KeyCaptureDialog::showEvent(QShowEvent* event) {
 }
 
 void KeyCaptureDialog::hideEvent(QHideEvent* event) {
+    holdTimer_.stop();
+    held_.reset();
     releaseKeys();
     CSkinnedDialog::hideEvent(event);
 }
@@ -95,9 +152,58 @@ bool KeyCaptureDialog::eventFilter(QObject* watched, QEvent* event) {
     // Accepting the shortcut check keeps every key a plain key event.
     event->accept();
     if (type != QEvent::ShortcutOverride && backgroundLoaded()) {
-        keyCaptured(keyEventName(*static_cast<QKeyEvent*>(event)));
+        keyEvent(*static_cast<QKeyEvent*>(event));
     }
     return true;
+}
+
+void KeyCaptureDialog::keyEvent(const QKeyEvent& key) {
+    const bool press = key.type() == QEvent::KeyPress;
+    if (held_ && key.key() == held_->key) {
+        if (key.isAutoRepeat()) {
+            return; // still held
+        }
+        if (!press) {
+            // Let go in time: the press and the release are input after all.
+            holdTimer_.stop();
+            const QString pressName = held_->pressName;
+            held_.reset();
+            keyCaptured(pressName);
+            keyCaptured(keyEventName(key));
+            return;
+        }
+    }
+    // Another key while one is held: the held one was input.
+    flushHeld();
+    if (press && !key.isAutoRepeat() && endsWhenHeld(key.key())) {
+        held_ = HeldKey{key.key(), keyEventName(key)};
+        holdTimer_.start();
+        return;
+    }
+    keyCaptured(keyEventName(key));
+}
+
+void KeyCaptureDialog::flushHeld() {
+    if (held_) {
+        holdTimer_.stop();
+        const QString pressName = held_->pressName;
+        held_.reset();
+        keyCaptured(pressName);
+    }
+}
+
+void KeyCaptureDialog::heldLongEnough() {
+    if (!held_) {
+        return;
+    }
+    const bool ok = held_->key != Qt::Key_Escape;
+    new HeldKeyEater(held_->key); // owned by the application, gone with the release
+    held_.reset();
+    if (ok) {
+        accept();
+    } else {
+        reject();
+    }
 }
 
 // Keys that reach the dialog another way (none should) do nothing either.

@@ -10,11 +10,17 @@
 // inhibitor, the user declined, XWayland, another program holds the
 // keyboard), the dialog says which keys may not be captured, and capture
 // still works for the keys it is given.
+// The way out without a mouse is a key held down: Enter held for a second is
+// OK, Escape held for a second is Cancel. Held that long, the key is not
+// captured; pressed for a shorter time it is, like any other.
 
 #include "ui/keys/keyboard_hold.h"
 #include "ui/skin/skinned_dialog.h"
 
 #include <QPointer>
+#include <QTimer>
+
+#include <optional>
 
 class QKeyEvent;
 
@@ -25,6 +31,9 @@ class KeyCaptureDialog : public CSkinnedDialog {
 public:
     using CSkinnedDialog::CSkinnedDialog;
     ~KeyCaptureDialog() override;
+
+    // How long Enter or Escape is held to end the dialog.
+    static constexpr int kHoldToEndMs = 1000;
 
     // Whether the keyboard was grabbed for the dialog (X11 only).
     bool keyboardGrabbed() const { return hold_.grabbed(); }
@@ -52,10 +61,25 @@ private:
     void grabKeys();
     void releaseKeys();
     void showReach(KeyboardHold::Reach reach);
+    // A key event for the dialog: an Enter or Escape press waits to see
+    // whether it is held; true when the event was taken.
+    void keyEvent(const QKeyEvent& key);
+    void heldLongEnough();
+    void flushHeld();
+
+    struct HeldKey {
+        int key;
+        QString pressName;
+    };
+    std::optional<HeldKey> held_;
+    QTimer holdTimer_;
 
     KeyboardHold hold_{[this](KeyboardHold::Reach reach) { showReach(reach); }};
     QPointer<QLabel> note_;
     bool filtering_ = false;
 };
+
+// "Hold Enter for a second for OK, Esc for Cancel." in the active language.
+QString holdKeysHint();
 
 } // namespace pelmora

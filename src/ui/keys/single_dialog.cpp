@@ -40,6 +40,19 @@ CSingleDialog::CSingleDialog(QWidget* parent, MessageSink& messages)
 
 void CSingleDialog::createControls() {
     display_ = &addStaticText(dialog_layout::kCenteredField, Qt::AlignHCenter);
+    setAccessibleDescription(singleKeyPrompt(skinState().language()) + QLatin1Char('\n') +
+                             holdKeysHint());
+}
+
+void CSingleDialog::describeControls(std::vector<SkinControl>& out) {
+    if (display_ != nullptr) {
+        // The field as a screen reader reads it; the label that draws it is
+        // not a control of its own.
+        out.push_back({.rect = dialog_layout::kCenteredField,
+                       .role = QAccessible::EditableText,
+                       .name = controlNameText(ControlName::KeyTaken),
+                       .value = display_->text()});
+    }
 }
 
 void CSingleDialog::drawContents(QPainter* painter) {

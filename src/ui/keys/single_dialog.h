@@ -29,6 +29,7 @@ protected:
     void drawContents(QPainter* painter) override;
     void startRun() override;
     void keyCaptured(const QString& name) override;
+    void describeControls(std::vector<SkinControl>& controls) override;
 
 private:
     void showName(const QString& name);

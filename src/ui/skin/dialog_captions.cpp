@@ -72,6 +72,14 @@ void drawDialogCaptions(QPainter* painter, std::string_view backgroundImage,
         if (dialog.title == DialogText::ComboKeyTitle) {
             drawWrappedText(painter, D::kComboHint, qs(DialogText::ComboHint), font, white);
         }
+        // The key dialogs take every key; a held one ends them.
+        if (dialog.title == DialogText::ComboKeyTitle ||
+            dialog.title == DialogText::SingleKeyTitle) {
+            drawWrappedText(painter,
+                            dialog.title == DialogText::ComboKeyTitle ? D::kComboHoldKeysHint
+                                                                      : D::kSingleHoldKeysHint,
+                            qs(DialogText::HoldKeysHint), font, QColor(200, 200, 200));
+        }
     }
 }
 

@@ -15,14 +15,17 @@ inline constexpr Rect kCloseButton{352, 6, 370, 24};
 inline constexpr Rect kTitleText{22, 0, 340, 30};
 inline constexpr int kPanelLeft = 12;
 inline constexpr int kPanelRight = kWidth - 12;
-// The combo key dialog's hint, right of its fields.
-inline constexpr Rect kComboHint{160, 110, 370, 190};
+// The combo key dialog's hint, right of its fields, and under it how to end
+// the key dialogs without a mouse.
+inline constexpr Rect kComboHint{160, 106, 370, 146};
+inline constexpr Rect kComboHoldKeysHint{160, 150, 370, 190};
 inline constexpr Rect kOkButton{166, 253, 271, 274};
 inline constexpr Rect kCancelButton{270, 253, 375, 274};
 
 // Single key and delay dialogs: one centred field.
 inline constexpr Rect kSingleKeyPrompt{23, 108, 201, 124};
 inline constexpr Rect kCenteredField{74, 129, 150, 143};
+inline constexpr Rect kSingleHoldKeysHint{23, 152, 370, 188};
 inline constexpr Rect kDelayPrompt{14, 89, 210, 109};
 inline constexpr Rect kDelayRange{14, 109, 210, 129};
 

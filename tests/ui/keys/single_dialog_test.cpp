@@ -1,5 +1,6 @@
 // The single key dialog: every key event names the physical key, the last one
-// is the result, and no key ends the dialog.
+// is the result, and no short key press ends the dialog; a held Enter or
+// Escape does.
 #include "key_events.h"
 #include "ui/keys/key_event_name.h"
 #include "ui/keys/single_dialog.h"
@@ -9,6 +10,7 @@
 #include "ui/test_skin.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -93,6 +95,39 @@ TEST_F(SingleDialogTest, EnterEscapeF1TabAndWindowsKeysAreCapturedNotObeyed) {
     tapKey(dialog.keyNameDisplay(), kXRightAlt, Qt::Key_AltGr);
     EXPECT_EQ(dialog.capturedKeyName, "Right Alt");
     EXPECT_EQ(dialog.result(), 0);
+}
+
+TEST_F(SingleDialogTest, HeldEnterIsOkAndHeldEscapeCancelAndNeitherIsCapturedNorPassedOn) {
+    const struct {
+        quint32 xKeycode;
+        int qtKey;
+        int result;
+    } holds[] = {{kXEnter, Qt::Key_Return, QDialog::Accepted},
+                 {kXKeypadEnter, Qt::Key_Enter, QDialog::Accepted},
+                 {kXEsc, Qt::Key_Escape, QDialog::Rejected}};
+    for (const auto& hold : holds) {
+        QLineEdit under; // the window the dialog was opened from
+        int returns = 0;
+        QObject::connect(&under, &QLineEdit::returnPressed, [&returns] { ++returns; });
+        CSingleDialog dialog(nullptr, messages);
+        dialog.show();
+        tapKey(&dialog, kXA, Qt::Key_A);
+        sendKey(&dialog, QEvent::KeyPress, hold.xKeycode, hold.qtKey);
+        QKeyEvent repeat(QEvent::KeyPress, hold.qtKey, Qt::NoModifier, hold.xKeycode, 0, 0, {},
+                         true);
+        QApplication::sendEvent(&dialog, &repeat);
+        QTest::qWait(KeyCaptureDialog::kHoldToEndMs / 2);
+        EXPECT_TRUE(dialog.isVisible()) << hold.xKeycode;
+        QTest::qWait(KeyCaptureDialog::kHoldToEndMs);
+        EXPECT_EQ(dialog.result(), hold.result) << hold.xKeycode;
+        EXPECT_EQ(dialog.capturedKeyName, "A") << hold.xKeycode;
+        // Still held: its repeats and its release go nowhere, the next press does.
+        QApplication::sendEvent(&under, &repeat);
+        sendKey(&under, QEvent::KeyRelease, hold.xKeycode, hold.qtKey);
+        QCoreApplication::processEvents();
+        QTest::keyClick(&under, Qt::Key_Return);
+        EXPECT_EQ(returns, 1) << hold.xKeycode;
+    }
 }
 
 TEST_F(SingleDialogTest, KeysOutsideTheTableShowTheDesktopsName) {
