@@ -1,9 +1,11 @@
 #include "app/apply_session.h"
 
+#include "settings/control_names.h"
 #include "settings/link_texts.h"
 #include "settings/shell_messages.h"
 #include "settings/transfer_texts.h"
 #include "ui/pages/page_layout.h"
+#include "ui/skin/skin_controls.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -58,19 +60,22 @@ bool ApplySession::start(Request request, const QFont& font, const QColor& colou
                             },
                             [this] { return givingUp_.load(); }};
     worker_.start([this, request = std::move(request), finished = std::move(finished), wait] {
+        bool labelsSaved = true;
         const ApplyResult result = device_.apply(
             request.settings,
             [&] {
                 std::string error;
                 if (!writeLabels(request.preferencesFile, request.languageCode, request.labels,
                                  &error)) {
+                    labelsSaved = false;
                     std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
                     messages_.showMessage(
                         notSavedText(request.preferencesFile, error, request.language), kAppName);
                 }
             },
             wait, request.language);
-        return [this, sent = request.settings, language = request.language, finished, result] {
+        return [this, sent = request.settings, language = request.language, finished, result,
+                labelsSaved] {
             hideStatus();
             const bool delivered = result.access == TransferAccess::Granted;
             if (result.access == TransferAccess::Busy) {
@@ -79,6 +84,13 @@ bool ApplySession::start(Request request, const QFont& font, const QColor& colou
             } else if (result.mouseStoppedAnswering()) {
                 messages_.showMessage(writesLostText(result.failedWrites, result.writes, language),
                                       kAppName);
+            } else if (delivered && labelsSaved && result.saved == SaveResult::Saved) {
+                // Failures have their message boxes; success is only spoken.
+                if (SkinControls* controls = SkinControls::of(&window_)) {
+                    const std::string_view text = controlName(ControlName::SettingsSent, language);
+                    controls->announceText(
+                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+                }
             }
             if (finished) {
                 finished(sent, delivered);

@@ -9,6 +9,7 @@
 #include "app/start_up_requests.h"
 #include "app/system_tray.h"
 #include "app/wayland_shortcut_inhibitor.h"
+#include "ui/skin/accessible_skin.h"
 #include "ui/skin/message_box_sink.h"
 
 #include <QApplication>
@@ -38,6 +39,8 @@ int CTarvixApp::run(int argc, char** argv) {
     // The title the desktop shows for the window (task bar, window lists);
     // the class above stays what the desktop knows the window by.
     QApplication::setApplicationDisplayName(QString::fromLatin1(identity::kDisplayName));
+    // Screen readers list the program by that name too.
+    installSkinAccessibility();
 
     std::vector<std::string> args;
     const QStringList qtArgs = QApplication::arguments(); // Qt's own options removed

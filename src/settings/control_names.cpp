@@ -32,6 +32,18 @@ constexpr std::array kNames{
     NameRow{ControlName::DelayTime, "Delay time", "延迟时间", "延遲時間", "Gecikme süresi"},
     NameRow{ControlName::WindowName, "Gaming mouse settings", "游戏鼠标设置", "遊戲滑鼠設定",
             "Oyun faresi ayarları"},
+    NameRow{ControlName::ReportRateValue, "%1 reports per second", "每秒 %1 次报告",
+            "每秒 %1 次報告", "Saniyede %1 rapor"},
+    NameRow{ControlName::DpiValue, "%1 DPI", "%1 DPI", "%1 DPI", "%1 DPI"},
+    NameRow{ControlName::DpiStageOff, "DPI stage %1: off", "DPI 档位 %1：关闭", "DPI 檔位 %1：關閉",
+            "DPI kademesi %1: kapalı"},
+    NameRow{ControlName::ColourValue, "%1: %2", "%1：%2", "%1：%2", "%1: %2"},
+    NameRow{ControlName::KeyTaken, "Key taken", "已捕获的键", "已擷取的按鍵", "Yakalanan tuş"},
+    NameRow{ControlName::SettingsSent, "The settings reached the mouse and were saved.",
+            "设置已发送到鼠标并已保存。", "設定已傳送到滑鼠並已儲存。",
+            "Ayarlar fareye ulaştı ve kaydedildi."},
+    NameRow{ControlName::MacroSaved, "The macro was saved.", "宏已保存。", "巨集已儲存。",
+            "Makro kaydedildi."},
 };
 
 } // namespace

@@ -26,6 +26,14 @@ enum class ControlName : std::uint8_t {
     Macro,      // the macro list of the macro key dialog
     DelayTime,  // the field of the delay dialog
     WindowName, // the main window
+    // What screen readers say of a value or an event.
+    ReportRateValue, // "%1 reports per second"
+    DpiValue,        // "%1 DPI"
+    DpiStageOff,     // "DPI stage %1: off", a stage's level column while it is off
+    ColourValue,     // "%1: %2": a colour button's name and its colour
+    KeyTaken,        // the field of the single key dialog
+    SettingsSent,    // announced when OK or Apply has sent and saved everything
+    MacroSaved,      // announced when Confirm has saved the macro
 };
 
 std::string_view controlName(ControlName name, Language language);

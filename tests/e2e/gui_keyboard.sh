@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end under Xvfb with the keyboard alone: from the shown window, Tab
-# to button 3's box, Space opens its list, Down to "Forward", Enter chooses,
-# Tab on to Apply, Space presses it; config.bin holds the change.
+# to button 3's box, Space opens its list on the box's row, Down to
+# "Forward", Enter chooses, Tab on to Apply, Space presses it; config.bin
+# holds the change.
 set -euo pipefail
 bin=${1:?usage: gui_keyboard.sh <bin-dir>}
 source "$(dirname "$0")/lib/xvfb.bash"
@@ -22,8 +23,8 @@ keys() { # COUNT KEY
 # Skins, minimise, close, the two tabs, buttons 1 to 3.
 keys 8 Tab
 keys 1 space
-# The list's rows: Left Click, Right Click, Mid Click, Forward.
-keys 4 Down
+# The list opens on the box's own row, Mid Click; Forward is the next.
+keys 1 Down
 keys 1 Return
 # Buttons 4 to 6, Mode A and B, Default, the report rate, the four DPI
 # stages (levels, colour, tick box each), the three lighting boxes, OK, Apply.

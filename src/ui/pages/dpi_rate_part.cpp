@@ -89,45 +89,55 @@ void DpiRatePart::drawTick(QPainter* p, int stage) const {
 void DpiRatePart::describe(std::vector<SkinControl>& out) {
     const std::string& code = skinState().language();
     const Language language = languageFromCode(code);
-    const std::size_t lit = litRateStep(settings_.reportInterval);
-    const Rect firstStep = L::kReportRateSteps.front();
-    out.push_back({.rect = {firstStep.left, firstStep.top, L::kReportRateSteps.back().right,
-                            firstStep.bottom},
-                   .role = QAccessible::Slider,
-                   .name = pageText(TextId::ReportRateSetting, code),
-                   .value = QString::number(kRateStepReportsPerSecond[lit]),
-                   .steps = {L::kReportRateSteps.begin(), L::kReportRateSteps.end()},
-                   .step = static_cast<int>(lit)});
-    // Each stage's column from the bottom up: levels, colour, tick box.
-    const std::uint8_t sensor = sensorType();
-    const int levels = dpiShownLevelCount(sensor);
-    const auto fromView = [](std::string_view t) {
+    const auto named = [language](ControlName name) {
+        const std::string_view t = controlName(name, language);
         return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
     };
-    const QString stageName = fromView(controlName(ControlName::DpiStage, language));
-    const QString colourName = fromView(controlName(ControlName::DpiStageColour, language));
+    const std::size_t lit = litRateStep(settings_.reportInterval);
+    const Rect firstStep = L::kReportRateSteps.front();
+    out.push_back(
+        {.rect = {firstStep.left, firstStep.top, L::kReportRateSteps.back().right,
+                  firstStep.bottom},
+         .role = QAccessible::Slider,
+         .name = pageText(TextId::ReportRateSetting, code),
+         .value = named(ControlName::ReportRateValue).arg(kRateStepReportsPerSecond[lit]),
+         .steps = {L::kReportRateSteps.begin(), L::kReportRateSteps.end()},
+         .step = static_cast<int>(lit),
+         .stepValues = {kRateStepReportsPerSecond.begin(), kRateStepReportsPerSecond.end()}});
+    // Each stage's column from the bottom up: levels, colour, tick box.
+    const std::uint8_t sensor = sensorType();
+    const std::uint8_t labels = dpiLabelSensorType(sensor);
+    const int levels = dpiShownLevelCount(sensor);
+    const QString stageName = named(ControlName::DpiStage);
+    std::vector<Rect> cells;
+    std::vector<int> dpis;
+    for (int k = 1; k <= levels; ++k) {
+        const std::string_view dpi = dpiValueText(labels, static_cast<std::size_t>(k - 1));
+        dpis.push_back(QString::fromUtf8(dpi.data(), static_cast<qsizetype>(dpi.size())).toInt());
+    }
     for (int s = 0; s < static_cast<int>(kDpiStageCount); ++s) {
         const auto stage = static_cast<std::size_t>(s);
         const int level = dpiLitCells(settings_, stage, sensor);
-        const QString value = level > 0
-                                  ? fromView(dpiValueText(dpiLabelSensorType(sensor),
-                                                          static_cast<std::size_t>(level - 1)))
-                                  : QString();
-        std::vector<Rect> cells;
+        const QString value =
+            level > 0 ? named(ControlName::DpiValue).arg(dpis[static_cast<std::size_t>(level - 1)])
+                      : QString();
+        cells.clear();
         for (int k = 1; k <= levels; ++k) {
             cells.push_back(L::dpiLevelCell(s, k));
         }
         const bool on = settings_.dpiStageOn[stage] == 1;
         out.push_back({.rect = columnCells(s, levels),
                        .role = QAccessible::Slider,
-                       .name = stageName.arg(s + 1) + QStringLiteral(": ") + value,
+                       .name = level > 0 ? stageName.arg(s + 1) + QStringLiteral(": ") + value
+                                         : named(ControlName::DpiStageOff).arg(s + 1),
                        .value = value,
-                       .steps = std::move(cells),
-                       .step = level - 1});
+                       .steps = cells,
+                       .step = level - 1,
+                       .stepValues = dpis});
         const auto& rgb = settings_.dpiColour[stage];
         out.push_back({.rect = L::dpiSwatch(s),
-                       .name = colourName.arg(s + 1),
-                       .value = QColor(rgb[0], rgb[1], rgb[2]).name(),
+                       .name = colourControlName(named(ControlName::DpiStageColour).arg(s + 1),
+                                                 QColor(rgb[0], rgb[1], rgb[2])),
                        .disabled = !on});
         out.push_back({.rect = L::dpiStageTick(s),
                        .role = QAccessible::CheckBox,

@@ -1,5 +1,5 @@
 // The controls of the shown page in reading order: the title bar's buttons,
-// the page tabs, the parts of the page, then OK, Apply, Cancel and the web
+// the page tabs, the page's heading, the parts of the page, then OK, Apply, Cancel and the web
 // link at the bottom.
 
 #include "settings/control_names.h"
@@ -34,6 +34,10 @@ void PageFrame::describeControls(std::vector<SkinControl>& out) {
                    .role = QAccessible::PageTab,
                    .name = text(TextId::AdvancedSettings),
                    .checked = page_ == AdvancedPage});
+    out.push_back(
+        {.rect = L::kPageTitle,
+         .role = QAccessible::Heading,
+         .name = text(page_ == BasicPage ? TextId::BasicSettings : TextId::AdvancedSettings)});
     for (PagePart* part : partsOf(page_)) {
         part->describe(out);
     }

@@ -390,8 +390,9 @@ void MacroEditorPart::deleteMacro() {
 }
 
 void MacroEditorPart::confirmMacro() {
-    if (editor_) {
-        editor_->confirm(messages_);
+    if (editor_ && editor_->confirm(messages_)) {
+        // Failures have their message boxes; success is only spoken.
+        frame_.controls().announceText(controlNameText(ControlName::MacroSaved));
     }
 }
 

@@ -153,6 +153,7 @@ void PageFrame::showPage(Page page) {
     if (page_ == page) {
         return;
     }
+    const bool switched = page_ != NoPage;
     page_ = page;
     leavePage();
     const bool basic = page == BasicPage;
@@ -175,6 +176,10 @@ void PageFrame::showPage(Page page) {
         }
     }
     trackAreas();
+    if (switched) {
+        // The heading changed under the focus, which stays where it was.
+        controls_->announceText(text(basic ? TextId::BasicSettings : TextId::AdvancedSettings));
+    }
     controls_->changed();
 }
 

@@ -185,6 +185,16 @@ void PointerSettingsPart::describe(std::vector<SkinControl>& out) {
         std::pair{L::kScrollScreenBox, PointerBox::ScrollByScreen}};
     constexpr std::array<TextId, 2> kBoxNames = {TextId::EnhancePointerPrecision,
                                                  TextId::ScrollOneScreen};
+    // What the page says of a setting this desktop lacks is read after it.
+    PointerSettings& d = desktop();
+    const QString remark = QString::fromUtf8(desktopLacksSettingText(languageFromCode(code)));
+    const auto remarkIf = [&out, &remark](bool lacks, const Rect& r) {
+        if (lacks) {
+            out.push_back({.rect = r, .role = QAccessible::StaticText, .name = remark});
+        }
+    };
+    constexpr std::array<Rect, 2> boxRemarks = {remarkUnder(L::tickBoxText(L::kPrecisionBox)),
+                                                remarkUnder(L::tickBoxText(L::kScrollScreenBox))};
     for (std::size_t row = 0; row < kRows.size(); ++row) {
         const int r = static_cast<int>(row);
         const int level = std::min<int>(pointerRowLevel(settings_, kRows[row]), L::kSpeedSteps);
@@ -198,11 +208,13 @@ void PointerSettingsPart::describe(std::vector<SkinControl>& out) {
                        .value = QString::number(level),
                        .steps = std::move(ticks),
                        .step = level - 1});
+        remarkIf(desktopLacks(d, kRows[row]), remarkBeside(kRowCaptions[row]));
         if (row < kBoxNames.size()) {
             out.push_back({.rect = boxes[row].first,
                            .role = QAccessible::CheckBox,
                            .name = pageText(kBoxNames[row], code),
                            .checked = pointerBoxTicked(settings_, boxes[row].second)});
+            remarkIf(desktopLacks(d, boxes[row].second), boxRemarks[row]);
         }
     }
     out.push_back({.rect = default_.rect, .name = default_.caption});

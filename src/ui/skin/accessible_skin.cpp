@@ -3,12 +3,17 @@
 #include "ui/skin/drop_down_list.h"
 #include "ui/skin/qt_rect.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace pelmora {
 
@@ -92,7 +97,8 @@ private:
 // A control, or (row >= 0) a row of its list.
 class SkinControlInterface final : public QAccessibleInterface,
                                    public QAccessibleActionInterface,
-                                   public QAccessibleValueInterface {
+                                   public QAccessibleValueInterface,
+                                   public QAccessibleTextInterface {
 public:
     SkinControlInterface(SkinControls& controls, Id id, int row)
         : controls_(&controls), id_(id), row_(row) {}
@@ -204,6 +210,9 @@ public:
         if (type == QAccessible::ValueInterface && row_ < 0 && role() == QAccessible::Slider) {
             return static_cast<QAccessibleValueInterface*>(this);
         }
+        if (type == QAccessible::TextInterface && row_ < 0 && hasText()) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
         return nullptr;
     }
 
@@ -255,15 +264,26 @@ public:
     }
     QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
 
-    // Value (sliders): the lit cell, 1 for the lowest.
+    // Value (sliders): what the lit cell stands for; 0 while none is lit.
     QVariant currentValue() const override {
         const auto c = control();
-        return c ? c->step + 1 : 0;
+        return c && c->step >= 0 ? cellValue(*c, c->step) : 0;
     }
     void setCurrentValue(const QVariant& value) override {
+        const auto c = control();
+        if (!c || c->steps.empty()) {
+            return;
+        }
+        // The cell nearest to the value asked for.
+        const int wanted = value.toInt();
+        int step = 0;
+        for (int i = 1; i < static_cast<int>(c->steps.size()); ++i) {
+            if (std::abs(cellValue(*c, i) - wanted) < std::abs(cellValue(*c, step) - wanted)) {
+                step = i;
+            }
+        }
         QPointer<SkinControls> controls = controls_;
         const Id id = id_;
-        const int step = value.toInt() - 1;
         QMetaObject::invokeMethod(
             controls_.data(),
             [controls, id, step] {
@@ -275,14 +295,66 @@ public:
     }
     QVariant maximumValue() const override {
         const auto c = control();
-        return c ? static_cast<int>(c->steps.size()) : 0;
+        return c && !c->steps.empty() ? cellValue(*c, static_cast<int>(c->steps.size()) - 1) : 0;
     }
-    QVariant minimumValue() const override { return 1; }
+    QVariant minimumValue() const override {
+        // A slider with no cell lit (a DPI stage that is off) reads 0, inside its range.
+        const auto c = control();
+        return c && c->step >= 0 && !c->steps.empty() ? cellValue(*c, 0) : 0;
+    }
     QVariant minimumStepSize() const override { return 1; }
+
+    // Text (boxes and read-only fields): their shown text, which cannot be
+    // edited or selected here.
+    void selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
+    void removeSelection(int /*selectionIndex*/) override {}
+    void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int /*position*/) override {}
+    QString text(int startOffset, int endOffset) const override {
+        const QString all = shownText();
+        if (endOffset < 0 || endOffset > all.size()) {
+            endOffset = static_cast<int>(all.size());
+        }
+        startOffset = std::clamp(startOffset, 0, endOffset);
+        return all.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(shownText().size()); }
+    QRect characterRect(int /*offset*/) const override { return rect(); }
+    int offsetAtPoint(const QPoint& /*point*/) const override { return 0; }
+    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
+    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
 
 private:
     std::optional<SkinControl> control() const {
         return controls_ ? controls_->find(id_) : std::nullopt;
+    }
+    static int cellValue(const SkinControl& c, int step) {
+        return step < static_cast<int>(c.stepValues.size())
+                   ? c.stepValues[static_cast<std::size_t>(step)]
+                   : step + 1;
+    }
+    // Boxes, read-only fields and texts read as text; the rest by name.
+    bool hasText() const {
+        const QAccessible::Role r = role();
+        return r == QAccessible::ComboBox || r == QAccessible::EditableText ||
+               r == QAccessible::StaticText || r == QAccessible::Heading;
+    }
+    QString shownText() const {
+        const auto c = control();
+        if (!c) {
+            return {};
+        }
+        return c->role == QAccessible::ComboBox || c->role == QAccessible::EditableText ? c->value
+                                                                                        : c->name;
     }
     int mainRows(const SkinControl& c) const {
         return c.list != nullptr ? static_cast<int>(c.list->items().size()) : 0;
@@ -312,7 +384,20 @@ private:
     int row_;
 };
 
+// The application as screen readers list it: by the name shown for it
+// (Qt's own would be applicationName(), which is the windows' class).
+class NamedApplicationInterface final : public QAccessibleApplication {
+public:
+    QString text(QAccessible::Text t) const override {
+        const QString shown = QGuiApplication::applicationDisplayName();
+        return t == QAccessible::Name && !shown.isEmpty() ? shown : QAccessibleApplication::text(t);
+    }
+};
+
 QAccessibleInterface* skinFactory(const QString& /*className*/, QObject* object) {
+    if (object != nullptr && object == QCoreApplication::instance()) {
+        return new NamedApplicationInterface; // Qt's registry owns it
+    }
     if (object == nullptr || !object->isWidgetType()) {
         return nullptr;
     }

@@ -10,8 +10,9 @@ class QAccessibleInterface;
 
 namespace pelmora {
 
-// Makes Qt ask for these interfaces for every window that has SkinControls.
-// Safe to call more than once.
+// Makes Qt ask for these interfaces for every window that has SkinControls,
+// and name the application by its display name. Safe to call more than
+// once; before the first window, for the application's name to count.
 void installSkinAccessibility();
 
 // A new interface for a control (row -1) or a row of its list.

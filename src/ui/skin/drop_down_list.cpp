@@ -130,6 +130,11 @@ void DropDownList::open() {
                 [this](QListWidgetItem* item) { choose(list_->row(item)); });
     }
     wheelRest_ = 0;
+    if (const auto row = static_cast<int>(items_.indexOf(current_));
+        row >= 0 && !current_.isEmpty()) {
+        list_->setCurrentRow(row);
+        list_->scrollToItem(list_->item(row));
+    }
     list_->show();
     list_->raise();
     setOpen(true);

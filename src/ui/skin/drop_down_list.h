@@ -50,6 +50,9 @@ public:
 
     void setItems(QStringList items) { items_ = std::move(items); }
     const QStringList& items() const { return items_; }
+    // The row the header shows now: the list opens on it (none when no row
+    // has that text).
+    void setCurrentItem(const QString& text) { current_ = text; }
     void setListRect(Rect list) { listRect_ = list; }
     // White on RGB(40, 40, 40) unless told otherwise.
     void setColours(const QColor& text, const QColor& background);
@@ -103,6 +106,7 @@ private:
     Rect header_;
     Rect listRect_;
     QStringList items_;
+    QString current_;
     QColor text_{255, 255, 255};
     QColor background_{40, 40, 40};
     QPointer<QListWidget> list_;

@@ -198,7 +198,7 @@ bool KeyboardNavigator::listKey(const QKeyEvent& key) {
 
 void KeyboardNavigator::moveFocus(int delta) {
     std::vector<SkinControl> all = controls_.controls();
-    std::erase_if(all, [](const SkinControl& c) { return c.disabled; });
+    std::erase_if(all, [](const SkinControl& c) { return !takesFocus(c); });
     if (all.empty()) {
         return;
     }

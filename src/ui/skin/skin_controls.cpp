@@ -1,5 +1,6 @@
 #include "ui/skin/skin_controls.h"
 
+#include "settings/colour_words.h"
 #include "ui/skin/accessible_skin.h"
 #include "ui/skin/drop_down_list.h"
 #include "ui/skin/keyboard_focus.h"
@@ -43,12 +44,26 @@ QString controlNameText(ControlName name) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString colourControlName(const QString& name, const QColor& colour) {
+    const std::string_view word = colourWord(
+        static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+        static_cast<std::uint8_t>(colour.blue()), languageFromCode(skinState().language()));
+    return controlNameText(ControlName::ColourValue)
+        .arg(name, QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())) +
+                       QLatin1Char(' ') + colour.name());
+}
+
 QAccessible::State controlState(const SkinControl& c, bool focused) {
     QAccessible::State s;
-    s.focusable = !c.disabled;
+    s.focusable = takesFocus(c);
     s.focused = focused;
     s.disabled = c.disabled;
     switch (c.role) {
+    case QAccessible::EditableText:
+    case QAccessible::StaticText:
+    case QAccessible::Heading:
+        s.readOnly = true;
+        break;
     case QAccessible::CheckBox:
     case QAccessible::RadioButton:
         s.checkable = true;
@@ -96,8 +111,16 @@ std::vector<SkinControl> SkinControls::controls() const {
     if (describe_) {
         describe_(out);
     }
-    // A real child control is named like the others, in the active language.
+    if (!announcement_.isEmpty()) {
+        out.push_back(
+            {.rect = {0, 0, 1, 1}, .role = QAccessible::Notification, .name = announcement_});
+    }
+    // A real child control is named like the others, in the active language;
+    // a list opens on the row its box shows.
     for (const SkinControl& c : out) {
+        if (c.list != nullptr) {
+            c.list->setCurrentItem(c.value);
+        }
         if (c.widget != nullptr && c.widget->accessibleName() != c.name) {
             c.widget->setAccessibleName(c.name);
         }
@@ -187,6 +210,12 @@ void SkinControls::changed() {
     announceTimer_.start();
 }
 
+void SkinControls::announceText(const QString& text) {
+    announcement_ = text;
+    announcementFresh_ = !text.isEmpty();
+    changed();
+}
+
 QAccessibleInterface* SkinControls::interfaceFor(Id id, int row) {
     const auto key = std::make_pair(id, row);
     if (const auto it = interfaces_.find(key); it != interfaces_.end()) {
@@ -203,6 +232,7 @@ void SkinControls::announce() {
     keyboard_->controlsChanged();
     if (!QAccessible::isActive()) {
         announced_.clear();
+        announcementFresh_ = false;
         return;
     }
     std::map<Id, Announced> now;
@@ -229,11 +259,21 @@ void SkinControls::announce() {
             if (before->second.value != look.value) {
                 QAccessibleValueChangeEvent event(iface, look.value);
                 QAccessible::updateAccessibility(&event);
+                if (iface->textInterface() != nullptr) {
+                    QAccessibleTextUpdateEvent text(iface, 0, before->second.value, look.value);
+                    QAccessible::updateAccessibility(&text);
+                }
             }
             if (before->second.name != look.name) {
                 QAccessibleEvent event(iface, QAccessible::NameChanged);
                 QAccessible::updateAccessibility(&event);
             }
+        }
+        if (c.role == QAccessible::Notification && announcementFresh_) {
+            // Screen readers speak a notification as it shows.
+            announcementFresh_ = false;
+            QAccessibleEvent event(interfaceFor(id), QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&event);
         }
         now.emplace(id, std::move(look));
     }

@@ -9,6 +9,7 @@
 #include "settings/control_names.h"
 #include "ui/skin/skin_control.h"
 
+#include <QColor>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -72,6 +73,10 @@ public:
     // Something may have changed: the differences are announced to
     // assistive technology once the event loop is idle.
     void changed();
+    // A short message for screen readers to speak without moving the focus
+    // (the end of a transfer, the page shown): the window's notification,
+    // which stays readable until the next one.
+    void announceText(const QString& text);
 
     // The interface of a control (row -1) or of row `row` of its list; kept
     // until the controls object goes.
@@ -97,12 +102,17 @@ private:
     bool focusShown_ = false;
     std::map<std::pair<Id, int>, QAccessible::Id> interfaces_;
     std::map<Id, Announced> announced_;
+    QString announcement_;
+    bool announcementFresh_ = false;
     QTimer announceTimer_;
     std::unique_ptr<KeyboardNavigator> keyboard_;
 };
 
 // A control's name in the active language.
 QString controlNameText(ControlName name);
+// The name of a button that shows a colour, with the colour said in a word
+// and as its hex code: "DPI stage 1 colour: red #ff0000".
+QString colourControlName(const QString& name, const QColor& colour);
 
 // The accessible state of a control, as the interfaces report it.
 QAccessible::State controlState(const SkinControl& control, bool focused);

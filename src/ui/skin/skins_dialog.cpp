@@ -133,8 +133,8 @@ void CSkinsDialog::skinChosen(int index, const QString& name) {
 
 void CSkinsDialog::describeControls(std::vector<SkinControl>& out) {
     out.push_back({.rect = D::kSkinColourBox,
-                   .name = skinsColourCaption(skinState().language()),
-                   .value = QColor(red, green, blue).name()});
+                   .name = colourControlName(skinsColourCaption(skinState().language()),
+                                             QColor(red, green, blue))});
     out.push_back({.rect = list_.header(),
                    .role = QAccessible::ComboBox,
                    .name = controlNameText(ControlName::Skin),

@@ -27,6 +27,15 @@ QString line(QAccessibleInterface* c) {
     QString out =
         QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(c->role())) +
         " | " + c->text(QAccessible::Name) + " |";
+    // What a screen reader reads as the value: a box's text, a slider's number.
+    if (c->textInterface() != nullptr && c->role() != QAccessible::Heading) {
+        out += " " + c->textInterface()->text(0, -1) + " |";
+    }
+    if (c->valueInterface() != nullptr) {
+        out += " " + c->text(QAccessible::Value) + " (" +
+               c->valueInterface()->currentValue().toString() + " of " +
+               c->valueInterface()->maximumValue().toString() + ") |";
+    }
     for (const auto& [on, word] :
          {std::pair{s.checked, "checked"}, std::pair{s.selected, "selected"},
           std::pair{s.disabled, "disabled"}, std::pair{s.focused, "focused"}}) {
@@ -71,7 +80,9 @@ protected:
 TEST_F(PageControlsTest, BasicPageReadsInReadingOrder) {
     // Printed one control a line, as a screen reader walks it: the title
     // bar, the tabs, the key settings, report rate, each DPI stage's column,
-    // the lighting boxes, the buttons at the bottom.
+    // the lighting boxes, the buttons at the bottom; with their values, as a
+    // stage that is off reads.
+    settings.dpiStageOn[3] = 0;
     QStringList tree;
     for (int i = 0; i < root()->childCount(); ++i) {
         tree << line(root()->child(i));
@@ -82,31 +93,32 @@ Button | Minimise |
 Button | Close |
 PageTab | Basic Settings | selected
 PageTab | Advanced Settings |
-ComboBox | Button 1 |
-ComboBox | Button 2 |
-ComboBox | Button 3 |
-ComboBox | Button 4 |
-ComboBox | Button 5 |
-ComboBox | Button 6 |
+Heading | Basic Settings |
+ComboBox | Button 1 | Left Click |
+ComboBox | Button 2 | Right Click |
+ComboBox | Button 3 | Mid Click |
+ComboBox | Button 4 | Forward |
+ComboBox | Button 5 | Backward |
+ComboBox | Button 6 | DPI Loop |
 RadioButton | Mode A | checked
 RadioButton | Mode B |
 Button | Default |
-Slider | Report Rate Setting |
-Slider | DPI stage 1: 500 |
-Button | DPI stage 1 colour |
+Slider | Report Rate Setting | 1000 reports per second (1000 of 1000) |
+Slider | DPI stage 1: 500 DPI | 500 DPI (500 of 4000) |
+Button | DPI stage 1 colour: red #ff0000 |
 CheckBox | DPI stage 1 | checked
-Slider | DPI stage 2: 1000 |
-Button | DPI stage 2 colour |
+Slider | DPI stage 2: 1000 DPI | 1000 DPI (1000 of 4000) |
+Button | DPI stage 2 colour: green #00ff00 |
 CheckBox | DPI stage 2 | checked
-Slider | DPI stage 3: 1500 |
-Button | DPI stage 3 colour |
+Slider | DPI stage 3: 1500 DPI | 1500 DPI (1500 of 4000) |
+Button | DPI stage 3 colour: blue #0000ff |
 CheckBox | DPI stage 3 | checked
-Slider | DPI stage 4: 2000 |
-Button | DPI stage 4 colour |
-CheckBox | DPI stage 4 | checked
-ComboBox | Mode |
-ComboBox | Parameter |
-ComboBox | Effect |
+Slider | DPI stage 4: off |  (0 of 4000) |
+Button | DPI stage 4 colour: yellow #ffff00 | disabled
+CheckBox | DPI stage 4 |
+ComboBox | Mode | Mouse's own |
+ComboBox | Parameter |  |
+ComboBox | Effect |  |
 Button | OK |
 Button | Apply |
 Button | Cancel |
