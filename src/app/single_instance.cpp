@@ -13,7 +13,9 @@
 namespace pelmora {
 
 std::filesystem::path SingleInstanceLock::lockFile(const std::filesystem::path& folder) {
-    return folder / (std::string(kInstanceMutexName) + ".lock");
+    std::filesystem::path file = folder / kInstanceMutexName;
+    file += ".lock";
+    return file;
 }
 
 std::filesystem::path SingleInstanceLock::defaultFolder() {
