@@ -1,5 +1,7 @@
 #include "app/system_tray.h"
 
+#include "ui/skin/display_session.h"
+
 #include <QDBusConnectionInterface>
 #include <QGuiApplication>
 
@@ -17,7 +19,8 @@ const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 // there; XEmbed trays exist only on X11 (elsewhere Qt's icon listens for a
 // signal only its X11 plugin has, and says so on stderr).
 bool xembedPossible() {
-    return QGuiApplication::platformName() == QLatin1String("xcb");
+    const DisplaySession session = displaySession();
+    return session == DisplaySession::X11 || session == DisplaySession::XWayland;
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "app/wayland_shortcut_inhibitor.h"
 
+#include "ui/skin/display_session.h"
+
 #include "keyboard-shortcuts-inhibit-unstable-v1-client-protocol.h"
 
 #include <QGuiApplication>
@@ -61,7 +63,7 @@ private:
 } // namespace
 
 std::unique_ptr<WaylandShortcutInhibitor> WaylandShortcutInhibitor::create() {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (displaySession() != DisplaySession::Wayland) {
         return nullptr;
     }
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();

@@ -1,5 +1,7 @@
 #include "app/window_placement.h"
 
+#include "ui/skin/display_session.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -10,7 +12,7 @@ namespace pelmora {
 
 namespace {
 bool onWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return displaySession() == DisplaySession::Wayland;
 }
 } // namespace
 

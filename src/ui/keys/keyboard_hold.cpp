@@ -1,32 +1,8 @@
 #include "ui/keys/keyboard_hold.h"
 
-#include <QGuiApplication>
-
-#include <cstdlib>
-#include <cstring>
+#include "ui/skin/display_session.h"
 
 namespace pelmora {
-
-namespace {
-ShortcutInhibitor* installedInhibitor = nullptr;
-
-// An X11 client of XWayland: the compositor sees the keys first, whatever
-// X11 grab the window holds.
-bool underXWayland() {
-    const char* display = std::getenv("WAYLAND_DISPLAY");
-    const char* session = std::getenv("XDG_SESSION_TYPE");
-    return (display != nullptr && *display != '\0') ||
-           (session != nullptr && std::strcmp(session, "wayland") == 0);
-}
-} // namespace
-
-void setShortcutInhibitor(ShortcutInhibitor* inhibitor) {
-    installedInhibitor = inhibitor;
-}
-
-ShortcutInhibitor* shortcutInhibitor() {
-    return installedInhibitor;
-}
 
 namespace {
 constexpr int kInhibitorAnswerMs = 1500;
@@ -47,8 +23,8 @@ KeyboardHold::~KeyboardHold() {
 }
 
 void KeyboardHold::take(QWindow& window) {
-    const QString platform = QGuiApplication::platformName();
-    const bool x11 = platform == QLatin1String("xcb");
+    const DisplaySession session = displaySession();
+    const bool x11 = session == DisplaySession::X11 || session == DisplaySession::XWayland;
     // A refused X11 grab is tried again at the next take (a window manager
     // maps the window late).
     if (taken_ && (!x11 || grabbed_)) {
@@ -60,8 +36,9 @@ void KeyboardHold::take(QWindow& window) {
         // A refused grab (another program holds the keyboard) is no failure:
         // the keys the window is given still count.
         grabbed_ = window.setKeyboardGrabEnabled(true);
-        setReach(grabbed_ && !underXWayland() ? Reach::AllKeys : Reach::OwnKeysOnly);
-    } else if (platform.startsWith(QLatin1String("wayland"))) {
+        // Under XWayland the compositor sees the keys first, whatever the grab.
+        setReach(grabbed_ && session == DisplaySession::X11 ? Reach::AllKeys : Reach::OwnKeysOnly);
+    } else if (session == DisplaySession::Wayland) {
         ShortcutInhibitor* inhibitor = shortcutInhibitor();
         if (inhibitor != nullptr) {
             inhibition_ = inhibitor->inhibit(window, [this](bool held) {
