@@ -4,6 +4,7 @@
 
 #include "device/uhid/virtual_mouse.h"
 #include "base/common_options.h"
+#include "base/signal_watch.h"
 #include "base/unique_fd.h"
 #include "device/sim/sim_control.h"
 #include "device/sim/sim_control_pipe.h"
@@ -22,7 +23,6 @@
 #include <poll.h>
 #include <string>
 #include <string_view>
-#include <sys/signalfd.h>
 #include <unistd.h>
 #include <vector>
 
@@ -101,13 +101,7 @@ int run(const Options& options) {
 
     // SIGINT and SIGTERM end the loop through a descriptor, so the devices
     // are removed cleanly.
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    sigaddset(&signals, SIGHUP);
-    sigprocmask(SIG_BLOCK, &signals, nullptr);
-    const UniqueFd signalFd(::signalfd(-1, &signals, SFD_CLOEXEC));
+    const pelmora::SignalWatch signals;
     std::signal(SIGPIPE, SIG_IGN);
 
     UniqueFd control;
@@ -136,7 +130,7 @@ int run(const Options& options) {
 
     pelmora::sim::ControlLineBuffer controlLines;
     for (;;) {
-        std::vector<pollfd> fds{{signalFd.get(), POLLIN, 0}};
+        std::vector<pollfd> fds{{signals.fd(), POLLIN, 0}};
         if (control.valid()) {
             fds.push_back({control.get(), POLLIN, 0});
         }

@@ -25,6 +25,15 @@ std::string toHex(std::span<const std::uint8_t> bytes) {
     return out;
 }
 
+std::string hex4(unsigned value) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string out = "0x";
+    for (int shift = 12; shift >= 0; shift -= 4) {
+        out.push_back(kDigits[(value >> shift) & 0x0F]);
+    }
+    return out;
+}
+
 std::optional<std::vector<std::uint8_t>> fromHex(std::string_view text) {
     if (text.size() % 2 != 0) {
         return std::nullopt;

@@ -4,10 +4,12 @@
 
 #include <cctype>
 #include <charconv>
+#include <concepts>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmora {
 
@@ -65,13 +67,22 @@ std::optional<std::size_t> findIn(const List& list, std::string_view name, TextO
 }
 
 // The texts of a list for a message: "A, B, C".
-template <typename List, typename TextOf> std::string joined(const List& list, TextOf textOf) {
+template <typename List, typename TextOf>
+requires std::invocable<TextOf, const typename List::value_type&> std::string
+joined(const List& list, TextOf textOf, std::string_view separator = ", ") {
     std::string out;
+    bool first = true;
     for (const auto& entry : list) {
-        out += out.empty() ? "" : ", ";
+        out += first ? "" : separator;
         out += textOf(entry);
+        first = false;
     }
     return out;
+}
+// A list of texts joined.
+inline std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
+    return joined(
+        parts, [](const std::string& part) { return part; }, separator);
 }
 
 } // namespace pelmora

@@ -1,4 +1,6 @@
 // devices, read, apply, listen: the mouse itself (or the simulated one).
+#include "base/hex_text.h"
+#include "base/signal_watch.h"
 #include "base/unique_fd.h"
 #include "cli/cli_context.h"
 #include "cli/stderr_sink.h"
@@ -19,7 +21,6 @@
 #include <poll.h>
 #include <set>
 #include <sstream>
-#include <sys/signalfd.h>
 #include <unistd.h>
 
 namespace pelmora::cli {
@@ -78,53 +79,6 @@ std::unique_ptr<DeviceLink> openFoundLink(CliContext& ctx, TraceSink& trace) {
     return link;
 }
 
-// SIGINT, SIGTERM and SIGHUP as a descriptor, blocked for the whole process
-// while it lives (threads started meanwhile inherit the mask, so it must be
-// made before the link starts any).
-class SignalWatch {
-public:
-    SignalWatch() {
-        sigemptyset(&set_);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-            sigaddset(&set_, signal);
-        }
-        pthread_sigmask(SIG_BLOCK, &set_, &old_);
-        fd_ = UniqueFd(::signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK));
-    }
-    ~SignalWatch() {
-        fd_.reset();
-        // Drop what is still pending so restoring the mask does not kill us.
-        timespec zero{};
-        while (sigtimedwait(&set_, nullptr, &zero) > 0) {
-        }
-        pthread_sigmask(SIG_SETMASK, &old_, nullptr);
-    }
-    SignalWatch(const SignalWatch&) = delete;
-    SignalWatch& operator=(const SignalWatch&) = delete;
-    int fd() const { return fd_.get(); }
-    // Whether a signal came (it stays pending).
-    bool pending() const {
-        pollfd p{fd_.get(), POLLIN, 0};
-        return fd_.valid() && ::poll(&p, 1, 0) > 0;
-    }
-    // The name of the signal that came first ("SIGTERM"), taking it; empty
-    // when none came.
-    std::string take() {
-        signalfd_siginfo info{};
-        if (!fd_.valid() || ::read(fd_.get(), &info, sizeof info) != sizeof info) {
-            return {};
-        }
-        return info.ssi_signo == SIGINT   ? "SIGINT"
-               : info.ssi_signo == SIGHUP ? "SIGHUP"
-                                          : "SIGTERM";
-    }
-
-private:
-    sigset_t set_{};
-    sigset_t old_{};
-    UniqueFd fd_;
-};
-
 // How pelmora-cli waits for a mouse another program is sending settings to:
 // it says so on stderr, and a signal ends the wait.
 TransferWait cliTransferWait(CliContext& ctx, const SignalWatch& signals) {
@@ -136,12 +90,6 @@ TransferWait cliTransferWait(CliContext& ctx, const SignalWatch& signals) {
                 }
             },
             [&signals] { return signals.pending(); }};
-}
-
-std::string hex4(std::uint16_t value) {
-    std::ostringstream text;
-    text << "0x" << std::hex << std::setw(4) << std::setfill('0') << value;
-    return text.str();
 }
 
 // The labels as the window would hold them: those of str.ini, or the

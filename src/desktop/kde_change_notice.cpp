@@ -10,22 +10,6 @@
 
 namespace pelmora {
 
-namespace {} // namespace
-
-std::string sessionBusAddress() {
-    if (const char* env = std::getenv("DBUS_SESSION_BUS_ADDRESS"); env != nullptr && *env != 0) {
-        return env;
-    }
-    if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run != nullptr && *run != 0) {
-        std::error_code ec;
-        const std::filesystem::path socket = std::filesystem::path(run) / "bus";
-        if (std::filesystem::is_socket(socket, ec)) {
-            return "unix:path=" + socket.string();
-        }
-    }
-    return {};
-}
-
 bool notifyKdeMouseSettingsChanged(const std::string& address, std::string& error) {
     if (address.empty()) {
         error = "no session bus";

@@ -11,11 +11,6 @@ namespace pelmora {
 inline constexpr int kKdeSettingsChanged = 3; // change type
 inline constexpr int kKdeMouseSettings = 0;   // settings category
 
-// The session bus's address: $DBUS_SESSION_BUS_ADDRESS, else the socket
-// $XDG_RUNTIME_DIR/bus when it exists; empty when there is none (no bus is
-// ever started for it).
-std::string sessionBusAddress();
-
 // Sends the signal to the bus at `address`; false with `error` otherwise.
 bool notifyKdeMouseSettingsChanged(const std::string& address, std::string& error);
 

@@ -1,9 +1,11 @@
 #include "desktop/pointer_backend.h"
 
+#include "base/environment.h"
 #include "base/ini_file.h"
 #include "desktop/gnome_pointer_settings.h"
 #include "desktop/kde_change_notice.h"
 #include "desktop/kde_pointer_settings.h"
+#include "desktop/private_bus.h"
 
 #include <array>
 #include <cstdlib>
@@ -29,22 +31,17 @@ bool listed(const std::array<std::string_view, N>& names, std::string_view name)
     return false;
 }
 
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
-
 } // namespace
 
 PointerEnvironment PointerEnvironment::fromProcess() {
     PointerEnvironment env;
-    env.currentDesktop = environment("XDG_CURRENT_DESKTOP");
-    env.backendOverride = environment("PELMORA_POINTER_BACKEND");
-    const std::string configHome = environment("XDG_CONFIG_HOME");
+    env.currentDesktop = environmentValue("XDG_CURRENT_DESKTOP");
+    env.backendOverride = environmentValue("PELMORA_POINTER_BACKEND");
+    const std::string configHome = environmentValue("XDG_CONFIG_HOME");
     if (!configHome.empty() && configHome.front() == '/') {
         env.configHome = configHome;
     } else {
-        env.configHome = std::filesystem::path(environment("HOME")) / ".config";
+        env.configHome = std::filesystem::path(environmentValue("HOME")) / ".config";
     }
     env.busAddress = sessionBusAddress();
     return env;

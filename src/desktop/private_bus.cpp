@@ -1,5 +1,9 @@
 #include "desktop/private_bus.h"
 
+#include "base/environment.h"
+
+#include <filesystem>
+
 namespace pelmora {
 
 std::string gErrorText(const GError* e) {
@@ -27,6 +31,30 @@ PrivateBus connectPrivateBus(const std::string& address, std::string& error) {
         error = gErrorText(failure.get());
     }
     return bus;
+}
+
+std::string sessionBusAddress() {
+    if (std::string env = environmentValue("DBUS_SESSION_BUS_ADDRESS"); !env.empty()) {
+        return env;
+    }
+    if (const std::string run = environmentValue("XDG_RUNTIME_DIR"); !run.empty()) {
+        std::error_code ec;
+        const std::filesystem::path socket = std::filesystem::path(run) / "bus";
+        if (std::filesystem::is_socket(socket, ec)) {
+            return "unix:path=" + socket.string();
+        }
+    }
+    return {};
+}
+
+std::string systemBusAddress() {
+    if (std::string env = environmentValue("DBUS_SYSTEM_BUS_ADDRESS"); !env.empty()) {
+        return env;
+    }
+    std::error_code ec;
+    constexpr const char* kSocket = "/run/dbus/system_bus_socket";
+    return std::filesystem::exists(kSocket, ec) ? std::string("unix:path=") + kSocket
+                                                : std::string();
 }
 
 } // namespace pelmora

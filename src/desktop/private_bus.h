@@ -23,6 +23,13 @@ struct PrivateBusClose {
 };
 using PrivateBus = std::unique_ptr<GDBusConnection, PrivateBusClose>;
 
+// The addresses of the session bus ($DBUS_SESSION_BUS_ADDRESS, else the
+// socket $XDG_RUNTIME_DIR/bus) and of the system bus
+// ($DBUS_SYSTEM_BUS_ADDRESS, else /run/dbus/system_bus_socket); empty when
+// there is none (no bus is ever started for them).
+std::string sessionBusAddress();
+std::string systemBusAddress();
+
 // Connects to the bus at `address`; null with `error` when it cannot.
 PrivateBus connectPrivateBus(const std::string& address, std::string& error);
 

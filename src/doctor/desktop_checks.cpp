@@ -1,5 +1,6 @@
 #include "doctor/desktop_checks.h"
 
+#include "base/environment.h"
 #include "desktop/kde_change_notice.h"
 #include "desktop/pointer_backend.h"
 #include "doctor/desktop_probe.h"
@@ -20,11 +21,6 @@ constexpr std::array<std::pair<PointerSetting, std::string_view>, 5> kPointerSet
     {PointerSetting::ScrollByScreen, "scroll one screen"},
     {PointerSetting::DoubleClick, "double-click time"},
 }};
-
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
 
 bool isGnome(const DesktopFacts& f) {
     return f.currentDesktop.find("GNOME") != std::string::npos;
@@ -111,10 +107,10 @@ DoctorCheck pointerCheck(const DesktopFacts& f) {
 
 DesktopFacts DesktopFacts::fromSession() {
     DesktopFacts f;
-    f.sessionType = environment("XDG_SESSION_TYPE");
-    f.display = environment("DISPLAY");
-    f.waylandDisplay = environment("WAYLAND_DISPLAY");
-    f.currentDesktop = environment("XDG_CURRENT_DESKTOP");
+    f.sessionType = environmentValue("XDG_SESSION_TYPE");
+    f.display = environmentValue("DISPLAY");
+    f.waylandDisplay = environmentValue("WAYLAND_DISPLAY");
+    f.currentDesktop = environmentValue("XDG_CURRENT_DESKTOP");
     const PointerEnvironment env = PointerEnvironment::fromProcess();
     f.watcher = busNameAvailable(env.busAddress, "org.kde.StatusNotifierWatcher", f.busError);
     if (f.watcher) {

@@ -49,16 +49,6 @@ bool listed(GVariant* reply, const char* name) {
     return found;
 }
 
-std::string systemBusAddress() {
-    if (const char* env = std::getenv("DBUS_SYSTEM_BUS_ADDRESS"); env != nullptr && *env != 0) {
-        return env;
-    }
-    std::error_code ec;
-    constexpr const char* kSocket = "/run/dbus/system_bus_socket";
-    return std::filesystem::exists(kSocket, ec) ? std::string("unix:path=") + kSocket
-                                                : std::string();
-}
-
 } // namespace
 
 std::optional<bool> busNameAvailable(const std::string& address, const char* name,

@@ -1,6 +1,8 @@
 #include "doctor/mouse_checks.h"
 
 #include "base/atomic_file.h"
+#include "base/hex_text.h"
+#include "base/typed_text.h"
 #include "device/discovery.h"
 #include "device/linux/hidraw_nodes.h"
 #include "device/linux/report_descriptor.h"
@@ -9,7 +11,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <iomanip>
 #include <sstream>
 #include <sys/xattr.h>
 #include <system_error>
@@ -102,20 +103,6 @@ bool udevTagged(const fs::path& udevData, const std::string& devNumber, std::str
         }
     }
     return false;
-}
-
-std::string hex4(unsigned value) {
-    std::ostringstream text;
-    text << "0x" << std::hex << std::setw(4) << std::setfill('0') << value;
-    return text.str();
-}
-
-std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
-    std::string text;
-    for (const std::string& part : parts) {
-        text += (text.empty() ? "" : std::string(separator)) + part;
-    }
-    return text;
 }
 
 std::string folderList(const std::vector<fs::path>& folders) {

@@ -1,8 +1,8 @@
 #include "device/sim/sim_state_saver.h"
 
+#include "base/signal_watch.h"
+
 #include <algorithm>
-#include <csignal>
-#include <pthread.h>
 
 namespace pelmora::sim {
 
@@ -67,9 +67,7 @@ void SimStateSaver::replaceUnsaved(const std::function<bool()>& replace) {
 
 void SimStateSaver::run() {
     // Signals belong to the threads that wait for them.
-    sigset_t all;
-    sigfillset(&all);
-    pthread_sigmask(SIG_BLOCK, &all, nullptr);
+    blockSignalsInThisThread();
     std::unique_lock lock(mutex_);
     while (!stop_) {
         if (!dirty_) {
