@@ -6,7 +6,7 @@
 #include "desktop/pointer_actions.h"
 #include "desktop/pointer_backend.h"
 #include "desktop/pointer_levels.h"
-#include "desktop/pointer_texts.h"
+#include "settings/pointer_texts.h"
 
 #include <array>
 #include <ostream>

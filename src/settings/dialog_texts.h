@@ -1,7 +1,8 @@
 #pragma once
-// Titles and captions of the key dialogs and the skins dialog, and the
-// caption under the mouse picture, in the four interface languages. The
-// skins carry no text: these are drawn over their pictures.
+// Every text of the modal dialogs (titles, captions, prompts, hints, their
+// OK and Cancel) and the caption under the mouse picture, in the four
+// interface languages. The skins carry no text: these are drawn over their
+// pictures.
 
 #include "settings/interface_texts.h"
 
@@ -28,6 +29,22 @@ enum class DialogText : std::uint8_t {
     ComboHint,
     HoldKeysHint, // the key dialogs' way out without a mouse
     MouseCaption,
+    Ok,
+    Cancel,
+    SkinsColourCaption, // above the skins dialog's colour box
+    SingleKeyPrompt,
+    DelayPrompt,
+    DelayRange,
+    FireSpeed, // the fire key dialog's two fields and what they take
+    FireTimes,
+    FireIllustration,
+    FireSpeedHelp,
+    FireTimesHelp,
+    MacroLoopCount, // the macro key dialog's three ways to repeat
+    MacroLoopUntilKey,
+    MacroLoopWhileHeld,
+    MacroCaption,
+    NoMacro,
     Count
 };
 

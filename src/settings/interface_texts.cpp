@@ -1,7 +1,5 @@
 #include "settings/interface_texts.h"
 
-#include "settings/language_rows.h"
-
 namespace pelmora {
 
 namespace {
@@ -182,7 +180,12 @@ constexpr std::array<LanguageEntry, 4> kLanguages{{
 }};
 
 const LanguageEntry& entryOf(Language language) {
-    return languageRowOr(kLanguages, language, kLanguages.back());
+    for (const LanguageEntry& entry : kLanguages) {
+        if (entry.language == language) {
+            return entry;
+        }
+    }
+    return kLanguages.back();
 }
 
 } // namespace

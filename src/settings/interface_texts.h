@@ -14,8 +14,18 @@ enum class Language : std::uint8_t { SimplifiedChinese, TraditionalChinese, Turk
 // "CHS", "CHT" or "TUR" select their language when the whole code matches,
 // case included; anything else, also empty text, is English.
 Language languageFromCode(std::string_view code);
-// The column of a language in a row of a translated-text table: any row with
-// the columns simplifiedChinese, traditionalChinese, turkish and english.
+// Every translated text of the program is a row with the four columns
+// simplifiedChinese, traditionalChinese, turkish and english (a table's rows
+// add their id before them), read with inLanguage(). The texts live in these
+// tables rather than in Qt's translation files because pelmora-cli, which
+// shows them too, does not use Qt.
+struct TranslatedText {
+    std::string_view simplifiedChinese;
+    std::string_view traditionalChinese;
+    std::string_view turkish;
+    std::string_view english;
+};
+// The column of a language in a row of a translated-text table.
 template <typename Row> constexpr std::string_view inLanguage(const Row& row, Language language) {
     switch (language) {
     case Language::SimplifiedChinese:

@@ -1,37 +1,20 @@
 #include "settings/transfer_texts.h"
 
-#include "settings/language_rows.h"
-
 #include <array>
 
 namespace pelmora {
 
 namespace {
-struct LanguageText {
-    Language language;
-    std::string_view text;
-};
-constexpr std::array kSendingTexts{
-    LanguageText{Language::English, "Sending the settings to the mouse..."},
-    LanguageText{Language::SimplifiedChinese, "正在将设置发送到鼠标..."},
-    LanguageText{Language::TraditionalChinese, "正在將設定傳送到滑鼠..."},
-    LanguageText{Language::Turkish, "Ayarlar fareye gönderiliyor..."},
-};
-constexpr std::array kWaitingTexts{
-    LanguageText{Language::English, "Another program is sending settings to the mouse; waiting..."},
-    LanguageText{Language::SimplifiedChinese, "另一个程序正在向鼠标发送设置，请稍候..."},
-    LanguageText{Language::TraditionalChinese, "另一個程式正在向滑鼠傳送設定，請稍候..."},
-    LanguageText{Language::Turkish, "Başka bir program fareye ayar gönderiyor; bekleniyor..."},
-};
+constexpr TranslatedText kSendingText{"正在将设置发送到鼠标...", "正在將設定傳送到滑鼠...",
+                                      "Ayarlar fareye gönderiliyor...",
+                                      "Sending the settings to the mouse..."};
+constexpr TranslatedText kWaitingText{
+    "另一个程序正在向鼠标发送设置，请稍候...", "另一個程式正在向滑鼠傳送設定，請稍候...",
+    "Başka bir program fareye ayar gönderiyor; bekleniyor...",
+    "Another program is sending settings to the mouse; waiting..."};
 
-struct BusyRow {
-    std::string_view simplifiedChinese;
-    std::string_view traditionalChinese;
-    std::string_view turkish;
-    std::string_view english;
-};
 // Indexed by MouseBusy.
-constexpr std::array<BusyRow, 2> kBusyTexts{{
+constexpr std::array<TranslatedText, 2> kBusyTexts{{
     {"另一个程序一直占用着鼠标，因此没有向鼠标发送任何内容。您的更改已保留，请稍后再试。",
      "另一個程式一直佔用著滑鼠，因此沒有向滑鼠傳送任何內容。您的變更已保留，請稍後再試。",
      "Başka bir program fareyi meşgul tuttuğu için fareye hiçbir şey gönderilmedi. "
@@ -48,11 +31,11 @@ constexpr std::array<BusyRow, 2> kBusyTexts{{
 } // namespace
 
 std::string_view sendingSettingsText(Language language) {
-    return languageRowOr(kSendingTexts, language, kSendingTexts.front()).text;
+    return inLanguage(kSendingText, language);
 }
 
 std::string_view waitingForMouseText(Language language) {
-    return languageRowOr(kWaitingTexts, language, kWaitingTexts.front()).text;
+    return inLanguage(kWaitingText, language);
 }
 
 std::string_view mouseBusyText(MouseBusy what, Language language) {

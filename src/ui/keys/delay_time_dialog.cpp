@@ -1,7 +1,7 @@
 #include "ui/keys/delay_time_dialog.h"
 
 #include "keys/number_fields.h"
-#include "settings/language_rows.h"
+#include "settings/dialog_texts.h"
 #include "ui/keys/number_field.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/skin_image_names.h"
@@ -12,27 +12,6 @@
 #include <string_view>
 
 namespace pelmora {
-
-namespace {
-
-struct DelayTexts {
-    std::string_view language;
-    const char* prompt;
-    const char* range;
-};
-
-constexpr std::array<DelayTexts, 4> kTexts = {{
-    {"", "Please enter a delay", "(value range 0-10000)"},
-    {"CHS", "请输入延迟时间", "（取值范围 0-10000）"},
-    {"CHT", "請輸入延遲時間", "（數值範圍 0-10000）"},
-    {"TUR", "Lütfen bir gecikme girin", "(değer aralığı 0-10000)"},
-}};
-
-const DelayTexts& textsFor(std::string_view language) {
-    return languageRowOr(kTexts, language, kTexts[0]);
-}
-
-} // namespace
 
 CDelayTimeDialog::CDelayTimeDialog(QWidget* parent, MessageSink& messages)
     : CSkinnedDialog(skin_image::kDelayTimeBackground,
@@ -59,11 +38,13 @@ void CDelayTimeDialog::createControls() {
 }
 
 void CDelayTimeDialog::drawContents(QPainter* painter) {
-    const DelayTexts& t = textsFor(skinState().language());
+    const Language language = languageFromCode(skinState().language());
     const QColor white(255, 255, 255);
-    drawFittedLine(painter, dialog_layout::kDelayPrompt, QString::fromUtf8(t.prompt),
+    drawFittedLine(painter, dialog_layout::kDelayPrompt,
+                   QString::fromUtf8(dialogText(DialogText::DelayPrompt, language)),
                    TextAlign::Centre, dialogFont(), white);
-    drawFittedLine(painter, dialog_layout::kDelayRange, QString::fromUtf8(t.range),
+    drawFittedLine(painter, dialog_layout::kDelayRange,
+                   QString::fromUtf8(dialogText(DialogText::DelayRange, language)),
                    TextAlign::Centre, dialogFont(), white);
 }
 

@@ -2,7 +2,7 @@
 
 #include "keys/key_lists.h"
 #include "keys/number_fields.h"
-#include "settings/language_rows.h"
+#include "settings/dialog_texts.h"
 #include "ui/keys/number_field.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/skin_image_names.h"
@@ -17,30 +17,6 @@
 namespace pelmora {
 
 namespace {
-
-struct FireKeyTexts {
-    std::string_view language;
-    const char* speed;
-    const char* times;
-    const char* illustration;
-    const char* speedHelp;
-    const char* timesHelp;
-};
-
-constexpr std::array<FireKeyTexts, 4> kTexts = {{
-    {"", "Speed", "Times", "Illustration:", "Speed (value range 5-255, with smaller values faster)",
-     "Times (value range 0-255,0 indicates fire key to end when the key released)"},
-    {"CHS", "速度", "次数", "说明：", "速度（取值范围 5-255，数值越小越快）",
-     "次数（取值范围 0-255，0 表示松开按键时停止连发）"},
-    {"CHT", "速度", "次數", "說明：", "速度（數值範圍 5-255，數值越小越快）",
-     "次數（數值範圍 0-255，0 表示放開按鍵時停止連發）"},
-    {"TUR", "Hız", "Tekrar", "Açıklama:", "Hız (değer aralığı 5-255, küçük değer daha hızlı)",
-     "Tekrar (değer aralığı 0-255, 0: tuş bırakılınca seri basış durur)"},
-}};
-
-const FireKeyTexts& textsFor(std::string_view language) {
-    return languageRowOr(kTexts, language, kTexts[0]);
-}
 
 // Inside the panel, with its margin.
 constexpr int kHelpLeft = dialog_layout::kPanelLeft + 8;
@@ -98,36 +74,38 @@ void CFireKeyDialog::createControls() {
 }
 
 void CFireKeyDialog::drawContents(QPainter* painter) {
-    const FireKeyTexts& t = textsFor(skinState().language());
+    const Language language = languageFromCode(skinState().language());
+    const auto t = [language](DialogText id) {
+        return QString::fromUtf8(dialogText(id, language));
+    };
     const QColor white(255, 255, 255);
     const QFont& font = dialogFont();
-    drawFittedLine(painter, dialog_layout::kFireSpeedCaption, QString::fromUtf8(t.speed),
+    drawFittedLine(painter, dialog_layout::kFireSpeedCaption, t(DialogText::FireSpeed),
                    TextAlign::Centre, font, white);
-    drawFittedLine(painter, dialog_layout::kFireTimesCaption, QString::fromUtf8(t.times),
+    drawFittedLine(painter, dialog_layout::kFireTimesCaption, t(DialogText::FireTimes),
                    TextAlign::Centre, font, white);
-    drawFittedLine(painter, kIllustration, QString::fromUtf8(t.illustration), TextAlign::Left, font,
+    drawFittedLine(painter, kIllustration, t(DialogText::FireIllustration), TextAlign::Left, font,
                    white);
-    drawFittedLine(painter, kSpeedHelp, QString::fromUtf8(t.speedHelp), TextAlign::Left, font,
-                   white);
-    drawFittedLine(painter, kTimesHelp, QString::fromUtf8(t.timesHelp), TextAlign::Left, font,
-                   white);
+    drawFittedLine(painter, kSpeedHelp, t(DialogText::FireSpeedHelp), TextAlign::Left, font, white);
+    drawFittedLine(painter, kTimesHelp, t(DialogText::FireTimesHelp), TextAlign::Left, font, white);
 }
 
 void CFireKeyDialog::describeControls(std::vector<SkinControl>& out) {
-    const FireKeyTexts& t = textsFor(skinState().language());
+    const Language language = languageFromCode(skinState().language());
+    const auto t = [language](DialogText id) {
+        return QString::fromUtf8(dialogText(id, language));
+    };
     out.push_back({.rect = keyList_.header(),
                    .role = QAccessible::ComboBox,
                    .name = controlNameText(ControlName::Key),
                    .value = chosenKeyText,
                    .list = &keyList_});
     for (const auto& [field, rect, name] :
-         {std::tuple{speedField_.data(), dialog_layout::kFirstField, t.speed},
-          std::tuple{timesField_.data(), dialog_layout::kSecondField, t.times}}) {
+         {std::tuple{speedField_.data(), dialog_layout::kFirstField, t(DialogText::FireSpeed)},
+          std::tuple{timesField_.data(), dialog_layout::kSecondField, t(DialogText::FireTimes)}}) {
         if (field != nullptr) {
-            out.push_back({.rect = rect,
-                           .role = QAccessible::EditableText,
-                           .name = QString::fromUtf8(name),
-                           .widget = field});
+            out.push_back(
+                {.rect = rect, .role = QAccessible::EditableText, .name = name, .widget = field});
         }
     }
 }

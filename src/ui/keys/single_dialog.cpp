@@ -1,6 +1,6 @@
 #include "ui/keys/single_dialog.h"
 
-#include "settings/language_rows.h"
+#include "settings/dialog_texts.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/skin_image_names.h"
 #include "ui/skin/skin_state.h"
@@ -13,24 +13,8 @@
 
 namespace pelmora {
 
-namespace {
-
-struct SingleTexts {
-    std::string_view language;
-    const char* prompt;
-};
-
-constexpr std::array<SingleTexts, 4> kTexts = {{
-    {"", "Please enter a key"},
-    {"CHS", "请按下一个键"},
-    {"CHT", "請按下一個按鍵"},
-    {"TUR", "Lütfen bir tuşa basın"},
-}};
-
-} // namespace
-
 QString singleKeyPrompt(std::string_view language) {
-    return QString::fromUtf8(languageRowOr(kTexts, language, kTexts[0]).prompt);
+    return QString::fromUtf8(dialogText(DialogText::SingleKeyPrompt, languageFromCode(language)));
 }
 
 CSingleDialog::CSingleDialog(QWidget* parent, MessageSink& messages)

@@ -1,7 +1,7 @@
 #include "ui/macros/macro_dialog.h"
 
 #include "macros/macro_store.h"
-#include "settings/language_rows.h"
+#include "settings/dialog_texts.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/mem_dc.h"
 #include "ui/skin/skin_image_names.h"
@@ -14,34 +14,6 @@
 namespace pelmora {
 
 namespace {
-
-struct Texts {
-    std::string_view language;
-    std::array<const char*, 3> loopModes;
-    const char* caption;
-    const char* noMacro;
-};
-
-constexpr std::array<Texts, 4> kTexts = {{
-    {"",
-     {"Repeat a specified number of times or press any key to end",
-      "Repeat until press any key to end", "Repeat until the key is released"},
-     "Please select a macro",
-     "There is no macro yet. Record one on the Advanced Settings page first."},
-    {"CHS",
-     {"重复指定的次数，或按任意键结束", "一直重复，直到按任意键结束", "一直重复，直到松开按键"},
-     "请选择一个宏",
-     "还没有任何宏。请先在“高级设置”页录制一个宏。"},
-    {"CHT",
-     {"重複指定的次數，或按任意鍵結束", "一直重複，直到按任意鍵結束", "一直重複，直到放開按鍵"},
-     "請選擇一個巨集",
-     "還沒有任何巨集。請先在「高級設置」頁錄製一個巨集。"},
-    {"TUR",
-     {"Belirtilen sayıda tekrarla ya da bir tuşa basınca bitir", "Bir tuşa basılana kadar tekrarla",
-      "Tuş bırakılana kadar tekrarla"},
-     "Lütfen bir makro seçin",
-     "Henüz hiç makro yok. Önce Gelişmiş Ayarlar sayfasında bir makro kaydedin."},
-}};
 
 constexpr std::array<Rect, 3> kTicks = {
     dialog_layout::kMacroLoopTick1, dialog_layout::kMacroLoopTick2, dialog_layout::kMacroLoopTick3};
@@ -57,13 +29,16 @@ constexpr Rect kCaption{dialog_layout::kChoiceHeader.left - 50,
 } // namespace
 
 MacroDialogTexts macroDialogTexts(std::string_view language) {
-    const Texts& texts = languageRowOr(kTexts, language, kTexts[0]);
+    const Language lang = languageFromCode(language);
+    const auto text = [lang](DialogText id) { return QString::fromUtf8(dialogText(id, lang)); };
+    constexpr std::array<DialogText, 3> kLoopModes = {
+        DialogText::MacroLoopCount, DialogText::MacroLoopUntilKey, DialogText::MacroLoopWhileHeld};
     MacroDialogTexts out;
     for (std::size_t i = 0; i < out.loopModes.size(); ++i) {
-        out.loopModes[i] = QString::fromUtf8(texts.loopModes[i]);
+        out.loopModes[i] = text(kLoopModes[i]);
     }
-    out.caption = QString::fromUtf8(texts.caption);
-    out.noMacro = QString::fromUtf8(texts.noMacro);
+    out.caption = text(DialogText::MacroCaption);
+    out.noMacro = text(DialogText::NoMacro);
     return out;
 }
 

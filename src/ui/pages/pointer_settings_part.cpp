@@ -3,7 +3,7 @@
 #include "desktop/pointer_actions.h"
 #include "desktop/pointer_backend.h"
 #include "desktop/pointer_levels.h"
-#include "desktop/pointer_texts.h"
+#include "settings/pointer_texts.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"

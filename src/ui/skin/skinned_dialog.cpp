@@ -2,7 +2,7 @@
 
 #include "settings/shell_messages.h"
 
-#include "settings/language_rows.h"
+#include "settings/dialog_texts.h"
 #include "ui/skin/dialog_captions.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/message_box_sink.h"
@@ -23,23 +23,6 @@
 namespace pelmora {
 
 namespace {
-
-struct ButtonTexts {
-    std::string_view language;
-    const char* ok;
-    const char* cancel;
-};
-
-constexpr std::array<ButtonTexts, 3> kButtonTexts = {{
-    {"CHS", "确定", "取消"},
-    {"CHT", "確定", "取消"},
-    {"TUR", "Tamam", "İptal"},
-}};
-
-const ButtonTexts& buttonTexts(std::string_view language) {
-    static constexpr ButtonTexts english{"", "OK", "Cancel"};
-    return languageRowOr(kButtonTexts, language, english);
-}
 
 // A static text whose text, when too long for it, is drawn smaller rather
 // than cut off.
@@ -65,10 +48,10 @@ MessageSink& dialogMessageBoxes() {
 }
 
 QString dialogOkText(std::string_view language) {
-    return QString::fromUtf8(buttonTexts(language).ok);
+    return QString::fromUtf8(dialogText(DialogText::Ok, languageFromCode(language)));
 }
 QString dialogCancelText(std::string_view language) {
-    return QString::fromUtf8(buttonTexts(language).cancel);
+    return QString::fromUtf8(dialogText(DialogText::Cancel, languageFromCode(language)));
 }
 
 CSkinnedDialog::CSkinnedDialog(std::string_view backgroundImage, QString failureCaption,

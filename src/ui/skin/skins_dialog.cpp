@@ -1,6 +1,6 @@
 #include "ui/skin/skins_dialog.h"
 
-#include "settings/language_rows.h"
+#include "settings/dialog_texts.h"
 #include "settings/skin_folders.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/skin_image_names.h"
@@ -16,19 +16,6 @@ namespace pelmora {
 namespace {
 
 namespace D = dialog_layout;
-
-struct CaptionText {
-    std::string_view language;
-    const char* text;
-};
-
-constexpr std::array<CaptionText, 3> kColourCaptions = {{
-    {"CHS", "请点击设置界面文字颜色"},
-    {"CHT", "請點擊設定介面文字顏色"},
-    {"TUR", "Arayüz yazı rengi için tıklayın"},
-}};
-
-constexpr CaptionText kEnglishColourCaption{"", "Please click to set the UI text color"};
 
 // The skin name shown inside the drop-down header.
 constexpr Rect kSkinNameText{43, 129, 135, 143};
@@ -46,7 +33,8 @@ QColor defaultChooser(QWidget* parent, const QColor& initial) {
 } // namespace
 
 QString skinsColourCaption(std::string_view language) {
-    return QString::fromUtf8(languageRowOr(kColourCaptions, language, kEnglishColourCaption).text);
+    return QString::fromUtf8(
+        dialogText(DialogText::SkinsColourCaption, languageFromCode(language)));
 }
 
 CSkinsDialog::CSkinsDialog(std::vector<std::filesystem::path> skinsRoots, MessageSink& messages,

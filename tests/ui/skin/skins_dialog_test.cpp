@@ -95,13 +95,5 @@ TEST_F(SkinsDialogTest, WithoutItsPictureItSaysErrorAndItsButtonsStillWork) {
     EXPECT_EQ(dialog.skinName, "Test");
 }
 
-TEST_F(SkinsDialogTest, CaptionIsInTheActiveLanguage) {
-    EXPECT_EQ(skinsColourCaption("EN"), "Please click to set the UI text color");
-    EXPECT_EQ(skinsColourCaption("XYZ"), "Please click to set the UI text color");
-    for (const char* code : {"CHS", "CHT", "TUR"}) {
-        EXPECT_NE(skinsColourCaption(code), skinsColourCaption("EN")) << code;
-    }
-}
-
 } // namespace
 } // namespace pelmora
