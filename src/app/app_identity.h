@@ -1,6 +1,8 @@
 #pragma once
 // The names the desktop knows the program by.
 
+#include "settings/message_sink.h"
+
 namespace pelmora::identity {
 
 // The X11 window class of every window (QApplication::applicationName, set
@@ -10,7 +12,8 @@ inline constexpr const char* kWindowClass = "KandroGMClass";
 // notifications' desktop-entry hint, by which GNOME and Plasma match windows
 // and notifications to the menu entry.
 inline constexpr const char* kDesktopEntry = "org.pelmora.Pelmora";
-// The name shown for the program: window lists, notifications, the tray item.
-inline constexpr const char* kDisplayName = "Pelmora";
+// The name shown for the program: window lists, notifications, the tray
+// item, the accessibility tree; the message boxes' caption.
+inline constexpr const char* kDisplayName = kAppName.data();
 
 } // namespace pelmora::identity

@@ -1,10 +1,10 @@
 #include "app/application_service.h"
 
+#include "app/session_bus.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
-#include <QDeadlineTimer>
-#include <QThread>
 
 #include <algorithm>
 #include <iostream>
@@ -127,13 +127,10 @@ bool activateRunningCopy(QDBusConnection bus) {
         std::cerr << "pelmora: already running (no session bus to reach it)\n";
         return false;
     }
-    const QDeadlineTimer deadline(kNameWaitMs);
-    while (!bus.interface()->isServiceRegistered(kApplicationBusName).value()) {
-        if (deadline.hasExpired()) {
-            std::cerr << "pelmora: already running (it is not on the session bus)\n";
-            return false;
-        }
-        QThread::msleep(50);
+    // The first copy takes its name right after its lock: wait for it.
+    if (!session_bus::waitForService(bus, kApplicationBusName, kNameWaitMs)) {
+        std::cerr << "pelmora: already running (it is not on the session bus)\n";
+        return false;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kApplicationBusName, kApplicationObjectPath,
                                                        kInterface, QStringLiteral("Activate"));

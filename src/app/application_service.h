@@ -4,6 +4,8 @@
 // (from the menu, a terminal, --show) brings its window up instead of
 // starting a second copy.
 
+#include "app/session_bus.h"
+
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QObject>
@@ -16,8 +18,8 @@
 
 namespace pelmora {
 
-inline const QString kApplicationBusName = QStringLiteral("org.pelmora.Pelmora");
-inline const QString kApplicationObjectPath = QStringLiteral("/org/pelmora/Pelmora");
+inline const QString& kApplicationBusName = session_bus::kName;
+inline const QString& kApplicationObjectPath = session_bus::kObjectPath;
 
 // The desktop's start-up token in the platform data of Activate: Wayland's
 // xdg-activation token and X11's startup id.

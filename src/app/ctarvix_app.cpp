@@ -57,7 +57,7 @@ int CTarvixApp::run(int argc, char** argv) {
     SingleInstanceLock instance;
     if (takeInstanceLock(instance, SingleInstanceLock::defaultFolder()) ==
         SingleInstanceLock::Result::AlreadyRunning) {
-        activateRunningCopy(QDBusConnection::sessionBus());
+        activateRunningCopy(session_bus::connection());
         return 0;
     }
 
@@ -68,7 +68,7 @@ int CTarvixApp::run(int argc, char** argv) {
     StartUpRequests requests;
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, [&requests] { requests.quit(); });
-    ApplicationService service(QDBusConnection::sessionBus(), [&requests] { requests.activate(); });
+    ApplicationService service(session_bus::connection(), [&requests] { requests.activate(); });
     service.publish();
 
     MessageBoxSink messages;

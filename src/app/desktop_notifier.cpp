@@ -1,6 +1,7 @@
 #include "app/desktop_notifier.h"
 
 #include "app/app_identity.h"
+#include "app/session_bus.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -13,8 +14,8 @@
 namespace pelmora {
 
 namespace {
-const QString kService = QStringLiteral("org.freedesktop.Notifications");
-const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString& kService = session_bus::kNotifications;
+const QString& kPath = session_bus::kNotificationsPath;
 // A daemon the bus starts on the first call needs a moment to come up.
 constexpr int kCallTimeoutMs = 10000;
 } // namespace
@@ -23,16 +24,7 @@ DesktopNotifier::DesktopNotifier(QDBusConnection bus, QObject* parent)
     : QObject(parent), bus_(std::move(bus)) {}
 
 bool DesktopNotifier::available() const {
-    QDBusConnectionInterface* daemon = bus_.isConnected() ? bus_.interface() : nullptr;
-    if (daemon == nullptr) {
-        return false;
-    }
-    if (const QDBusReply<bool> running = daemon->isServiceRegistered(kService);
-        running.isValid() && running.value()) {
-        return true;
-    }
-    const QDBusReply<QStringList> startable = daemon->activatableServiceNames();
-    return startable.isValid() && startable.value().contains(kService);
+    return session_bus::serviceAvailable(bus_, kService, true);
 }
 
 bool DesktopNotifier::notify(const QString& title, const QString& text, int milliseconds,

@@ -3,6 +3,7 @@
 // org.freedesktop.Notifications on the session bus): every notification of
 // the program, sent as "Pelmora" with its icon and its menu entry.
 
+#include "app/session_bus.h"
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
@@ -15,7 +16,7 @@ namespace pelmora {
 class DesktopNotifier final : public QObject {
     Q_OBJECT
 public:
-    explicit DesktopNotifier(QDBusConnection bus = QDBusConnection::sessionBus(),
+    explicit DesktopNotifier(QDBusConnection bus = session_bus::connection(),
                              QObject* parent = nullptr);
 
     // Whether a notification service runs on the bus, or the bus starts one

@@ -1,6 +1,7 @@
 #include "app/status_notifier_item.h"
 
 #include "app/app_identity.h"
+#include "app/session_bus.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>
@@ -14,8 +15,8 @@
 namespace pelmora {
 
 namespace {
-const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
-const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+const QString& kWatcherService = session_bus::kStatusNotifierWatcher;
+const QString& kWatcherPath = session_bus::kStatusNotifierWatcherPath;
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
 const QString kMenuPath = QStringLiteral("/MenuBar");
 constexpr int kIconSides[] = {16, 22, 24, 32, 48, 64};

@@ -4,6 +4,7 @@
 // that appeared after the start: Qt's tray icon decides only once, at
 // start, whether to go that way.
 
+#include "app/app_identity.h"
 #include "app/dbus_menu.h"
 
 #include <QDBusAbstractAdaptor>
@@ -61,7 +62,7 @@ public:
 
     QString serviceName() const { return serviceName_; }
     QString id() const;
-    QString title() const { return QStringLiteral("Pelmora"); }
+    QString title() const { return QString::fromLatin1(identity::kDisplayName); }
     SniPixmaps iconPixmap() const { return pixmaps_; }
     SniToolTip toolTip() const { return {{}, {}, toolTip_, {}}; }
     void activate() const;

@@ -1,5 +1,6 @@
 #include "app/system_tray.h"
 
+#include "app/session_bus.h"
 #include "ui/skin/display_session.h"
 
 #include <QDBusConnectionInterface>
@@ -13,7 +14,7 @@ namespace {
 // How often to look for a notification area that appeared or went away.
 constexpr int kAvailabilityPollMs = 2000;
 constexpr int kMinimumBalloonMs = 3000;
-const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString& kWatcherService = session_bus::kStatusNotifierWatcher;
 
 // Qt's own icon is an XEmbed icon wherever no StatusNotifierItem host is
 // there; XEmbed trays exist only on X11 (elsewhere Qt's icon listens for a
@@ -59,8 +60,7 @@ void SystemTray::install(const QIcon& icon, const QString& toolTip, Handlers han
     // "Pelmora" (Qt's item would carry the window class as its title), now
     // or whenever its watcher appears. Qt's icon serves XEmbed trays: shown
     // even without a tray, Qt docks it once one turns up.
-    const bool watcher = bus_.isConnected() && bus_.interface() != nullptr &&
-                         bus_.interface()->isServiceRegistered(kWatcherService).value();
+    const bool watcher = session_bus::serviceAvailable(bus_, kWatcherService);
     if (watcher) {
         onWatcherAppeared();
     } else if (xembedPossible()) {

@@ -6,6 +6,7 @@
 // at start or appearing later) through the program's own item.
 
 #include "app/desktop_notifier.h"
+#include "app/session_bus.h"
 #include "app/status_notifier_item.h"
 #include "app/tray_port.h"
 
@@ -24,8 +25,7 @@ class SystemTray final : public QObject, public TrayPort {
     Q_OBJECT
 public:
     // `bus`: where the notification service is looked for when no tray exists.
-    explicit SystemTray(QDBusConnection bus = QDBusConnection::sessionBus(),
-                        QObject* parent = nullptr);
+    explicit SystemTray(QDBusConnection bus = session_bus::connection(), QObject* parent = nullptr);
     ~SystemTray() override;
 
     void install(const QIcon& icon, const QString& toolTip, Handlers handlers) override;

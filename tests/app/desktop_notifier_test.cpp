@@ -3,13 +3,13 @@
 
 #include "app/desktop_notifier.h"
 #include "app/system_tray.h"
+#include "support/private_session_bus.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -53,30 +53,12 @@ void waitUntilIdle(const DesktopNotifier& notifier) {
     }
 }
 
-class PrivateBus {
+// The tests' own session bus, its address as QtDBus takes it.
+class PrivateBus : public test::PrivateSessionBus {
 public:
-    // `config`: a bus configuration file; empty: the standard session bus's.
-    explicit PrivateBus(const QString& config = {}) {
-        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty()) {
-            return;
-        }
-        daemon_.start("dbus-daemon",
-                      {config.isEmpty() ? QStringLiteral("--session") : "--config-file=" + config,
-                       "--nofork", "--print-address=1"});
-        if (!daemon_.waitForStarted(5000) || !daemon_.waitForReadyRead(5000)) {
-            return;
-        }
-        address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
-    }
-    ~PrivateBus() {
-        daemon_.kill();
-        daemon_.waitForFinished(2000);
-    }
-    const QString& address() const { return address_; }
-
-private:
-    QProcess daemon_;
-    QString address_;
+    using PrivateSessionBus::PrivateSessionBus;
+    explicit PrivateBus(const QString& config) : PrivateSessionBus(config.toStdString()) {}
+    QString address() const { return QString::fromStdString(PrivateSessionBus::address()); }
 };
 
 TEST(DesktopNotifier, SendsToTheServiceAndReplacesItsLastNotification) {

@@ -1,7 +1,8 @@
 #pragma once
 // A session bus of its own for one test: dbus-daemon started in the
 // foreground, its address read from a pipe, stopped and reaped when the
-// object goes. Nothing of the tester's session is used.
+// object goes. Nothing of the tester's session is used. The one helper of
+// the core's and the window's tests.
 
 #include <csignal>
 #include <string>
@@ -12,7 +13,10 @@ namespace pelmora::test {
 
 class PrivateSessionBus {
 public:
-    PrivateSessionBus() {
+    // `config`: a bus configuration file; empty: the standard session bus's.
+    explicit PrivateSessionBus(const std::string& config = {}) {
+        const std::string configArgument =
+            config.empty() ? std::string("--session") : "--config-file=" + config;
         int out[2];
         if (::pipe(out) != 0) {
             return;
@@ -22,8 +26,8 @@ public:
             ::dup2(out[1], STDOUT_FILENO);
             ::close(out[0]);
             ::close(out[1]);
-            ::execlp("dbus-daemon", "dbus-daemon", "--session", "--nofork", "--nopidfile",
-                     "--print-address=1", static_cast<char*>(nullptr));
+            ::execlp("dbus-daemon", "dbus-daemon", configArgument.c_str(), "--nofork",
+                     "--nopidfile", "--print-address=1", static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(out[1]);
