@@ -7,14 +7,20 @@
 #include "device/linux/hidraw_nodes.h"
 #include "device/linux/report_descriptor.h"
 
+#include <acl/libacl.h>
+#include <fcntl.h>
+#include <libudev.h>
+#include <sys/acl.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sstream>
-#include <sys/xattr.h>
+#include <memory>
 #include <system_error>
-#include <unistd.h>
+#include <type_traits>
 
 namespace fs = std::filesystem;
 
@@ -53,22 +59,25 @@ int realOpenError(const fs::path& node) {
     return 0;
 }
 
-// The POSIX access ACL as the kernel stores it: a version word, then
-// entries of tag, permissions and id; tag 2 is a named user.
+// Whether the node's access ACL gives the user read and write.
 bool aclNamesUser(const fs::path& node, unsigned uid) {
-    std::array<std::uint8_t, 1024> buffer{};
-    const ssize_t size =
-        ::getxattr(node.c_str(), "system.posix_acl_access", buffer.data(), buffer.size());
-    constexpr std::size_t kHeader = 4;
-    constexpr std::size_t kEntry = 8;
-    constexpr std::uint16_t kNamedUser = 2;
-    constexpr std::uint16_t kReadWrite = 6;
-    for (std::size_t at = kHeader; size > 0 && at + kEntry <= std::size_t(size); at += kEntry) {
-        const auto tag = static_cast<std::uint16_t>(buffer[at] | buffer[at + 1] << 8);
-        const auto perm = static_cast<std::uint16_t>(buffer[at + 2] | buffer[at + 3] << 8);
-        const std::uint32_t id = buffer[at + 4] | buffer[at + 5] << 8 | buffer[at + 6] << 16 |
-                                 std::uint32_t{buffer[at + 7]} << 24;
-        if (tag == kNamedUser && id == uid && (perm & kReadWrite) == kReadWrite) {
+    const std::unique_ptr<std::remove_pointer_t<acl_t>, int (*)(void*)> acl(
+        acl_get_file(node.c_str(), ACL_TYPE_ACCESS), acl_free);
+    if (!acl) {
+        return false;
+    }
+    acl_entry_t entry = nullptr;
+    for (int got = acl_get_entry(acl.get(), ACL_FIRST_ENTRY, &entry); got == 1;
+         got = acl_get_entry(acl.get(), ACL_NEXT_ENTRY, &entry)) {
+        acl_tag_t tag = ACL_UNDEFINED_TAG;
+        acl_permset_t permissions = nullptr;
+        if (acl_get_tag_type(entry, &tag) != 0 || tag != ACL_USER ||
+            acl_get_permset(entry, &permissions) != 0) {
+            continue;
+        }
+        const std::unique_ptr<void, int (*)(void*)> qualifier(acl_get_qualifier(entry), acl_free);
+        if (qualifier && *static_cast<uid_t*>(qualifier.get()) == uid &&
+            acl_get_perm(permissions, ACL_READ) == 1 && acl_get_perm(permissions, ACL_WRITE) == 1) {
             return true;
         }
     }
@@ -88,21 +97,20 @@ std::string installedRule(const std::vector<fs::path>& folders) {
     return found;
 }
 
-// udev's record of a character device names its tags as "G:tag" (and
-// "Q:tag" for the current ones).
-bool udevTagged(const fs::path& udevData, const std::string& devNumber, std::string_view tag) {
-    std::string content;
-    std::string error;
-    if (devNumber.empty() || !readWholeFile(udevData / ("c" + devNumber), content, error)) {
+// udev's own answer: the tags of its record of the character device.
+bool udevTagged(const std::string& devNumber, const std::string& tag) {
+    unsigned major = 0;
+    unsigned minor = 0;
+    if (std::sscanf(devNumber.c_str(), "%u:%u", &major, &minor) != 2) {
         return false;
     }
-    std::istringstream lines(content);
-    for (std::string line; std::getline(lines, line);) {
-        if ((line.starts_with("G:") || line.starts_with("Q:")) && line.substr(2) == tag) {
-            return true;
-        }
+    const std::unique_ptr<udev, udev* (*)(udev*)> context(udev_new(), udev_unref);
+    if (!context) {
+        return false;
     }
-    return false;
+    const std::unique_ptr<udev_device, udev_device* (*)(udev_device*)> device(
+        udev_device_new_from_devnum(context.get(), 'c', makedev(major, minor)), udev_device_unref);
+    return device && udev_device_has_tag(device.get(), tag.c_str()) == 1;
 }
 
 std::string folderList(const std::vector<fs::path>& folders) {
@@ -330,7 +338,9 @@ DoctorChecks mouseChecks(const MouseProbe& probe) {
                 facts.ruleFile = installedRule(probe.roots.rulesFolders);
                 const fs::path devFile =
                     probe.roots.sysfs / "bus/hid/devices" / device.name / "hidraw" / name / "dev";
-                facts.ruleApplied = udevTagged(probe.roots.udevData, firstLine(devFile), "uaccess");
+                const std::string devNumber = firstLine(devFile);
+                facts.ruleApplied = probe.udevTagged ? probe.udevTagged(devNumber, "uaccess")
+                                                     : udevTagged(devNumber, "uaccess");
                 if (!session) {
                     session = probe.session ? probe.session() : SeatSession{};
                 }

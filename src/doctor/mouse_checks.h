@@ -21,7 +21,6 @@ inline constexpr std::string_view kRuleFileName = "70-pelmora.rules";
 struct SystemRoots {
     std::filesystem::path sysfs = "/sys";
     std::filesystem::path dev = "/dev";
-    std::filesystem::path udevData = "/run/udev/data"; // udev's database
     std::filesystem::path proc = "/proc";
     // Where udev reads rules, in the order udev lists them.
     std::vector<std::filesystem::path> rulesFolders{"/usr/lib/udev/rules.d", "/lib/udev/rules.d",
@@ -67,6 +66,9 @@ struct MouseProbe {
     std::function<int(const std::filesystem::path&)> openError;
     // logind's view of this session; asked only when a node may not be opened.
     std::function<SeatSession()> session;
+    // Whether udev tagged the character device "major:minor" with `tag`;
+    // udev's own answer (libudev) when empty.
+    std::function<bool(const std::string& devNumber, const std::string& tag)> udevTagged;
     unsigned uid = 0;
     std::string userName;
     int ownPid = 0; // left out of the holders

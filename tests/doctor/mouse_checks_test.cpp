@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include <cerrno>
 
 namespace pelmora {
@@ -21,16 +24,17 @@ struct FakeSystem {
     ScratchFolder folder;
     SystemRoots roots{folder / "sys",
                       folder / "dev",
-                      folder / "udev",
                       folder / "proc",
                       {folder / "usr-rules", folder / "etc-rules"}};
+    // udev's tags by device number.
+    std::map<std::string, std::set<std::string>> udevTags;
 
     FakeSystem() {
         addDevice("0003:04D9:A09F.0001", "hidraw3", "243:3", uhid::kCommandDeviceDescriptor);
         addDevice("0003:04D9:A09F.0002", "hidraw4", "243:4", uhid::kPointerDeviceDescriptor);
         addDevice("0003:046D:C077.0003", "hidraw0", "243:0", {}); // another mouse
-        for (const fs::path& f : {roots.dev, roots.udevData, roots.rulesFolders[0],
-                                  roots.rulesFolders[1], roots.proc}) {
+        for (const fs::path& f :
+             {roots.dev, roots.rulesFolders[0], roots.rulesFolders[1], roots.proc}) {
             fs::create_directories(f);
         }
     }
@@ -51,6 +55,10 @@ struct FakeSystem {
         MouseProbe probe{roots,
                          [openError](const fs::path&) { return openError; },
                          [session] { return session; },
+                         [this](const std::string& dev, const std::string& tag) {
+                             const auto tags = udevTags.find(dev);
+                             return tags != udevTags.end() && tags->second.contains(tag);
+                         },
                          1000,
                          "ada",
                          1};
@@ -108,7 +116,7 @@ TEST(MouseChecksTest, AccessNamesWhatToDo) {
     struct Case {
         const char* name;
         bool rule;
-        const char* udevRecord; // udev's database entry of hidraw3
+        std::set<std::string> udevTags; // udev's tags of hidraw3
         int openError;
         SeatSession session;
         Verdict verdict;
@@ -119,7 +127,7 @@ TEST(MouseChecksTest, AccessNamesWhatToDo) {
     const Case cases[] = {
         {"missing",
          false,
-         nullptr,
+         {},
          EACCES,
          {},
          Verdict::Fail,
@@ -127,26 +135,32 @@ TEST(MouseChecksTest, AccessNamesWhatToDo) {
          "sudo install -m 644 packaging/70-pelmora.rules /etc/udev/rules.d/"},
         {"not applied",
          true,
-         "E:ID_INPUT=1\n",
+         {"seat"},
          EACCES,
          {},
          Verdict::Fail,
          "etc-rules/70-pelmora.rules is installed, but was not applied",
          "udevadm trigger"},
-        {"applied, no seat", true, "G:seat\nG:uaccess\n", EACCES, remote, Verdict::Fail,
-         "has no seat", "sudo setfacl -m u:ada:rw /dev/hidraw3"},
+        {"applied, no seat",
+         true,
+         {"seat", "uaccess"},
+         EACCES,
+         remote,
+         Verdict::Fail,
+         "has no seat",
+         "sudo setfacl -m u:ada:rw /dev/hidraw3"},
         {"applied, no logind",
          true,
-         "Q:uaccess\n",
+         {"uaccess"},
          EACCES,
          {false, false, "", "no system bus"},
          Verdict::Fail,
          "logind could not be asked (no system bus)",
          "setfacl"},
-        {"opened", false, nullptr, 0, {}, Verdict::Ok, "ada may read and write it", ""},
+        {"opened", false, {}, 0, {}, Verdict::Ok, "ada may read and write it", ""},
         {"other error",
          true,
-         nullptr,
+         {},
          ENXIO,
          {},
          Verdict::Fail,
@@ -159,9 +173,7 @@ TEST(MouseChecksTest, AccessNamesWhatToDo) {
             writeTextFile(sys.roots.rulesFolders[0] / kRuleFileName, "");
             writeTextFile(sys.roots.rulesFolders[1] / kRuleFileName, "");
         }
-        if (c.udevRecord != nullptr) {
-            writeTextFile(sys.roots.udevData / "c243:3", c.udevRecord);
-        }
+        sys.udevTags["243:3"] = c.udevTags;
         const auto access = topic(sys.run(c.openError, c.session), "access");
         ASSERT_EQ(access.size(), 2u) << c.name;
         EXPECT_EQ(access[0].verdict, c.verdict) << c.name;
