@@ -14,6 +14,7 @@ std::optional<int> parseAppOptions(const std::vector<std::string>& args, AppOpti
     app.add_flag("--show", options.show, "start with the window shown");
     app.add_flag("--autostart", options.autostart,
                  "started with the session: without a tray the window stays closed");
+    app.add_option("--trace", options.trace, "write every exchange with the mouse into FILE");
     addVersionOption(app, "pelmora");
     return parseCommandLine(app, "pelmora", args, out, err);
 }
@@ -31,6 +32,8 @@ std::string_view appUsageText() {
            "  --show              start with the window shown\n"
            "  --autostart         started with the session: without a tray the window\n"
            "                      stays closed until the program is started again\n"
+           "  --trace FILE        write every exchange with the mouse into FILE, one\n"
+           "                      line each, as pelmora-cli --trace prints them\n"
            "  --version           the version and the licence\n"
            "  --help              this text\n"
            "\n"

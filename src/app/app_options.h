@@ -3,6 +3,7 @@
 
 #include "base/common_options.h"
 
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@ struct AppOptions {
     CommonOptions common;   // --data-dir, --simulate, --sim-state, --sim-control
     bool show = false;      // --show: start with the window shown
     bool autostart = false; // --autostart: started with the session
+    // --trace FILE: every exchange with the mouse, as pelmora-cli --trace prints it
+    std::optional<std::filesystem::path> trace;
 };
 
 // Reads the arguments after the program name. --help and --version print on

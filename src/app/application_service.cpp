@@ -1,13 +1,13 @@
 #include "app/application_service.h"
 
 #include "app/session_bus.h"
+#include "base/log.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
 
 #include <algorithm>
-#include <iostream>
 
 namespace pelmora {
 
@@ -76,19 +76,20 @@ ApplicationService::~ApplicationService() {
 
 bool ApplicationService::publish() {
     if (!bus_.isConnected()) {
-        std::cerr << "pelmora: no session bus: starting the program again cannot show this "
-                     "window\n";
+        logLine(LogCategory::Bus, LogLevel::Warning,
+                "no session bus: starting the program again cannot show this window");
         return false;
     }
     if (!bus_.registerObject(kApplicationObjectPath, this, QDBusConnection::ExportAdaptors)) {
-        std::cerr << "pelmora: cannot offer " << kApplicationObjectPath.toStdString()
-                  << " on the session bus\n";
+        logLine(LogCategory::Bus, LogLevel::Warning,
+                "cannot offer " + kApplicationObjectPath.toStdString() + " on the session bus");
         return false;
     }
     if (!bus_.registerService(kApplicationBusName)) {
         bus_.unregisterObject(kApplicationObjectPath);
-        std::cerr << "pelmora: the bus name " << kApplicationBusName.toStdString()
-                  << " is taken: " << bus_.lastError().message().toStdString() << '\n';
+        logLine(LogCategory::Bus, LogLevel::Warning,
+                "the bus name " + kApplicationBusName.toStdString() +
+                    " is taken: " + bus_.lastError().message().toStdString());
         return false;
     }
     published_ = true;
@@ -124,12 +125,14 @@ void ApplicationAdaptor::ActivateAction(const QString& /*name*/, const QVariantL
 
 bool activateRunningCopy(QDBusConnection bus) {
     if (!bus.isConnected() || bus.interface() == nullptr) {
-        std::cerr << "pelmora: already running (no session bus to reach it)\n";
+        logLine(LogCategory::Bus, LogLevel::Warning,
+                "already running (no session bus to reach it)");
         return false;
     }
     // The first copy takes its name right after its lock: wait for it.
     if (!session_bus::waitForService(bus, kApplicationBusName, kNameWaitMs)) {
-        std::cerr << "pelmora: already running (it is not on the session bus)\n";
+        logLine(LogCategory::Bus, LogLevel::Warning,
+                "already running (it is not on the session bus)");
         return false;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kApplicationBusName, kApplicationObjectPath,
@@ -137,8 +140,8 @@ bool activateRunningCopy(QDBusConnection bus) {
     call << activationPlatformData();
     const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage) {
-        std::cerr << "pelmora: already running; it did not answer: "
-                  << reply.errorMessage().toStdString() << '\n';
+        logLine(LogCategory::Bus, LogLevel::Warning,
+                "already running; it did not answer: " + reply.errorMessage().toStdString());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "app/apply_session.h"
 
+#include "base/log.h"
 #include "settings/control_names.h"
 #include "settings/link_texts.h"
 #include "settings/shell_messages.h"
@@ -9,8 +10,6 @@
 
 #include <QEvent>
 #include <QWidget>
-
-#include <iostream>
 
 namespace pelmora {
 
@@ -68,7 +67,8 @@ bool ApplySession::start(Request request, const QFont& font, const QColor& colou
                 if (!writeLabels(request.preferencesFile, request.languageCode, request.labels,
                                  &error)) {
                     labelsSaved = false;
-                    std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
+                    logLine(LogCategory::Files, LogLevel::Warning,
+                            "the button labels were not saved: " + error);
                     messages_.showMessage(
                         notSavedText(request.preferencesFile, error, request.language), kAppName);
                 }

@@ -1,6 +1,7 @@
 #include "app/ctarvix_app.h"
 
 #include "app/app_identity.h"
+#include "app/app_log.h"
 #include "app/app_options.h"
 #include "app/application_service.h"
 #include "app/ctarvix_dlg.h"
@@ -41,6 +42,7 @@ int CTarvixApp::run(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QString::fromLatin1(identity::kDisplayName));
     // Screen readers list the program by that name too.
     installSkinAccessibility();
+    installAppLog();
 
     std::vector<std::string> args;
     const QStringList qtArgs = QApplication::arguments(); // Qt's own options removed

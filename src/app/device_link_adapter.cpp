@@ -1,7 +1,10 @@
 #include "app/device_link_adapter.h"
 
+#include "base/log.h"
+
+#include <cerrno>
+#include <cstring>
 #include <exception>
-#include <iostream>
 
 namespace pelmora {
 
@@ -48,13 +51,24 @@ LinkShellDevice::~LinkShellDevice() {
     link_->stopListener();
 }
 
+bool LinkShellDevice::traceInto(const std::filesystem::path& file, std::string& error) {
+    traceFile_.open(file, std::ios::out | std::ios::trunc);
+    if (!traceFile_) {
+        error = "cannot write the trace " + file.string() + ": " + std::strerror(errno);
+        return false;
+    }
+    trace_ = std::make_unique<StreamTraceSink>(traceFile_);
+    link_->setTrace(trace_.get());
+    return true;
+}
+
 bool LinkShellDevice::discover() {
     const bool found = link_->discover();
     // Say once why a mouse that is there cannot be used (typically no
     // permission on its hidraw nodes); a missing mouse is no error.
     const std::string& error = link_->lastError();
     if (!error.empty() && error != reportedError_) {
-        std::cerr << "pelmora: " << error << '\n';
+        logLine(LogCategory::Device, LogLevel::Warning, error);
     }
     reportedError_ = error;
     return found;
@@ -134,7 +148,7 @@ std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions& options, const Da
     linkOptions.simState = options.common.simState;
     linkOptions.simControl = options.common.simControl;
     linkOptions.simLog = [](std::string_view line) {
-        std::cerr << "pelmora: simulated mouse: " << line << '\n';
+        logLine(LogCategory::Device, LogLevel::Warning, "simulated mouse: " + std::string(line));
     };
     std::string error;
     std::unique_ptr<DeviceLink> link = DeviceLink::create(linkOptions, error);
@@ -142,7 +156,11 @@ std::unique_ptr<ShellDevice> makeShellDevice(const AppOptions& options, const Da
         messages.showMessage(error, kAppName);
         return std::make_unique<AbsentDevice>();
     }
-    return std::make_unique<LinkShellDevice>(std::move(link), folder, messages);
+    auto device = std::make_unique<LinkShellDevice>(std::move(link), folder, messages);
+    if (options.trace && !device->traceInto(*options.trace, error)) {
+        messages.showMessage(error, kAppName);
+    }
+    return device;
 }
 
 } // namespace pelmora

@@ -4,9 +4,12 @@
 #include "app/app_options.h"
 #include "app/shell_device.h"
 #include "device/link/device_link.h"
+#include "device/trace_sink.h"
 #include "settings/data_folder.h"
 #include "settings/message_sink.h"
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -18,6 +21,9 @@ public:
     ~LinkShellDevice() override;
 
     DeviceLink& link() { return *link_; }
+    // Every exchange with the mouse from now on into `file` (replaced);
+    // false with `error` when it cannot be written.
+    bool traceInto(const std::filesystem::path& file, std::string& error);
 
     bool discover() override;
     bool present() const override;
@@ -36,6 +42,9 @@ public:
     void close() override;
 
 private:
+    // Declared before the link, which writes into them until it goes.
+    std::ofstream traceFile_;
+    std::unique_ptr<StreamTraceSink> trace_;
     std::unique_ptr<DeviceLink> link_;
     DataFolder folder_;
     MessageSink& messages_;

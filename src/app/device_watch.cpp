@@ -1,12 +1,11 @@
 #include "app/device_watch.h"
 
 #include "app/device_balloon.h"
+#include "base/log.h"
 #include "settings/link_texts.h"
 #include "settings/shell_messages.h"
 
 #include <QPointer>
-
-#include <iostream>
 
 namespace pelmora {
 
@@ -18,7 +17,7 @@ constexpr std::string_view kRegisterNotificationFailed = "RegisterDeviceNotifica
 void reportFailure(MessageSink& messages, const std::string& error, std::string_view text,
                    FailureHelp help, Language language) {
     if (!error.empty()) {
-        std::cerr << "pelmora: " << error << '\n';
+        logLine(LogCategory::Device, LogLevel::Warning, error);
     }
     messages.showMessage(std::string(text) + '\n' +
                              failureHelp(help, language, error.empty() ? "?" : error),

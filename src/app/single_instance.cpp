@@ -1,10 +1,11 @@
 #include "app/single_instance.h"
 
+#include "base/log.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <iostream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -34,8 +35,8 @@ std::filesystem::path SingleInstanceLock::defaultFolder() {
         (ec ? std::filesystem::path("/tmp") : temp) / ("pelmora-" + std::to_string(::geteuid()));
     // An existing folder is checked, whoever made it, when the lock is taken.
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        std::cerr << "pelmora: cannot make " << folder.string() << ": " << std::strerror(errno)
-                  << '\n';
+        logLine(LogCategory::Files, LogLevel::Warning,
+                "cannot make " + folder.string() + ": " + std::strerror(errno));
     }
     return folder;
 }
@@ -107,7 +108,8 @@ SingleInstanceLock::Result takeInstanceLock(SingleInstanceLock& lock,
                                             const std::filesystem::path& folder) {
     const SingleInstanceLock::Result result = lock.acquire(folder);
     if (result == SingleInstanceLock::Result::Failed) {
-        std::cerr << "pelmora: " << lock.error() << " (running without the lock)\n";
+        logLine(LogCategory::Files, LogLevel::Warning,
+                lock.error() + " (running without the lock)");
     }
     return result;
 }

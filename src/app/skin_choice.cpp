@@ -1,5 +1,6 @@
 #include "app/skin_choice.h"
 
+#include "base/log.h"
 #include "settings/shell_messages.h"
 #include "settings/skin_folders.h"
 #include "ui/skin/skin_images.h"
@@ -8,8 +9,6 @@
 
 #include <QColor>
 #include <QString>
-
-#include <iostream>
 
 namespace pelmora {
 
@@ -64,7 +63,7 @@ bool SkinChoice::choose(MessageSink& messages, QWidget* parent) {
     std::string error;
     if (!writeSkinPreferences(dataFolder_.preferencesFile(), prefs_.textColour(), prefs_.skinPath,
                               &error)) {
-        std::cerr << "pelmora: the skin was not saved: " << error << '\n';
+        logLine(LogCategory::Files, LogLevel::Warning, "the skin was not saved: " + error);
         messages.showMessage(
             notSavedText(dataFolder_.preferencesFile(), error, languageFromCode(languageCode_)),
             kAppName);
@@ -75,7 +74,8 @@ bool SkinChoice::choose(MessageSink& messages, QWidget* parent) {
 void SkinChoice::saveLabels() const {
     std::string error;
     if (!writeLabels(dataFolder_.preferencesFile(), languageCode_, prefs_.labels, &error)) {
-        std::cerr << "pelmora: the button labels were not saved: " << error << '\n';
+        logLine(LogCategory::Files, LogLevel::Warning,
+                "the button labels were not saved: " + error);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/app_identity.h"
 #include "app/session_bus.h"
+#include "base/log.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>
@@ -9,8 +10,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QImage>
-
-#include <iostream>
 
 namespace pelmora {
 
@@ -144,7 +143,8 @@ bool StatusNotifierItem::publish() {
 
 void StatusNotifierItem::registerWithWatcher(std::function<void(bool)> done) {
     if (!publish()) {
-        std::cerr << "pelmora: cannot offer the tray icon on the session bus\n";
+        logLine(LogCategory::Bus, LogLevel::Warning,
+                "cannot offer the tray icon on the session bus");
         done(false);
         return;
     }
@@ -158,8 +158,8 @@ void StatusNotifierItem::registerWithWatcher(std::function<void(bool)> done) {
         watcher->deleteLater();
         const bool ok = !watcher->isError();
         if (!ok) {
-            std::cerr << "pelmora: the tray did not take the icon: "
-                      << watcher->error().message().toStdString() << '\n';
+            logLine(LogCategory::Bus, LogLevel::Warning,
+                    "the tray did not take the icon: " + watcher->error().message().toStdString());
         }
         done(ok);
     });

@@ -30,16 +30,6 @@ namespace {
 constexpr std::string_view kNoMouseText =
     "no mouse 04d9:a09f found (plug it in, or use --simulate)";
 
-// Trace lines on standard output as they happen.
-class StreamTraceSink final : public TraceSink {
-public:
-    explicit StreamTraceSink(std::ostream& out) : out_(out) {}
-    void traceLine(std::string_view line) override { out_ << line << std::endl; }
-
-private:
-    std::ostream& out_;
-};
-
 std::unique_ptr<DeviceLink> openLink(CliContext& ctx) {
     DeviceLinkOptions options;
     options.simulate = ctx.common.simulated();

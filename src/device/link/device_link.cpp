@@ -1,5 +1,6 @@
 #include "device/link/device_link.h"
 
+#include "base/log.h"
 #include "device/discovery.h"
 #include "device/linux/hidraw_backend.h"
 #include "device/sim/sim_backend.h"
@@ -80,6 +81,10 @@ bool DeviceLink::discover() {
     if (listener_) {
         listener_->wake();
     }
+    logLine(LogCategory::Device, LogLevel::Info,
+            result.found           ? "discovery: the mouse is there"
+            : result.error.empty() ? "discovery: no mouse"
+                                   : "discovery: the mouse cannot be used: " + result.error);
     return result.found;
 }
 
@@ -91,6 +96,10 @@ TransferAccess DeviceLink::readBasicSettings(const TransferWait* wait) {
         CommandChannel ch = channel();
         pelmora::readBasicSettings(ch, image_);
     }
+    logLine(LogCategory::Device, LogLevel::Info,
+            access == TransferAccess::Granted ? "read the basic settings"
+                                              : "the basic settings not read: another program "
+                                                "kept the mouse");
     return access;
 }
 
@@ -100,13 +109,21 @@ ApplyResult DeviceLink::apply(const SettingsBlock& settings, const ApplySaving& 
     const TransferLock lock =
         TransferLock::acquire(link_.commandHandle.get(), wait ? *wait : wait_, result.access);
     if (result.access != TransferAccess::Granted) {
+        logLine(LogCategory::Device, LogLevel::Info,
+                "apply: nothing sent, another program kept the mouse");
         return result;
     }
+    logLine(LogCategory::Device, LogLevel::Info, "apply: sending");
     CommandChannel ch = channel();
     if (readFirst) {
         pelmora::readBasicSettings(ch, image_);
     }
-    return pelmora::apply(ch, image_, settings, saving);
+    result = pelmora::apply(ch, image_, settings, saving);
+    logLine(LogCategory::Device, LogLevel::Info,
+            "apply: " + std::to_string(result.writes - result.failedWrites) + " of " +
+                std::to_string(result.writes) + " writes reached the mouse; config.bin " +
+                (result.saved == SaveResult::Saved ? "saved" : "not saved"));
+    return result;
 }
 
 void DeviceLink::createListener(Listener::Callback callback) {
@@ -169,6 +186,10 @@ DeviceChangeDecision DeviceLink::handleDeviceChange(DeviceChange change, const T
     const bool found = discover();
     DeviceChangeDecision decision =
         decideDeviceChange(change, found, link_.initialReadDone != 0, listener_ != nullptr);
+    logLine(LogCategory::Device, LogLevel::Info,
+            std::string("hot-plug: a node ") +
+                (change == DeviceChange::Arrival ? "arrived" : "went away") + "; the mouse is " +
+                (decision.present ? "there" : "gone"));
     link_.devicePresent = decision.present ? 1 : 0;
     if (decision.readBasicSettings) {
         decision.readMissed = readBasicSettings(wait) != TransferAccess::Granted;

@@ -1,5 +1,6 @@
 #include "ui/pages/pointer_settings_part.h"
 
+#include "base/log.h"
 #include "desktop/pointer_actions.h"
 #include "desktop/pointer_backend.h"
 #include "desktop/pointer_levels.h"
@@ -16,7 +17,6 @@
 #include <QPainter>
 
 #include <array>
-#include <iostream>
 
 namespace pelmora {
 
@@ -73,17 +73,17 @@ PointerSettings& PointerSettingsPart::desktop() {
     if (!desktop_) {
         std::string note;
         desktop_ = makePointerSettings(PointerEnvironment::fromProcess(), note);
-        std::cerr << "pelmora: " << note << '\n';
+        logLine(LogCategory::Desktop, LogLevel::Info, note);
     }
     return *desktop_;
 }
 
 void PointerSettingsPart::log(const PointerReport& report) const {
     for (const PointerReport::Failure& f : report.failures) {
-        std::cerr << "pelmora: pointer settings: " << f.reason << '\n';
+        logLine(LogCategory::Desktop, LogLevel::Warning, "pointer settings: " + f.reason);
     }
     for (const std::string& note : report.notes) {
-        std::cerr << "pelmora: pointer settings: " << note << '\n';
+        logLine(LogCategory::Desktop, LogLevel::Info, "pointer settings: " + note);
     }
 }
 
