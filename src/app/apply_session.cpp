@@ -5,7 +5,6 @@
 #include "settings/link_texts.h"
 #include "settings/shell_messages.h"
 #include "settings/transfer_texts.h"
-#include "ui/pages/page_layout.h"
 #include "ui/skin/skin_controls.h"
 
 #include <QEvent>
@@ -13,8 +12,9 @@
 
 namespace pelmora {
 
-ApplySession::ApplySession(QWidget& window, ShellDevice& device, MessageSink& messages)
-    : window_(window), device_(device), messages_(messages) {
+ApplySession::ApplySession(QWidget& window, StatusLine& status, ShellDevice& device,
+                           MessageSink& messages)
+    : window_(window), status_(status), device_(device), messages_(messages) {
     retry_.setInterval(5 * kTransferRetryMs);
     QObject::connect(&retry_, &QTimer::timeout, [this] { retryRead(); });
 }
@@ -35,8 +35,7 @@ void ApplySession::refuse(ApplyRefusal why, Language language) {
     messages_.showMessage(applyRefusalText(why, language), kAppName);
 }
 
-bool ApplySession::start(Request request, const QFont& font, const QColor& colour,
-                         Finished finished) {
+bool ApplySession::start(Request request, Finished finished) {
     if (busy()) {
         return false;
     }
@@ -47,13 +46,12 @@ bool ApplySession::start(Request request, const QFont& font, const QColor& colou
     const Language language = request.language;
     // Called on the worker when it starts and ends waiting for another program.
     const TransferWait wait{transferWaitMs(),
-                            [this, language, font, colour](bool waiting) {
+                            [this, language](bool waiting) {
                                 QMetaObject::invokeMethod(
                                     &worker_,
-                                    [this, language, font, colour, waiting] {
+                                    [this, language, waiting] {
                                         showStatus(waiting ? waitingForMouseText(language)
-                                                           : sendingSettingsText(language),
-                                                   font, colour);
+                                                           : sendingSettingsText(language));
                                     },
                                     Qt::QueuedConnection);
                             },
@@ -97,31 +95,11 @@ bool ApplySession::start(Request request, const QFont& font, const QColor& colou
             }
         };
     });
-    showStatus(sendingSettingsText(language), font, colour);
+    showStatus(sendingSettingsText(language));
     return true;
 }
 
-void ApplySession::setRecordingStatus(const QString& text, const QFont& font,
-                                      const QColor& colour) {
-    recordingStatus_ = text;
-    setIdleStatus(noMouseStatus_, font, colour);
-}
-
-void ApplySession::setIdleStatus(const QString& text, const QFont& font, const QColor& colour) {
-    noMouseStatus_ = text;
-    idleStatus_ = recordingStatus_.isEmpty() ? text : recordingStatus_;
-    if (busy()) {
-        return;
-    }
-    if (idleStatus_.isEmpty()) {
-        hideStatus();
-    } else {
-        placeStatus(idleStatus_, font, colour);
-    }
-}
-
-void ApplySession::read(Language language, const QFont& font, const QColor& colour,
-                        std::function<void(bool late)> read) {
+void ApplySession::read(Language language, std::function<void(bool late)> read) {
     if (busy() || !device_.present()) {
         return;
     }
@@ -136,7 +114,7 @@ void ApplySession::read(Language language, const QFont& font, const QColor& colo
     afterRead_ = std::move(read);
     readDeadline_ = QDeadlineTimer(transferWaitMs());
     retry_.start();
-    showStatus(waitingForMouseText(language), font, colour);
+    showStatus(waitingForMouseText(language));
 }
 
 void ApplySession::retryRead() {
@@ -166,34 +144,14 @@ void ApplySession::giveUp() {
     }
 }
 
-void ApplySession::showStatus(std::string_view text, const QFont& font, const QColor& colour) {
+void ApplySession::showStatus(std::string_view text) {
     window_.setCursor(Qt::BusyCursor);
-    placeStatus(QString::fromUtf8(text), font, colour);
-}
-
-void ApplySession::placeStatus(const QString& text, const QFont& font, const QColor& colour) {
-    if (!status_) {
-        status_ = new QLabel(&window_);
-        status_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        const Rect& r = layout::kApplyStatusRect;
-        status_->setGeometry(r.left, r.top, r.width(), r.height());
-    }
-    QPalette palette = status_->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    status_->setPalette(palette);
-    status_->setFont(font);
-    status_->setText(text);
-    status_->show();
-    status_->raise();
+    status_.set(StatusLine::Source::Transfer, QString::fromUtf8(text));
 }
 
 void ApplySession::hideStatus() {
     window_.unsetCursor();
-    if (status_) {
-        // The idle line (no mouse) comes back once a transfer has ended.
-        status_->setText(idleStatus_);
-        status_->setVisible(!idleStatus_.isEmpty());
-    }
+    status_.set(StatusLine::Source::Transfer, {});
 }
 
 bool ApplySession::blocksInput(const QObject* watched, const QEvent* event) const {

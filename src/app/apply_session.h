@@ -1,7 +1,7 @@
 #pragma once
 // The transfer of OK and Apply: the settings go to the mouse and into
 // config.bin, the button labels into str.ini, on a worker thread. While it
-// runs, the window shows a busy cursor and a short status beside its buttons,
+// runs, the window shows a busy cursor and says so in the frame's status line,
 // and its child controls (lists, edit fields) take no presses or keys.
 // While another program sends settings to the mouse, the worker waits for it
 // (up to transferWaitMs()) and the status says so; the read of the mouse's
@@ -14,12 +14,9 @@
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
 #include "settings/shell_messages.h"
+#include "ui/pages/status_line.h"
 
-#include <QColor>
 #include <QDeadlineTimer>
-#include <QFont>
-#include <QLabel>
-#include <QPointer>
 #include <QTimer>
 
 #include <atomic>
@@ -54,28 +51,22 @@ public:
     // nothing was sent or saved (the message has been shown).
     using Finished = std::function<void(const SettingsBlock& sent, bool delivered)>;
 
-    ApplySession(QWidget& window, ShellDevice& device, MessageSink& messages);
+    ApplySession(QWidget& window, StatusLine& status, ShellDevice& device, MessageSink& messages);
 
     // Starts the transfer unless one runs. When it cannot send (see
     // refusal()) nothing is sent or saved and the user is told why in the
-    // request's language; false then. The status is drawn in `font` and `colour`.
-    bool start(Request request, const QFont& font, const QColor& colour, Finished finished);
+    // request's language; false then.
+    bool start(Request request, Finished finished);
     // Why OK and Apply cannot send now: the one place that decides it.
     std::optional<ApplyRefusal> refusal(const Request& request) const;
     // Tells the user that nothing was sent or saved, and why.
     void refuse(ApplyRefusal why, Language language);
-    // The line the status area shows while no transfer runs (empty: none).
-    void setIdleStatus(const QString& text, const QFont& font, const QColor& colour);
-    // The line while a macro is being recorded (empty: it ended); it goes
-    // before the idle line, a transfer's status before both.
-    void setRecordingStatus(const QString& text, const QFont& font, const QColor& colour);
     bool running() const { return worker_.running(); }
     // The read of the mouse's basic settings: at once when the mouse is free,
     // else retried from a timer, the wait shown as for a transfer, until
     // transferWaitMs() has passed (then a message says it was not read).
     // `read` runs after a read that was made (`late`: from the timer).
-    void read(Language language, const QFont& font, const QColor& colour,
-              std::function<void(bool late)> read);
+    void read(Language language, std::function<void(bool late)> read);
     bool reading() const { return retry_.isActive(); }
     // A transfer runs or a read is waiting for the mouse.
     bool busy() const { return running() || reading(); }
@@ -91,20 +82,16 @@ public:
     bool blocksInput(const QObject* watched, const QEvent* event) const;
 
 private:
-    // The busy cursor and a status; placeStatus shows a line without the cursor.
-    void showStatus(std::string_view text, const QFont& font, const QColor& colour);
-    void placeStatus(const QString& text, const QFont& font, const QColor& colour);
+    // The busy cursor and the transfer's line; hideStatus ends both.
+    void showStatus(std::string_view text);
     void hideStatus();
     void retryRead();
 
     QWidget& window_;
+    StatusLine& status_;
     ShellDevice& device_;
     MessageSink& messages_;
     ApplyWorker worker_;
-    QPointer<QLabel> status_;
-    QString idleStatus_;
-    QString noMouseStatus_;
-    QString recordingStatus_;
     std::atomic<bool> givingUp_{false};
     QTimer retry_;
     QDeadlineTimer readDeadline_;

@@ -37,11 +37,6 @@ void CTarvixDlg::connectPageFrame() {
     hooks.beforeBasicDrawing = [this] { firstRead(); };
     hooks.hide = [this] { hideWindow(); };
     hooks.busy = [this] { return applySession_.busy(); };
-    hooks.recordingStatus = [this](const QString& text) {
-        const TextColour colour = skinChoice_.preferences().textColour();
-        applySession_.setRecordingStatus(text, frame_.textFont(),
-                                         QColor(colour.red, colour.green, colour.blue));
-    };
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);
@@ -177,10 +172,8 @@ void CTarvixDlg::chooseSkin() {
 
 void CTarvixDlg::applySettings(bool hideAfter) {
     const Preferences& prefs = skinChoice_.preferences();
-    const TextColour colour = prefs.textColour();
     applySession_.start({settings_, prefs.labels, services_.dataFolder.preferencesFile(),
                          languageCode_, language_, settingsLoaded_},
-                        frame_.textFont(), QColor(colour.red, colour.green, colour.blue),
                         [this, hideAfter](const SettingsBlock& sent, bool delivered) {
                             finishApply(sent, delivered, hideAfter);
                         });
@@ -296,12 +289,11 @@ void CTarvixDlg::onMouseRemoved() {
 }
 
 void CTarvixDlg::showMouseStatus() {
-    const TextColour colour = skinChoice_.preferences().textColour();
-    applySession_.setIdleStatus(
+    frame_.statusLine().set(
+        StatusLine::Source::NoMouse,
         services_.device.present()
             ? QString()
-            : QString::fromUtf8(shellMessage(ShellMessage::NoMouseStatus, language_)),
-        frame_.textFont(), QColor(colour.red, colour.green, colour.blue));
+            : QString::fromUtf8(shellMessage(ShellMessage::NoMouseStatus, language_)));
 }
 
 void CTarvixDlg::matchLabels() {
@@ -337,23 +329,21 @@ void CTarvixDlg::firstRead() {
 }
 
 void CTarvixDlg::readMouse() {
-    const TextColour colour = skinChoice_.preferences().textColour();
-    applySession_.read(language_, frame_.textFont(), QColor(colour.red, colour.green, colour.blue),
-                       [this](bool late) {
-                           if (!services_.device.initialReadDone()) {
-                               // Edits made while the mouse was away stay for
-                               // the next Apply: the first-run labels wait.
-                               if (firstRunFlag_ == 0 && !editedSinceApply()) {
-                                   skinChoice_.preferences().labels = firstRunLabels(language_);
-                                   skinChoice_.saveLabels();
-                               }
-                               services_.device.setInitialReadDone();
-                           }
-                           if (late) {
-                               // The DPI columns follow the sensor the mouse reported.
-                               redrawCurrentPage();
-                           }
-                       });
+    applySession_.read(language_, [this](bool late) {
+        if (!services_.device.initialReadDone()) {
+            // Edits made while the mouse was away stay for
+            // the next Apply: the first-run labels wait.
+            if (firstRunFlag_ == 0 && !editedSinceApply()) {
+                skinChoice_.preferences().labels = firstRunLabels(language_);
+                skinChoice_.saveLabels();
+            }
+            services_.device.setInitialReadDone();
+        }
+        if (late) {
+            // The DPI columns follow the sensor the mouse reported.
+            redrawCurrentPage();
+        }
+    });
 }
 
 void CTarvixDlg::onTrayAvailability(bool available) {

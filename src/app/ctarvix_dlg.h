@@ -169,7 +169,6 @@ private:
     Language language_ = Language::English;
     SkinChoice skinChoice_{services_.dataFolder, languageCode_};
 
-    ApplySession applySession_{*this, services_.device, services_.messages};
     DeviceWatch deviceWatch_{services_.device,
                              services_.tray,
                              services_.messages,
@@ -204,6 +203,9 @@ private:
     PointerSettingsPart pointerPart_{frame_, settings_, services_.messages};
     MacroEditorPart macroEditor_{frame_, settings_, services_.messages,
                                  services_.dataFolder.macroFile()};
+    // After the frame, whose status line it writes; gone first, its transfer
+    // abandoned by the teardown before.
+    ApplySession applySession_{*this, frame_.statusLine(), services_.device, services_.messages};
 };
 
 // Tool tip of the notification-area icon, the same in every language.

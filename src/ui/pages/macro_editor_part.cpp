@@ -351,9 +351,7 @@ void MacroEditorPart::showKeyboardReach(KeyboardHold::Reach reach) {
 void MacroEditorPart::showRecordingStatus(const QString& text) {
     // The title stays for window lists; a frameless window without a task-bar
     // entry shows it nowhere, so the status line says it too.
-    if (frame_.hooks().recordingStatus) {
-        frame_.hooks().recordingStatus(text);
-    }
+    frame_.statusLine().set(StatusLine::Source::Recording, text);
 }
 
 void MacroEditorPart::stopRecording() {

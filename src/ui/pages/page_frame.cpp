@@ -126,6 +126,7 @@ void PageFrame::initialise() {
     frameArea(FrameControl::Ok).caption = pageText(TextId::Ok, language);
     frameArea(FrameControl::Apply).caption = pageText(TextId::Apply, language);
     frameArea(FrameControl::Cancel).caption = pageText(TextId::Cancel, language);
+    statusLine_.restyle();
 }
 
 HotArea& PageFrame::frameArea(FrameControl control) {

@@ -8,6 +8,7 @@
 #include "settings/interface_texts.h"
 #include "settings/settings_block.h"
 #include "ui/pages/page_part.h"
+#include "ui/pages/status_line.h"
 #include "ui/skin/drop_down_list.h"
 #include "ui/skin/hot_area.h"
 #include "ui/skin/mem_dc.h"
@@ -61,8 +62,6 @@ public:
         // Enter and Escape; the macro recorder swallowing keys.
         std::function<void()> hide;
         std::function<bool()> recording;
-        // The status line while a macro is being recorded (empty: it ended).
-        std::function<void(const QString&)> recordingStatus;
         // True while the settings are being sent to the mouse: presses on
         // page controls are then refused (the frame's own still work).
         std::function<bool()> busy;
@@ -112,6 +111,8 @@ public:
     // (frame_controls.cpp), and the keyboard and accessibility built on them.
     void describeControls(std::vector<SkinControl>& controls);
     SkinControls& controls() { return *controls_; }
+    // The line every part says what goes on in (status_line.h).
+    StatusLine& statusLine() { return statusLine_; }
 
 private:
     void showPage(Page page);
@@ -126,6 +127,7 @@ private:
     HoverTracker hover_;
     QFont textFont_;
     QFont titleFont_;
+    StatusLine statusLine_{window_, textFont_};
     Page page_ = NoPage;
     QPoint lastPress_;
 
