@@ -1,7 +1,7 @@
 #include "app/apply_worker.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QMetaObject>
 
 namespace pelmora {
@@ -54,10 +54,16 @@ void ApplyWorker::abandon() {
 }
 
 bool ApplyWorker::wait(int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (running_ && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    if (!running_) {
+        return true;
     }
+    // A loop of its own until the completion has run, or the time is up.
+    QEventLoop loop;
+    const QMetaObject::Connection done =
+        connect(this, &ApplyWorker::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    disconnect(done);
     return !running_;
 }
 

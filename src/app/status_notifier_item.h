@@ -1,8 +1,8 @@
 #pragma once
 // The program's own StatusNotifierItem (org.kde.StatusNotifierItem with a
-// com.canonical.dbusmenu menu), registered with a StatusNotifierWatcher
-// that appeared after the start: Qt's tray icon decides only once, at
-// start, whether to go that way.
+// com.canonical.dbusmenu menu), registered with the StatusNotifierWatcher
+// whenever one is on the bus, at the start or later: titled "Pelmora", where
+// Qt's own item would carry the window class.
 
 #include "app/app_identity.h"
 #include "app/dbus_menu.h"

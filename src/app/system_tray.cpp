@@ -11,8 +11,10 @@
 namespace pelmora {
 
 namespace {
-// How often to look for a notification area that appeared or went away.
-constexpr int kAvailabilityPollMs = 2000;
+// How often to look for an XEmbed tray that appeared or went away: Qt tells
+// no one when a tray manager comes or goes. StatusNotifierItem hosts come and
+// go through their watcher's bus name, which the tray watches instead.
+constexpr int kXEmbedPollMs = 2000;
 constexpr int kMinimumBalloonMs = 3000;
 const QString& kWatcherService = session_bus::kStatusNotifierWatcher;
 
@@ -35,8 +37,8 @@ SystemTray::SystemTray(QDBusConnection bus, QObject* parent)
         }
     });
     connect(&icon_, &QSystemTrayIcon::activated, this, &SystemTray::onActivated);
-    availabilityTimer_.setInterval(kAvailabilityPollMs);
-    connect(&availabilityTimer_, &QTimer::timeout, this, &SystemTray::pollAvailability);
+    availabilityTimer_.setInterval(kXEmbedPollMs);
+    connect(&availabilityTimer_, &QTimer::timeout, this, &SystemTray::updateAvailability);
     connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this,
             &SystemTray::onWatcherAppeared);
     connect(&watcher_, &QDBusServiceWatcher::serviceUnregistered, this, &SystemTray::onWatcherGone);
@@ -55,7 +57,9 @@ void SystemTray::install(const QIcon& icon, const QString& toolTip, Handlers han
     toolTip_ = toolTip;
     available_ = QSystemTrayIcon::isSystemTrayAvailable();
     installed_ = true;
-    availabilityTimer_.start();
+    if (xembedPossible()) {
+        availabilityTimer_.start();
+    }
     // A StatusNotifierItem host gets the program's own item, titled
     // "Pelmora" (Qt's item would carry the window class as its title), now
     // or whenever its watcher appears. Qt's icon serves XEmbed trays: shown
@@ -119,7 +123,7 @@ void SystemTray::onActivated(QSystemTrayIcon::ActivationReason reason) {
     // The right button shows the context menu by itself.
 }
 
-void SystemTray::pollAvailability() {
+void SystemTray::updateAvailability() {
     const bool now = isTrayAvailable();
     if (now == available_) {
         return;
@@ -169,7 +173,7 @@ void SystemTray::onWatcherAppeared() {
         // The host shows our item: Qt's icon in an XEmbed tray beside it
         // would be a second one.
         icon_.hide();
-        pollAvailability();
+        updateAvailability();
     });
 }
 
@@ -181,7 +185,7 @@ void SystemTray::onWatcherGone() {
     if (installed_ && xembedPossible()) {
         icon_.show();
     }
-    pollAvailability();
+    updateAvailability();
 }
 
 } // namespace pelmora

@@ -37,7 +37,7 @@ public:
 
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
-    void pollAvailability();
+    void updateAvailability();
     void onWatcherAppeared();
     void onWatcherGone();
 

@@ -1,7 +1,8 @@
 #pragma once
 // The notification-area icon as the main dialog sees it. The desktop's tray
-// (QSystemTrayIcon, with a freedesktop notification fallback) is one side of
-// this seam; tests drive and observe the other.
+// (system_tray.h: the program's StatusNotifierItem, or Qt's XEmbed icon; its
+// balloons through the desktop's notification service, Qt's balloon where
+// there is none) is one side of this seam; tests drive and observe the other.
 
 #include <QIcon>
 #include <QString>
