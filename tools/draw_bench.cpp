@@ -5,9 +5,9 @@
 //
 //   draw-bench --data-dir DIR [--rounds N]
 
+#include "page_host/page_window.h"
 #include "settings/factory_settings.h"
 #include "ui/pages/page_layout.h"
-#include "ui/pages/page_window.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
 

@@ -5,8 +5,8 @@
 //   skin-preview --data-dir DIR [--skin NAME] [--lang CODE] [--page basic|advanced]
 //                [--hover X,Y] [--out FILE.png] [--quit-after MS]
 
+#include "page_host/page_window.h"
 #include "settings/factory_settings.h"
-#include "ui/pages/page_window.h"
 #include "ui/skin/skin_state.h"
 
 #include <QApplication>

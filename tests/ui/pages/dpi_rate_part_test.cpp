@@ -1,8 +1,8 @@
 // The report-rate steps and DPI columns of the basic page: what each click
 // stores, what it redraws, and the columns of each sensor type.
+#include "page_host/page_window.h"
 #include "settings/factory_settings.h"
 #include "ui/pages/page_layout.h"
-#include "ui/pages/page_window.h"
 #include "ui/skin/skin_images.h"
 #include "ui/test_skin.h"
 

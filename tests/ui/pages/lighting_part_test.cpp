@@ -1,9 +1,9 @@
 // The lighting controls of the basic page: swatches and the colour chooser,
 // the three boxes with their status texts and lists.
+#include "page_host/page_window.h"
 #include "settings/factory_settings.h"
 #include "settings/lighting_settings.h"
 #include "ui/pages/page_layout.h"
-#include "ui/pages/page_window.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_fonts.h"
 #include "ui/skin/skin_state.h"

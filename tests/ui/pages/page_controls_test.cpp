@@ -1,11 +1,11 @@
 // The window's controls for screen readers and the keyboard: the basic
 // page's accessible tree in reading order, the keys, the accessible actions
 // and the dialogs that take every key.
+#include "page_host/page_window.h"
 #include "settings/dpi_rate_settings.h"
 #include "settings/factory_settings.h"
 #include "ui/keys/single_dialog.h"
 #include "ui/pages/page_layout.h"
-#include "ui/pages/page_window.h"
 #include "ui/skin/skin_state.h"
 #include "ui/skin/skins_dialog.h"
 

@@ -1,8 +1,8 @@
 // The page frame: navigation, the order of the left-button dispatcher,
 // leaving a page, redrawing, hover on the frame and the key pre-filter.
+#include "page_host/page_window.h"
 #include "settings/factory_settings.h"
 #include "ui/pages/page_layout.h"
-#include "ui/pages/page_window.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_state.h"
 

@@ -2,10 +2,10 @@
 // ticks and boxes that change only the record, Default, OK/Apply, the
 // remark under settings the desktop does not have, and drawing that stays
 // inside the rows.
-#include "settings/factory_settings.h"
 #include "desktop/fake_pointer_settings.h"
+#include "page_host/page_window.h"
+#include "settings/factory_settings.h"
 #include "ui/pages/page_layout.h"
-#include "ui/pages/page_window.h"
 #include "ui/pages/pointer_settings_part.h"
 #include "ui/skin/qt_rect.h"
 #include "ui/skin/skin_state.h"

@@ -1,4 +1,4 @@
-#include "ui/pages/page_window.h"
+#include "page_host/page_window.h"
 
 #include "ui/pages/page_layout.h"
 #include "ui/skin/skin_image_names.h"

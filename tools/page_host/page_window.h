@@ -1,7 +1,9 @@
 #pragma once
-// A frameless window that shows the two pages through a PageFrame: paints
+// A frameless window that shows the basic page through a PageFrame, for the
+// tools (skin-preview, draw-bench) and the tests of the page parts: paints
 // its canvas, forwards mouse and keys, and moves when dragged by its empty
-// surface. The main dialog hosts its PageFrame the same way.
+// surface. The program's window is CTarvixDlg (src/app); this host is not
+// part of the program.
 
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
