@@ -112,7 +112,7 @@ void ApplySession::read(Language language, std::function<void(bool late)> read) 
     // Another program holds the mouse: the event loop never waits for it.
     readLanguage_ = language;
     afterRead_ = std::move(read);
-    readDeadline_ = QDeadlineTimer(transferWaitMs());
+    readDeadline_ = TransferDeadline(transferWaitMs());
     retry_.start();
     showStatus(waitingForMouseText(language));
 }
@@ -120,7 +120,7 @@ void ApplySession::read(Language language, std::function<void(bool late)> read) 
 void ApplySession::retryRead() {
     const bool present = device_.present() && !givingUp_;
     const bool read = present && device_.readBasicSettings();
-    if (!read && present && !readDeadline_.hasExpired()) {
+    if (!read && present && !readDeadline_.expired()) {
         return;
     }
     retry_.stop();

@@ -9,6 +9,7 @@
 
 #include "app/apply_worker.h"
 #include "app/shell_device.h"
+#include "device/transfer_lock.h"
 #include "settings/interface_texts.h"
 #include "settings/message_sink.h"
 #include "settings/preferences.h"
@@ -16,7 +17,6 @@
 #include "settings/shell_messages.h"
 #include "ui/pages/status_line.h"
 
-#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <atomic>
@@ -94,7 +94,7 @@ private:
     ApplyWorker worker_;
     std::atomic<bool> givingUp_{false};
     QTimer retry_;
-    QDeadlineTimer readDeadline_;
+    TransferDeadline readDeadline_;
     Language readLanguage_ = Language::English;
     std::function<void(bool late)> afterRead_;
 };

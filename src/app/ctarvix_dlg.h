@@ -2,6 +2,9 @@
 // The program's only top-level window: a frameless tool window that lives
 // behind the notification-area icon. It owns the device link's use, the
 // settings record, the tray icon, the texts and the drawing of the pages.
+//
+// On the map (docs/ARCHITECTURE.md): src/app, the top layer; an Apply starts
+// here and comes back here on the GUI thread.
 
 #include "app/apply_session.h"
 #include "app/device_watch.h"

@@ -1,5 +1,8 @@
 #pragma once
 // pelmora-cli: the program's work without a window.
+//
+// On the map (docs/ARCHITECTURE.md): src/cli, the top layer beside src/app;
+// it uses the core only (doctor included), never the window's parts.
 
 #include <iosfwd>
 #include <span>

@@ -5,6 +5,9 @@
 // the GNOME mouse schema installed; none for a bare X server and for the
 // desktops known to keep their own settings. PELMORA_POINTER_BACKEND=gnome,
 // kde or none overrides the choice.
+//
+// On the map (docs/ARCHITECTURE.md): src/desktop, above src/settings; the
+// pointer part of the advanced page and `pelmora-cli set --apply` use it.
 
 #include "desktop/pointer_settings.h"
 

@@ -2,6 +2,9 @@
 // The mouse's commands, the read of its basic settings and Apply. Every
 // command takes its bytes from DeviceImage and stores its answer there.
 // None reports failure: Apply always runs to its end.
+//
+// On the map (docs/ARCHITECTURE.md): src/device, the mouse's protocol; called
+// by the link under the transfer lock, below it only frames and handles.
 
 #include "device/command_frame.h"
 #include "device/device_image.h"

@@ -32,20 +32,17 @@ TransferLock TransferLock::acquire(HidHandle* handle, const TransferWait& wait,
         lock.handle_ = handle;
         return lock;
     }
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(wait.timeoutMs, 0));
+    const TransferDeadline deadline(wait.timeoutMs);
     if (wait.waiting && wait.timeoutMs > 0) {
         wait.waiting(true);
     }
     access = TransferAccess::Busy;
-    while (Clock::now() < deadline) {
+    while (!deadline.expired()) {
         if (wait.stop && wait.stop()) {
             access = TransferAccess::Stopped;
             break;
         }
-        const auto left = deadline - Clock::now();
-        std::this_thread::sleep_for(
-            std::min<Clock::duration>(left, std::chrono::milliseconds(kTransferRetryMs)));
+        std::this_thread::sleep_for(deadline.nextPause());
         if (handle->tryLockTransfers()) {
             access = TransferAccess::Granted;
             lock.handle_ = handle;

@@ -7,6 +7,8 @@
 
 #include "device/hid_handle.h"
 
+#include <algorithm>
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -25,6 +27,27 @@ struct TransferWait {
     std::function<void(bool waiting)> waiting;
     // Asked between tries: true gives up at once (the program is ending).
     std::function<bool()> stop;
+};
+
+// How long a wait for the mouse lasts and when it tries again: the one rule
+// of both programs. TransferLock::acquire follows it blocking (pelmora-cli,
+// the window's transfer thread); the window's read of the mouse follows it
+// from a timer, so that its event loop never waits.
+class TransferDeadline {
+public:
+    explicit TransferDeadline(int timeoutMs = 0)
+        : end_(std::chrono::steady_clock::now() +
+               std::chrono::milliseconds(std::max(timeoutMs, 0))) {}
+    bool expired() const { return std::chrono::steady_clock::now() >= end_; }
+    // The pause before the next try: kTransferRetryMs, or what is left.
+    std::chrono::steady_clock::duration nextPause() const {
+        return std::clamp<std::chrono::steady_clock::duration>(
+            end_ - std::chrono::steady_clock::now(), {},
+            std::chrono::milliseconds(kTransferRetryMs));
+    }
+
+private:
+    std::chrono::steady_clock::time_point end_;
 };
 
 enum class TransferAccess {

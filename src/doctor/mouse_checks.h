@@ -4,6 +4,9 @@
 // why not (the udev rule, udev's record of the node, the ACL, the seat), the
 // report descriptors, and other processes holding the nodes open. Every
 // folder read is a parameter, so the checks run against a fake system.
+//
+// On the map (docs/ARCHITECTURE.md): src/doctor, used by pelmora-cli only;
+// it reads the system, never the mouse's protocol.
 
 #include "doctor/doctor_check.h"
 

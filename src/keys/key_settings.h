@@ -4,6 +4,9 @@
 // results of the key dialogs, the DPI switch choices, the mode buttons and
 // Default. Plain functions on the record and the labels; the page and the
 // command line both use them.
+//
+// On the map (docs/ARCHITECTURE.md): src/keys, above src/settings; the rules
+// the key page and `pelmora-cli set` share.
 
 #include "keys/key_function.h"
 #include "settings/interface_texts.h"

@@ -5,6 +5,9 @@
 // line, and what New, Delete, Confirm, inserting a mouse event and editing a
 // delay do to record.ini and to `macroData`. The page draws this state and
 // forwards the user's actions; messages go to a MessageSink.
+//
+// On the map (docs/ARCHITECTURE.md): src/macros, above src/keys; the advanced
+// page's macro part draws it, pelmora-cli's macro commands edit it too.
 
 #include "macros/macro_encoder.h"
 #include "macros/macro_store.h"

@@ -2,6 +2,9 @@
 // The settings block: everything the user edits, byte for byte the content of
 // config.bin after its flag byte. The layout is a file format; every offset
 // below is checked at compile time.
+//
+// On the map (docs/ARCHITECTURE.md): src/settings, just above src/base; the
+// record every other layer reads and edits.
 
 #include <array>
 #include <cstddef>

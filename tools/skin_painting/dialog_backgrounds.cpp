@@ -34,6 +34,7 @@ QImage dialogBase(const Palette& c, int height = D::kHeight) {
 
 } // namespace
 
+// The single key and delay dialogs: one centred field.
 QImage singleKeyBackground(const Palette& c) {
     QImage image = dialogBase(c);
     QPainter p(&image);
@@ -41,28 +42,13 @@ QImage singleKeyBackground(const Palette& c) {
     return image;
 }
 
+// The combo key and fire key dialogs: a drop-down header over two fields.
 QImage comboKeyBackground(const Palette& c) {
     QImage image = dialogBase(c);
     QPainter p(&image);
     dropHeader(p, c, D::kUpperHeader);
     well(p, c, D::kFirstField);
     well(p, c, D::kSecondField);
-    return image;
-}
-
-QImage fireKeyBackground(const Palette& c) {
-    QImage image = dialogBase(c);
-    QPainter p(&image);
-    dropHeader(p, c, D::kUpperHeader);
-    well(p, c, D::kFirstField);
-    well(p, c, D::kSecondField);
-    return image;
-}
-
-QImage delayBackground(const Palette& c) {
-    QImage image = dialogBase(c);
-    QPainter p(&image);
-    well(p, c, D::kCenteredField);
     return image;
 }
 

@@ -74,10 +74,10 @@ QImage basicBackground(const Palette& c);
 QImage advancedBackground(const Palette& c);
 
 // The dialogs' backgrounds (dialog_backgrounds.cpp).
+// One centred field (single key, delay); a header over two fields (combo
+// key, fire key).
 QImage singleKeyBackground(const Palette& c);
 QImage comboKeyBackground(const Palette& c);
-QImage fireKeyBackground(const Palette& c);
-QImage delayBackground(const Palette& c);
 QImage choiceBackground(const Palette& c, int height);
 QImage macroKeyBackground(const Palette& c);
 QImage skinsBackground(const Palette& c);

@@ -6,6 +6,10 @@
 // Threads: everything runs on the caller's thread except the listener
 // callback, which runs on the listener thread. Destroying the link stops
 // and joins the listener.
+//
+// On the map (docs/ARCHITECTURE.md): src/device/link, the top of the core's
+// device layers; the window (through LinkShellDevice) and pelmora-cli each
+// hold one, and every Apply, hot-plug and mouse event passes through it.
 
 #include "device/command_set.h"
 #include "device/device_change.h"

@@ -62,7 +62,8 @@ private:
     void releaseKeys();
     void showReach(KeyboardHold::Reach reach);
     // A key event for the dialog: an Enter or Escape press waits to see
-    // whether it is held; true when the event was taken.
+    // whether it is held (input when let go in time, or when another key
+    // comes first), every other event is input at once.
     void keyEvent(const QKeyEvent& key);
     void heldLongEnough();
     void flushHeld();

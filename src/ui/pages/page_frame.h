@@ -4,6 +4,9 @@
 // web address, then each part of the page shown), navigation between the
 // pages, and the left-button dispatcher: frame controls first, then the parts
 // of the page being shown.
+//
+// On the map (docs/ARCHITECTURE.md): src/ui/pages, the window's parts on top
+// of src/ui/skin; the program's window (src/app) owns one frame.
 
 #include "settings/interface_texts.h"
 #include "settings/settings_block.h"

@@ -5,6 +5,9 @@
 // dispatcher), a slider's cell, a list's row. Screen readers see the controls
 // through accessible_skin.h, the keyboard through keyboard_focus.h; both are
 // set up by creating one of these as a child of the window.
+//
+// On the map (docs/ARCHITECTURE.md): src/ui/skin, the lowest of the window's
+// layers; every page part and dialog describes its controls here.
 
 #include "settings/control_names.h"
 #include "ui/skin/skin_control.h"

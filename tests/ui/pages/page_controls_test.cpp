@@ -146,7 +146,6 @@ TEST_F(PageControlsTest, KeysMoveTheFocusAndWorkTheFocusedControl) {
         std::function<bool()> holds;
     };
     const std::vector<Case> cases = {
-        {"Escape hides the window", k(Qt::Key_Escape), [this] { return window.isHidden(); }},
         {"Space opens a focused box's list", join({k(Qt::Key_Tab, 7), k(Qt::Key_Space)}),
          [&] { return expanded("Button 2"); }},
         {"Escape closes only the open list",
