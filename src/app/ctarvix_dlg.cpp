@@ -37,6 +37,7 @@ void CTarvixDlg::connectPageFrame() {
     hooks.beforeBasicDrawing = [this] { firstRead(); };
     hooks.hide = [this] { hideWindow(); };
     hooks.busy = [this] { return applySession_.busy(); };
+    frame_.dialogs().keys = &keyDialogs_;
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);

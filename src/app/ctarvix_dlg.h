@@ -198,8 +198,10 @@ private:
 
     // Last: it draws from the members above.
     PageFrame frame_{*this, settings_};
+    // The program's key dialogs; the macro key dialog offers the macros of record.ini.
+    SkinnedKeyDialogs keyDialogs_{services_.messages, services_.dataFolder.macroFile()};
     KeySettingsPart keySettings_{frame_, settings_, skinChoice_.preferences().labels,
-                                 services_.messages, services_.dataFolder.macroFile()};
+                                 services_.messages};
     DpiRatePart dpiRatePart_{frame_, settings_,
                              [this] { return services_.device.activeSensorType(); }};
     LightingPart lightingPart_{frame_, settings_};

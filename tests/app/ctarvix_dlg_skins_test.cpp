@@ -92,7 +92,8 @@ TEST_F(SkinsButtonTest, OkWithoutPickingKeepsTheSkinAndTakesOnlyTheColour) {
     writeStrIni("Path=Ember\nRColor=1\nGColor=2\nBColor=3\n");
     CTarvixDlg& d = shown();
     pressSkins(d, [](CSkinsDialog& dialog) {
-        dialog.setColourChooser([](QWidget*, const QColor&) { return QColor(255, 255, 255); });
+        dialog.setColourChooser(
+            [](QWidget&, const QColor&) { return std::optional<QColor>(QColor(255, 255, 255)); });
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, middle(dialog_layout::kSkinColourBox));
         ok(dialog);
     });

@@ -16,12 +16,11 @@ namespace pelmora {
 PageWindow::PageWindow(SettingsBlock& settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), frame_(*this, settings),
       dpiRatePart_(frame_, settings, [this] { return sensorType_; }),
-      lightingPart_(frame_, settings),
-      // No data folder here: the macro key dialog offers no macros.
-      keySettingsPart_(frame_, settings, labels_, messages_, std::filesystem::path()) {
+      lightingPart_(frame_, settings), keySettingsPart_(frame_, settings, labels_, messages_) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     frame_.hooks().hide = [this] { hide(); };
+    frame_.dialogs().keys = &keyDialogs_;
     frame_.addPart(PageFrame::BasicPage, keySettingsPart_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);

@@ -48,6 +48,8 @@ private:
     LightingPart lightingPart_;
     ButtonLabels labels_;
     MessageBoxSink messages_{this};
+    // No data folder here: the macro key dialog offers no macros.
+    SkinnedKeyDialogs keyDialogs_{messages_, std::filesystem::path()};
     KeySettingsPart keySettingsPart_;
     WindowDrag drag_;
     int drags_ = 0;

@@ -34,19 +34,8 @@ Language activeLanguage() {
 } // namespace
 
 KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
-                                 MessageSink& messages, const std::filesystem::path& macroFile)
-    : KeySettingsPart(frame, settings, labels, messages,
-                      std::make_unique<SkinnedKeyDialogs>(messages, macroFile), nullptr) {}
-
-KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
-                                 MessageSink& messages, KeyDialogs& dialogs)
-    : KeySettingsPart(frame, settings, labels, messages, nullptr, &dialogs) {}
-
-KeySettingsPart::KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
-                                 MessageSink& messages, std::unique_ptr<KeyDialogs> own,
-                                 KeyDialogs* dialogs)
+                                 MessageSink& messages)
     : frame_(frame), settings_(settings), labels_(labels), messages_(messages),
-      ownDialogs_(std::move(own)), dialogs_(dialogs != nullptr ? *dialogs : *ownDialogs_),
       dpiList_(frame.canvas().window(), Rect{}, Rect{}) {
     QWidget& window = frame.canvas().window();
     for (int n = 1; n <= L::kShownKeyBoxCount; ++n) {
@@ -263,8 +252,10 @@ void KeySettingsPart::keyChosen(int n, int index) {
         return;
     case ListChoice::NeedsDialog: {
         dpiList_.close();
-        const auto result =
-            dialogs_.run(static_cast<std::uint8_t>(index), frame_.canvas().window());
+        KeyDialogs* dialogs = frame_.dialogs().keys;
+        const auto result = dialogs != nullptr ? dialogs->run(static_cast<std::uint8_t>(index),
+                                                              frame_.canvas().window())
+                                               : std::nullopt;
         if (result && functionOfResult(*result) == index) {
             storeDialogResult(state(), key, *result);
         }

@@ -27,13 +27,9 @@ namespace pelmora {
 class KeySettingsPart final : public QObject, public PagePart {
     Q_OBJECT
 public:
-    // With the program's own dialogs; the macro key dialog offers the
-    // macros of macroFile (record.ini).
+    // The key dialogs are the frame's (PageFrame::dialogs()).
     KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
-                    MessageSink& messages, const std::filesystem::path& macroFile);
-    // With other dialogs (tests).
-    KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
-                    MessageSink& messages, KeyDialogs& dialogs);
+                    MessageSink& messages);
 
     void enter() override;
     void draw(QPainter* painter) override;
@@ -64,11 +60,6 @@ private:
     SettingsBlock& settings_;
     ButtonLabels& labels_;
     MessageSink& messages_;
-    KeySettingsPart(PageFrame& frame, SettingsBlock& settings, ButtonLabels& labels,
-                    MessageSink& messages, std::unique_ptr<KeyDialogs> own, KeyDialogs* dialogs);
-
-    std::unique_ptr<KeyDialogs> ownDialogs_;
-    KeyDialogs& dialogs_;
 
     std::array<HotArea, 6> boxes_;
     HotArea default_;

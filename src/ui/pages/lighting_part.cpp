@@ -7,7 +7,6 @@
 #include "ui/skin/skin_state.h"
 #include "ui/skin/skin_text.h"
 
-#include <QColorDialog>
 #include <QMouseEvent>
 
 namespace pelmora {
@@ -32,10 +31,6 @@ const QColor kBlack(0, 0, 0);
 
 LightingPart::LightingPart(PageFrame& frame, SettingsBlock& settings)
     : frame_(frame), window_(frame.canvas().window()), settings_(settings),
-      chooseColour_([](QWidget& parent, const QColor& initial) -> std::optional<QColor> {
-          const QColor colour = QColorDialog::getColor(initial, &parent);
-          return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
-      }),
       modeList_(window_, L::kLightingBoxes[ModeBox], L::kLightingModeList),
       parameterList_(window_, L::kLightingBoxes[ParameterBox], {}),
       effectList_(window_, L::kLightingBoxes[EffectBox], L::kLightingEffectList) {
@@ -177,11 +172,12 @@ bool LightingPart::press(const QPoint& p) {
 
 void LightingPart::pressSwatch(int stage) {
     const auto s = static_cast<std::size_t>(stage);
-    if (!stageColourChangeable(settings_, s) || !chooseColour_) {
+    const ColourChooser& chooseColour = frame_.dialogs().chooseColour;
+    if (!stageColourChangeable(settings_, s) || !chooseColour) {
         return;
     }
     const auto& rgb = settings_.dpiColour[s];
-    const std::optional<QColor> colour = chooseColour_(window_, QColor(rgb[0], rgb[1], rgb[2]));
+    const std::optional<QColor> colour = chooseColour(window_, QColor(rgb[0], rgb[1], rgb[2]));
     if (!colour) {
         return;
     }

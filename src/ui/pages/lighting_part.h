@@ -23,15 +23,7 @@ namespace pelmora {
 class LightingPart : public QObject, public PagePart {
     Q_OBJECT
 public:
-    // Runs the colour chooser over the window, starting at the stage's
-    // colour: the chosen colour, or nothing when the user cancels.
-    using ColourChooser =
-        std::function<std::optional<QColor>(QWidget& parent, const QColor& initial)>;
-
     LightingPart(PageFrame& frame, SettingsBlock& settings);
-
-    // Replaces the desktop's colour dialog (tests).
-    void setColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
 
     void enter() override;
     void draw(QPainter* painter) override;
@@ -65,7 +57,6 @@ private:
     PageFrame& frame_;
     QWidget& window_;
     SettingsBlock& settings_;
-    ColourChooser chooseColour_;
     std::array<QPointer<QWidget>, 4> swatches_;
     std::array<QPointer<QLabel>, 3> status_;
     // The whole texts of the status labels (which show them elided).

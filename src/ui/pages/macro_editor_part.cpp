@@ -47,13 +47,6 @@ MacroEditorPart::MacroEditorPart(PageFrame& frame, SettingsBlock& settings, Mess
                                  std::filesystem::path macroFile)
     : frame_(frame), window_(frame.canvas().window()), settings_(settings), messages_(messages),
       macroFile_(std::move(macroFile)),
-      editDelay_([](QWidget& parent) -> std::optional<DelayResult> {
-          CDelayTimeDialog dialog(&parent);
-          if (dialog.exec() != QDialog::Accepted) {
-              return std::nullopt;
-          }
-          return DelayResult{dialog.delayValue, dialog.delayText};
-      }),
       mouseEvents_(window_, L::kMouseEventBox, L::kMouseEventList) {
     const std::array<Rect, 3> rects = {L::kNewMacroButton, L::kDeleteMacroButton,
                                        L::kConfirmMacroButton};
@@ -395,11 +388,11 @@ void MacroEditorPart::confirmMacro() {
 }
 
 void MacroEditorPart::editDelayLine(int row) {
-    if (!editor_ || row < 0 || !editor_->isDelayLine(static_cast<std::size_t>(row)) ||
-        !editDelay_) {
+    const DelayEditor& editDelay = frame_.dialogs().editDelay;
+    if (!editor_ || row < 0 || !editor_->isDelayLine(static_cast<std::size_t>(row)) || !editDelay) {
         return;
     }
-    const std::optional<DelayResult> result = editDelay_(window_);
+    const std::optional<DelayResult> result = editDelay(window_);
     if (!result || !editor_) {
         return;
     }

@@ -33,14 +33,6 @@ namespace pelmora {
 class MacroEditorPart : public QObject, public PagePart {
     Q_OBJECT
 public:
-    // The delay dialog over the window: the value and its text, or nothing
-    // when the user cancels.
-    struct DelayResult {
-        int value = 0;
-        QString text;
-    };
-    using DelayEditor = std::function<std::optional<DelayResult>(QWidget& parent)>;
-
     MacroEditorPart(PageFrame& frame, SettingsBlock& settings, MessageSink& messages,
                     std::filesystem::path macroFile);
     ~MacroEditorPart() override;
@@ -48,7 +40,6 @@ public:
     // The macro store's file, read again each time the page is entered.
     void setMacroFile(std::filesystem::path file) { macroFile_ = std::move(file); }
     // Replaces the delay dialog (tests).
-    void setDelayEditor(DelayEditor editor) { editDelay_ = std::move(editor); }
 
     void enter() override;
     void draw(QPainter* painter) override;
@@ -99,7 +90,6 @@ private:
     SettingsBlock& settings_;
     MessageSink& messages_;
     std::filesystem::path macroFile_;
-    DelayEditor editDelay_;
     std::optional<MacroEditor> editor_;
     MacroRecorder recorder_{Language::English};
     std::optional<QString> savedTitle_;

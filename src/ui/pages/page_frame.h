@@ -10,6 +10,7 @@
 
 #include "settings/interface_texts.h"
 #include "settings/settings_block.h"
+#include "ui/pages/page_dialogs.h"
 #include "ui/pages/page_part.h"
 #include "ui/pages/status_line.h"
 #include "ui/skin/drop_down_list.h"
@@ -116,6 +117,8 @@ public:
     SkinControls& controls() { return *controls_; }
     // The line every part says what goes on in (status_line.h).
     StatusLine& statusLine() { return statusLine_; }
+    // The dialogs the parts open (page_dialogs.h).
+    PageDialogs& dialogs() { return dialogs_; }
 
 private:
     void showPage(Page page);
@@ -131,6 +134,7 @@ private:
     QFont textFont_;
     QFont titleFont_;
     StatusLine statusLine_{window_, textFont_};
+    PageDialogs dialogs_;
     Page page_ = NoPage;
     QPoint lastPress_;
 

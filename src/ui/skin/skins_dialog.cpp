@@ -7,8 +7,6 @@
 #include "ui/skin/skin_state.h"
 #include "ui/skin/skin_text.h"
 
-#include <QColorDialog>
-
 #include <array>
 
 namespace pelmora {
@@ -26,10 +24,6 @@ constexpr Rect kSkinList{42, 146, 151, 264};
 constexpr Rect kColourCaptionBand{D::kSkinColourBox.left, D::kSkinColourBox.top - 30,
                                   D::kPanelRight - 8, D::kSkinColourBox.top};
 
-QColor defaultChooser(QWidget* parent, const QColor& initial) {
-    return QColorDialog::getColor(initial, parent);
-}
-
 } // namespace
 
 QString skinsColourCaption(std::string_view language) {
@@ -42,7 +36,7 @@ CSkinsDialog::CSkinsDialog(std::vector<std::filesystem::path> skinsRoots, Messag
     : CSkinnedDialog(skin_image::kSkinsBackground, "Skins Dialog Load background image failed!!!",
                      messages, parent),
       roots_(std::move(skinsRoots)), list_(*this, D::kSkinHeader, kSkinList),
-      chooseColour_(defaultChooser) {
+      chooseColour_(desktopColourChooser()) {
     chosenSkinFolder = skinState().folder();
     skinName = skinState().name();
     const QColor& colour = skinState().textColour();
@@ -91,12 +85,12 @@ void CSkinsDialog::clickAt(const QPoint& p) {
         return;
     }
     if (D::kSkinColourBox.contains(p.x(), p.y())) {
-        const QColor chosen =
-            chooseColour_ ? chooseColour_(this, QColor(red, green, blue)) : QColor();
-        if (chosen.isValid()) {
-            red = chosen.red();
-            green = chosen.green();
-            blue = chosen.blue();
+        const std::optional<QColor> chosen =
+            chooseColour_ ? chooseColour_(*this, QColor(red, green, blue)) : std::nullopt;
+        if (chosen) {
+            red = chosen->red();
+            green = chosen->green();
+            blue = chosen->blue();
             paintColourBox();
         }
     }

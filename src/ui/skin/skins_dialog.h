@@ -3,6 +3,7 @@
 // the colour of the interface texts. The caller reads the chosen skin folder,
 // its name and the three colour bytes after OK, and makes them active.
 
+#include "ui/skin/colour_chooser.h"
 #include "ui/skin/drop_down_list.h"
 #include "ui/skin/skinned_dialog.h"
 
@@ -20,10 +21,6 @@ namespace pelmora {
 class CSkinsDialog : public CSkinnedDialog {
     Q_OBJECT
 public:
-    // The desktop's colour chooser, opened at `initial`; an invalid colour
-    // when it was cancelled.
-    using ColourChooser = std::function<QColor(QWidget* parent, const QColor& initial)>;
-
     CSkinsDialog(std::vector<std::filesystem::path> skinsRoots, MessageSink& messages,
                  QWidget* parent = nullptr);
 

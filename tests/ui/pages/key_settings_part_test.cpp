@@ -45,6 +45,7 @@ protected:
     KeySettingsPartTest() : window(settings) {
         skinState().setSkin(QString(PELMORA_BIN_DIR) + "/Skins", "Default");
         skinState().setLanguage("");
+        frame().dialogs().keys = &dialogs;
         frame().addPart(PageFrame::BasicPage, part);
         frame().initialise();
         frame().drawBasicPage();
@@ -80,7 +81,7 @@ protected:
     RecordingMessageSink messages;
     FakeDialogs dialogs;
     Host window;
-    KeySettingsPart part{window.frame, settings, labels, messages, dialogs};
+    KeySettingsPart part{window.frame, settings, labels, messages};
 };
 
 TEST_F(KeySettingsPartTest, TheLeftButtonGuardKeepsTheLastLeftClick) {

@@ -38,11 +38,11 @@ protected:
         settings.lightColourMode1 = 0;
         settings.lightColourMode2 = 0;
         settings.lightColourMode3 = 2;
-        part().setColourChooser([this](QWidget&, const QColor& initial) {
+        frame().dialogs().chooseColour = [this](QWidget&, const QColor& initial) {
             ++chooserRuns;
             chooserInitial = initial;
             return chooserAnswer;
-        });
+        };
     }
     ~LightingPartTest() override { skinState().setSkin(QString(), QString()); }
 

@@ -109,9 +109,9 @@ TEST_F(MacroEditorPartTest, NewInsertConfirmAndDelete) {
               QStringList({"L-Button   Dn", "50 ms", "L-Button   Up", "50 ms"}));
 
     // The double-click on a delay runs the delay dialog.
-    part.setDelayEditor([](QWidget&) {
-        return std::optional<MacroEditorPart::DelayResult>({20000, "20000"});
-    });
+    frame.dialogs().editDelay = [](QWidget&) {
+        return std::optional<DelayResult>({20000, "20000"});
+    };
     const QPoint delay = part.eventList()->visualItemRect(part.eventList()->item(1)).center();
     QTest::mouseClick(part.eventList()->viewport(), Qt::LeftButton, {}, delay);
     QTest::mouseDClick(part.eventList()->viewport(), Qt::LeftButton, {}, delay);

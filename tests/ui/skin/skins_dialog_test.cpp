@@ -65,9 +65,9 @@ TEST_F(SkinsDialogTest, ASkinAddedWhileOpenAppearsAtTheNextOpening) {
 TEST_F(SkinsDialogTest, TheColourChooserOpensAtTheColourSetsItAndItsCancelKeepsIt) {
     skinState().setTextColour(QColor(1, 2, 3));
     CSkinsDialog dialog(roots(), messages);
-    QColor answer(255, 255, 255);
+    std::optional<QColor> answer = QColor(255, 255, 255);
     QColor opened;
-    dialog.setColourChooser([&](QWidget*, const QColor& initial) {
+    dialog.setColourChooser([&](QWidget&, const QColor& initial) {
         opened = initial;
         return answer;
     });
@@ -75,7 +75,7 @@ TEST_F(SkinsDialogTest, TheColourChooserOpensAtTheColourSetsItAndItsCancelKeepsI
     click(dialog, dialog_layout::kSkinColourBox);
     EXPECT_EQ(opened, QColor(1, 2, 3));
     EXPECT_EQ(QColor(dialog.red, dialog.green, dialog.blue), QColor(255, 255, 255));
-    answer = QColor();
+    answer.reset();
     click(dialog, dialog_layout::kSkinColourBox);
     EXPECT_EQ(opened, QColor(255, 255, 255));
     EXPECT_EQ(QColor(dialog.red, dialog.green, dialog.blue), QColor(255, 255, 255));
