@@ -7,6 +7,7 @@
 #include "app/ctarvix_dlg.h"
 #include "app/device_link_adapter.h"
 #include "app/quit_signals.h"
+#include "app/single_instance.h"
 #include "app/start_up_requests.h"
 #include "app/system_tray.h"
 #include "app/wayland_shortcut_inhibitor.h"
@@ -83,9 +84,8 @@ int CTarvixApp::run(int argc, char** argv) {
     const std::unique_ptr<WaylandShortcutInhibitor> inhibitor = WaylandShortcutInhibitor::create();
     setShortcutInhibitor(inhibitor.get());
     SystemTray tray;
-    // The lock is held already: no lock folder for the dialog.
     CTarvixDlg dlg(
-        {tray, *device, messages, folder, {}, [&requests](int code) { requests.ended(code); }});
+        {tray, *device, messages, folder, [&requests](int code) { requests.ended(code); }});
     messages.setParent(&dlg);
     // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
     // tray's Exit does: a running transfer finishes and is saved first.

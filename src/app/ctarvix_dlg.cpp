@@ -49,13 +49,7 @@ CTarvixDlg::~CTarvixDlg() {
     teardown();
 }
 
-CTarvixDlg::InitResult CTarvixDlg::initialise() {
-    // Only one copy runs; a second one ends quietly before anything else.
-    if (!services_.lockFolder.empty() && takeInstanceLock(instanceLock_, services_.lockFolder) ==
-                                             SingleInstanceLock::Result::AlreadyRunning) {
-        return InitResult::AlreadyRunning;
-    }
-
+void CTarvixDlg::initialise() {
     // The tool-window style is set by the constructor.
     setWindowIcon(icon_);
     qApp->installEventFilter(this);
@@ -91,7 +85,6 @@ CTarvixDlg::InitResult CTarvixDlg::initialise() {
     if (services_.device.present()) {
         drawBasicPage();
     }
-    return InitResult::Ready;
 }
 
 void CTarvixDlg::startUp(bool show, bool autostart) {
@@ -164,7 +157,7 @@ void CTarvixDlg::chooseSkin() {
     matchLabels();
     loadSkinSize();
     createFonts();
-    redrawCurrentPage();
+    frame_.redrawCurrentPage();
     showMouseStatus();
     show();
     raise();
@@ -241,12 +234,12 @@ void CTarvixDlg::refreshForOpening() {
         // the key page shown later must not draw the cancelled ones.
         skinChoice_.reload();
         matchLabels();
-        redrawCurrentPage();
+        frame_.redrawCurrentPage();
     } else if (services_.device.present() && !services_.device.initialReadDone()) {
         // The basic page, drawn again if it was drawn without the mouse,
         // makes the first read.
         if (pageState() == BasicPage) {
-            redrawCurrentPage();
+            frame_.redrawCurrentPage();
         } else {
             drawBasicPage();
         }
@@ -342,7 +335,7 @@ void CTarvixDlg::readMouse() {
         }
         if (late) {
             // The DPI columns follow the sensor the mouse reported.
-            redrawCurrentPage();
+            frame_.redrawCurrentPage();
         }
     });
 }

@@ -9,7 +9,6 @@
 #include "app/apply_session.h"
 #include "app/device_watch.h"
 #include "app/shell_device.h"
-#include "app/single_instance.h"
 #include "app/skin_choice.h"
 #include "app/tray_port.h"
 #include "app/window_placement.h"
@@ -47,15 +46,10 @@ public:
         ShellDevice& device;
         MessageSink& messages;
         DataFolder dataFolder;
-        // Folder of the single-instance lock that initialise() takes first.
-        // Empty: the caller holds the lock already (the program takes it
-        // before it opens the mouse or the simulated mouse's files).
-        std::filesystem::path lockFolder;
         // Ends the program with a status once the teardown is done.
         std::function<void(int status)> quit;
     };
 
-    enum class InitResult { Ready, AlreadyRunning };
     enum PageState { NoPage = 0, BasicPage = 1, AdvancedPage = 2 };
 
     // The size of the client area when the skin's background cannot be read.
@@ -64,9 +58,9 @@ public:
     explicit CTarvixDlg(Services services, QWidget* parent = nullptr);
     ~CTarvixDlg() override;
 
-    // The initialisation, in its fixed order. AlreadyRunning: another copy
-    // holds the single-instance lock; nothing else was done.
-    InitResult initialise();
+    // The initialisation, in its fixed order. The program holds the
+    // single-instance lock before it makes the window.
+    void initialise();
     // Shows the window at start when asked to, or when there is no
     // notification area to start in (unless started with the session, where
     // starting the program again shows it).
@@ -97,15 +91,12 @@ public:
     // Pages: drawing a page that is already shown does nothing.
     void drawBasicPage() { frame_.drawBasicPage(); }
     void drawAdvancedPage() { frame_.drawAdvancedPage(); }
-    void redrawCurrentPage() { frame_.redrawCurrentPage(); }
 
     // State the pages and the tests look at.
     SettingsBlock& settings() { return settings_; }
     const SettingsBackup& backup() const { return backup_; }
     std::uint8_t firstRunFlag() const { return firstRunFlag_; }
     Preferences& preferences() { return skinChoice_.preferences(); }
-    const std::string& languageCode() const { return languageCode_; }
-    Language language() const { return language_; }
     PageState pageState() const { return static_cast<PageState>(frame_.page()); }
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return services_.device.initialReadDone(); }
@@ -113,9 +104,7 @@ public:
     std::filesystem::path skinFolder() const { return skinChoice_.skinFolder(); }
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
-    LightingPart& lightingPart() { return lightingPart_; }
     PointerSettingsPart& pointerPart() { return pointerPart_; }
-    MacroEditorPart& macroEditor() { return macroEditor_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -162,7 +151,6 @@ private:
     bool editedSinceApply() const;
 
     Services services_;
-    SingleInstanceLock instanceLock_;
     QIcon icon_;
 
     SettingsBlock settings_{};

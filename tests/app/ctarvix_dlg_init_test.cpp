@@ -97,18 +97,6 @@ TEST_F(ShellTest, MissingConfigFileIsReportedAndSettingsStayZero) {
     EXPECT_EQ(bytes(d.settings()), bytes(SettingsBlock{}));
 }
 
-TEST_F(ShellTest, SecondCopyEndsBeforeDoingAnything) {
-    writeConfig(sampleBlock());
-    SingleInstanceLock first;
-    ASSERT_EQ(first.acquire(root / "lock"), SingleInstanceLock::Result::Acquired);
-
-    makeDialog();
-    EXPECT_EQ(dlg->initialise(), CTarvixDlg::InitResult::AlreadyRunning);
-    EXPECT_THAT(log, IsEmpty());
-    EXPECT_FALSE(tray.installed);
-    EXPECT_FALSE(dlg->isVisible());
-}
-
 TEST_F(ShellTest, WithoutATrayTheWindowStartsShown) {
     writeConfig(sampleBlock());
     tray.available = false;

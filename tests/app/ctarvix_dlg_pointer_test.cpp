@@ -18,7 +18,7 @@ protected:
         auto fake = std::make_unique<FakePointerSettings>(allPointerSettings());
         desktop = fake.get();
         d.pointerPart().setDesktop(std::move(fake));
-        EXPECT_EQ(d.initialise(), CTarvixDlg::InitResult::Ready);
+        d.initialise();
         d.startUp(true);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
         return d;

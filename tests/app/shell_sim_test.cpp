@@ -59,9 +59,9 @@ protected:
 
     CTarvixDlg& start() {
         dlg = std::make_unique<CTarvixDlg>(
-            CTarvixDlg::Services{tray, *device, messages, DataFolder(root), root / "lock",
+            CTarvixDlg::Services{tray, *device, messages, DataFolder(root),
                                  [this](int status) { quitStatus = status; }});
-        EXPECT_EQ(dlg->initialise(), CTarvixDlg::InitResult::Ready);
+        dlg->initialise();
         QCoreApplication::processEvents();
         return *dlg;
     }
