@@ -134,11 +134,8 @@ void CTarvixDlg::onFrameAction(FrameControl control) {
         onExit();
         break;
     case FrameControl::BasicTab:
-        drawBasicPage();
-        break;
     case FrameControl::AdvancedTab:
-        drawAdvancedPage();
-        break;
+        break; // the frame switches its pages itself
     case FrameControl::Cancel:
         backup_.undo(settings_);
         cancelPending_ = true;
@@ -238,7 +235,7 @@ void CTarvixDlg::refreshForOpening() {
     } else if (services_.device.present() && !services_.device.initialReadDone()) {
         // The basic page, drawn again if it was drawn without the mouse,
         // makes the first read.
-        if (pageState() == BasicPage) {
+        if (frame_.page() == PageFrame::BasicPage) {
             frame_.redrawCurrentPage();
         } else {
             drawBasicPage();
@@ -356,7 +353,7 @@ void CTarvixDlg::paintEvent(QPaintEvent* event) {
 void CTarvixDlg::showEvent(QShowEvent* event) {
     // A window shown without the mouse still shows its page; drawing it
     // reads nothing until the mouse is there.
-    if (initialised_ && !tornDown_ && pageState() == NoPage) {
+    if (initialised_ && !tornDown_ && frame_.page() == PageFrame::NoPage) {
         drawBasicPage();
     }
     if (!event->spontaneous()) {

@@ -50,8 +50,6 @@ public:
         std::function<void(int status)> quit;
     };
 
-    enum PageState { NoPage = 0, BasicPage = 1, AdvancedPage = 2 };
-
     // The size of the client area when the skin's background cannot be read.
     static constexpr QSize kDefaultClientSize{layout::kWindowWidth, layout::kWindowHeight};
 
@@ -97,7 +95,6 @@ public:
     const SettingsBackup& backup() const { return backup_; }
     std::uint8_t firstRunFlag() const { return firstRunFlag_; }
     Preferences& preferences() { return skinChoice_.preferences(); }
-    PageState pageState() const { return static_cast<PageState>(frame_.page()); }
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return services_.device.initialReadDone(); }
     bool tornDown() const { return tornDown_; }

@@ -197,7 +197,7 @@ TEST_F(FrameTest, OkAndApplyRefuseSettingsThatWereNeverLoaded) {
         // The window stays open and usable.
         EXPECT_TRUE(d.isVisible());
         click(90, 78);
-        EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+        EXPECT_EQ(d.pageFrame().page(), PageFrame::AdvancedPage);
     }
 }
 
@@ -213,18 +213,18 @@ TEST_F(FrameTest, CancelRestoresTheBackupAndTheNextOpeningRedraws) {
     d.drawAdvancedPage();
     tray.click();
     EXPECT_FALSE(d.cancelPending());
-    EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::AdvancedPage);
     EXPECT_TRUE(d.isVisible());
 }
 
 TEST_F(FrameTest, TabsSwitchPages) {
     CTarvixDlg& d = shown();
     click(70, 58);
-    EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::AdvancedPage);
     click(59, 97);
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
     click(60, 60); // between the tabs: no tab
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
 }
 
 TEST_F(FrameTest, MinimiseHidesIntoTheTray) {

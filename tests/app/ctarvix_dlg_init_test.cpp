@@ -30,7 +30,7 @@ TEST_F(ShellTest, StartsInOrderAndReadsTheMouseWhenPresent) {
     EXPECT_TRUE(device.present());
     EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
     EXPECT_EQ(bytes(d.backup().block), bytes(sampleBlock()));
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
     EXPECT_TRUE(d.initialReadDone());
     EXPECT_EQ(tray.toolTip, QStringLiteral("Gaming Mouse Setting"));
     EXPECT_TRUE(tray.iconSet);
@@ -58,7 +58,7 @@ TEST_F(ShellTest, WithoutTheMouseWarnsAndLeavesTheListenerParked) {
     EXPECT_TRUE(tray.balloons[0].text.startsWith("The system did not detect the gaming mouse!\n"));
     EXPECT_EQ(tray.balloons[0].icon, BalloonIcon::Warning);
     EXPECT_FALSE(device.present());
-    EXPECT_EQ(d.pageState(), CTarvixDlg::NoPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::NoPage);
     EXPECT_FALSE(d.initialReadDone());
     // The settings are loaded all the same.
     EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
@@ -80,7 +80,7 @@ TEST_F(ShellTest, FailedListenerOrHotplugStillLoadsTheSettings) {
     EXPECT_EQ(messages.messages[1].text.rfind("RegisterDeviceNotification failed!!!\nPlugging", 0),
               0u);
     EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
 
     d.onFrameAction(FrameControl::Apply);
     ASSERT_TRUE(d.waitForApply());
@@ -125,7 +125,7 @@ TEST_F(ShellTest, AWindowShownWithoutTheMouseShowsItsPage) {
         CTarvixDlg& d = start();
         d.startUp(trayAvailable);
         ASSERT_TRUE(d.isVisible());
-        EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+        EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
         EXPECT_FALSE(d.initialReadDone());
         EXPECT_THAT(log, Not(Contains("device.readBasicSettings")));
         // Its close control is there and works.
@@ -154,7 +154,7 @@ TEST_F(ShellTest, APipeInPlaceOfTheBackgroundDoesNotHangTheStart) {
     CTarvixDlg& d = start();
     d.startUp(true);
     EXPECT_EQ(d.size(), CTarvixDlg::kDefaultClientSize);
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
     EXPECT_FALSE(pipe.released()) << "the start waited for the pipe's writer";
 }
 

@@ -31,7 +31,7 @@ TEST_F(PagesTest, TheWindowShowsThePageFrameAndTabsSwitchIt) {
     EXPECT_EQ(basic,
               d.pageFrame().canvas().image().copy(d.rect()).convertToFormat(QImage::Format_RGB32));
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(90, 78));
-    EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::AdvancedPage);
     EXPECT_NE(d.grab().toImage().convertToFormat(QImage::Format_RGB32), basic);
 }
 

@@ -25,7 +25,7 @@ TEST_F(ShellTest, FirstClickOnTheIconOpensTheBasicPage) {
 
     tray.click();
     EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
     EXPECT_TRUE(d.initialReadDone());
     tray.click(); // a second click reads nothing again
     EXPECT_EQ(std::count(log.begin(), log.end(), "device.readBasicSettings"), 1);
@@ -40,7 +40,7 @@ TEST_F(ShellTest, PageDrawnWithoutTheMouseLeavesTheFirstReadToIt) {
     CTarvixDlg& d = start();
     d.startUp(false);
     d.drawBasicPage();
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
     EXPECT_FALSE(d.initialReadDone());
     EXPECT_THAT(log, Not(Contains("device.readBasicSettings")));
 
@@ -54,7 +54,7 @@ TEST_F(ShellTest, PageDrawnWithoutTheMouseLeavesTheFirstReadToIt) {
     tray.click();
     EXPECT_TRUE(d.initialReadDone());
     EXPECT_THAT(log, Contains("device.readBasicSettings"));
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
 }
 
 TEST_F(ShellTest, ClickWithoutTheMouseOnlyWarns) {

@@ -96,7 +96,7 @@ TEST_F(ShellSimTest, StartReadsTheMouseAndStartsTheListener) {
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_TRUE(device->present());
     EXPECT_TRUE(device->link().listenerStarted());
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
     EXPECT_TRUE(d.initialReadDone());
     // The first read writes the basic settings back with bit 0x40 of option2.
     EXPECT_EQ(mouse->state().option2 & 0x40, 0x40);
@@ -111,7 +111,7 @@ TEST_F(ShellSimTest, StartWithoutTheMouseThenItArrives) {
     EXPECT_FALSE(device->present());
     EXPECT_FALSE(device->link().listenerStarted());
     EXPECT_TRUE(balloonShown("The system did not detect the gaming mouse!"));
-    EXPECT_EQ(d.pageState(), CTarvixDlg::NoPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::NoPage);
 
     mouse->plug();
     QTRY_VERIFY(device->present());
@@ -121,7 +121,7 @@ TEST_F(ShellSimTest, StartWithoutTheMouseThenItArrives) {
     // Now the icon opens the window with the basic page.
     tray.click();
     EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(d.pageState(), CTarvixDlg::BasicPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
 }
 
 TEST_F(ShellSimTest, ApplyWritesTheMouseAndSavesConfigBin) {
@@ -299,7 +299,7 @@ TEST_F(ShellSimTest, WhileSendingTheSettingsStayAsTheyAreAndClosingWaits) {
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(800, 630));
     EXPECT_FALSE(d.cancelPending());
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(90, 80));
-    EXPECT_EQ(d.pageState(), CTarvixDlg::AdvancedPage);
+    EXPECT_EQ(d.pageFrame().page(), PageFrame::AdvancedPage);
     // A page-control press is taken and dropped by the dispatcher.
     EXPECT_EQ(d.pageFrame().leftButtonDown(QPoint(300, 300)), PageFrame::Press::PageControl);
     // The close button waits for the transfer and its saving.
