@@ -4,45 +4,39 @@ namespace pelmora {
 
 namespace {
 
-template <std::size_t N> struct ListTexts {
-    Language language;
-    std::array<std::string_view, N> list;
-};
-
-// English is the lists' own text (key_lists.cpp).
-constexpr std::array<ListTexts<kMediaCount>, 3> kMediaTexts = {{
-    {Language::SimplifiedChinese,
-     {"下一曲", "上一曲", "停止", "播放/暂停", "静音", "音量+", "音量-"}},
-    {Language::TraditionalChinese,
-     {"下一首", "上一首", "停止", "播放/暫停", "靜音", "音量+", "音量-"}},
-    {Language::Turkish,
-     {"Sonraki", "Önceki", "Durdur", "Oynat/Duraklat", "Sessiz", "Ses+", "Ses-"}},
+// The other three languages of each entry; the English text is the list's
+// own (key_lists.cpp), so the english column stays empty here.
+constexpr std::array<TranslatedText, kMediaCount> kMediaTexts{{
+    {"下一曲", "下一首", "Sonraki", ""},
+    {"上一曲", "上一首", "Önceki", ""},
+    {"停止", "停止", "Durdur", ""},
+    {"播放/暂停", "播放/暫停", "Oynat/Duraklat", ""},
+    {"静音", "靜音", "Sessiz", ""},
+    {"音量+", "音量+", "Ses+", ""},
+    {"音量-", "音量-", "Ses-", ""},
 }};
 
-constexpr std::array<ListTexts<kLaunchCount>, 3> kLaunchTexts = {{
-    {Language::SimplifiedChinese,
-     {"媒体播放器", "邮件", "计算器", "我的电脑", "浏览器-搜索", "浏览器-主页", "浏览器-后退",
-      "浏览器-前进", "浏览器-停止", "浏览器-刷新", "浏览器-收藏夹"}},
-    {Language::TraditionalChinese,
-     {"媒體播放器", "郵件", "小算盤", "我的電腦", "瀏覽器-搜尋", "瀏覽器-首頁", "瀏覽器-上一頁",
-      "瀏覽器-下一頁", "瀏覽器-停止", "瀏覽器-重新整理", "瀏覽器-我的最愛"}},
-    {Language::Turkish,
-     {"Medya Oynatıcı", "Posta", "Hesap Makinesi", "Bilgisayarım", "Tarayıcı-Ara",
-      "Tarayıcı-Ana Sayfa", "Tarayıcı-Geri", "Tarayıcı-İleri", "Tarayıcı-Durdur", "Tarayıcı-Yenile",
-      "Tarayıcı-Yer İmleri"}},
+constexpr std::array<TranslatedText, kLaunchCount> kLaunchTexts{{
+    {"媒体播放器", "媒體播放器", "Medya Oynatıcı", ""},
+    {"邮件", "郵件", "Posta", ""},
+    {"计算器", "小算盤", "Hesap Makinesi", ""},
+    {"我的电脑", "我的電腦", "Bilgisayarım", ""},
+    {"浏览器-搜索", "瀏覽器-搜尋", "Tarayıcı-Ara", ""},
+    {"浏览器-主页", "瀏覽器-首頁", "Tarayıcı-Ana Sayfa", ""},
+    {"浏览器-后退", "瀏覽器-上一頁", "Tarayıcı-Geri", ""},
+    {"浏览器-前进", "瀏覽器-下一頁", "Tarayıcı-İleri", ""},
+    {"浏览器-停止", "瀏覽器-停止", "Tarayıcı-Durdur", ""},
+    {"浏览器-刷新", "瀏覽器-重新整理", "Tarayıcı-Yenile", ""},
+    {"浏览器-收藏夹", "瀏覽器-我的最愛", "Tarayıcı-Yer İmleri", ""},
 }};
 
-template <std::size_t N, std::size_t Rows, typename English>
-std::array<std::string_view, N> textsFor(const std::array<ListTexts<N>, Rows>& table,
+template <std::size_t N, typename English>
+std::array<std::string_view, N> textsFor(const std::array<TranslatedText, N>& table,
                                          Language language, English english) {
-    for (const auto& row : table) {
-        if (row.language == language) {
-            return row.list;
-        }
-    }
     std::array<std::string_view, N> list{};
     for (std::size_t i = 0; i < N; ++i) {
-        list[i] = english(i);
+        const std::string_view text = inLanguage(table[i], language);
+        list[i] = text.empty() ? english(i) : text;
     }
     return list;
 }
