@@ -1,8 +1,8 @@
 #include "app/apply_worker.h"
 
 #include <QEventLoop>
-#include <QTimer>
 #include <QMetaObject>
+#include <QTimer>
 
 namespace pelmora {
 

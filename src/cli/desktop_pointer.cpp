@@ -2,10 +2,10 @@
 #include "cli/desktop_pointer.h"
 
 #include "cli/setting_words.h"
-#include "settings/message_sink.h"
 #include "desktop/pointer_actions.h"
 #include "desktop/pointer_backend.h"
 #include "desktop/pointer_levels.h"
+#include "settings/message_sink.h"
 #include "settings/pointer_texts.h"
 
 #include <array>
