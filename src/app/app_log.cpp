@@ -3,17 +3,20 @@
 #include "base/environment.h"
 #include "base/log.h"
 
+#include <QLoggingCategory>
+#include <QStringList>
+
 #include <array>
 
 namespace pelmora {
+
+namespace {
 
 Q_LOGGING_CATEGORY(lcDevice, "pelmora.device", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcDesktop, "pelmora.desktop", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcFiles, "pelmora.files", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcBus, "pelmora.bus", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcWindow, "pelmora.window", QtWarningMsg)
-
-namespace {
 
 using CategoryOf = const QLoggingCategory& (*)();
 // In the order of LogCategory.
@@ -30,9 +33,9 @@ void installAppLog() {
             for (std::size_t i = 0; i < kCategories.size(); ++i) {
                 const auto category = static_cast<LogCategory>(i);
                 const QString name = QString::fromLatin1(kCategories[i]().categoryName());
-                for (const auto& [level, word] :
-                     {std::pair{LogLevel::Debug, "debug"}, std::pair{LogLevel::Info, "info"}}) {
-                    rules << name + '.' + word + '=' +
+                for (const LogLevel level : {LogLevel::Debug, LogLevel::Info}) {
+                    const std::string_view word = logLevelName(level);
+                    rules << name + '.' + QLatin1String(word.data(), word.size()) + '=' +
                                  (filter->lowest(category) <= level ? "true" : "false");
                 }
             }

@@ -5,15 +5,7 @@
 // lines go into them; QT_LOGGING_RULES ("pelmora.device.debug=true") or
 // PELMORA_LOG ("device=debug") turn more on.
 
-#include <QLoggingCategory>
-
 namespace pelmora {
-
-Q_DECLARE_LOGGING_CATEGORY(lcDevice)
-Q_DECLARE_LOGGING_CATEGORY(lcDesktop)
-Q_DECLARE_LOGGING_CATEGORY(lcFiles)
-Q_DECLARE_LOGGING_CATEGORY(lcBus)
-Q_DECLARE_LOGGING_CATEGORY(lcWindow)
 
 // Forwards the core's lines and applies PELMORA_LOG; before any thread starts.
 void installAppLog();

@@ -69,8 +69,8 @@ ApplicationService::ApplicationService(QDBusConnection bus, std::function<void()
 
 ApplicationService::~ApplicationService() {
     if (published_) {
-        bus_.unregisterService(kApplicationBusName);
-        bus_.unregisterObject(kApplicationObjectPath);
+        bus_.unregisterService(session_bus::kName);
+        bus_.unregisterObject(session_bus::kObjectPath);
     }
 }
 
@@ -80,15 +80,15 @@ bool ApplicationService::publish() {
                 "no session bus: starting the program again cannot show this window");
         return false;
     }
-    if (!bus_.registerObject(kApplicationObjectPath, this, QDBusConnection::ExportAdaptors)) {
+    if (!bus_.registerObject(session_bus::kObjectPath, this, QDBusConnection::ExportAdaptors)) {
         logLine(LogCategory::Bus, LogLevel::Warning,
-                "cannot offer " + kApplicationObjectPath.toStdString() + " on the session bus");
+                "cannot offer " + session_bus::kObjectPath.toStdString() + " on the session bus");
         return false;
     }
-    if (!bus_.registerService(kApplicationBusName)) {
-        bus_.unregisterObject(kApplicationObjectPath);
+    if (!bus_.registerService(session_bus::kName)) {
+        bus_.unregisterObject(session_bus::kObjectPath);
         logLine(LogCategory::Bus, LogLevel::Warning,
-                "the bus name " + kApplicationBusName.toStdString() +
+                "the bus name " + session_bus::kName.toStdString() +
                     " is taken: " + bus_.lastError().message().toStdString());
         return false;
     }
@@ -130,12 +130,12 @@ bool activateRunningCopy(QDBusConnection bus) {
         return false;
     }
     // The first copy takes its name right after its lock: wait for it.
-    if (!session_bus::waitForService(bus, kApplicationBusName, kNameWaitMs)) {
+    if (!session_bus::waitForService(bus, session_bus::kName, kNameWaitMs)) {
         logLine(LogCategory::Bus, LogLevel::Warning,
                 "already running (it is not on the session bus)");
         return false;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(kApplicationBusName, kApplicationObjectPath,
+    QDBusMessage call = QDBusMessage::createMethodCall(session_bus::kName, session_bus::kObjectPath,
                                                        kInterface, QStringLiteral("Activate"));
     call << activationPlatformData();
     const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);

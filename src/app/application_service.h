@@ -18,9 +18,6 @@
 
 namespace pelmora {
 
-inline const QString& kApplicationBusName = session_bus::kName;
-inline const QString& kApplicationObjectPath = session_bus::kObjectPath;
-
 // The desktop's start-up token in the platform data of Activate: Wayland's
 // xdg-activation token and X11's startup id.
 QVariantMap activationPlatformData();

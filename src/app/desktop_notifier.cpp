@@ -14,8 +14,6 @@
 namespace pelmora {
 
 namespace {
-const QString& kService = session_bus::kNotifications;
-const QString& kPath = session_bus::kNotificationsPath;
 // A daemon the bus starts on the first call needs a moment to come up.
 constexpr int kCallTimeoutMs = 10000;
 } // namespace
@@ -24,7 +22,7 @@ DesktopNotifier::DesktopNotifier(QDBusConnection bus, QObject* parent)
     : QObject(parent), bus_(std::move(bus)) {}
 
 bool DesktopNotifier::available() const {
-    return session_bus::serviceAvailable(bus_, kService, true);
+    return session_bus::serviceAvailable(bus_, session_bus::kNotifications, true);
 }
 
 bool DesktopNotifier::notify(const QString& title, const QString& text, int milliseconds,
@@ -44,7 +42,8 @@ void DesktopNotifier::sendNext() {
     Pending next = std::move(queue_.front());
     queue_.pop_front();
     QDBusMessage call =
-        QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
+        QDBusMessage::createMethodCall(session_bus::kNotifications, session_bus::kNotificationsPath,
+                                       session_bus::kNotifications, QStringLiteral("Notify"));
     // The program's name and icon, and its menu entry, which GNOME and Plasma
     // group the notifications by; the title says what kind of event it is.
     const QString desktopEntry = QString::fromLatin1(identity::kDesktopEntry);

@@ -14,8 +14,6 @@
 namespace pelmora {
 
 namespace {
-const QString& kWatcherService = session_bus::kStatusNotifierWatcher;
-const QString& kWatcherPath = session_bus::kStatusNotifierWatcherPath;
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
 const QString kMenuPath = QStringLiteral("/MenuBar");
 constexpr int kIconSides[] = {16, 22, 24, 32, 48, 64};
@@ -148,9 +146,9 @@ void StatusNotifierItem::registerWithWatcher(std::function<void(bool)> done) {
         done(false);
         return;
     }
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kWatcherService, kWatcherPath, kWatcherService,
-                                       QStringLiteral("RegisterStatusNotifierItem"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        session_bus::kStatusNotifierWatcher, session_bus::kStatusNotifierWatcherPath,
+        session_bus::kStatusNotifierWatcher, QStringLiteral("RegisterStatusNotifierItem"));
     call << serviceName_;
     // Asynchronous: a slow tray host never stalls the window.
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);

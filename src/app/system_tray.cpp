@@ -16,20 +16,18 @@ namespace {
 // go through their watcher's bus name, which the tray watches instead.
 constexpr int kXEmbedPollMs = 2000;
 constexpr int kMinimumBalloonMs = 3000;
-const QString& kWatcherService = session_bus::kStatusNotifierWatcher;
 
 // Qt's own icon is an XEmbed icon wherever no StatusNotifierItem host is
 // there; XEmbed trays exist only on X11 (elsewhere Qt's icon listens for a
 // signal only its X11 plugin has, and says so on stderr).
 bool xembedPossible() {
-    const DisplaySession session = displaySession();
-    return session == DisplaySession::X11 || session == DisplaySession::XWayland;
+    return x11Client(displaySession());
 }
 } // namespace
 
 SystemTray::SystemTray(QDBusConnection bus, QObject* parent)
     : QObject(parent), notifier_(bus), bus_(bus),
-      watcher_(kWatcherService, bus, QDBusServiceWatcher::WatchForOwnerChange) {
+      watcher_(session_bus::kStatusNotifierWatcher, bus, QDBusServiceWatcher::WatchForOwnerChange) {
     exitAction_ = menu_.addAction(QStringLiteral("Exit"));
     connect(exitAction_, &QAction::triggered, this, [this] {
         if (handlers_.exit) {
@@ -64,7 +62,7 @@ void SystemTray::install(const QIcon& icon, const QString& toolTip, Handlers han
     // "Pelmora" (Qt's item would carry the window class as its title), now
     // or whenever its watcher appears. Qt's icon serves XEmbed trays: shown
     // even without a tray, Qt docks it once one turns up.
-    const bool watcher = session_bus::serviceAvailable(bus_, kWatcherService);
+    const bool watcher = session_bus::serviceAvailable(bus_, session_bus::kStatusNotifierWatcher);
     if (watcher) {
         onWatcherAppeared();
     } else if (xembedPossible()) {

@@ -26,12 +26,9 @@ std::string toHex(std::span<const std::uint8_t> bytes) {
 }
 
 std::string hex4(unsigned value) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string out = "0x";
-    for (int shift = 12; shift >= 0; shift -= 4) {
-        out.push_back(kDigits[(value >> shift) & 0x0F]);
-    }
-    return out;
+    const std::uint8_t bytes[] = {static_cast<std::uint8_t>(value >> 8),
+                                  static_cast<std::uint8_t>(value)};
+    return "0x" + toHex(bytes);
 }
 
 std::optional<std::vector<std::uint8_t>> fromHex(std::string_view text) {

@@ -8,11 +8,9 @@
 
 namespace pelmora {
 
-SignalWatch::SignalWatch() : SignalWatch({SIGINT, SIGTERM, SIGHUP}) {}
-
-SignalWatch::SignalWatch(std::initializer_list<int> signals) {
+SignalWatch::SignalWatch() {
     sigemptyset(&set_);
-    for (const int signal : signals) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         sigaddset(&set_, signal);
     }
     pthread_sigmask(SIG_BLOCK, &set_, &old_);

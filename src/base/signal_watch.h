@@ -8,7 +8,6 @@
 
 #include <signal.h>
 
-#include <initializer_list>
 #include <string>
 
 namespace pelmora {
@@ -18,7 +17,6 @@ public:
     // SIGINT, SIGTERM and SIGHUP: what ends a program run from a shell or a
     // service manager.
     SignalWatch();
-    explicit SignalWatch(std::initializer_list<int> signals);
     // Drops what is still pending and restores the mask.
     ~SignalWatch();
     SignalWatch(const SignalWatch&) = delete;

@@ -14,13 +14,10 @@
 
 #include <atomic>
 #include <cerrno>
-#include <csignal>
-#include <iomanip>
 #include <mutex>
 #include <ostream>
 #include <poll.h>
 #include <set>
-#include <sstream>
 #include <unistd.h>
 
 namespace pelmora::cli {

@@ -4,8 +4,6 @@
 
 #include <gio/gio.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 namespace pelmora {

@@ -8,7 +8,7 @@
 #include "desktop/private_bus.h"
 
 #include <array>
-#include <cstdlib>
+#include <filesystem>
 
 namespace pelmora {
 

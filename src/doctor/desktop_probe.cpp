@@ -5,8 +5,6 @@
 #include <gio/gio.h>
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <unistd.h>
 

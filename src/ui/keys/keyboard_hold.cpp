@@ -24,7 +24,7 @@ KeyboardHold::~KeyboardHold() {
 
 void KeyboardHold::take(QWindow& window) {
     const DisplaySession session = displaySession();
-    const bool x11 = session == DisplaySession::X11 || session == DisplaySession::XWayland;
+    const bool x11 = x11Client(session);
     // A refused X11 grab is tried again at the next take (a window manager
     // maps the window late).
     if (taken_ && (!x11 || grabbed_)) {

@@ -6,6 +6,7 @@
 #include "ui/pages/page_layout.h"
 #include "ui/pages/page_texts.h"
 #include "ui/skin/qt_rect.h"
+#include "ui/skin/skin_controls.h"
 #include "ui/skin/skin_image_names.h"
 #include "ui/skin/skin_images.h"
 #include "ui/skin/skin_state.h"
@@ -88,11 +89,6 @@ void DpiRatePart::drawTick(QPainter* p, int stage) const {
 
 void DpiRatePart::describe(std::vector<SkinControl>& out) {
     const std::string& code = skinState().language();
-    const Language language = languageFromCode(code);
-    const auto named = [language](ControlName name) {
-        const std::string_view t = controlName(name, language);
-        return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-    };
     const std::size_t lit = litRateStep(settings_.reportInterval);
     const Rect firstStep = L::kReportRateSteps.front();
     out.push_back(
@@ -100,7 +96,7 @@ void DpiRatePart::describe(std::vector<SkinControl>& out) {
                   firstStep.bottom},
          .role = QAccessible::Slider,
          .name = pageText(TextId::ReportRateSetting, code),
-         .value = named(ControlName::ReportRateValue).arg(kRateStepReportsPerSecond[lit]),
+         .value = controlNameText(ControlName::ReportRateValue).arg(kRateStepReportsPerSecond[lit]),
          .steps = {L::kReportRateSteps.begin(), L::kReportRateSteps.end()},
          .step = static_cast<int>(lit),
          .stepValues = {kRateStepReportsPerSecond.begin(), kRateStepReportsPerSecond.end()}});
@@ -108,8 +104,7 @@ void DpiRatePart::describe(std::vector<SkinControl>& out) {
     const std::uint8_t sensor = sensorType();
     const std::uint8_t labels = dpiLabelSensorType(sensor);
     const int levels = dpiShownLevelCount(sensor);
-    const QString stageName = named(ControlName::DpiStage);
-    std::vector<Rect> cells;
+    const QString stageName = controlNameText(ControlName::DpiStage);
     std::vector<int> dpis;
     for (int k = 1; k <= levels; ++k) {
         const std::string_view dpi = dpiValueText(labels, static_cast<std::size_t>(k - 1));
@@ -118,10 +113,10 @@ void DpiRatePart::describe(std::vector<SkinControl>& out) {
     for (int s = 0; s < static_cast<int>(kDpiStageCount); ++s) {
         const auto stage = static_cast<std::size_t>(s);
         const int level = dpiLitCells(settings_, stage, sensor);
-        const QString value =
-            level > 0 ? named(ControlName::DpiValue).arg(dpis[static_cast<std::size_t>(level - 1)])
-                      : QString();
-        cells.clear();
+        const QString value = level > 0 ? controlNameText(ControlName::DpiValue)
+                                              .arg(dpis[static_cast<std::size_t>(level - 1)])
+                                        : QString();
+        std::vector<Rect> cells;
         for (int k = 1; k <= levels; ++k) {
             cells.push_back(L::dpiLevelCell(s, k));
         }
@@ -129,16 +124,17 @@ void DpiRatePart::describe(std::vector<SkinControl>& out) {
         out.push_back({.rect = columnCells(s, levels),
                        .role = QAccessible::Slider,
                        .name = level > 0 ? stageName.arg(s + 1) + QStringLiteral(": ") + value
-                                         : named(ControlName::DpiStageOff).arg(s + 1),
+                                         : controlNameText(ControlName::DpiStageOff).arg(s + 1),
                        .value = value,
-                       .steps = cells,
+                       .steps = std::move(cells),
                        .step = level - 1,
                        .stepValues = dpis});
         const auto& rgb = settings_.dpiColour[stage];
-        out.push_back({.rect = L::dpiSwatch(s),
-                       .name = colourControlName(named(ControlName::DpiStageColour).arg(s + 1),
-                                                 QColor(rgb[0], rgb[1], rgb[2])),
-                       .disabled = !on});
+        out.push_back(
+            {.rect = L::dpiSwatch(s),
+             .name = colourControlName(controlNameText(ControlName::DpiStageColour).arg(s + 1),
+                                       QColor(rgb[0], rgb[1], rgb[2])),
+             .disabled = !on});
         out.push_back({.rect = L::dpiStageTick(s),
                        .role = QAccessible::CheckBox,
                        .name = stageName.arg(s + 1),

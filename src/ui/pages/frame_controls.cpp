@@ -1,6 +1,6 @@
 // The controls of the shown page in reading order: the title bar's buttons,
-// the page tabs, the page's heading, the parts of the page, then OK, Apply, Cancel and the web
-// link at the bottom.
+// the page tabs, the page's heading, the parts of the page, then OK, Apply,
+// Cancel and the web link at the bottom.
 
 #include "settings/control_names.h"
 #include "ui/pages/page_frame.h"

@@ -39,7 +39,6 @@ public:
 
     // The macro store's file, read again each time the page is entered.
     void setMacroFile(std::filesystem::path file) { macroFile_ = std::move(file); }
-    // Replaces the delay dialog (tests).
 
     void enter() override;
     void draw(QPainter* painter) override;

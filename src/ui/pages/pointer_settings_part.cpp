@@ -25,6 +25,11 @@ namespace img = skin_image;
 
 namespace {
 
+// What the page says of a setting this desktop does not take, drawn and read.
+QString lacksSettingRemark() {
+    return QString::fromUtf8(desktopLacksSettingText(languageFromCode(skinState().language())));
+}
+
 constexpr std::array<PageCaption, 5> kCaptions = {{
     {L::kMouseSpeedCaption, TextId::MouseSpeed},
     {L::kScrollSpeedCaption, TextId::ScrollingSpeed},
@@ -117,8 +122,7 @@ void PointerSettingsPart::drawBox(QPainter* p, const Rect& box, bool ticked) con
 }
 
 void PointerSettingsPart::drawRemarks(QPainter* p) {
-    const QString remark =
-        QString::fromUtf8(desktopLacksSettingText(languageFromCode(skinState().language())));
+    const QString remark = lacksSettingRemark();
     QColor colour = skinState().textColour();
     colour.setAlpha(170);
     PointerSettings& d = desktop();
@@ -187,7 +191,7 @@ void PointerSettingsPart::describe(std::vector<SkinControl>& out) {
                                                  TextId::ScrollOneScreen};
     // What the page says of a setting this desktop lacks is read after it.
     PointerSettings& d = desktop();
-    const QString remark = QString::fromUtf8(desktopLacksSettingText(languageFromCode(code)));
+    const QString remark = lacksSettingRemark();
     const auto remarkIf = [&out, &remark](bool lacks, const Rect& r) {
         if (lacks) {
             out.push_back({.rect = r, .role = QAccessible::StaticText, .name = remark});

@@ -12,5 +12,9 @@ enum class DisplaySession {
 };
 
 DisplaySession displaySession();
+// X11 or XWayland: a client of an X server (keyboard grabs, XEmbed trays).
+inline bool x11Client(DisplaySession session) {
+    return session == DisplaySession::X11 || session == DisplaySession::XWayland;
+}
 
 } // namespace pelmora
