@@ -12,9 +12,10 @@
 
 namespace pelmora {
 
-ApplySession::ApplySession(QWidget& window, StatusLine& status, ShellDevice& device,
-                           MessageSink& messages)
-    : window_(window), status_(status), device_(device), messages_(messages) {
+ApplySession::ApplySession(QWidget& window, StatusLine& status, DeviceLink& link,
+                           std::filesystem::path settingsFile, MessageSink& messages)
+    : window_(window), status_(status), link_(link), settingsFile_(std::move(settingsFile)),
+      messages_(messages) {
     retry_.setInterval(5 * kTransferRetryMs);
     QObject::connect(&retry_, &QTimer::timeout, [this] { retryRead(); });
 }
@@ -25,7 +26,7 @@ std::optional<ApplyRefusal> ApplySession::refusal(const Request& request) const 
     if (!request.settingsLoaded) {
         return ApplyRefusal::SettingsNotLoaded;
     }
-    if (!device_.present()) {
+    if (!link_.present()) {
         return ApplyRefusal::NoMouse;
     }
     return std::nullopt;
@@ -58,20 +59,22 @@ bool ApplySession::start(Request request, Finished finished) {
                             [this] { return givingUp_.load(); }};
     worker_.start([this, request = std::move(request), finished = std::move(finished), wait] {
         bool labelsSaved = true;
-        const ApplyResult result = device_.apply(
-            request.settings,
-            [&] {
-                std::string error;
-                if (!writeLabels(request.preferencesFile, request.languageCode, request.labels,
-                                 &error)) {
-                    labelsSaved = false;
-                    logLine(LogCategory::Files, LogLevel::Warning,
-                            "the button labels were not saved: " + error);
-                    messages_.showMessage(
-                        notSavedText(request.preferencesFile, error, request.language), kAppName);
-                }
-            },
-            wait, request.language);
+        ApplySaving saving;
+        saving.settingsFile = settingsFile_;
+        saving.messages = &messages_;
+        saving.language = request.language;
+        saving.saveLabels = [&] {
+            std::string error;
+            if (!writeLabels(request.preferencesFile, request.languageCode, request.labels,
+                             &error)) {
+                labelsSaved = false;
+                logLine(LogCategory::Files, LogLevel::Warning,
+                        "the button labels were not saved: " + error);
+                messages_.showMessage(
+                    notSavedText(request.preferencesFile, error, request.language), kAppName);
+            }
+        };
+        const ApplyResult result = link_.apply(request.settings, saving, &wait);
         return [this, sent = request.settings, language = request.language, finished, result,
                 labelsSaved] {
             hideStatus();
@@ -100,10 +103,10 @@ bool ApplySession::start(Request request, Finished finished) {
 }
 
 void ApplySession::read(Language language, std::function<void(bool late)> read) {
-    if (busy() || !device_.present()) {
+    if (busy() || !link_.present()) {
         return;
     }
-    if (device_.readBasicSettings()) {
+    if (readNow()) {
         if (read) {
             read(false);
         }
@@ -118,8 +121,8 @@ void ApplySession::read(Language language, std::function<void(bool late)> read) 
 }
 
 void ApplySession::retryRead() {
-    const bool present = device_.present() && !givingUp_;
-    const bool read = present && device_.readBasicSettings();
+    const bool present = link_.present() && !givingUp_;
+    const bool read = present && readNow();
     if (!read && present && !readDeadline_.expired()) {
         return;
     }
@@ -133,6 +136,11 @@ void ApplySession::retryRead() {
         messages_.showMessage(mouseBusyText(MouseBusy::NotRead, readLanguage_), kAppName);
     }
     afterRead_ = nullptr;
+}
+
+bool ApplySession::readNow() {
+    const TransferWait once{0, {}, {}};
+    return link_.readBasicSettings(&once) == TransferAccess::Granted;
 }
 
 void ApplySession::giveUp() {

@@ -8,7 +8,7 @@
 // settings on the GUI thread never waits, it is retried from a timer.
 
 #include "app/apply_worker.h"
-#include "app/shell_device.h"
+#include "device/link/device_link.h"
 #include "device/transfer_lock.h"
 #include "settings/interface_texts.h"
 #include "settings/message_sink.h"
@@ -51,7 +51,9 @@ public:
     // nothing was sent or saved (the message has been shown).
     using Finished = std::function<void(const SettingsBlock& sent, bool delivered)>;
 
-    ApplySession(QWidget& window, StatusLine& status, ShellDevice& device, MessageSink& messages);
+    // `settingsFile` is config.bin, saved after each transfer that reached the mouse.
+    ApplySession(QWidget& window, StatusLine& status, DeviceLink& link,
+                 std::filesystem::path settingsFile, MessageSink& messages);
 
     // Starts the transfer unless one runs. When it cannot send (see
     // refusal()) nothing is sent or saved and the user is told why in the
@@ -86,10 +88,13 @@ private:
     void showStatus(std::string_view text);
     void hideStatus();
     void retryRead();
+    // The read on the GUI thread: never waits for another program.
+    bool readNow();
 
     QWidget& window_;
     StatusLine& status_;
-    ShellDevice& device_;
+    DeviceLink& link_;
+    std::filesystem::path settingsFile_;
     MessageSink& messages_;
     ApplyWorker worker_;
     std::atomic<bool> givingUp_{false};

@@ -5,12 +5,12 @@
 #include "app/app_options.h"
 #include "app/application_service.h"
 #include "app/ctarvix_dlg.h"
-#include "app/device_link_adapter.h"
 #include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "app/start_up_requests.h"
 #include "app/system_tray.h"
 #include "app/wayland_shortcut_inhibitor.h"
+#include "app/window_link.h"
 #include "ui/skin/accessible_skin.h"
 #include "ui/skin/message_box_sink.h"
 
@@ -76,7 +76,7 @@ int CTarvixApp::run(int argc, char** argv) {
 
     MessageBoxSink messages;
     const DataFolder folder = DataFolder::resolve(options.common.dataDir);
-    std::unique_ptr<ShellDevice> device = makeShellDevice(options, folder, messages);
+    WindowLink link(options, messages);
     if (requests.quitting()) {
         return requests.status();
     }
@@ -85,7 +85,7 @@ int CTarvixApp::run(int argc, char** argv) {
     setShortcutInhibitor(inhibitor.get());
     SystemTray tray;
     CTarvixDlg dlg(
-        {tray, *device, messages, folder, [&requests](int code) { requests.ended(code); }});
+        {tray, link.link(), messages, folder, [&requests](int code) { requests.ended(code); }});
     messages.setParent(&dlg);
     // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
     // tray's Exit does: a running transfer finishes and is saved first.

@@ -82,7 +82,7 @@ void CTarvixDlg::initialise() {
     initialised_ = true;
     showMouseStatus();
     // The basic page, which reads the mouse.
-    if (services_.device.present()) {
+    if (services_.link.present()) {
         drawBasicPage();
     }
 }
@@ -203,7 +203,7 @@ void CTarvixDlg::openWebLink() {
 }
 
 void CTarvixDlg::onTrayOpen() {
-    if (!services_.device.present()) {
+    if (!services_.link.present()) {
         onDeviceEvent(kNotDetectedEvent, 0);
         return;
     }
@@ -232,7 +232,7 @@ void CTarvixDlg::refreshForOpening() {
         skinChoice_.reload();
         matchLabels();
         frame_.redrawCurrentPage();
-    } else if (services_.device.present() && !services_.device.initialReadDone()) {
+    } else if (services_.link.present() && !initialReadDone()) {
         // The basic page, drawn again if it was drawn without the mouse,
         // makes the first read.
         if (frame_.page() == PageFrame::BasicPage) {
@@ -266,7 +266,7 @@ void CTarvixDlg::teardown() {
     applySession_.abandon(); // the transfer ends before its handles close
     qApp->removeEventFilter(this);
     deviceWatch_.stop();
-    services_.device.close();
+    services_.link.close();
     services_.tray.remove();
     hide();
 }
@@ -282,7 +282,7 @@ void CTarvixDlg::onMouseRemoved() {
 void CTarvixDlg::showMouseStatus() {
     frame_.statusLine().set(
         StatusLine::Source::NoMouse,
-        services_.device.present()
+        services_.link.present()
             ? QString()
             : QString::fromUtf8(shellMessage(ShellMessage::NoMouseStatus, language_)));
 }
@@ -303,8 +303,7 @@ void CTarvixDlg::onDeviceChange() {
     showMouseStatus();
     // The mouse came while the window is open (shown without it): the page
     // on show makes the first read now.
-    if (isVisible() && !isMinimized() && services_.device.present() &&
-        !services_.device.initialReadDone()) {
+    if (isVisible() && !isMinimized() && services_.link.present() && !initialReadDone()) {
         refreshForOpening();
     }
 }
@@ -313,7 +312,7 @@ void CTarvixDlg::firstRead() {
     // A page drawn while the mouse is away (a window shown without a
     // notification area) reads nothing: the read waits for the mouse, and
     // until then an arrival also starts the listener.
-    if (services_.device.initialReadDone() || !services_.device.present() || applySession_.busy()) {
+    if (initialReadDone() || !services_.link.present() || applySession_.busy()) {
         return;
     }
     readMouse();
@@ -321,14 +320,14 @@ void CTarvixDlg::firstRead() {
 
 void CTarvixDlg::readMouse() {
     applySession_.read(language_, [this](bool late) {
-        if (!services_.device.initialReadDone()) {
+        if (!initialReadDone()) {
             // Edits made while the mouse was away stay for
             // the next Apply: the first-run labels wait.
             if (firstRunFlag_ == 0 && !editedSinceApply()) {
                 skinChoice_.preferences().labels = firstRunLabels(language_);
                 skinChoice_.saveLabels();
             }
-            services_.device.setInitialReadDone();
+            services_.link.linkState().initialReadDone = 1;
         }
         if (late) {
             // The DPI columns follow the sensor the mouse reported.

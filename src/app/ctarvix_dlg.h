@@ -8,10 +8,10 @@
 
 #include "app/apply_session.h"
 #include "app/device_watch.h"
-#include "app/shell_device.h"
 #include "app/skin_choice.h"
 #include "app/tray_port.h"
 #include "app/window_placement.h"
+#include "device/link/device_link.h"
 #include "settings/data_folder.h"
 #include "settings/interface_texts.h"
 #include "settings/message_sink.h"
@@ -43,7 +43,7 @@ class CTarvixDlg : public QWidget {
 public:
     struct Services {
         TrayPort& tray;
-        ShellDevice& device;
+        DeviceLink& link;
         MessageSink& messages;
         DataFolder dataFolder;
         // Ends the program with a status once the teardown is done.
@@ -96,7 +96,7 @@ public:
     std::uint8_t firstRunFlag() const { return firstRunFlag_; }
     Preferences& preferences() { return skinChoice_.preferences(); }
     bool cancelPending() const { return cancelPending_; }
-    bool initialReadDone() const { return services_.device.initialReadDone(); }
+    bool initialReadDone() const { return services_.link.linkState().initialReadDone != 0; }
     bool tornDown() const { return tornDown_; }
     std::filesystem::path skinFolder() const { return skinChoice_.skinFolder(); }
     // The drawing of the pages onto the window's canvas, and their dispatch.
@@ -157,7 +157,7 @@ private:
     Language language_ = Language::English;
     SkinChoice skinChoice_{services_.dataFolder, languageCode_};
 
-    DeviceWatch deviceWatch_{services_.device,
+    DeviceWatch deviceWatch_{services_.link,
                              services_.tray,
                              services_.messages,
                              settings_,
@@ -188,14 +188,15 @@ private:
     KeySettingsPart keySettings_{frame_, settings_, skinChoice_.preferences().labels,
                                  services_.messages};
     DpiRatePart dpiRatePart_{frame_, settings_,
-                             [this] { return services_.device.activeSensorType(); }};
+                             [this] { return services_.link.deviceImage().activeSensorType; }};
     LightingPart lightingPart_{frame_, settings_};
     PointerSettingsPart pointerPart_{frame_, settings_, services_.messages};
     MacroEditorPart macroEditor_{frame_, settings_, services_.messages,
                                  services_.dataFolder.macroFile()};
     // After the frame, whose status line it writes; gone first, its transfer
     // abandoned by the teardown before.
-    ApplySession applySession_{*this, frame_.statusLine(), services_.device, services_.messages};
+    ApplySession applySession_{*this, frame_.statusLine(), services_.link,
+                               services_.dataFolder.settingsFile(), services_.messages};
 };
 
 // Tool tip of the notification-area icon, the same in every language.

@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <exception>
+
 namespace pelmora {
 
 namespace {
@@ -25,14 +27,19 @@ void reportFailure(MessageSink& messages, const std::string& error, std::string_
 }
 } // namespace
 
-DeviceWatch::DeviceWatch(ShellDevice& device, TrayPort& tray, MessageSink& messages,
+DeviceWatch::DeviceWatch(DeviceLink& link, TrayPort& tray, MessageSink& messages,
                          const SettingsBlock& settings, const Language& language, Window window)
-    : device_(device), tray_(tray), messages_(messages), settings_(settings), language_(language),
+    : link_(link), tray_(tray), messages_(messages), settings_(settings), language_(language),
       window_(std::move(window)) {}
 
 void DeviceWatch::start() {
-    const bool found = device_.discover();
+    const bool found = link_.discover();
     if (!found) {
+        // Why a mouse that is there cannot be used (typically no permission
+        // on its hidraw nodes); a missing mouse is no error.
+        if (!link_.lastError().empty()) {
+            logLine(LogCategory::Device, LogLevel::Warning, link_.lastError());
+        }
         // Queued: the warning shows once the window has loaded the texts of
         // its language, not as an empty balloon.
         QMetaObject::invokeMethod(
@@ -40,34 +47,32 @@ void DeviceWatch::start() {
     }
 
     // The listener's events come to this thread queued, in the order the
-    // mouse reported them.
-    std::string error;
+    // mouse reported them; it runs once the mouse is there.
     QPointer<DeviceWatch> self(this);
-    const bool listener = device_.createListener(
-        [self](int type, int value) {
+    try {
+        link_.createListener([self](const DeviceEvent& event) {
             QMetaObject::invokeMethod(
                 self.data(),
-                [self, type, value] {
+                [self, event] {
                     if (self) {
-                        self->notify(type, value);
+                        self->notify(event.type, event.value);
                     }
                 },
                 Qt::QueuedConnection);
-        },
-        error);
-    if (!listener) {
+        });
+    } catch (const std::exception& e) {
         // Go on without device events; settings, texts and pages still load.
-        reportFailure(messages_, error, kCreateEventFailed, FailureHelp::DeviceEvents, language_);
-    } else if (found) {
-        device_.resumeListener();
+        reportFailure(messages_, e.what(), kCreateEventFailed, FailureHelp::DeviceEvents,
+                      language_);
     }
 
-    const int fd = device_.openHotplugMonitor(error);
-    if (fd < 0) {
+    std::string error;
+    if (!link_.startMonitor(error)) {
         reportFailure(messages_, error, kRegisterNotificationFailed, FailureHelp::Hotplug,
                       language_);
     } else {
-        hotplugNotifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        hotplugNotifier_ =
+            std::make_unique<QSocketNotifier>(link_.monitorFd(), QSocketNotifier::Read);
         connect(hotplugNotifier_.get(), &QSocketNotifier::activated, this,
                 &DeviceWatch::onHotplugReadable);
     }
@@ -75,18 +80,19 @@ void DeviceWatch::start() {
 
 void DeviceWatch::stop() {
     stopped_ = true;
-    device_.stopListener();
+    link_.stopListener();
     hotplugNotifier_.reset();
 }
 
 void DeviceWatch::notify(int type, int value) {
-    auto balloon = trayBalloonFor(type, value, settings_, device_.activeSensorType(), language_);
+    auto balloon =
+        trayBalloonFor(type, value, settings_, link_.deviceImage().activeSensorType, language_);
     if (!balloon) {
         return;
     }
     if (type == kNotDetectedEvent) {
         // Why a mouse that is plugged in cannot be used, when that is known.
-        const std::string reason = mouseProblemText(device_.problem(), language_);
+        const std::string reason = mouseProblemText(link_.problem(), language_);
         if (!reason.empty()) {
             balloon->text += '\n' + QString::fromUtf8(reason);
         }
@@ -120,14 +126,17 @@ void DeviceWatch::onHotplugReadable() {
         }
         return;
     }
-    for (const ShellDevice::HotplugReaction& reaction : device_.handleHotplug()) {
-        if (reaction.warn) {
+    // The re-read after an arrival runs here, on the GUI thread: it never
+    // waits for another program (the window reads again then).
+    const TransferWait once{0, {}, {}};
+    for (const DeviceChangeDecision& decision : link_.handleMonitorReadable(&once)) {
+        if (decision.warn) {
             notify(kNotDetectedEvent, 0);
         }
-        if (reaction.hideWindow) {
+        if (decision.hideWindow) {
             window_.hide();
         }
-        if (reaction.readMissed && window_.readMissed) {
+        if (decision.readMissed && window_.readMissed) {
             window_.readMissed();
         }
     }

@@ -4,8 +4,8 @@
 // Reports and a missing mouse become notifications in the window's language;
 // a hot-plug change waits while the settings are being sent.
 
-#include "app/shell_device.h"
 #include "app/tray_port.h"
+#include "device/link/device_link.h"
 #include "settings/interface_texts.h"
 #include "settings/message_sink.h"
 #include "settings/settings_block.h"
@@ -35,7 +35,7 @@ public:
     };
 
     // `settings` and `language` are the window's, read at each notification.
-    DeviceWatch(ShellDevice& device, TrayPort& tray, MessageSink& messages,
+    DeviceWatch(DeviceLink& link, TrayPort& tray, MessageSink& messages,
                 const SettingsBlock& settings, const Language& language, Window window);
 
     // Discovery, then the listener (parked until the mouse is there) and the
@@ -52,7 +52,7 @@ public:
 private:
     void onHotplugReadable();
 
-    ShellDevice& device_;
+    DeviceLink& link_;
     TrayPort& tray_;
     MessageSink& messages_;
     const SettingsBlock& settings_;

@@ -51,41 +51,30 @@ TEST_F(FrameTest, ApplyWritesTheMouseEachTimeAndKeepsTheWindowOpen) {
     CTarvixDlg& d = shown();
     d.settings().reportInterval = 8;
     click(667, 630); // first pixel of Apply that OK does not cover
+    EXPECT_EQ(mouse->state().reportInterval, 8);
+    d.settings().reportInterval = 1;
     click(770, 643); // Apply and Cancel overlap here; Apply is tested first
-    ASSERT_EQ(device.applied.size(), 2u);
-    EXPECT_EQ(device.applied[1].reportInterval, 8);
-    EXPECT_EQ(d.backup().block.reportInterval, 8);
+    EXPECT_EQ(mouse->state().reportInterval, 1);
+    EXPECT_EQ(d.backup().block.reportInterval, 1);
     EXPECT_TRUE(d.isVisible());
-}
-
-TEST_F(FrameTest, ApplyThatLostWritesSaysSoInTheActiveLanguage) {
-    std::ofstream(root / "str.ini") << "[Skins]\nLan=CHS\n";
-    CTarvixDlg& d = shown();
-    device.applyResult = {SaveResult::Saved, 96, 40};
-    d.settings().reportInterval = 8;
-    click(700, 630);
-    ASSERT_EQ(device.applied.size(), 1u);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "鼠标停止响应；96 次写入中有 40 次未送达鼠标。");
-    EXPECT_EQ(messages.messages[0].caption, "Pelmora");
-    EXPECT_EQ(d.backup().block.reportInterval, 8); // saved as after every Apply
 }
 
 TEST_F(FrameTest, AFailedSaveOfTheLabelsIsToldInTheWindow) {
     CTarvixDlg& d = shown();
     std::filesystem::create_directory(root / "str.ini");
+    d.settings().reportInterval = 8;
     click(700, 630);
-    ASSERT_EQ(device.applied.size(), 1u);
+    EXPECT_EQ(mouse->state().reportInterval, 8);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text.rfind((root / "str.ini").string() + " was not saved: ", 0),
               0u);
-    EXPECT_EQ(d.backup().block, device.applied[0]); // what did save stays saved
+    EXPECT_EQ(d.backup().block, d.settings()); // what did save stays saved
 }
 
 TEST_F(FrameTest, AMouseAnotherProgramKeepsGetsNothingAndTheEditsStay) {
     std::ofstream(root / "str.ini") << "[Skins]\nLan=CHT\n";
     CTarvixDlg& d = shown();
-    device.busy = true;
+    keptByAnotherProgram(true);
     d.settings().reportInterval = 8;
     click(562, 623); // OK acts as Apply: the window stays
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -93,17 +82,17 @@ TEST_F(FrameTest, AMouseAnotherProgramKeepsGetsNothingAndTheEditsStay) {
               mouseBusyText(MouseBusy::NothingSent, Language::TraditionalChinese));
     EXPECT_EQ(d.settings().reportInterval, 8);
     EXPECT_EQ(d.backup().block.reportInterval, 2);
+    EXPECT_NE(mouse->state().reportInterval, 8);
     EXPECT_TRUE(d.isVisible());
 }
 
 TEST_F(FrameTest, TheFirstReadWaitsForTheMouseFromATimerAndGivesUpAfterTheWait) {
-    qputenv("PELMORA_TRANSFER_WAIT_MS", "200");
     writeConfig(sampleBlock());
-    device.busy = true;
+    keptByAnotherProgram(true);
     CTarvixDlg& d = start();
     EXPECT_TRUE(d.readWaiting());
     d.onFrameAction(FrameControl::Apply); // waits as for a transfer
-    EXPECT_TRUE(device.applied.empty());
+    EXPECT_FALSE(d.applyRunning());
     QTRY_VERIFY(!d.readWaiting());
     EXPECT_FALSE(d.initialReadDone());
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -111,16 +100,16 @@ TEST_F(FrameTest, TheFirstReadWaitsForTheMouseFromATimerAndGivesUpAfterTheWait) 
     // The next opening reads again, and the mouse freed meanwhile is read.
     tray.click();
     EXPECT_TRUE(d.readWaiting());
-    device.busy = false;
+    keptByAnotherProgram(false);
     QTRY_VERIFY(d.initialReadDone());
     EXPECT_FALSE(d.readWaiting());
-    qunsetenv("PELMORA_TRANSFER_WAIT_MS");
 }
 
 TEST_F(FrameTest, OkAppliesAndHides) {
     CTarvixDlg& d = shown();
+    d.settings().reportInterval = 8;
     click(562, 623);
-    EXPECT_EQ(device.applied.size(), 1u);
+    EXPECT_EQ(mouse->state().reportInterval, 8);
     EXPECT_FALSE(d.isVisible());
 }
 
@@ -129,7 +118,7 @@ TEST_F(FrameTest, WithoutTheMouseOkAndApplySaySoAndKeepTheEdits) {
     // the language, the window stays; the mouse's arrival keeps the edits.
     std::ofstream(root / "str.ini") << "[Skins]\nLan=CHT\n";
     writeConfig(sampleBlock(), 0);
-    device.plugged = false;
+    mouse->unplug();
     CTarvixDlg& d = start();
     d.startUp(true);
     auto statusShown = [&d](const QString& text) {
@@ -146,21 +135,18 @@ TEST_F(FrameTest, WithoutTheMouseOkAndApplySaySoAndKeepTheEdits) {
     messages.messages.clear();
     click(600, 630); // OK
     click(700, 630); // Apply
-    EXPECT_TRUE(device.applied.empty());
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[0].text,
               applyRefusalText(ApplyRefusal::NoMouse, Language::TraditionalChinese));
     EXPECT_TRUE(d.isVisible());
 
-    device.plugged = true;
-    plugEvent(FakeDevice::Change::Arrival);
+    mouse->plug();
     QTRY_VERIFY(d.initialReadDone());
     EXPECT_FALSE(statusShown(status));
     EXPECT_EQ(d.settings().reportInterval, 4);
     EXPECT_EQ(d.preferences().labels.modeA[1], "Edited");
     click(700, 630);
-    ASSERT_EQ(device.applied.size(), 1u);
-    EXPECT_EQ(device.applied[0].reportInterval, 4);
+    EXPECT_EQ(mouse->state().reportInterval, 4);
 }
 
 TEST_F(FrameTest, OkAndApplyRefuseSettingsThatWereNeverLoaded) {
@@ -185,7 +171,6 @@ TEST_F(FrameTest, OkAndApplyRefuseSettingsThatWereNeverLoaded) {
 
         click(600, 630); // OK
         click(700, 630); // Apply
-        EXPECT_TRUE(device.applied.empty());
         ASSERT_EQ(messages.messages.size(), 2u);
         EXPECT_EQ(messages.messages[0].text,
                   shellMessage(ShellMessage::SettingsNotLoaded, Language::Turkish));
@@ -266,9 +251,8 @@ TEST_F(FrameTest, WithoutATrayNothingHidesTheWindowForGood) {
     EXPECT_TRUE(d.isMinimized());
     // The mouse's removal leaves it as it is.
     d.showNormal();
-    device.plugged = false;
-    plugEvent(FakeDevice::Change::Removal);
-    QTRY_VERIFY(!device.present());
+    mouse->unplug();
+    QTRY_VERIFY(!link->present());
     EXPECT_FALSE(d.isMinimized());
     EXPECT_TRUE(d.isVisible());
 }
@@ -278,8 +262,8 @@ TEST_F(FrameTest, CloseAreaTearsDownAndEndsWithZero) {
     click(867, 22);
     EXPECT_EQ(quitStatus, 0);
     EXPECT_TRUE(d.tornDown());
-    EXPECT_THAT(log, Contains("device.stopListener"));
-    EXPECT_THAT(log, Contains("device.close"));
+    EXPECT_FALSE(link->listenerStarted());
+    EXPECT_FALSE(link->linkState().commandHandle);
     EXPECT_THAT(log, Contains("tray.remove"));
 }
 
@@ -342,7 +326,8 @@ TEST_F(FrameTest, WindowManagerCloseOnlyHides) {
     EXPECT_FALSE(d.close());
     EXPECT_FALSE(d.isVisible());
     EXPECT_FALSE(d.tornDown());
-    EXPECT_THAT(log, Not(Contains("device.close")));
+    EXPECT_TRUE(link->listenerStarted());
+    EXPECT_TRUE(link->linkState().commandHandle);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
-// The main dialog's initialisation: its order, the mouse present or absent,
-// failed steps, and a second copy.
+// The main dialog's initialisation: the mouse present or absent, failed
+// steps, and a first run.
 
 #include "shell_fixture.h"
 
-#include "app/single_instance.h"
 #include "support/fifo_guard.h"
 
 #include <QTest>
@@ -14,20 +13,19 @@
 namespace pelmora::test {
 namespace {
 
-using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using ::testing::Not;
 
-TEST_F(ShellTest, StartsInOrderAndReadsTheMouseWhenPresent) {
+TEST_F(ShellTest, StartReadsTheMouseAndStartsTheListener) {
     writeConfig(sampleBlock());
     CTarvixDlg& d = start();
 
-    EXPECT_THAT(log, ElementsAre("tray.install", "device.discover", "device.createListener",
-                                 "device.resumeListener", "device.openHotplug",
-                                 "device.readBasicSettings"));
+    EXPECT_THAT(log, ElementsAre("tray.install"));
     EXPECT_THAT(messages.messages, IsEmpty());
-    EXPECT_TRUE(device.present());
+    EXPECT_TRUE(link->present());
+    EXPECT_TRUE(link->listenerStarted());
+    // The first read writes the basic settings back with bit 0x40 of option2.
+    EXPECT_EQ(mouse->state().option2 & 0x40, 0x40);
     EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
     EXPECT_EQ(bytes(d.backup().block), bytes(sampleBlock()));
     EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
@@ -46,46 +44,43 @@ TEST_F(ShellTest, StartsInOrderAndReadsTheMouseWhenPresent) {
 
 TEST_F(ShellTest, WithoutTheMouseWarnsAndLeavesTheListenerParked) {
     writeConfig(sampleBlock());
-    device.plugged = false;
+    mouse->unplug();
     CTarvixDlg& d = start();
+    EXPECT_TRUE(tray.balloons.empty());
     QCoreApplication::processEvents();
 
     // The warning comes after the start, with the texts loaded.
-    EXPECT_THAT(log, ElementsAre("tray.install", "device.discover", "device.createListener",
-                                 "device.openHotplug", "tray.balloon"));
+    EXPECT_THAT(log, ElementsAre("tray.install", "tray.balloon"));
+    EXPECT_FALSE(link->listenerStarted());
     ASSERT_EQ(tray.balloons.size(), 1u);
     EXPECT_EQ(tray.balloons[0].title, QStringLiteral("Warning"));
     EXPECT_TRUE(tray.balloons[0].text.startsWith("The system did not detect the gaming mouse!\n"));
     EXPECT_EQ(tray.balloons[0].icon, BalloonIcon::Warning);
-    EXPECT_FALSE(device.present());
+    EXPECT_FALSE(link->present());
     EXPECT_EQ(d.pageFrame().page(), PageFrame::NoPage);
     EXPECT_FALSE(d.initialReadDone());
     // The settings are loaded all the same.
     EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
 }
 
-TEST_F(ShellTest, FailedListenerOrHotplugStillLoadsTheSettings) {
-    // Without the listener or the hot-plug monitor the program goes on: the
-    // settings must be loaded, or OK would write zeros to the mouse and file.
+TEST_F(ShellTest, AFailedHotplugMonitorStillLoadsTheSettings) {
+    // Without the hot-plug monitor the program goes on: the settings must be
+    // loaded, or OK would write zeros to the mouse and file.
     writeConfig(sampleBlock());
-    device.failListener = true;
-    device.hotplugFd = -1;
+    backend->noMonitor = true;
     CTarvixDlg& d = start();
 
-    ASSERT_EQ(messages.messages.size(), 2u);
-    // The program's texts, each with what cannot be noticed now.
-    EXPECT_EQ(messages.messages[0].text.rfind("CreateEvent failed.\nThe mouse's own events", 0),
+    ASSERT_EQ(messages.messages.size(), 1u);
+    // The program's text, with what cannot be noticed now.
+    EXPECT_EQ(messages.messages[0].text.rfind("RegisterDeviceNotification failed!!!\nPlugging", 0),
               0u);
     EXPECT_EQ(messages.messages[0].caption, "Pelmora");
-    EXPECT_EQ(messages.messages[1].text.rfind("RegisterDeviceNotification failed!!!\nPlugging", 0),
-              0u);
     EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
     EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
 
     d.onFrameAction(FrameControl::Apply);
     ASSERT_TRUE(d.waitForApply());
-    ASSERT_EQ(device.applied.size(), 1u);
-    EXPECT_EQ(bytes(device.applied[0]), bytes(sampleBlock()));
+    EXPECT_EQ(mouse->state().reportInterval, sampleBlock().reportInterval);
 }
 
 TEST_F(ShellTest, MissingConfigFileIsReportedAndSettingsStayZero) {
@@ -120,14 +115,13 @@ TEST_F(ShellTest, AWindowShownWithoutTheMouseShowsItsPage) {
         log.clear();
         quitStatus.reset();
         writeConfig(sampleBlock(), 0);
-        device.plugged = false;
+        mouse->unplug();
         tray.available = trayAvailable;
         CTarvixDlg& d = start();
         d.startUp(trayAvailable);
         ASSERT_TRUE(d.isVisible());
         EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
         EXPECT_FALSE(d.initialReadDone());
-        EXPECT_THAT(log, Not(Contains("device.readBasicSettings")));
         // Its close control is there and works.
         QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(855, 10));
         EXPECT_EQ(quitStatus, 0);
@@ -136,12 +130,13 @@ TEST_F(ShellTest, AWindowShownWithoutTheMouseShowsItsPage) {
     TearDown();
     SetUp();
     writeConfig(sampleBlock(), 0);
-    device.plugged = false;
+    mouse->unplug();
     CTarvixDlg& d = start();
     d.startUp(true);
-    device.plugged = true;
-    plugEvent(FakeDevice::Change::Arrival);
+    mouse->plug();
     QTRY_VERIFY(d.initialReadDone());
+    EXPECT_TRUE(link->listenerStarted());
+    EXPECT_EQ(mouse->state().option2 & 0x40, 0x40);
     EXPECT_EQ(d.preferences().labels.modeA[0], "Left Click"); // the first run's labels
 }
 

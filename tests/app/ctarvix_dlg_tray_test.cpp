@@ -8,27 +8,37 @@
 #include <gmock/gmock.h>
 
 #include <fstream>
-#include <thread>
 
 namespace pelmora::test {
 namespace {
 
-using ::testing::Contains;
-using ::testing::Not;
+// Clears the mark the read of the basic settings leaves on the mouse (bit
+// 0x40 of option2), so that a test can see whether the window read it again.
+void clearReadMark(sim::SimulatedMouse& mouse) {
+    sim::SimMouseState state = mouse.state();
+    state.option2 = 0;
+    mouse.setState(state);
+}
+
+bool readMarked(const sim::SimulatedMouse& mouse) {
+    return (mouse.state().option2 & 0x40) != 0;
+}
 
 TEST_F(ShellTest, FirstClickOnTheIconOpensTheBasicPage) {
     writeConfig(sampleBlock());
-    device.plugged = false;
+    mouse->unplug();
     CTarvixDlg& d = start();
     d.startUp(false);
-    device.setPresent(true); // the mouse came without a page drawn
+    mouse->plug(); // the mouse came without a page drawn
+    QTRY_VERIFY(link->present());
 
     tray.click();
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
     EXPECT_TRUE(d.initialReadDone());
+    clearReadMark(*mouse);
     tray.click(); // a second click reads nothing again
-    EXPECT_EQ(std::count(log.begin(), log.end(), "device.readBasicSettings"), 1);
+    EXPECT_FALSE(readMarked(*mouse));
 }
 
 TEST_F(ShellTest, PageDrawnWithoutTheMouseLeavesTheFirstReadToIt) {
@@ -36,30 +46,27 @@ TEST_F(ShellTest, PageDrawnWithoutTheMouseLeavesTheFirstReadToIt) {
     // reads nothing; the mouse's arrival then still starts the listener, and
     // the next opening makes the first read.
     writeConfig(sampleBlock());
-    device.plugged = false;
+    mouse->unplug();
     CTarvixDlg& d = start();
     d.startUp(false);
     d.drawBasicPage();
     EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
     EXPECT_FALSE(d.initialReadDone());
-    EXPECT_THAT(log, Not(Contains("device.readBasicSettings")));
 
-    log.clear();
-    device.plugged = true;
-    plugEvent(FakeDevice::Change::Arrival);
-    QTRY_VERIFY(device.present());
-    EXPECT_THAT(log, Contains("device.resumeListener"));
+    mouse->plug();
+    QTRY_VERIFY(link->present());
+    EXPECT_TRUE(link->listenerStarted());
 
-    log.clear();
+    clearReadMark(*mouse);
     tray.click();
     EXPECT_TRUE(d.initialReadDone());
-    EXPECT_THAT(log, Contains("device.readBasicSettings"));
+    EXPECT_TRUE(readMarked(*mouse));
     EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
 }
 
 TEST_F(ShellTest, ClickWithoutTheMouseOnlyWarns) {
     writeConfig(sampleBlock());
-    device.plugged = false;
+    mouse->unplug();
     CTarvixDlg& d = start();
     QCoreApplication::processEvents();
     tray.balloons.clear();
@@ -74,8 +81,7 @@ TEST_F(ShellTest, ClickWithoutTheMouseOnlyWarns) {
 TEST_F(ShellTest, NotDetectedSaysWhyWhenTheMouseIsThereButUnusable) {
     writeConfig(sampleBlock());
     std::ofstream(root / "str.ini") << "[Skins]\nLan=TUR\n";
-    device.plugged = false;
-    device.mouseProblem = MouseProblem::NoPermission;
+    backend->denyOpen = true;
     start();
     QCoreApplication::processEvents();
     tray.balloons.clear();
@@ -97,6 +103,8 @@ TEST_F(ShellTest, ExitFromTheMenuEndsWithZeroEvenWithAPageOpen) {
     EXPECT_TRUE(d.tornDown());
     EXPECT_FALSE(d.isVisible());
     EXPECT_FALSE(tray.installed);
+    // The listener is gone: the mouse's events reach nobody.
+    EXPECT_FALSE(link->listenerStarted());
 }
 
 struct EventRow {
@@ -113,14 +121,16 @@ TEST_P(BalloonTest, ListenerEventShowsItsBalloon) {
     start();
     tray.balloons.clear();
     const EventRow row = GetParam();
-    // Raised on another thread, as the listener does.
-    std::thread([&] { device.callback(row.type, row.value); }).join();
-    QCoreApplication::processEvents();
+    // The mouse reports it; a key matrix switch after it marks the end.
+    mouse->raiseEvent(row.type, row.value);
+    mouse->raiseEvent(8, 2);
+    QTRY_VERIFY(!tray.balloons.empty() &&
+                tray.balloons.back().text == QStringLiteral("Switch to key matrix 2"));
     if (row.text == nullptr) {
-        EXPECT_TRUE(tray.balloons.empty());
+        EXPECT_EQ(tray.balloons.size(), 1u);
         return;
     }
-    ASSERT_EQ(tray.balloons.size(), 1u);
+    ASSERT_EQ(tray.balloons.size(), 2u);
     EXPECT_EQ(tray.balloons[0].text, QString::fromUtf8(row.text));
     EXPECT_EQ(tray.balloons[0].title, QStringLiteral("Info"));
     EXPECT_EQ(tray.balloons[0].icon, BalloonIcon::Information);
@@ -139,7 +149,6 @@ INSTANTIATE_TEST_SUITE_P(EventRows, BalloonTest,
                                            EventRow{7, 4, "Switch DPI into the fourth stage 3200"},
                                            EventRow{7, 5, nullptr}, EventRow{7, 0, nullptr},
                                            EventRow{8, 1, "Switch to key matrix 1"},
-                                           EventRow{8, 2, "Switch to key matrix 2"},
                                            EventRow{8, 3, nullptr},
                                            EventRow{9, 12, "Switch to macro key12"},
                                            EventRow{9, 0, nullptr}, EventRow{6, 1, nullptr}));
@@ -150,9 +159,8 @@ TEST_F(ShellTest, BalloonsAndTheMenuSpeakTheActiveLanguage) {
     start();
     EXPECT_EQ(tray.exitText, QString::fromUtf8("Çıkış"));
     tray.balloons.clear();
-    std::thread([&] { device.callback(8, 1); }).join();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(tray.balloons.size(), 1u);
+    mouse->raiseEvent(8, 1);
+    QTRY_COMPARE(tray.balloons.size(), 1u);
     EXPECT_EQ(tray.balloons[0].text, QString::fromUtf8("1. Tuş matrisine geç"));
 }
 
@@ -160,13 +168,10 @@ TEST_F(ShellTest, ListenerEventsArriveInOrder) {
     writeConfig(sampleBlock());
     start();
     tray.balloons.clear();
-    std::thread([&] {
-        device.callback(5, 1);
-        device.callback(8, 2);
-        device.callback(9, 3);
-    }).join();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(tray.balloons.size(), 3u);
+    mouse->raiseEvent(5, 1);
+    mouse->raiseEvent(8, 2);
+    mouse->raiseEvent(9, 3);
+    QTRY_COMPARE(tray.balloons.size(), 3u);
     EXPECT_EQ(tray.balloons[0].text, QStringLiteral("Switch report rate into 1000HZ"));
     EXPECT_EQ(tray.balloons[1].text, QStringLiteral("Switch to key matrix 2"));
     EXPECT_EQ(tray.balloons[2].text, QStringLiteral("Switch to macro key3"));
@@ -174,15 +179,14 @@ TEST_F(ShellTest, ListenerEventsArriveInOrder) {
 
 TEST_F(ShellTest, ArrivalReadsTheMouseAndWakesTheListener) {
     writeConfig(sampleBlock());
-    device.plugged = false;
+    mouse->unplug();
     start();
     QCoreApplication::processEvents();
-    log.clear();
-    device.plugged = true;
-    plugEvent(FakeDevice::Change::Arrival);
-    QTRY_VERIFY(device.present());
-    EXPECT_THAT(log, ::testing::ElementsAre("device.hotplug", "device.discover",
-                                            "device.readBasicSettings", "device.resumeListener"));
+    EXPECT_FALSE(link->listenerStarted());
+    mouse->plug();
+    QTRY_VERIFY(link->present());
+    EXPECT_TRUE(link->listenerStarted());
+    EXPECT_TRUE(readMarked(*mouse));
 }
 
 TEST_F(ShellTest, RemovalWarnsHidesAndMarksTheMouseAbsent) {
@@ -190,30 +194,19 @@ TEST_F(ShellTest, RemovalWarnsHidesAndMarksTheMouseAbsent) {
     CTarvixDlg& d = start();
     d.startUp(true);
     tray.balloons.clear();
-    device.plugged = false;
-    plugEvent(FakeDevice::Change::Removal);
-    QTRY_VERIFY(!device.present());
+    mouse->unplug();
+    QTRY_VERIFY(!link->present());
     EXPECT_FALSE(d.isVisible());
     ASSERT_EQ(tray.balloons.size(), 1u);
     EXPECT_EQ(tray.balloons[0].title, QStringLiteral("Warning"));
+    EXPECT_TRUE(tray.balloons[0].text.startsWith(
+        QStringLiteral("The system did not detect the gaming mouse!")));
 
-    // Plugged back in after the first read: no second resume of the listener.
-    log.clear();
-    device.plugged = true;
-    plugEvent(FakeDevice::Change::Arrival);
-    QTRY_VERIFY(device.present());
-    EXPECT_THAT(log, Contains("device.readBasicSettings"));
-    EXPECT_THAT(log, Not(Contains("device.resumeListener")));
-}
-
-TEST_F(ShellTest, OtherDevicesChangeNothing) {
-    writeConfig(sampleBlock());
-    start();
-    log.clear();
-    plugEvent(FakeDevice::Change::None);
-    QTRY_COMPARE(log.size(), 1u);
-    EXPECT_EQ(log[0], "device.hotplug");
-    EXPECT_TRUE(device.present());
+    // Plugged back in, it is read again.
+    clearReadMark(*mouse);
+    mouse->plug();
+    QTRY_VERIFY(link->present());
+    EXPECT_TRUE(readMarked(*mouse));
 }
 
 } // namespace

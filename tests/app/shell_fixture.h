@@ -1,7 +1,10 @@
 #pragma once
-// A main dialog on fakes, in a scratch data folder with a delivered config.bin.
+// A main dialog over the real device link and the simulated mouse, in a
+// scratch data folder.
 
 #include "app/ctarvix_dlg.h"
+#include "base/unique_fd.h"
+#include "device/sim/sim_backend.h"
 #include "settings/message_sink.h"
 #include "settings/settings_file.h"
 #include "shell_fakes.h"
@@ -9,9 +12,11 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <sys/file.h>
 #include <unistd.h>
 #include <vector>
 
@@ -23,6 +28,33 @@ inline std::vector<std::uint8_t> bytes(const SettingsBlock& block) {
     return {p, p + sizeof(block)};
 }
 
+// The simulated mouse, failing where a machine's hidraw can.
+class SimMouseBackend final : public HidBackend {
+public:
+    SimMouseBackend(std::shared_ptr<sim::SimulatedMouse> mouse, std::filesystem::path lockFile)
+        : sim_(std::move(mouse), {}, std::move(lockFile)) {}
+    std::vector<HidCollectionInfo> enumerate() override { return sim_.enumerate(); }
+    OpenResult open(const HidCollectionInfo& collection, OpenMode mode) override {
+        if (denyOpen) {
+            return {nullptr, collection.path + ": Permission denied", true};
+        }
+        return sim_.open(collection, mode);
+    }
+    std::unique_ptr<DeviceMonitor> createMonitor(std::string& error) override {
+        if (noMonitor) {
+            error = "no udev";
+            return nullptr;
+        }
+        return sim_.createMonitor(error);
+    }
+
+    bool denyOpen = false;  // the nodes are there, but not the user's
+    bool noMonitor = false; // hot-plug cannot be watched
+
+private:
+    sim::SimBackend sim_;
+};
+
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -30,17 +62,26 @@ protected:
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         root = pattern;
         std::filesystem::create_directories(root / "lock");
-        int fds[2];
-        ASSERT_EQ(::pipe(fds), 0);
-        hotplugRead = fds[0];
-        hotplugWrite = fds[1];
-        device.hotplugFd = hotplugRead;
+        // A mouse another program keeps is given up on quickly.
+        qputenv("PELMORA_TRANSFER_WAIT_MS", "200");
+        mouseOwned = std::make_shared<sim::SimulatedMouse>();
+        mouse = mouseOwned.get();
+        std::string error;
+        ASSERT_TRUE(mouse->attachStateFile(root / "mouse.json", error)) << error;
+        sim::SimMouseState state = mouse->state();
+        state.sensorType = 3; // the DPI texts the tests expect
+        mouse->setState(state);
+        auto owned =
+            std::make_unique<SimMouseBackend>(mouseOwned, sim::simLockFileOf(root / "mouse.json"));
+        backend = owned.get();
+        link = std::make_unique<DeviceLink>(std::move(owned), std::make_unique<RecordingPacer>());
     }
 
     void TearDown() override {
         dlg.reset();
-        ::close(hotplugRead);
-        ::close(hotplugWrite);
+        link.reset();
+        otherProgram = {};
+        qunsetenv("PELMORA_TRANSFER_WAIT_MS");
         std::filesystem::remove_all(root);
     }
 
@@ -52,7 +93,7 @@ protected:
 
     CTarvixDlg& makeDialog() {
         dlg = std::make_unique<CTarvixDlg>(CTarvixDlg::Services{
-            tray, device, messages, DataFolder(root), [this](int status) { quitStatus = status; }});
+            tray, *link, messages, DataFolder(root), [this](int status) { quitStatus = status; }});
         return *dlg;
     }
 
@@ -62,10 +103,15 @@ protected:
         return *dlg;
     }
 
-    // A hot-plug notification as the monitor delivers it.
-    void plugEvent(FakeDevice::Change change) {
-        device.nextChange = change;
-        ASSERT_EQ(::write(hotplugWrite, "x", 1), 1);
+    // Another program holds the mouse (its transfer lock) until let go.
+    void keptByAnotherProgram(bool kept) {
+        if (!kept) {
+            otherProgram = {};
+            return;
+        }
+        const std::filesystem::path lock = sim::simLockFileOf(root / "mouse.json");
+        otherProgram = UniqueFd(::open(lock.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644));
+        ASSERT_EQ(::flock(otherProgram.get(), LOCK_EX), 0);
     }
 
     static SettingsBlock sampleBlock() {
@@ -81,12 +127,14 @@ protected:
     }
 
     std::filesystem::path root;
-    int hotplugRead = -1;
-    int hotplugWrite = -1;
     CallLog log;
     FakeTray tray{log};
-    FakeDevice device{log};
     RecordingMessageSink messages;
+    std::shared_ptr<sim::SimulatedMouse> mouseOwned;
+    sim::SimulatedMouse* mouse = nullptr;
+    SimMouseBackend* backend = nullptr;
+    std::unique_ptr<DeviceLink> link;
+    UniqueFd otherProgram;
     std::optional<int> quitStatus;
     std::unique_ptr<CTarvixDlg> dlg;
 };

@@ -1,12 +1,8 @@
-// The main dialog over the real device link and the simulated mouse: the
-// start with and without the mouse, Apply, hot-plug and listener events.
+// Apply over the real device link and the simulated mouse: the bytes that
+// reach the mouse and config.bin, the mouse's real pauses, and an unplug
+// while the settings are being sent.
 
-#include "app/ctarvix_dlg.h"
-#include "app/device_link_adapter.h"
-#include "device/sim/simulated_mouse.h"
-#include "settings/preferences.h"
-#include "settings/settings_file.h"
-#include "shell_fakes.h"
+#include "shell_fixture.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -27,105 +23,31 @@
 namespace pelmora::test {
 namespace {
 
-class ShellSimTest : public ::testing::Test {
+class ShellSimTest : public ShellTest {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/pelmora-shell-sim.XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
-        std::filesystem::create_directories(root / "lock");
+        ShellTest::SetUp();
+        SettingsBlock block{};
         block.reportInterval = 4;
         block.dpiLevel = {0, 1, 2, 3};
         block.dpiStageOn = {1, 1, 1, 1};
-        std::string error;
-        ASSERT_TRUE(writeSettingsFileAtomically(root / "config.bin", block, 0, error)) << error;
-
-        DeviceLinkOptions options;
-        options.simulate = true;
-        options.simState = root / "mouse.json";
-        auto link = DeviceLink::create(options, error);
-        ASSERT_NE(link, nullptr) << error;
-        device = std::make_unique<LinkShellDevice>(std::move(link), DataFolder(root), messages);
-        device->link().setPacer(std::make_unique<RecordingPacer>());
-        mouse = device->link().simulatedMouse();
-        ASSERT_NE(mouse, nullptr);
+        writeConfig(block);
     }
 
-    void TearDown() override {
-        dlg.reset();
-        device.reset();
-        std::filesystem::remove_all(root);
-    }
-
-    CTarvixDlg& start() {
-        dlg = std::make_unique<CTarvixDlg>(
-            CTarvixDlg::Services{tray, *device, messages, DataFolder(root),
-                                 [this](int status) { quitStatus = status; }});
-        dlg->initialise();
+    CTarvixDlg& started() {
+        CTarvixDlg& d = start();
         QCoreApplication::processEvents();
-        return *dlg;
+        return d;
     }
 
     std::vector<std::uint8_t> configBytes() const {
         std::ifstream in(root / "config.bin", std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-
-    bool balloonShown(const QString& text) const {
-        for (const RecordedBalloon& b : tray.balloons) {
-            if (b.text.startsWith(text)) { // what to do follows
-                return true;
-            }
-        }
-        return false;
-    }
-
-    std::filesystem::path root;
-    SettingsBlock block{};
-    CallLog log;
-    FakeTray tray{log};
-    RecordingMessageSink messages;
-    std::unique_ptr<LinkShellDevice> device;
-    sim::SimulatedMouse* mouse = nullptr;
-    std::unique_ptr<CTarvixDlg> dlg;
-    std::optional<int> quitStatus;
 };
 
-TEST_F(ShellSimTest, StartReadsTheMouseAndStartsTheListener) {
-    CTarvixDlg& d = start();
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_TRUE(device->present());
-    EXPECT_TRUE(device->link().listenerStarted());
-    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
-    EXPECT_TRUE(d.initialReadDone());
-    // The first read writes the basic settings back with bit 0x40 of option2.
-    EXPECT_EQ(mouse->state().option2 & 0x40, 0x40);
-    // A first run (flag byte 0) stores the default labels.
-    EXPECT_EQ(readPreferences(root / "str.ini", "").labels.modeA[0], "Left Click");
-    EXPECT_TRUE(tray.balloons.empty());
-}
-
-TEST_F(ShellSimTest, StartWithoutTheMouseThenItArrives) {
-    mouse->unplug();
-    CTarvixDlg& d = start();
-    EXPECT_FALSE(device->present());
-    EXPECT_FALSE(device->link().listenerStarted());
-    EXPECT_TRUE(balloonShown("The system did not detect the gaming mouse!"));
-    EXPECT_EQ(d.pageFrame().page(), PageFrame::NoPage);
-
-    mouse->plug();
-    QTRY_VERIFY(device->present());
-    EXPECT_TRUE(device->link().listenerStarted());
-    EXPECT_EQ(mouse->state().option2 & 0x40, 0x40);
-
-    // Now the icon opens the window with the basic page.
-    tray.click();
-    EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
-}
-
 TEST_F(ShellSimTest, ApplyWritesTheMouseAndSavesConfigBin) {
-    CTarvixDlg& d = start();
+    CTarvixDlg& d = started();
     d.startUp(true);
     d.settings().reportInterval = 8;
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(700, 630));
@@ -142,7 +64,7 @@ TEST_F(ShellSimTest, TheMousesSensorTypeShapesTheDpiColumnsAndApplySendsWhatWasC
     sim::SimMouseState state = mouse->state();
     state.sensorType = 1;
     mouse->setState(state);
-    CTarvixDlg& d = start();
+    CTarvixDlg& d = started();
     d.startUp(true);
     const auto click = [&d](const Rect& r) {
         QTest::mouseClick(&d, Qt::LeftButton, {}, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
@@ -160,48 +82,6 @@ TEST_F(ShellSimTest, TheMousesSensorTypeShapesTheDpiColumnsAndApplySendsWhatWasC
     // Type 1's codes: level 7 is 0x25; the disabled fourth stage has bit 7.
     EXPECT_EQ(mouse->state().dpiStages,
               (std::array<std::uint8_t, 8>{0x25, 0x02, 0x03, 0x84, 0x80, 0x80, 0x80, 0x80}));
-}
-
-TEST_F(ShellSimTest, UnplugWarnsAndHidesThenPlugReadsAgain) {
-    CTarvixDlg& d = start();
-    d.startUp(true);
-    mouse->unplug();
-    QTRY_VERIFY(!device->present());
-    EXPECT_FALSE(d.isVisible());
-    EXPECT_TRUE(balloonShown("The system did not detect the gaming mouse!"));
-
-    // OK and Apply do nothing meanwhile.
-    const auto before = configBytes();
-    d.onFrameAction(FrameControl::Apply);
-    EXPECT_EQ(configBytes(), before);
-
-    mouse->plug();
-    QTRY_VERIFY(device->present());
-    d.onFrameAction(FrameControl::Apply);
-    ASSERT_TRUE(d.waitForApply());
-    EXPECT_EQ(configBytes()[0], 1);
-}
-
-TEST_F(ShellSimTest, MouseEventsBecomeBalloons) {
-    start();
-    tray.balloons.clear();
-    mouse->raiseEvent(8, 1);
-    mouse->raiseEvent(7, 2); // stage 2 at level 1 of the mouse's sensor
-    QTRY_COMPARE(tray.balloons.size(), 2u);
-    EXPECT_EQ(tray.balloons[0].text, QStringLiteral("Switch to key matrix 1"));
-    EXPECT_TRUE(
-        tray.balloons[1].text.startsWith(QStringLiteral("Switch DPI into the second stage ")));
-    EXPECT_GT(tray.balloons[1].text.size(),
-              QStringLiteral("Switch DPI into the second stage ").size());
-}
-
-TEST_F(ShellSimTest, ExitStopsTheListener) {
-    start();
-    tray.chooseExit();
-    EXPECT_EQ(quitStatus, 0);
-    mouse->raiseEvent(8, 1);
-    QTest::qWait(50);
-    EXPECT_TRUE(tray.balloons.empty());
 }
 
 // Records the largest gap between the ticks of a GUI-thread timer: how long
@@ -253,8 +133,8 @@ private:
 };
 
 TEST_F(ShellSimTest, ApplyWithItsRealPausesNeverFreezesTheWindow) {
-    device->link().setPacer(std::make_unique<SleepingPacer>());
-    CTarvixDlg& d = start();
+    link->setPacer(std::make_unique<SleepingPacer>());
+    CTarvixDlg& d = started();
     d.startUp(true);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
     d.settings().reportInterval = 2;
@@ -287,8 +167,8 @@ TEST_F(ShellSimTest, ApplyWithItsRealPausesNeverFreezesTheWindow) {
 }
 
 TEST_F(ShellSimTest, WhileSendingTheSettingsStayAsTheyAreAndClosingWaits) {
-    device->link().setPacer(std::make_unique<SleepingPacer>());
-    CTarvixDlg& d = start();
+    link->setPacer(std::make_unique<SleepingPacer>());
+    CTarvixDlg& d = started();
     d.startUp(true);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
     d.settings().reportInterval = 2;
@@ -313,18 +193,21 @@ TEST_F(ShellSimTest, WhileSendingTheSettingsStayAsTheyAreAndClosingWaits) {
 }
 
 TEST_F(ShellSimTest, AnUnplugDuringTheTransferIsHandledAfterIt) {
-    device->link().setPacer(std::make_unique<SleepingPacer>());
-    CTarvixDlg& d = start();
+    link->setPacer(std::make_unique<SleepingPacer>());
+    CTarvixDlg& d = started();
     d.startUp(true);
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(700, 630));
     ASSERT_TRUE(d.applyRunning());
     QTest::qWait(30);
     mouse->unplug();
     ASSERT_TRUE(d.waitForApply(10000));
-    QTRY_VERIFY(!device->present());
-    EXPECT_TRUE(balloonShown("The system did not detect the gaming mouse!"));
+    // What did not reach the mouse is told.
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text.rfind("The mouse stopped answering; ", 0), 0u);
+    QTRY_VERIFY(!link->present());
+    EXPECT_FALSE(tray.balloons.empty());
     mouse->plug();
-    QTRY_VERIFY(device->present());
+    QTRY_VERIFY(link->present());
 }
 
 } // namespace

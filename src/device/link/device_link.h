@@ -8,7 +8,7 @@
 // and joins the listener.
 //
 // On the map (docs/ARCHITECTURE.md): src/device/link, the top of the core's
-// device layers; the window (through LinkShellDevice) and pelmora-cli each
+// device layers; the window (opened by WindowLink) and pelmora-cli each
 // hold one, and every Apply, hot-plug and mouse event passes through it.
 
 #include "device/command_set.h"
