@@ -16,7 +16,7 @@ ApplySession::ApplySession(QWidget& window, StatusLine& status, DeviceLink& link
                            std::filesystem::path settingsFile, MessageSink& messages)
     : window_(window), status_(status), link_(link), settingsFile_(std::move(settingsFile)),
       messages_(messages) {
-    retry_.setInterval(5 * kTransferRetryMs);
+    retry_.setInterval(kTransferRetryMs); // as TransferLock::acquire tries again
     QObject::connect(&retry_, &QTimer::timeout, [this] { retryRead(); });
 }
 

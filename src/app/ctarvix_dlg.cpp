@@ -64,13 +64,13 @@ void CTarvixDlg::initialise() {
     // Language (a missing settings file is told in it), the settings file
     // and the backup for Cancel, texts, preferences.
     const auto preferencesFile = services_.dataFolder.preferencesFile();
-    languageCode_ = readLanguageCode(preferencesFile);
-    language_ = languageFromCode(languageCode_);
-    settingsLoaded_ =
-        loadSettingsFile(services_.dataFolder.settingsFile(), settings_, firstRunFlag_,
-                         services_.messages, language_) == LoadResult::Loaded;
-    backup_.snapshot(settings_);
-    services_.tray.setExitText(uiText(TextId::Exit, language_));
+    session_.setLanguage(readLanguageCode(preferencesFile));
+    session_.settingsLoaded =
+        loadSettingsFile(services_.dataFolder.settingsFile(), session_.settings,
+                         session_.firstRunFlag, services_.messages,
+                         session_.language()) == LoadResult::Loaded;
+    session_.backup.snapshot(session_.settings);
+    services_.tray.setExitText(uiText(TextId::Exit, session_.language()));
     skinChoice_.reload();
     matchLabels();
 
@@ -137,7 +137,7 @@ void CTarvixDlg::onFrameAction(FrameControl control) {
     case FrameControl::AdvancedTab:
         break; // the frame switches its pages itself
     case FrameControl::Cancel:
-        backup_.undo(settings_);
+        session_.backup.undo(session_.settings);
         cancelPending_ = true;
         hideWindow();
         break;
@@ -162,9 +162,9 @@ void CTarvixDlg::chooseSkin() {
 }
 
 void CTarvixDlg::applySettings(bool hideAfter) {
-    const Preferences& prefs = skinChoice_.preferences();
-    applySession_.start({settings_, prefs.labels, services_.dataFolder.preferencesFile(),
-                         languageCode_, language_, settingsLoaded_},
+    applySession_.start({session_.settings, session_.preferences.labels,
+                         services_.dataFolder.preferencesFile(), session_.languageCode(),
+                         session_.language(), session_.settingsLoaded},
                         [this, hideAfter](const SettingsBlock& sent, bool delivered) {
                             finishApply(sent, delivered, hideAfter);
                         });
@@ -172,7 +172,7 @@ void CTarvixDlg::applySettings(bool hideAfter) {
 
 void CTarvixDlg::finishApply(const SettingsBlock& sent, bool delivered, bool hideAfter) {
     if (delivered) {
-        backup_.snapshot(sent);
+        session_.backup.snapshot(sent);
         pointerPart_.applyToDesktop();
         if (hideAfter) {
             hideWindow();
@@ -196,7 +196,7 @@ void CTarvixDlg::useTaskBar() {
 }
 
 void CTarvixDlg::openWebLink() {
-    const QUrl url = QUrl::fromUserInput(uiText(TextId::WebAddress, language_));
+    const QUrl url = QUrl::fromUserInput(uiText(TextId::WebAddress, session_.language()));
     if (url.isValid()) {
         QDesktopServices::openUrl(url);
     }
@@ -284,19 +284,18 @@ void CTarvixDlg::showMouseStatus() {
         StatusLine::Source::NoMouse,
         services_.link.present()
             ? QString()
-            : QString::fromUtf8(shellMessage(ShellMessage::NoMouseStatus, language_)));
+            : QString::fromUtf8(shellMessage(ShellMessage::NoMouseStatus, session_.language())));
 }
 
 void CTarvixDlg::matchLabels() {
     // Labels of a language that was not in use when buttons changed name the
     // old functions: shown, and saved at the next OK or Apply, as the page
     // would write them now.
-    matchLabelsToFunctions(settings_, skinChoice_.preferences().labels,
-                           languageFromCode(languageCode_));
+    matchLabelsToFunctions(session_.settings, session_.preferences.labels, session_.language());
 }
 
 bool CTarvixDlg::editedSinceApply() const {
-    return !std::ranges::equal(settings_.bytes(), backup_.block.bytes());
+    return !std::ranges::equal(session_.settings.bytes(), session_.backup.block.bytes());
 }
 
 void CTarvixDlg::onDeviceChange() {
@@ -319,12 +318,12 @@ void CTarvixDlg::firstRead() {
 }
 
 void CTarvixDlg::readMouse() {
-    applySession_.read(language_, [this](bool late) {
+    applySession_.read(session_.language(), [this](bool late) {
         if (!initialReadDone()) {
             // Edits made while the mouse was away stay for
             // the next Apply: the first-run labels wait.
-            if (firstRunFlag_ == 0 && !editedSinceApply()) {
-                skinChoice_.preferences().labels = firstRunLabels(language_);
+            if (session_.firstRunFlag == 0 && !editedSinceApply()) {
+                session_.preferences.labels = firstRunLabels(session_.language());
                 skinChoice_.saveLabels();
             }
             services_.link.linkState().initialReadDone = 1;

@@ -15,7 +15,7 @@
 #include "settings/data_folder.h"
 #include "settings/interface_texts.h"
 #include "settings/message_sink.h"
-#include "settings/settings_block.h"
+#include "settings/window_session.h"
 #include "ui/pages/dpi_rate_part.h"
 #include "ui/pages/key_settings_part.h"
 #include "ui/pages/lighting_part.h"
@@ -90,11 +90,9 @@ public:
     void drawBasicPage() { frame_.drawBasicPage(); }
     void drawAdvancedPage() { frame_.drawAdvancedPage(); }
 
-    // State the pages and the tests look at.
-    SettingsBlock& settings() { return settings_; }
-    const SettingsBackup& backup() const { return backup_; }
-    std::uint8_t firstRunFlag() const { return firstRunFlag_; }
-    Preferences& preferences() { return skinChoice_.preferences(); }
+    // What the window works on: the settings, their backup, the preferences
+    // and the language.
+    WindowSession& session() { return session_; }
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return services_.link.linkState().initialReadDone != 0; }
     bool tornDown() const { return tornDown_; }
@@ -150,18 +148,13 @@ private:
     Services services_;
     QIcon icon_;
 
-    SettingsBlock settings_{};
-    SettingsBackup backup_{};
-    std::uint8_t firstRunFlag_ = 0;
-    std::string languageCode_;
-    Language language_ = Language::English;
-    SkinChoice skinChoice_{services_.dataFolder, languageCode_};
+    WindowSession session_;
+    SkinChoice skinChoice_{services_.dataFolder, session_};
 
     DeviceWatch deviceWatch_{services_.link,
                              services_.tray,
                              services_.messages,
-                             settings_,
-                             language_,
+                             session_,
                              // A window that never opened (started with the
                              // session, without a tray) stays closed.
                              {[this] { return applyRunning(); },
@@ -173,8 +166,6 @@ private:
                               [this] { onDeviceChange(); }, [this] { readMouse(); }}};
     bool exitAfterApply_ = false; // the program ends when the transfer has
 
-    // config.bin filled the block at start-up.
-    bool settingsLoaded_ = false;
     bool cancelPending_ = false;
     WindowPlacement placement_{*this};
     WindowDrag drag_;
@@ -182,16 +173,16 @@ private:
     bool tornDown_ = false;
 
     // Last: it draws from the members above.
-    PageFrame frame_{*this, settings_};
+    PageFrame frame_{*this, session_.settings};
     // The program's key dialogs; the macro key dialog offers the macros of record.ini.
     SkinnedKeyDialogs keyDialogs_{services_.messages, services_.dataFolder.macroFile()};
-    KeySettingsPart keySettings_{frame_, settings_, skinChoice_.preferences().labels,
+    KeySettingsPart keySettings_{frame_, session_.settings, session_.preferences.labels,
                                  services_.messages};
-    DpiRatePart dpiRatePart_{frame_, settings_,
+    DpiRatePart dpiRatePart_{frame_, session_.settings,
                              [this] { return services_.link.deviceImage().activeSensorType; }};
-    LightingPart lightingPart_{frame_, settings_};
-    PointerSettingsPart pointerPart_{frame_, settings_, services_.messages};
-    MacroEditorPart macroEditor_{frame_, settings_, services_.messages,
+    LightingPart lightingPart_{frame_, session_.settings};
+    PointerSettingsPart pointerPart_{frame_, session_.settings, services_.messages};
+    MacroEditorPart macroEditor_{frame_, session_.settings, services_.messages,
                                  services_.dataFolder.macroFile()};
     // After the frame, whose status line it writes; gone first, its transfer
     // abandoned by the teardown before.

@@ -28,9 +28,9 @@ void reportFailure(MessageSink& messages, const std::string& error, std::string_
 } // namespace
 
 DeviceWatch::DeviceWatch(DeviceLink& link, TrayPort& tray, MessageSink& messages,
-                         const SettingsBlock& settings, const Language& language, Window window)
-    : link_(link), tray_(tray), messages_(messages), settings_(settings), language_(language),
-      window_(std::move(window)) {}
+                         const WindowSession& session, Window window)
+    : link_(link), tray_(tray), messages_(messages), session_(session), window_(std::move(window)) {
+}
 
 void DeviceWatch::start() {
     const bool found = link_.discover();
@@ -63,13 +63,13 @@ void DeviceWatch::start() {
     } catch (const std::exception& e) {
         // Go on without device events; settings, texts and pages still load.
         reportFailure(messages_, e.what(), kCreateEventFailed, FailureHelp::DeviceEvents,
-                      language_);
+                      session_.language());
     }
 
     std::string error;
     if (!link_.startMonitor(error)) {
         reportFailure(messages_, error, kRegisterNotificationFailed, FailureHelp::Hotplug,
-                      language_);
+                      session_.language());
     } else {
         hotplugNotifier_ =
             std::make_unique<QSocketNotifier>(link_.monitorFd(), QSocketNotifier::Read);
@@ -85,19 +85,19 @@ void DeviceWatch::stop() {
 }
 
 void DeviceWatch::notify(int type, int value) {
-    auto balloon =
-        trayBalloonFor(type, value, settings_, link_.deviceImage().activeSensorType, language_);
+    auto balloon = trayBalloonFor(type, value, session_.settings,
+                                  link_.deviceImage().activeSensorType, session_.language());
     if (!balloon) {
         return;
     }
     if (type == kNotDetectedEvent) {
         // Why a mouse that is plugged in cannot be used, when that is known.
-        const std::string reason = mouseProblemText(link_.problem(), language_);
+        const std::string reason = mouseProblemText(link_.problem(), session_.language());
         if (!reason.empty()) {
             balloon->text += '\n' + QString::fromUtf8(reason);
         }
         balloon->text +=
-            '\n' + QString::fromUtf8(shellMessage(ShellMessage::PlugInAdvice, language_));
+            '\n' + QString::fromUtf8(shellMessage(ShellMessage::PlugInAdvice, session_.language()));
     }
     tray_.showBalloon(balloon->title, balloon->text, balloon->icon, balloon->milliseconds);
 }

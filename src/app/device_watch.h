@@ -8,7 +8,7 @@
 #include "device/link/device_link.h"
 #include "settings/interface_texts.h"
 #include "settings/message_sink.h"
-#include "settings/settings_block.h"
+#include "settings/window_session.h"
 
 #include <QObject>
 #include <QSocketNotifier>
@@ -34,9 +34,9 @@ public:
         std::function<void()> readMissed;
     };
 
-    // `settings` and `language` are the window's, read at each notification.
+    // The window's session is read at each notification.
     DeviceWatch(DeviceLink& link, TrayPort& tray, MessageSink& messages,
-                const SettingsBlock& settings, const Language& language, Window window);
+                const WindowSession& session, Window window);
 
     // Discovery, then the listener (parked until the mouse is there) and the
     // hot-plug monitor. A failure is reported and the program goes on
@@ -55,8 +55,7 @@ private:
     DeviceLink& link_;
     TrayPort& tray_;
     MessageSink& messages_;
-    const SettingsBlock& settings_;
-    const Language& language_;
+    const WindowSession& session_;
     Window window_;
     std::unique_ptr<QSocketNotifier> hotplugNotifier_;
     bool hotplugWaiting_ = false;

@@ -25,14 +25,14 @@ void useSkin(const std::filesystem::path& folder, const TextColour& colour) {
 } // namespace
 
 void SkinChoice::reload() {
-    prefs_ = readPreferences(dataFolder_.preferencesFile(), languageCode_);
+    session_.preferences = readPreferences(dataFolder_.preferencesFile(), session_.languageCode());
 }
 
 std::filesystem::path SkinChoice::skinFolder() const {
     // "Path" names a folder under the skins roots, else the Default skin is
     // used (the file keeps what it says until the user picks a skin).
     const auto& roots = dataFolder_.skinsRoots();
-    const std::string name = effectiveSkinName(roots, prefs_.skinPath);
+    const std::string name = effectiveSkinName(roots, session_.preferences.skinPath);
     if (const auto found = findSkin(roots, name)) {
         return *found;
     }
@@ -44,8 +44,8 @@ QSize SkinChoice::backgroundSize() const {
 }
 
 void SkinChoice::publish() const {
-    useSkin(skinFolder(), prefs_.textColour());
-    skinState().setLanguage(languageCode_);
+    useSkin(skinFolder(), session_.preferences.textColour());
+    skinState().setLanguage(session_.languageCode());
 }
 
 bool SkinChoice::choose(MessageSink& messages, QWidget* parent) {
@@ -53,27 +53,27 @@ bool SkinChoice::choose(MessageSink& messages, QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    prefs_.skinPath = dialog.skinName.toStdString();
-    prefs_.redText = std::to_string(dialog.red);
-    prefs_.greenText = std::to_string(dialog.green);
-    prefs_.blueText = std::to_string(dialog.blue);
+    session_.preferences.skinPath = dialog.skinName.toStdString();
+    session_.preferences.redText = std::to_string(dialog.red);
+    session_.preferences.greenText = std::to_string(dialog.green);
+    session_.preferences.blueText = std::to_string(dialog.blue);
     // A new skin folder drops the old skin's images; every window drawn from
     // now on uses the new skin and colour.
-    useSkin(dialog.chosenSkinFolder.toStdString(), prefs_.textColour());
+    useSkin(dialog.chosenSkinFolder.toStdString(), session_.preferences.textColour());
     std::string error;
-    if (!writeSkinPreferences(dataFolder_.preferencesFile(), prefs_.textColour(), prefs_.skinPath,
-                              &error)) {
+    if (!writeSkinPreferences(dataFolder_.preferencesFile(), session_.preferences.textColour(),
+                              session_.preferences.skinPath, &error)) {
         logLine(LogCategory::Files, LogLevel::Warning, "the skin was not saved: " + error);
         messages.showMessage(
-            notSavedText(dataFolder_.preferencesFile(), error, languageFromCode(languageCode_)),
-            kAppName);
+            notSavedText(dataFolder_.preferencesFile(), error, session_.language()), kAppName);
     }
     return true;
 }
 
 void SkinChoice::saveLabels() const {
     std::string error;
-    if (!writeLabels(dataFolder_.preferencesFile(), languageCode_, prefs_.labels, &error)) {
+    if (!writeLabels(dataFolder_.preferencesFile(), session_.languageCode(),
+                     session_.preferences.labels, &error)) {
         logLine(LogCategory::Files, LogLevel::Warning,
                 "the button labels were not saved: " + error);
     }

@@ -6,7 +6,7 @@
 
 #include "settings/data_folder.h"
 #include "settings/message_sink.h"
-#include "settings/preferences.h"
+#include "settings/window_session.h"
 
 #include <QSize>
 
@@ -19,15 +19,12 @@ namespace pelmora {
 
 class SkinChoice {
 public:
-    // Both are read whenever needed: the language code is known only once
-    // the window reads str.ini.
-    SkinChoice(const DataFolder& dataFolder, const std::string& languageCode)
-        : dataFolder_(dataFolder), languageCode_(languageCode) {}
+    // Both are read whenever needed: the session's language is known only
+    // once the window reads str.ini.
+    SkinChoice(const DataFolder& dataFolder, WindowSession& session)
+        : dataFolder_(dataFolder), session_(session) {}
 
-    Preferences& preferences() { return prefs_; }
-    const Preferences& preferences() const { return prefs_; }
-
-    // Reads the preferences of the language from str.ini again.
+    // Reads the session's preferences, of its language, from str.ini again.
     void reload();
     // The skin's folder: the one "Path" names, else the Default skin.
     std::filesystem::path skinFolder() const;
@@ -44,8 +41,7 @@ public:
 
 private:
     const DataFolder& dataFolder_;
-    const std::string& languageCode_;
-    Preferences prefs_;
+    WindowSession& session_;
 };
 
 } // namespace pelmora

@@ -49,39 +49,39 @@ protected:
 
 TEST_F(FrameTest, ApplyWritesTheMouseEachTimeAndKeepsTheWindowOpen) {
     CTarvixDlg& d = shown();
-    d.settings().reportInterval = 8;
+    d.session().settings.reportInterval = 8;
     click(667, 630); // first pixel of Apply that OK does not cover
     EXPECT_EQ(mouse->state().reportInterval, 8);
-    d.settings().reportInterval = 1;
+    d.session().settings.reportInterval = 1;
     click(770, 643); // Apply and Cancel overlap here; Apply is tested first
     EXPECT_EQ(mouse->state().reportInterval, 1);
-    EXPECT_EQ(d.backup().block.reportInterval, 1);
+    EXPECT_EQ(d.session().backup.block.reportInterval, 1);
     EXPECT_TRUE(d.isVisible());
 }
 
 TEST_F(FrameTest, AFailedSaveOfTheLabelsIsToldInTheWindow) {
     CTarvixDlg& d = shown();
     std::filesystem::create_directory(root / "str.ini");
-    d.settings().reportInterval = 8;
+    d.session().settings.reportInterval = 8;
     click(700, 630);
     EXPECT_EQ(mouse->state().reportInterval, 8);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text.rfind((root / "str.ini").string() + " was not saved: ", 0),
               0u);
-    EXPECT_EQ(d.backup().block, d.settings()); // what did save stays saved
+    EXPECT_EQ(d.session().backup.block, d.session().settings); // what did save stays saved
 }
 
 TEST_F(FrameTest, AMouseAnotherProgramKeepsGetsNothingAndTheEditsStay) {
     std::ofstream(root / "str.ini") << "[Skins]\nLan=CHT\n";
     CTarvixDlg& d = shown();
     keptByAnotherProgram(true);
-    d.settings().reportInterval = 8;
+    d.session().settings.reportInterval = 8;
     click(562, 623); // OK acts as Apply: the window stays
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text,
               mouseBusyText(MouseBusy::NothingSent, Language::TraditionalChinese));
-    EXPECT_EQ(d.settings().reportInterval, 8);
-    EXPECT_EQ(d.backup().block.reportInterval, 2);
+    EXPECT_EQ(d.session().settings.reportInterval, 8);
+    EXPECT_EQ(d.session().backup.block.reportInterval, 2);
     EXPECT_NE(mouse->state().reportInterval, 8);
     EXPECT_TRUE(d.isVisible());
 }
@@ -107,7 +107,7 @@ TEST_F(FrameTest, TheFirstReadWaitsForTheMouseFromATimerAndGivesUpAfterTheWait) 
 
 TEST_F(FrameTest, OkAppliesAndHides) {
     CTarvixDlg& d = shown();
-    d.settings().reportInterval = 8;
+    d.session().settings.reportInterval = 8;
     click(562, 623);
     EXPECT_EQ(mouse->state().reportInterval, 8);
     EXPECT_FALSE(d.isVisible());
@@ -130,8 +130,8 @@ TEST_F(FrameTest, WithoutTheMouseOkAndApplySaySoAndKeepTheEdits) {
     const QString status =
         QString::fromUtf8(shellMessage(ShellMessage::NoMouseStatus, Language::TraditionalChinese));
     EXPECT_TRUE(statusShown(status));
-    d.settings().reportInterval = 4;
-    d.preferences().labels.modeA[1] = "Edited";
+    d.session().settings.reportInterval = 4;
+    d.session().preferences.labels.modeA[1] = "Edited";
     messages.messages.clear();
     click(600, 630); // OK
     click(700, 630); // Apply
@@ -143,8 +143,8 @@ TEST_F(FrameTest, WithoutTheMouseOkAndApplySaySoAndKeepTheEdits) {
     mouse->plug();
     QTRY_VERIFY(d.initialReadDone());
     EXPECT_FALSE(statusShown(status));
-    EXPECT_EQ(d.settings().reportInterval, 4);
-    EXPECT_EQ(d.preferences().labels.modeA[1], "Edited");
+    EXPECT_EQ(d.session().settings.reportInterval, 4);
+    EXPECT_EQ(d.session().preferences.labels.modeA[1], "Edited");
     click(700, 630);
     EXPECT_EQ(mouse->state().reportInterval, 4);
 }
@@ -188,10 +188,10 @@ TEST_F(FrameTest, OkAndApplyRefuseSettingsThatWereNeverLoaded) {
 
 TEST_F(FrameTest, CancelRestoresTheBackupAndTheNextOpeningRedraws) {
     CTarvixDlg& d = shown();
-    d.settings().dpiLevel[2] = 0;
-    d.settings().keyBlockB.keyFunction[5] = 9;
+    d.session().settings.dpiLevel[2] = 0;
+    d.session().settings.keyBlockB.keyFunction[5] = 9;
     click(874, 630);
-    EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
+    EXPECT_EQ(bytes(d.session().settings), bytes(sampleBlock()));
     EXPECT_TRUE(d.cancelPending());
     EXPECT_FALSE(d.isVisible());
 
@@ -239,7 +239,7 @@ TEST_F(FrameTest, WithoutATrayNothingHidesTheWindowForGood) {
         EXPECT_TRUE(d.isVisible()) << key;
     }
     d.showNormal();
-    d.settings().dpiLevel[0] = 6;
+    d.session().settings.dpiLevel[0] = 6;
     const int presents = d.pageFrame().canvas().presentCount();
     click(874, 630); // Cancel
     EXPECT_TRUE(d.isMinimized());

@@ -26,8 +26,8 @@ TEST_F(ShellTest, StartReadsTheMouseAndStartsTheListener) {
     EXPECT_TRUE(link->listenerStarted());
     // The first read writes the basic settings back with bit 0x40 of option2.
     EXPECT_EQ(mouse->state().option2 & 0x40, 0x40);
-    EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
-    EXPECT_EQ(bytes(d.backup().block), bytes(sampleBlock()));
+    EXPECT_EQ(bytes(d.session().settings), bytes(sampleBlock()));
+    EXPECT_EQ(bytes(d.session().backup.block), bytes(sampleBlock()));
     EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
     EXPECT_TRUE(d.initialReadDone());
     EXPECT_EQ(tray.toolTip, QStringLiteral("Gaming Mouse Setting"));
@@ -60,7 +60,7 @@ TEST_F(ShellTest, WithoutTheMouseWarnsAndLeavesTheListenerParked) {
     EXPECT_EQ(d.pageFrame().page(), PageFrame::NoPage);
     EXPECT_FALSE(d.initialReadDone());
     // The settings are loaded all the same.
-    EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
+    EXPECT_EQ(bytes(d.session().settings), bytes(sampleBlock()));
 }
 
 TEST_F(ShellTest, AFailedHotplugMonitorStillLoadsTheSettings) {
@@ -75,7 +75,7 @@ TEST_F(ShellTest, AFailedHotplugMonitorStillLoadsTheSettings) {
     EXPECT_EQ(messages.messages[0].text.rfind("RegisterDeviceNotification failed!!!\nPlugging", 0),
               0u);
     EXPECT_EQ(messages.messages[0].caption, "Pelmora");
-    EXPECT_EQ(bytes(d.settings()), bytes(sampleBlock()));
+    EXPECT_EQ(bytes(d.session().settings), bytes(sampleBlock()));
     EXPECT_EQ(d.pageFrame().page(), PageFrame::BasicPage);
 
     d.onFrameAction(FrameControl::Apply);
@@ -89,7 +89,7 @@ TEST_F(ShellTest, MissingConfigFileIsReportedAndSettingsStayZero) {
     EXPECT_EQ(messages.messages[0].text,
               "Config file is not exist.\n" +
                   configMissingHelp(root / "config.bin", Language::English));
-    EXPECT_EQ(bytes(d.settings()), bytes(SettingsBlock{}));
+    EXPECT_EQ(bytes(d.session().settings), bytes(SettingsBlock{}));
 }
 
 TEST_F(ShellTest, WithoutATrayTheWindowStartsShown) {
@@ -137,7 +137,7 @@ TEST_F(ShellTest, AWindowShownWithoutTheMouseShowsItsPage) {
     QTRY_VERIFY(d.initialReadDone());
     EXPECT_TRUE(link->listenerStarted());
     EXPECT_EQ(mouse->state().option2 & 0x40, 0x40);
-    EXPECT_EQ(d.preferences().labels.modeA[0], "Left Click"); // the first run's labels
+    EXPECT_EQ(d.session().preferences.labels.modeA[0], "Left Click"); // the first run's labels
 }
 
 TEST_F(ShellTest, APipeInPlaceOfTheBackgroundDoesNotHangTheStart) {
@@ -156,11 +156,11 @@ TEST_F(ShellTest, APipeInPlaceOfTheBackgroundDoesNotHangTheStart) {
 TEST_F(ShellTest, FirstRunWritesDefaultLabelsOnce) {
     writeConfig(sampleBlock(), 0);
     CTarvixDlg& d = start();
-    EXPECT_EQ(d.firstRunFlag(), 0);
-    EXPECT_EQ(d.preferences().labels.modeA[0], "Left Click");
-    EXPECT_EQ(d.preferences().labels.modeB[5], "DPI Loop");
+    EXPECT_EQ(d.session().firstRunFlag, 0);
+    EXPECT_EQ(d.session().preferences.labels.modeA[0], "Left Click");
+    EXPECT_EQ(d.session().preferences.labels.modeB[5], "DPI Loop");
     // and saved to str.ini
-    EXPECT_EQ(readPreferences(root / "str.ini", "").labels, d.preferences().labels);
+    EXPECT_EQ(readPreferences(root / "str.ini", "").labels, d.session().preferences.labels);
 }
 
 } // namespace

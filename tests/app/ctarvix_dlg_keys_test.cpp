@@ -53,10 +53,10 @@ TEST_F(KeysTest, AChoiceIsAppliedAndItsLabelSaved) {
     CTarvixDlg& d = shown();
     const auto matrices = mouse->state().keyMatrices;
     choose(2, 3); // "Forward"
-    EXPECT_EQ(d.settings().keyBlockA.keyFunction[1], 3);
+    EXPECT_EQ(d.session().settings.keyBlockA.keyFunction[1], 3);
     click({700, 630}); // Apply
     EXPECT_NE(mouse->state().keyMatrices, matrices);
-    EXPECT_EQ(d.backup().block.keyBlockA.keyFunction[1], 3);
+    EXPECT_EQ(d.session().backup.block.keyBlockA.keyFunction[1], 3);
     EXPECT_NE(strIni().find("Item2=Forward"), std::string::npos) << strIni();
 }
 
@@ -65,13 +65,13 @@ TEST_F(KeysTest, CancelOnTheAdvancedPageStillBringsBackTheLabels) {
     choose(2, 3);
     click({700, 630}); // Apply: "Forward" saved
     choose(3, 15);     // "Key Off", not applied
-    EXPECT_EQ(d.preferences().labels.modeA[2], "Key Off");
+    EXPECT_EQ(d.session().preferences.labels.modeA[2], "Key Off");
     click({90, 78});   // advanced page
     click({874, 630}); // Cancel
     tray.click();
-    EXPECT_EQ(d.settings().keyBlockA.keyFunction[2], 0);
-    EXPECT_EQ(d.preferences().labels.modeA[2], "");
-    EXPECT_EQ(d.preferences().labels.modeA[1], "Forward");
+    EXPECT_EQ(d.session().settings.keyBlockA.keyFunction[2], 0);
+    EXPECT_EQ(d.session().preferences.labels.modeA[2], "");
+    EXPECT_EQ(d.session().preferences.labels.modeA[1], "Forward");
 }
 
 } // namespace

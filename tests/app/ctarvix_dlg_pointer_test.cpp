@@ -47,13 +47,13 @@ TEST_F(PointerShellTest, TheAdvancedPageReadsAndApplyWritesAfterTheMouse) {
     click(90, 78); // advanced page tab
     EXPECT_EQ(desktop->reads, 1);
     click(232, 205); // pointer speed tick 8
-    EXPECT_EQ(d.settings().pointerSpeedLevel, 8);
+    EXPECT_EQ(d.session().settings.pointerSpeedLevel, 8);
     EXPECT_TRUE(desktop->writes.empty());
     click(700, 630); // Apply
     ASSERT_EQ(desktop->writes.size(), 1u);
     EXPECT_EQ(desktop->writes[0].speed, 0.4);
     EXPECT_EQ(desktop->writes[0].doubleClickMs, 550);
-    EXPECT_EQ(d.backup().block.pointerSpeedLevel, 8);
+    EXPECT_EQ(d.session().backup.block.pointerSpeedLevel, 8);
 
     // Without the mouse OK and Apply do nothing, the desktop included.
     mouse->unplug();

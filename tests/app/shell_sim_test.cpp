@@ -49,7 +49,7 @@ protected:
 TEST_F(ShellSimTest, ApplyWritesTheMouseAndSavesConfigBin) {
     CTarvixDlg& d = started();
     d.startUp(true);
-    d.settings().reportInterval = 8;
+    d.session().settings.reportInterval = 8;
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(700, 630));
     ASSERT_TRUE(d.waitForApply());
     EXPECT_EQ(mouse->state().reportInterval, 8);
@@ -71,9 +71,9 @@ TEST_F(ShellSimTest, TheMousesSensorTypeShapesTheDpiColumnsAndApplySendsWhatWasC
     };
     // Eight levels: where a ninth cell would be is no cell.
     click(layout::dpiLevelCell(0, 9));
-    EXPECT_EQ(d.settings().dpiLevel[0], 0);
+    EXPECT_EQ(d.session().settings.dpiLevel[0], 0);
     click(layout::dpiLevelCell(0, 8));
-    EXPECT_EQ(d.settings().dpiLevel[0], 7);
+    EXPECT_EQ(d.session().settings.dpiLevel[0], 7);
     click(layout::dpiStageTick(3));
     click(layout::kReportRateSteps[1]);
     click(layout::kApplyButton);
@@ -137,7 +137,7 @@ TEST_F(ShellSimTest, ApplyWithItsRealPausesNeverFreezesTheWindow) {
     CTarvixDlg& d = started();
     d.startUp(true);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
-    d.settings().reportInterval = 2;
+    d.session().settings.reportInterval = 2;
     QTest::qWait(20);
     FreezeMeter meter;
     StarvationMeter starvation;
@@ -171,7 +171,7 @@ TEST_F(ShellSimTest, WhileSendingTheSettingsStayAsTheyAreAndClosingWaits) {
     CTarvixDlg& d = started();
     d.startUp(true);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
-    d.settings().reportInterval = 2;
+    d.session().settings.reportInterval = 2;
     QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(600, 630)); // OK
     ASSERT_TRUE(d.applyRunning());
     EXPECT_TRUE(d.isVisible()); // hidden when the transfer has finished
@@ -188,7 +188,7 @@ TEST_F(ShellSimTest, WhileSendingTheSettingsStayAsTheyAreAndClosingWaits) {
     ASSERT_TRUE(d.waitForApply());
     EXPECT_EQ(quitStatus, 0);
     EXPECT_EQ(configBytes()[0], 1);
-    EXPECT_EQ(d.backup().block.reportInterval, 2);
+    EXPECT_EQ(d.session().backup.block.reportInterval, 2);
     EXPECT_FALSE(d.isVisible());
 }
 
