@@ -204,7 +204,7 @@ void CTarvixDlg::openWebLink() {
 
 void CTarvixDlg::onTrayOpen() {
     if (!services_.link.present()) {
-        onDeviceEvent(kNotDetectedEvent, 0);
+        deviceWatch_.notify(kNotDetectedEvent, 0);
         return;
     }
     activate();

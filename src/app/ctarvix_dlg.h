@@ -64,14 +64,12 @@ public:
     // starting the program again shows it).
     void startUp(bool show, bool autostart = false);
 
-    // Frame areas, tray, device events and hot-plug.
+    // The frame's areas (OK, Apply, Cancel, minimise, close, the web link).
     void onFrameAction(FrameControl control);
-    void onTrayOpen();
     // The program was started again: the window comes up, with or without
     // the mouse.
     void activate();
     void onExit();
-    void onDeviceEvent(int type, int value) { deviceWatch_.notify(type, value); }
 
     // OK and Apply send the settings on a worker thread. While it runs the
     // window stays responsive, but OK, Apply, Cancel, the skins button and
@@ -95,8 +93,6 @@ public:
     WindowSession& session() { return session_; }
     bool cancelPending() const { return cancelPending_; }
     bool initialReadDone() const { return services_.link.linkState().initialReadDone != 0; }
-    bool tornDown() const { return tornDown_; }
-    std::filesystem::path skinFolder() const { return skinChoice_.skinFolder(); }
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
     PointerSettingsPart& pointerPart() { return pointerPart_; }
@@ -114,6 +110,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The icon was clicked: the window comes up, or a balloon says that the
+    // mouse is not there.
+    void onTrayOpen();
     void applySettings(bool hideAfter);
     // The transfer has ended: what was sent is what Cancel goes back to.
     // Nothing was sent (`delivered` false): the edits and the window stay.

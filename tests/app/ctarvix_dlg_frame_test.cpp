@@ -258,10 +258,9 @@ TEST_F(FrameTest, WithoutATrayNothingHidesTheWindowForGood) {
 }
 
 TEST_F(FrameTest, CloseAreaTearsDownAndEndsWithZero) {
-    CTarvixDlg& d = shown();
+    shown();
     click(867, 22);
     EXPECT_EQ(quitStatus, 0);
-    EXPECT_TRUE(d.tornDown());
     EXPECT_FALSE(link->listenerStarted());
     EXPECT_FALSE(link->linkState().commandHandle);
     EXPECT_THAT(log, Contains("tray.remove"));
@@ -292,7 +291,7 @@ TEST_F(FrameTest, EnterAndEscapeOnlyHide) {
         EXPECT_FALSE(quitStatus.has_value());
     }
     QTest::keyClick(dlg.get(), Qt::Key_A); // other keys do nothing
-    EXPECT_FALSE(dlg->tornDown());
+    EXPECT_FALSE(quitStatus.has_value());
 }
 
 TEST_F(FrameTest, KeysGoThroughThePageFramesPreFilter) {
@@ -325,7 +324,8 @@ TEST_F(FrameTest, WindowManagerCloseOnlyHides) {
     CTarvixDlg& d = shown();
     EXPECT_FALSE(d.close());
     EXPECT_FALSE(d.isVisible());
-    EXPECT_FALSE(d.tornDown());
+    EXPECT_FALSE(quitStatus.has_value());
+    EXPECT_TRUE(tray.installed);
     EXPECT_TRUE(link->listenerStarted());
     EXPECT_TRUE(link->linkState().commandHandle);
 }

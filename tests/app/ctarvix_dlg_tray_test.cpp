@@ -100,7 +100,6 @@ TEST_F(ShellTest, ExitFromTheMenuEndsWithZeroEvenWithAPageOpen) {
     d.startUp(true);
     tray.chooseExit();
     EXPECT_EQ(quitStatus, 0);
-    EXPECT_TRUE(d.tornDown());
     EXPECT_FALSE(d.isVisible());
     EXPECT_FALSE(tray.installed);
     // The listener is gone: the mouse's events reach nobody.
