@@ -9,12 +9,13 @@
 set -euo pipefail
 src=${1:?usage: include_graph.sh SRC_DIR}
 
-core="base settings desktop device device/linux device/sim device/uhid device/link keys macros"
+core="base settings desktop device device/linux device/sim device/uhid device/link keys macros profiles"
 declare -A may=(
   [base]=""
   [settings]="base"
   [keys]="base settings"
   [macros]="base settings keys"
+  [profiles]="base settings"
   [desktop]="base settings"
   [device]="base settings keys"
   [device/linux]="device base settings keys"
