@@ -116,13 +116,18 @@ std::optional<std::string> ProfileStore::find(std::string_view name,
     return std::nullopt;
 }
 
-std::string ProfileStore::read(std::string_view name, ProfileStoreError& error) const {
-    const std::optional<std::string> stored = find(name, error);
-    if (error) {
-        return {};
-    }
-    if (!stored) {
+std::optional<std::string> ProfileStore::existing(std::string_view name,
+                                                  ProfileStoreError& error) const {
+    std::optional<std::string> stored = find(name, error);
+    if (!stored && !error) {
         error = failed(ProfileFailure::NoSuchProfile, fileOf(name).string());
+    }
+    return stored;
+}
+
+std::string ProfileStore::read(std::string_view name, ProfileStoreError& error) const {
+    const std::optional<std::string> stored = existing(name, error);
+    if (!stored) {
         return {};
     }
     std::string text;
@@ -165,12 +170,8 @@ bool ProfileStore::rename(std::string_view from, std::string_view to, ProfileSto
         error = failed(ProfileFailure::BadName, std::string(to));
         return false;
     }
-    const std::optional<std::string> source = find(from, error);
-    if (error) {
-        return false;
-    }
+    const std::optional<std::string> source = existing(from, error);
     if (!source) {
-        error = failed(ProfileFailure::NoSuchProfile, fileOf(from).string());
         return false;
     }
     const std::optional<std::string> target = find(to, error);
@@ -191,12 +192,8 @@ bool ProfileStore::rename(std::string_view from, std::string_view to, ProfileSto
 }
 
 bool ProfileStore::remove(std::string_view name, ProfileStoreError& error) {
-    const std::optional<std::string> stored = find(name, error);
-    if (error) {
-        return false;
-    }
+    const std::optional<std::string> stored = existing(name, error);
     if (!stored) {
-        error = failed(ProfileFailure::NoSuchProfile, fileOf(name).string());
         return false;
     }
     std::error_code code;

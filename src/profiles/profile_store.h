@@ -77,6 +77,9 @@ public:
     bool remove(std::string_view name, ProfileStoreError& error);
 
 private:
+    // find(), with NoSuchProfile when there is no such profile.
+    std::optional<std::string> existing(std::string_view name, ProfileStoreError& error) const;
+
     std::filesystem::path folder_;
 };
 
