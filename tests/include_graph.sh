@@ -9,13 +9,14 @@
 set -euo pipefail
 src=${1:?usage: include_graph.sh SRC_DIR}
 
-core="base settings desktop device device/linux device/sim device/uhid device/link keys macros profiles"
+core="base settings desktop device device/linux device/sim device/uhid device/link keys macros words profiles"
 declare -A may=(
   [base]=""
   [settings]="base"
   [keys]="base settings"
   [macros]="base settings keys"
-  [profiles]="base settings"
+  [words]="base settings keys macros desktop"
+  [profiles]="base settings keys macros desktop words"
   [desktop]="base settings"
   [device]="base settings keys"
   [device/linux]="device base settings keys"

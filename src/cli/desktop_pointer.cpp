@@ -1,12 +1,12 @@
 // Apply's last step: the desktop's pointer settings.
 #include "cli/desktop_pointer.h"
 
-#include "cli/setting_words.h"
 #include "desktop/pointer_actions.h"
 #include "desktop/pointer_backend.h"
 #include "desktop/pointer_levels.h"
 #include "settings/message_sink.h"
 #include "settings/pointer_texts.h"
+#include "words/setting_words.h"
 
 #include <array>
 #include <ostream>

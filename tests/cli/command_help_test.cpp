@@ -1,4 +1,4 @@
-#include "cli/setting_words.h"
+#include "words/setting_words.h"
 #include "support/cli_run.h"
 #include "support/text_file.h"
 

@@ -1,6 +1,6 @@
 #include "keys/button_text.h"
 
-#include "cli/setting_words.h"
+#include "words/setting_words.h"
 #include "keys/key_function.h"
 #include "settings/factory_settings.h"
 
@@ -38,12 +38,12 @@ TEST(ButtonText, EveryFunctionOfEveryButtonReadsBackAsItsText) {
                 std::string(mode == KeyMode::A ? "a" : "b") + std::to_string(button + 1);
             const std::string other = name.substr(0, 1) + std::to_string((button + 1) % 6 + 1);
             for (const std::string& text : texts) {
-                cli::SettingsEdit edit;
+                SettingsEdit edit;
                 edit.settings = factorySettings();
                 edit.macroNames = {"One", "Two"};
                 // Another Left Click first: the last one of a key mode stays.
-                ASSERT_EQ(cli::applySettingWord(edit, other + "=Left Click"), "");
-                ASSERT_EQ(cli::applySettingWord(edit, name + "=" + text), "") << name << text;
+                ASSERT_EQ(applySettingWord(edit, other + "=Left Click"), "");
+                ASSERT_EQ(applySettingWord(edit, name + "=" + text), "") << name << text;
                 EXPECT_EQ(buttonFunctionText(edit.settings, {mode, button}), text) << name;
             }
         }

@@ -1,5 +1,5 @@
 // A button's function in words, given as the key page's list and dialogs give it.
-#include "cli/button_words.h"
+#include "words/button_words.h"
 
 #include "base/nearest_word.h"
 #include "base/typed_text.h"
@@ -16,7 +16,7 @@
 #include <variant>
 #include <vector>
 
-namespace pelmora::cli {
+namespace pelmora {
 
 namespace {
 
@@ -292,4 +292,4 @@ std::string setButtonWord(SettingsEdit& edit, std::string_view name, KeyButton k
     return {};
 }
 
-} // namespace pelmora::cli
+} // namespace pelmora

@@ -5,8 +5,8 @@
 // from and written to the settings record and the button labels through the
 // same functions the pages use.
 
-#include "settings/interface_texts.h"
 #include "desktop/pointer_levels.h"
+#include "settings/interface_texts.h"
 #include "settings/preferences.h"
 #include "settings/settings_block.h"
 
@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-namespace pelmora::cli {
+namespace pelmora {
 
 // What a set of words edits: the record, the labels in the interface
 // language, and the macro names a macro key may be given by.
@@ -47,4 +47,4 @@ std::string_view settingNamesText();
 std::string_view settingName(PointerRow row);
 std::string_view settingName(PointerBox box);
 
-} // namespace pelmora::cli
+} // namespace pelmora

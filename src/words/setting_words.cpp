@@ -1,15 +1,15 @@
 // Settings in words, through the key page's, DPI page's and lighting's own functions.
-#include "cli/setting_words.h"
+#include "words/setting_words.h"
 
 #include "base/nearest_word.h"
 #include "base/typed_text.h"
-#include "cli/button_words.h"
 #include "desktop/pointer_levels.h"
 #include "keys/button_text.h"
 #include "keys/key_settings.h"
 #include "settings/dpi_rate_settings.h"
 #include "settings/dpi_tables.h"
 #include "settings/lighting_settings.h"
+#include "words/button_words.h"
 
 #include <algorithm>
 #include <array>
@@ -18,7 +18,7 @@
 #include <cstdio>
 #include <optional>
 
-namespace pelmora::cli {
+namespace pelmora {
 
 namespace {
 
@@ -398,4 +398,4 @@ std::vector<std::pair<std::string, std::string>> settingWords(const SettingsEdit
     return words;
 }
 
-} // namespace pelmora::cli
+} // namespace pelmora
