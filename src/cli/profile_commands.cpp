@@ -1,208 +1,145 @@
-// export and import: the whole configuration as one JSON document.
-//
-// {
-//   "format": "pelmora-profile", "version": 1,
-//   "settings": { "a1": "Left Click", ... },   the settings in words, as `get` prints them
-//   "record": { ... },                         config.bin, member by member as `show` prints it
-//   "labels": { "EN": [16 texts], "CHS": [...], "CHT": [...], "TUR": [...] },
-//   "macros": [ { "name": "...", "loopTimes": "1", "items": ["...", ...] }, ... ]
-// }
-//
-// import takes "record", then "labels", then those "settings" words whose
-// value differs from what the record gives, as `set` takes them. A member
-// that is missing leaves its file as it is.
+// export, import and profile: the whole configuration as one JSON document,
+// in a file of the user's or among the named profiles of the data folder.
 #include "base/atomic_file.h"
-#include "base/ini_file.h"
-#include "base/json.h"
 #include "cli/cli_context.h"
-#include "cli/setting_words.h"
-#include "cli/stderr_sink.h"
-#include "macros/macro_store.h"
-#include "settings/preferences.h"
-#include "settings/settings_fields.h"
-#include "settings/settings_file.h"
+#include "cli/desktop_pointer.h"
+#include "profiles/profile_document.h"
+#include "profiles/profile_library.h"
 
-#include <array>
-#include <map>
+#include <ostream>
 #include <string>
 
 namespace pelmora::cli {
 
-int loadEdit(CliContext& ctx, SettingsEdit& edit); // edit_commands.cpp
-
 namespace {
 
-constexpr long long kProfileVersion = 1;
-constexpr std::string_view kProfileFormat = "pelmora-profile";
-constexpr std::array kLanguages{Language::English, Language::SimplifiedChinese,
-                                Language::TraditionalChinese, Language::Turkish};
-
-std::string profileText(const SettingsEdit& edit, const IniFile& strIni, const IniFile& record) {
-    ordered_json profile = ordered_json::object();
-    profile["format"] = kProfileFormat;
-    profile["version"] = kProfileVersion;
-    ordered_json& words = profile["settings"] = ordered_json::object();
-    for (const auto& [name, value] : settingWords(edit)) {
-        words[name] = value;
+// The configuration of the data folder; without `withSettings` config.bin
+// is left out (a profile with its own record does not need it).
+int loadConfiguration(CliContext& ctx, Configuration& configuration, bool withSettings = true) {
+    if (withSettings && !ctx.loadSettings(configuration.settings, configuration.firstRunFlag)) {
+        return kFailedStatus;
     }
-    profile["record"] = settingsToJson(edit.settings, edit.firstRunFlag);
-    ordered_json& labels = profile["labels"] = ordered_json::object();
-    for (Language language : kLanguages) {
-        ordered_json& texts = labels[std::string(languageCode(language))] = ordered_json::array();
-        for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
-            for (std::size_t b = 0; b < kButtonCount; ++b) {
-                texts.push_back(strIni.valueOr(labelSectionName(language), labelKey(mode, b)));
-            }
-        }
+    std::string error;
+    if (!loadConfigurationTexts(ctx.dataFolder(), configuration, error)) {
+        return ctx.fail(error);
     }
-    ordered_json& macros = profile["macros"] = ordered_json::array();
-    for (const auto& name : record.sectionNames()) {
-        StoredMacro macro = macroFromIni(record, name);
-        macros.push_back({{"name", name},
-                          {"loopTimes", std::move(macro.loopText)},
-                          {"items", std::move(macro.items)}});
-    }
-    return jsonText(profile);
+    return kOkStatus;
 }
 
-// A member of an object, or null when it is missing (or `object` is none).
-const ordered_json* memberOf(const ordered_json& object, std::string_view name) {
-    if (!object.is_object()) {
-        return nullptr;
-    }
-    const auto it = object.find(name);
-    return it == object.end() ? nullptr : &*it;
+// A profile failure: a damaged profile or a name outside the rule is the
+// user's input (status 2); the rest failed (status 1).
+int profileFailure(CliContext& ctx, const ProfileStoreError& error) {
+    ctx.err << "pelmora-cli: profile " << ctx.action << ": " << profileErrorText(error) << '\n';
+    const bool input = error.failure == ProfileFailure::BadProfile ||
+                       error.failure == ProfileFailure::BadName ||
+                       error.failure == ProfileFailure::NoSuchProfile ||
+                       error.failure == ProfileFailure::NameTaken;
+    return input ? kUsageStatus : kFailedStatus;
 }
 
-const std::string* textOf(const ordered_json* value) {
-    return value && value->is_string() ? &value->get_ref<const std::string&>() : nullptr;
+int listProfiles(CliContext& ctx, ProfileLibrary& library) {
+    ProfileStoreError error;
+    const std::vector<ProfileEntry> entries = library.entries(error);
+    if (error) {
+        return profileFailure(ctx, error);
+    }
+    bool modified = false;
+    if (!library.activeName().empty()) {
+        Configuration current;
+        modified = loadConfiguration(ctx, current) != kOkStatus || library.modified(current);
+    }
+    if (ctx.json) {
+        ordered_json list = ordered_json::array();
+        for (const ProfileEntry& entry : entries) {
+            list.push_back({{"name", entry.name},
+                            {"active", entry.active},
+                            {"modified", entry.active && modified},
+                            {"usable", entry.problem.empty()},
+                            {"problem", entry.problem}});
+        }
+        ctx.out << jsonText(ordered_json{{"active", library.activeName()}, {"profiles", list}});
+        return kOkStatus;
+    }
+    // "* NAME" for the active profile, " *" after it when it was changed
+    // since; a damaged one with "!" and why.
+    for (const ProfileEntry& entry : entries) {
+        ctx.out << (entry.active            ? "* "
+                    : entry.problem.empty() ? "  "
+                                            : "! ")
+                << entry.name << (entry.active && modified ? " *" : "");
+        if (!entry.problem.empty()) {
+            ctx.out << "  (" << entry.problem << ')';
+        }
+        ctx.out << '\n';
+    }
+    return kOkStatus;
 }
 
-// The labels of the four languages into the str.ini content.
-bool readLabels(const ordered_json& labels, IniFile& strIni, std::string& error) {
-    if (!labels.is_object()) {
-        error = "labels must be an object with EN, CHS, CHT and TUR";
-        return false;
+int saveProfile(CliContext& ctx, ProfileLibrary& library) {
+    Configuration current;
+    if (const int status = loadConfiguration(ctx, current); status != kOkStatus) {
+        return status;
     }
-    for (Language language : kLanguages) {
-        const std::string code(languageCode(language));
-        const ordered_json* texts = memberOf(labels, code);
-        if (!texts || !texts->is_array() || texts->size() != 2 * kButtonCount) {
-            error = "labels." + code + " must be a list of 16 texts";
-            return false;
-        }
-        std::vector<std::pair<std::string, std::string>> keys;
-        for (std::size_t i = 0; i < texts->size(); ++i) {
-            const std::string* text = textOf(&(*texts)[i]);
-            if (!text) {
-                error = "labels." + code + " must hold texts only";
-                return false;
-            }
-            keys.emplace_back(
-                labelKey(i < kButtonCount ? KeyMode::A : KeyMode::B, i % kButtonCount), *text);
-        }
-        if (!strIni.replaceKeys(labelSectionName(language), keys)) {
-            error = "labels." + code + ": " + strIni.invalidReason();
-            return false;
-        }
+    ProfileStoreError error;
+    const std::string stored = library.save(ctx.args[0], current, error);
+    if (error) {
+        return profileFailure(ctx, error);
     }
-    return true;
+    ctx.out << "saved the configuration as profile " << stored << '\n';
+    return kOkStatus;
 }
 
-// The macros as a new record.ini, with the macro editor's name rules.
-bool readMacros(const ordered_json& macros, IniFile& record, std::string& error) {
-    if (!macros.is_array()) {
-        error = "macros must be a list";
-        return false;
+int showProfile(CliContext& ctx, ProfileLibrary& library) {
+    Configuration current;
+    if (const int status = loadConfiguration(ctx, current); status != kOkStatus) {
+        return status;
     }
-    std::vector<std::string> names;
-    for (std::size_t m = 0; m < macros.size(); ++m) {
-        const std::string where = "macros[" + std::to_string(m) + "]";
-        const std::string* name = textOf(memberOf(macros[m], "name"));
-        const std::string* loop = textOf(memberOf(macros[m], "loopTimes"));
-        const ordered_json* items = memberOf(macros[m], "items");
-        if (!name || !loop || !items || !items->is_array()) {
-            error = where + " must have a name, loopTimes (text) and items (a list of texts)";
-            return false;
-        }
-        if (const std::string problem = macroNameProblem(*name); !problem.empty()) {
-            error = where + ": " + problem;
-            return false;
-        }
-        if (macroNameTaken(names, *name)) {
-            error = where + ": the name \"" + *name + "\" is there twice (case is not told apart)";
-            return false;
-        }
-        names.push_back(*name);
-        std::vector<std::pair<std::string, std::string>> keys = {
-            {std::string(kLoopTimesKey), *loop},
-            {std::string(kItemCountKey), std::to_string(items->size())}};
-        for (std::size_t i = 0; i < items->size(); ++i) {
-            const std::string* item = textOf(&(*items)[i]);
-            if (!item) {
-                error = where + ".items must hold texts only";
-                return false;
-            }
-            keys.emplace_back(itemKey(i), *item);
-        }
-        if (!record.replaceKeys(*name, keys)) {
-            error = where + ": " + record.invalidReason();
-            return false;
-        }
+    ProfileActivation activation;
+    ProfileStoreError error;
+    if (!library.prepare(ctx.args[0], current, activation, error)) {
+        return profileFailure(ctx, error);
     }
-    return true;
+    SettingsEdit edit = settingsEditOf(activation.configuration);
+    edit.sensorType = static_cast<std::uint8_t>(ctx.sensorType);
+    writeSettingWords(ctx, settingWords(edit));
+    return kOkStatus;
 }
 
-// Applies the words of "settings" whose value differs from what the edit
-// gives already, in the document's order, as `set` applies them. Returns
-// whether one was applied; false with `error` for a word `set` refuses.
-bool applyChangedWords(const ordered_json& settings, SettingsEdit& edit, bool& applied,
-                       std::string& error) {
-    if (!settings.is_object()) {
-        error = "settings must be an object of NAME: VALUE texts";
-        return false;
+int useProfile(CliContext& ctx, ProfileLibrary& library) {
+    Configuration current;
+    if (const int status = loadConfiguration(ctx, current); status != kOkStatus) {
+        return status;
     }
-    std::map<std::string, std::string, std::less<>> given;
-    for (auto& [name, value] : settingWords(edit)) {
-        given.emplace(std::move(name), std::move(value));
+    ProfileActivation activation;
+    ProfileStoreError error;
+    if (!library.prepare(ctx.args[0], current, activation, error) ||
+        !library.commit(activation, error)) {
+        return profileFailure(ctx, error);
     }
-    applied = false;
-    for (const auto& [name, value] : settings.items()) {
-        const std::string* text = textOf(&value);
-        if (!text) {
-            error = "settings." + name + " must be a text";
-            return false;
-        }
-        if (const auto it = given.find(name); it != given.end() && it->second == *text) {
-            continue;
-        }
-        if (const std::string problem = applySettingWord(edit, name + "=" + *text);
-            !problem.empty()) {
-            error = "settings: " + problem;
-            return false;
-        }
-        applied = true;
+    // As import followed by OK: the mouse, then the desktop's pointer
+    // settings; nothing reaches the desktop when there is no mouse.
+    ctx.args.clear();
+    bool reached = false;
+    const int status = applyToMouse(ctx, reached);
+    if (!reached) {
+        ctx.err << "pelmora-cli: profile use: " << activation.name
+                << " is the configuration now, but it did not reach the mouse\n";
+        return status;
     }
-    return true;
+    const int desktopStatus = writePointerSettings(ctx, activation.configuration.settings);
+    return status != kOkStatus ? status : desktopStatus;
 }
 
 } // namespace
 
 int exportCommand(CliContext& ctx) {
-    SettingsEdit edit;
-    if (const int status = loadEdit(ctx, edit); status != kOkStatus) {
+    Configuration current;
+    if (const int status = loadConfiguration(ctx, current); status != kOkStatus) {
         return status;
     }
-    const DataFolder folder = ctx.dataFolder();
-    IniFile strIni;
-    IniFile record;
-    std::string error;
-    if (!IniFile::load(folder.preferencesFile(), strIni, error) ||
-        !IniFile::load(folder.macroFile(), record, error)) {
-        return ctx.fail(error);
-    }
-    const std::string text = profileText(edit, strIni, record);
+    const std::string text = profileText(current);
     const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
+    std::string error;
     if (!replaceFileAtomically(ctx.args[0], std::span(data, text.size()), error)) {
         return ctx.fail("the profile was not written: " + error);
     }
@@ -221,87 +158,42 @@ int importCommand(CliContext& ctx) {
         return kUsageStatus;
     };
     ordered_json root;
-    if (!parseJson(bytes, root, error)) {
-        return refuse("not a JSON document (" + error + ")");
+    if (!parseProfile(bytes, root, error)) {
+        return refuse(error);
     }
-    const std::string* format = textOf(memberOf(root, "format"));
-    if (!format || *format != kProfileFormat) {
-        return refuse("not a pelmora profile (\"format\": \"pelmora-profile\" is missing)");
+    Configuration configuration;
+    if (const int status = loadConfiguration(ctx, configuration, !profileHasRecord(root));
+        status != kOkStatus) {
+        return status;
     }
-    const ordered_json* version = memberOf(root, "version");
-    if (!version || !version->is_number_integer() || version->get<long long>() != kProfileVersion) {
-        return refuse("unknown profile version " +
-                      (version ? version->dump() : std::string("(none)")) +
-                      " (this pelmora-cli reads version " + std::to_string(kProfileVersion) + ")");
+    bool macrosGiven = false;
+    if (!readProfile(root, configuration, macrosGiven, error)) {
+        return refuse(error);
     }
-    const DataFolder folder = ctx.dataFolder();
-    // The record, or config.bin as it is.
-    SettingsEdit edit;
-    if (const ordered_json* record = memberOf(root, "record")) {
-        if (!record->is_object()) {
-            return refuse("record must be an object");
-        }
-        if (!settingsFromJson(*record, edit.settings, edit.firstRunFlag, error)) {
-            return refuse("record." + error);
-        }
-    } else if (!ctx.loadSettings(edit.settings, edit.firstRunFlag)) {
-        return kFailedStatus;
-    }
-    IniFile strIni;
-    if (!IniFile::load(folder.preferencesFile(), strIni, error)) {
+    if (!saveConfiguration(ctx.dataFolder(), configuration, macrosGiven, error)) {
         return ctx.fail(error);
     }
-    const ordered_json* labels = memberOf(root, "labels");
-    if (labels && !readLabels(*labels, strIni, error)) {
-        return refuse(error);
+    return kOkStatus;
+}
+
+int profileCommand(CliContext& ctx) {
+    ProfileLibrary library(ctx.dataFolder());
+    if (ctx.action == "list") {
+        return listProfiles(ctx, library);
     }
-    IniFile macros;
-    const ordered_json* macroList = memberOf(root, "macros");
-    if (macroList ? !readMacros(*macroList, macros, error)
-                  : !IniFile::load(folder.macroFile(), macros, error)) {
-        return macroList ? refuse(error) : ctx.fail("the macros cannot be read: " + error);
+    if (ctx.action == "save") {
+        return saveProfile(ctx, library);
     }
-    // The words see what the window would show after loading these files.
-    edit.language = languageFromCode(strIni.valueOr(kSkinsSection, kLanguageKey));
-    edit.macroNames = macros.sectionNames();
-    if (edit.firstRunFlag == 0) {
-        edit.labels = firstRunLabels(edit.language);
-    } else {
-        for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
-            for (std::size_t b = 0; b < kButtonCount; ++b) {
-                edit.labels.forMode(mode)[b] =
-                    strIni.valueOr(labelSectionName(edit.language), labelKey(mode, b));
-            }
-        }
+    if (ctx.action == "use") {
+        return useProfile(ctx, library);
     }
-    bool applied = false;
-    if (const ordered_json* words = memberOf(root, "settings");
-        words && !applyChangedWords(*words, edit, applied, error)) {
-        return refuse(error);
+    if (ctx.action == "show") {
+        return showProfile(ctx, library);
     }
-    if (applied) {
-        // As `set` saves: the labels of the language, and the flag byte that
-        // says they are the user's.
-        edit.firstRunFlag = 1;
-        for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
-            for (std::size_t b = 0; b < kButtonCount; ++b) {
-                if (!strIni.setValue(labelSectionName(edit.language), labelKey(mode, b),
-                                     edit.labels.forMode(mode)[b])) {
-                    return refuse("labels: " + strIni.invalidReason());
-                }
-            }
-        }
-    }
-    // Everything checked: each file replaced as a whole.
-    if (!writeSettingsFileAtomically(folder.settingsFile(), edit.settings, edit.firstRunFlag,
-                                     error)) {
-        return ctx.fail("nothing was changed: " + error);
-    }
-    if (!strIni.save(folder.preferencesFile(), error)) {
-        return ctx.fail("config.bin was replaced, but str.ini and record.ini were not: " + error);
-    }
-    if (macroList && !macros.save(folder.macroFile(), error)) {
-        return ctx.fail("config.bin and str.ini were replaced, but record.ini was not: " + error);
+    ProfileStoreError error;
+    if (ctx.action == "delete" ? !library.remove(ctx.args[0], error)
+                               : !library.rename(ctx.args[0], ctx.args[1], error)) {
+        return profileFailure(ctx, error);
     }
     return kOkStatus;
 }
