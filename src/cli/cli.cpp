@@ -45,27 +45,43 @@ void addArguments(CLI::App& command, CliContext& ctx, const std::string& name, i
     }
 }
 
-// The actions of macro, each with its arguments.
-void addMacroActions(CLI::App& command, CliContext& ctx) {
+struct Action {
+    const char* name;
+    const char* arguments;
+    int min;
+    int max;
+};
+
+// The actions of a command (macro, profile), each with its arguments.
+template <std::size_t N>
+void addActions(CLI::App& command, CliContext& ctx, const std::array<Action, N>& actions) {
     command.require_subcommand(1);
-    struct Action {
-        const char* name;
-        const char* arguments;
-        int min;
-        int max;
-    };
-    for (const Action& action : {Action{"list", "", 0, 0}, Action{"add", "NAME ITEM", 1, -1},
-                                 Action{"delete", "NAME", 1, 1}, Action{"loop", "NAME N", 2, 2}}) {
+    for (const Action& action : actions) {
         CLI::App* sub = command.add_subcommand(action.name);
         sub->parse_complete_callback([&ctx, sub] { ctx.action = sub->get_name(); });
         if (action.max != 0) {
             addArguments(*sub, ctx, action.arguments, action.min, action.max);
         }
-        if (std::string_view(action.name) == "add") {
-            sub->add_option("--loop", ctx.loop, "the repeat count (1..65535)")->type_name("N");
-            sub->add_option("--from", ctx.from, "read one item a line")->type_name("FILE");
-        }
     }
+}
+
+void addMacroActions(CLI::App& command, CliContext& ctx) {
+    addActions(command, ctx,
+               std::array{Action{"list", "", 0, 0}, Action{"add", "NAME ITEM", 1, -1},
+                          Action{"delete", "NAME", 1, 1}, Action{"loop", "NAME N", 2, 2}});
+    CLI::App* add = command.get_subcommand("add");
+    add->add_option("--loop", ctx.loop, "the repeat count (1..65535)")->type_name("N");
+    add->add_option("--from", ctx.from, "read one item a line")->type_name("FILE");
+}
+
+void addProfileActions(CLI::App& command, CliContext& ctx) {
+    addActions(command, ctx,
+               std::array{Action{"list", "", 0, 0}, Action{"save", "NAME", 1, 1},
+                          Action{"use", "NAME", 1, 1}, Action{"show", "NAME", 1, 1},
+                          Action{"delete", "NAME", 1, 1}, Action{"rename", "OLD NEW", 2, 2}});
+    command.get_subcommand("list")->add_flag("--json", ctx.json, "one JSON object");
+    command.get_subcommand("show")->add_flag("--json", ctx.json, "one JSON object");
+    addSensorOption(*command.get_subcommand("show"), ctx);
 }
 
 // Every command, in the order --help lists them.
@@ -86,6 +102,8 @@ constexpr std::array kCommands{
             [](CLI::App& c, CliContext& ctx) { addArguments(c, ctx, "FILE", 1, 1); }},
     Command{"import", "import FILE", "replace the configuration by a profile", importCommand,
             [](CLI::App& c, CliContext& ctx) { addArguments(c, ctx, "FILE", 1, 1); }},
+    Command{"profile", "profile list|save|use|show|delete|rename",
+            "the named profiles of the data folder", profileCommand, addProfileActions},
     Command{"macro", "macro list|add|delete|loop", "edit the macros as the macro editor does",
             macroCommand, addMacroActions},
     Command{"show", "show", "the settings block of config.bin as JSON", showCommand, noOptions},

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pelmora::cli {
@@ -26,10 +27,10 @@ struct CliContext {
 
     CommonOptions common;          // --data-dir, --simulate, --sim-state, --sim-control
     bool trace = false;            // --trace
-    std::string action;            // macro's list, add, delete or loop
+    std::string action;            // the action of macro or profile (list, add, ...)
     std::vector<std::string> args; // the command's arguments, without its options
     // The commands' own options.
-    bool json = false;               // get --json, doctor --json
+    bool json = false;               // get, doctor and profile list --json
     bool apply = false;              // set --apply
     int sensorType = 0;              // get and set --sensor TYPE
     bool save = false;               // encode-macros --save
@@ -65,11 +66,17 @@ int setCommand(CliContext& ctx);
 int exportCommand(CliContext& ctx);
 int importCommand(CliContext& ctx);
 int macroCommand(CliContext& ctx);
+int profileCommand(CliContext& ctx);
 int doctorCommand(CliContext& ctx);
 
 // apply without its argument check: config.bin to the mouse as OK does.
 // `reached` tells whether the mouse was found and the transfer ran (it may
 // still have lost writes).
 int applyToMouse(CliContext& ctx, bool& reached);
+
+// The settings in words as get prints them: NAME=VALUE lines, or one JSON
+// object with --json.
+void writeSettingWords(CliContext& ctx,
+                       const std::vector<std::pair<std::string, std::string>>& words);
 
 } // namespace pelmora::cli

@@ -71,6 +71,32 @@ config.bin, the label sections of str.ini and record.ini, each as a whole.
 A damaged or unknown document: a one-line message, exit status 2, nothing
 changed.
 )"sv},
+    std::pair{"profile"sv, R"(usage: pelmora-cli profile list [--json]
+       pelmora-cli profile save NAME
+       pelmora-cli profile use NAME
+       pelmora-cli profile show [--json] [--sensor TYPE] NAME
+       pelmora-cli profile delete NAME
+       pelmora-cli profile rename OLD NEW
+
+The named profiles of the data folder, one file profiles/NAME.json each in
+the format of export. list prints one line a profile: "* NAME" for the
+active one (" *" after it when the configuration was changed since), "!" and
+why for a damaged file. save writes the current configuration into a
+profile (created or replaced) and makes it the active one. use takes a
+profile as import does, marks it active, sends it to the mouse as apply does
+and sets the desktop's pointer settings; exit status 0 only when every write
+reached the mouse and every file was saved. show prints a profile's settings
+in words as get does. delete and rename keep the active mark right (deleting
+the active profile leaves the configuration as it is).
+
+A name is 1 to 64 characters, without '/', control characters or a leading
+'.'; names that differ only in case are the same profile. A damaged
+profile, an unknown name or a name outside the rule: exit status 2.
+
+list --json is stable within a major version:
+  {"active": NAME or "", "profiles": [{"name", "active", "modified",
+   "usable", "problem"}, ...]}
+)"sv},
     std::pair{"macro"sv, R"(usage: pelmora-cli macro list
        pelmora-cli macro add NAME [--loop N] ITEM...
        pelmora-cli macro add NAME [--loop N] --from FILE

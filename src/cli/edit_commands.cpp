@@ -2,12 +2,12 @@
 #include "base/json.h"
 #include "cli/cli_context.h"
 #include "cli/desktop_pointer.h"
-#include "cli/setting_words.h"
 #include "cli/stderr_sink.h"
 #include "macros/macro_store.h"
 #include "settings/lighting_settings.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
+#include "words/setting_words.h"
 
 #include <ostream>
 #include <string>
@@ -34,6 +34,21 @@ int loadEdit(CliContext& ctx, SettingsEdit& edit) {
     return kOkStatus;
 }
 
+void writeSettingWords(CliContext& ctx,
+                       const std::vector<std::pair<std::string, std::string>>& words) {
+    if (ctx.json) {
+        ordered_json object = ordered_json::object();
+        for (const auto& [name, value] : words) {
+            object[name] = value;
+        }
+        ctx.out << jsonText(object);
+    } else {
+        for (const auto& [name, value] : words) {
+            ctx.out << name << '=' << value << '\n';
+        }
+    }
+}
+
 int getCommand(CliContext& ctx) {
     SettingsEdit edit;
     edit.sensorType = static_cast<std::uint8_t>(ctx.sensorType);
@@ -50,17 +65,7 @@ int getCommand(CliContext& ctx) {
             return kUsageStatus;
         }
     }
-    if (ctx.json) {
-        ordered_json object = ordered_json::object();
-        for (const auto& [name, value] : words) {
-            object[name] = value;
-        }
-        ctx.out << jsonText(object);
-    } else {
-        for (const auto& [name, value] : words) {
-            ctx.out << name << '=' << value << '\n';
-        }
-    }
+    writeSettingWords(ctx, words);
     return kOkStatus;
 }
 

@@ -43,6 +43,7 @@ enum class ProfileFailure {
     NameTaken,      // rename onto another profile
     FolderUnusable, // profiles/ cannot be read or made
     FileFailed,     // a profile file cannot be read, written or removed
+    BadProfile,     // the file is no profile document (damaged or hand-edited)
 };
 
 struct ProfileStoreError {

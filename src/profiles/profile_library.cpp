@@ -1,0 +1,210 @@
+#include "profiles/profile_library.h"
+
+#include "base/ini_file.h"
+
+#include <array>
+#include <utility>
+
+namespace pelmora {
+
+namespace {
+
+constexpr std::string_view kNameRule =
+    "a profile name is 1 to 64 characters, without '/', control characters or a leading '.'";
+
+struct FailureText {
+    ProfileFailure failure;
+    std::string_view text; // before the detail
+};
+constexpr std::array kFailureTexts{
+    FailureText{ProfileFailure::BadName, "not a profile name: "},
+    FailureText{ProfileFailure::NoSuchProfile, "no such profile: "},
+    FailureText{ProfileFailure::NameTaken, "another profile has that name: "},
+    FailureText{ProfileFailure::FolderUnusable, "the profiles folder cannot be used: "},
+    FailureText{ProfileFailure::FileFailed, "a profile file failed: "},
+    FailureText{ProfileFailure::BadProfile, "a damaged profile: "},
+};
+
+ProfileStoreError failedWith(ProfileFailure failure, std::string detail) {
+    return {failure, std::move(detail)};
+}
+
+} // namespace
+
+std::string_view profileNameRuleText() {
+    return kNameRule;
+}
+
+std::string profileErrorText(const ProfileStoreError& error) {
+    for (const auto& [failure, text] : kFailureTexts) {
+        if (failure == error.failure) {
+            std::string message = std::string(text) + error.detail;
+            if (failure == ProfileFailure::BadName) {
+                message += " (" + std::string(kNameRule) + ")";
+            }
+            return message;
+        }
+    }
+    return error.detail;
+}
+
+ProfileLibrary::ProfileLibrary(DataFolder folder)
+    : folder_(std::move(folder)), store_(folder_.root() / kProfilesFolderName) {}
+
+bool ProfileLibrary::load(std::string_view name, ordered_json& root, std::string& stored,
+                          ProfileStoreError& error) const {
+    const std::optional<std::string> found = store_.find(name, error);
+    if (!found) {
+        if (!error) {
+            error = failedWith(ProfileFailure::NoSuchProfile, std::string(name));
+        }
+        return false;
+    }
+    stored = *found;
+    const std::string text = store_.read(stored, error);
+    if (error) {
+        return false;
+    }
+    std::string why;
+    if (!parseProfile(text, root, why)) {
+        error = failedWith(ProfileFailure::BadProfile, store_.fileOf(stored).string() + ": " + why);
+        return false;
+    }
+    return true;
+}
+
+std::vector<ProfileEntry> ProfileLibrary::entries(ProfileStoreError& error) const {
+    std::vector<ProfileEntry> out;
+    const std::string active = activeName();
+    for (std::string& name : store_.list(error)) {
+        ProfileEntry entry;
+        entry.active = name == active;
+        ordered_json root;
+        std::string stored;
+        ProfileStoreError problem;
+        if (!load(name, root, stored, problem)) {
+            entry.problem = profileErrorText(problem);
+        } else {
+            // A document that parses may still hold a value the mouse cannot take.
+            Configuration scratch;
+            bool macros = false;
+            std::string why;
+            if (!readProfile(root, scratch, macros, why)) {
+                entry.problem = store_.fileOf(name).string() + ": " + why;
+            }
+        }
+        entry.name = std::move(name);
+        out.push_back(std::move(entry));
+    }
+    return out;
+}
+
+std::string ProfileLibrary::activeName() const {
+    const std::string marked =
+        readIniValue(folder_.preferencesFile(), kProfilesSection, kActiveProfileKey);
+    if (marked.empty()) {
+        return {};
+    }
+    ProfileStoreError error;
+    return store_.find(marked, error).value_or(std::string());
+}
+
+bool ProfileLibrary::modified(const Configuration& current) const {
+    const std::string active = activeName();
+    ordered_json root;
+    std::string stored;
+    ProfileStoreError error;
+    return !active.empty() &&
+           (!load(active, root, stored, error) || !profileMatchesConfiguration(root, current));
+}
+
+bool ProfileLibrary::feedbackOn() const {
+    return readIniValue(folder_.preferencesFile(), kProfilesSection, kProfileFeedbackKey) != "0";
+}
+
+bool ProfileLibrary::setFeedback(bool on, std::string& error) const {
+    return writeIniValue(folder_.preferencesFile(), kProfilesSection, kProfileFeedbackKey,
+                         on ? "1" : "0", error);
+}
+
+bool ProfileLibrary::prepare(std::string_view name, const Configuration& current,
+                             ProfileActivation& out, ProfileStoreError& error) const {
+    ordered_json root;
+    if (!load(name, root, out.name, error)) {
+        return false;
+    }
+    out.configuration = current;
+    std::string why;
+    if (!readProfile(root, out.configuration, out.macrosGiven, why)) {
+        error =
+            failedWith(ProfileFailure::BadProfile, store_.fileOf(out.name).string() + ": " + why);
+        return false;
+    }
+    return true;
+}
+
+bool ProfileLibrary::commit(ProfileActivation& activation, ProfileStoreError& error) const {
+    IniFile& strIni = activation.configuration.strIni;
+    if (!strIni.setValue(kProfilesSection, kActiveProfileKey, activation.name)) {
+        error = failedWith(ProfileFailure::FileFailed, strIni.invalidReason());
+        return false;
+    }
+    std::string why;
+    if (!saveConfiguration(folder_, activation.configuration, activation.macrosGiven, why)) {
+        error = failedWith(ProfileFailure::FileFailed, why);
+        return false;
+    }
+    return true;
+}
+
+std::string ProfileLibrary::save(std::string_view name, const Configuration& current,
+                                 ProfileStoreError& error) {
+    // A profile being replaced keeps its match list, also when it is damaged
+    // otherwise (its file is then not rewritten).
+    ordered_json match;
+    error = {};
+    if (const std::optional<std::string> found = store_.find(name, error); found) {
+        ordered_json root;
+        std::string stored;
+        if (!load(*found, root, stored, error)) {
+            return {};
+        }
+        match = profileMatch(root);
+    }
+    if (error) {
+        return {};
+    }
+    const std::string stored = store_.write(name, profileText(current, match), error);
+    if (error || !markActive(stored, error)) {
+        return {};
+    }
+    return stored;
+}
+
+bool ProfileLibrary::remove(std::string_view name, ProfileStoreError& error) {
+    const bool wasActive = sameProfileName(activeName(), name) && !activeName().empty();
+    return store_.remove(name, error) && (!wasActive || markActive({}, error));
+}
+
+bool ProfileLibrary::rename(std::string_view from, std::string_view to, ProfileStoreError& error) {
+    const bool wasActive = !activeName().empty() && sameProfileName(activeName(), from);
+    return store_.rename(from, to, error) && (!wasActive || markActive(to, error));
+}
+
+bool ProfileLibrary::markActive(std::string_view name, ProfileStoreError& error) const {
+    std::string why;
+    const bool written = editIniFile(folder_.preferencesFile(), why, [&](IniFile& ini) {
+        if (name.empty()) {
+            ini.removeKey(kProfilesSection, kActiveProfileKey);
+            return true;
+        }
+        return ini.setValue(kProfilesSection, kActiveProfileKey, name);
+    });
+    if (!written) {
+        error =
+            failedWith(ProfileFailure::FileFailed, folder_.preferencesFile().string() + ": " + why);
+    }
+    return written;
+}
+
+} // namespace pelmora
