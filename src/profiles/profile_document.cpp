@@ -309,12 +309,22 @@ bool profileMatchesConfiguration(const ordered_json& root, const Configuration& 
         !std::ranges::equal(taken.settings.bytes(), configuration.settings.bytes())) {
         return false;
     }
+    // The labels of the language as the window shows them (the first-run
+    // ones while the flag byte is 0), the other languages' as stored.
+    const SettingsEdit takenEdit = settingsEditOf(taken);
+    const SettingsEdit currentEdit = settingsEditOf(configuration);
+    for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
+        if (takenEdit.labels.forMode(mode) != currentEdit.labels.forMode(mode)) {
+            return false;
+        }
+    }
     for (Language language : kLanguages) {
         for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
             for (std::size_t b = 0; b < kButtonCount; ++b) {
                 const auto section = labelSectionName(language);
-                if (taken.strIni.valueOr(section, labelKey(mode, b)) !=
-                    configuration.strIni.valueOr(section, labelKey(mode, b))) {
+                if (language != currentEdit.language &&
+                    taken.strIni.valueOr(section, labelKey(mode, b)) !=
+                        configuration.strIni.valueOr(section, labelKey(mode, b))) {
                     return false;
                 }
             }

@@ -1,6 +1,7 @@
 #include "profiles/profile_library.h"
 
 #include "base/ini_file.h"
+#include "settings/factory_settings.h"
 
 #include <array>
 #include <utility>
@@ -70,6 +71,14 @@ bool ProfileLibrary::load(std::string_view name, ordered_json& root, std::string
         error = failedWith(ProfileFailure::BadProfile, store_.fileOf(stored).string() + ": " + why);
         return false;
     }
+    // A document that parses may still hold a value the mouse cannot take.
+    Configuration scratch;
+    scratch.settings = factorySettings();
+    bool macros = false;
+    if (!readProfile(root, scratch, macros, why)) {
+        error = failedWith(ProfileFailure::BadProfile, store_.fileOf(stored).string() + ": " + why);
+        return false;
+    }
     return true;
 }
 
@@ -84,14 +93,6 @@ std::vector<ProfileEntry> ProfileLibrary::entries(ProfileStoreError& error) cons
         ProfileStoreError problem;
         if (!load(name, root, stored, problem)) {
             entry.problem = profileErrorText(problem);
-        } else {
-            // A document that parses may still hold a value the mouse cannot take.
-            Configuration scratch;
-            bool macros = false;
-            std::string why;
-            if (!readProfile(root, scratch, macros, why)) {
-                entry.problem = store_.fileOf(name).string() + ": " + why;
-            }
         }
         entry.name = std::move(name);
         out.push_back(std::move(entry));
@@ -159,8 +160,8 @@ bool ProfileLibrary::commit(ProfileActivation& activation, ProfileStoreError& er
 
 std::string ProfileLibrary::save(std::string_view name, const Configuration& current,
                                  ProfileStoreError& error) {
-    // A profile being replaced keeps its match list, also when it is damaged
-    // otherwise (its file is then not rewritten).
+    // A profile being replaced keeps its match list; a damaged one is not
+    // replaced (the user deletes it first).
     ordered_json match;
     error = {};
     if (const std::optional<std::string> found = store_.find(name, error); found) {

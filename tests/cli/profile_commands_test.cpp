@@ -197,5 +197,49 @@ TEST_F(ProfileCommandsTest, DamagedDocumentsChangeNothing) {
     EXPECT_EQ(cli(to.path(), {"import"}).status, 2);
 }
 
+// profile use sends the profile to the mouse as apply does; list marks the
+// active profile and a changed configuration; the user's mistakes exit 2.
+TEST_F(ProfileCommandsTest, ProfilesAreSwitchedOnTheMouseAndListed) {
+    deliver(to.path());
+    const std::string state = (to / "mouse.json").string();
+    auto sim = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"--simulate", "--sim-state", state});
+        return cli(to.path(), std::move(args));
+    };
+    ASSERT_EQ(cli(to.path(), {"profile", "save", "Desk"}).status, 0);
+    ASSERT_EQ(cli(to.path(), {"set", "report-rate=250"}).status, 0);
+    EXPECT_EQ(cli(to.path(), {"profile", "list"}).out, "* Desk *\n");
+    ASSERT_EQ(cli(to.path(), {"profile", "save", "Game"}).status, 0);
+
+    const auto used = sim({"profile", "use", "desk"});
+    EXPECT_EQ(used.status, 0) << used.err;
+    EXPECT_NE(readTextFile(state).find("\"reportInterval\": 1,"), std::string::npos);
+    EXPECT_EQ(cli(to.path(), {"profile", "list"}).out, "* Desk\n  Game\n");
+    EXPECT_EQ(cli(to.path(), {"profile", "show", "game", "report-rate"}).status, 2);
+    EXPECT_NE(cli(to.path(), {"profile", "show", "Game"}).out.find("report-rate=250\n"),
+              std::string::npos);
+
+    writeTextFile(to / "profiles" / "Broken.json", "{");
+    const auto listed = ordered_json::parse(cli(to.path(), {"profile", "list", "--json"}).out);
+    EXPECT_EQ(listed["active"], "Desk");
+    EXPECT_EQ(listed["profiles"][0]["name"], "Broken");
+    EXPECT_EQ(listed["profiles"][0]["usable"], false);
+    const struct {
+        std::vector<std::string> args;
+        const char* says;
+    } refused[] = {
+        {{"profile", "use", "Broken"}, "Broken.json: not a JSON document (line 1"},
+        {{"profile", "use", "Nobody"}, "no such profile: Nobody"},
+        {{"profile", "save", ".hidden"}, "without '/', control characters or a leading '.'"},
+        {{"profile", "rename", "Game", "DESK"}, "another profile has that name"},
+    };
+    for (const auto& row : refused) {
+        const auto r = sim(row.args);
+        EXPECT_EQ(r.status, 2) << row.says;
+        EXPECT_NE(r.err.find(row.says), std::string::npos) << r.err;
+    }
+    EXPECT_NE(readTextFile(state).find("\"reportInterval\": 1,"), std::string::npos);
+}
+
 } // namespace
 } // namespace pelmora::cli

@@ -33,4 +33,11 @@ complete_line "pelmora-cli macro " | grep -x delete >/dev/null || fail "macro su
 complete_line "pelmora-cli get " | grep -x dpi2-colour >/dev/null || fail "get names"
 complete_line "pelmora-cli set double" | grep -x "double-click=" >/dev/null || fail "pointer level name"
 complete_line "pelmora-cli set scroll-one-screen=" | grep -x on >/dev/null || fail "tick box values"
+# Profile names come from pelmora-cli itself, in the data folder of the line.
+pelmora-cli() {
+    [[ "$*" == "--data-dir /d profile list" ]] && printf '%s\n' "* Game Night *" "! Broken  (damaged)" "  desk"
+}
+complete_line "pelmora-cli profile " | grep -x use >/dev/null || fail "profile action"
+complete_line "pelmora-cli --data-dir /d profile use g" | grep -x 'Game\\ Night' >/dev/null || fail "profile names"
+[[ $(complete_line "pelmora-cli --data-dir /d profile rename " | wc -l) == 3 ]] || fail "every profile"
 echo ok
