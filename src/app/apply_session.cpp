@@ -32,8 +32,8 @@ std::optional<ApplyRefusal> ApplySession::refusal(const Request& request) const 
     return std::nullopt;
 }
 
-void ApplySession::refuse(ApplyRefusal why, Language language) {
-    messages_.showMessage(applyRefusalText(why, language), kAppName);
+void ApplySession::refuse(ApplyRefusal why, Language language, MessageSink* messages) {
+    (messages ? *messages : messages_).showMessage(applyRefusalText(why, language), kAppName);
 }
 
 bool ApplySession::start(Request request, Finished finished) {
@@ -41,7 +41,7 @@ bool ApplySession::start(Request request, Finished finished) {
         return false;
     }
     if (const auto why = refusal(request)) {
-        refuse(*why, request.language);
+        refuse(*why, request.language, request.messages);
         return false;
     }
     const Language language = request.language;
@@ -57,11 +57,15 @@ bool ApplySession::start(Request request, Finished finished) {
                                     Qt::QueuedConnection);
                             },
                             [this] { return givingUp_.load(); }};
-    worker_.start([this, request = std::move(request), finished = std::move(finished), wait] {
+    // The request's sink outlives the transfer: its caller waits for Finished.
+    MessageSink* const sink = request.messages ? request.messages : &messages_;
+    worker_.start([this, request = std::move(request), finished = std::move(finished), wait,
+                   sink] {
+        MessageSink& messages = *sink;
         bool labelsSaved = true;
         ApplySaving saving;
         saving.settingsFile = settingsFile_;
-        saving.messages = &messages_;
+        saving.messages = &messages;
         saving.language = request.language;
         saving.saveLabels = [&] {
             std::string error;
@@ -70,22 +74,25 @@ bool ApplySession::start(Request request, Finished finished) {
                 labelsSaved = false;
                 logLine(LogCategory::Files, LogLevel::Warning,
                         "the button labels were not saved: " + error);
-                messages_.showMessage(
+                messages.showMessage(
                     notSavedText(request.preferencesFile, error, request.language), kAppName);
             }
         };
         const ApplyResult result = link_.apply(request.settings, saving, &wait);
         return [this, sent = request.settings, language = request.language, finished, result,
-                labelsSaved] {
+                labelsSaved, sink] {
+            MessageSink& messages = *sink;
             hideStatus();
-            const bool delivered = result.access == TransferAccess::Granted;
+            const Outcome outcome{result.access == TransferAccess::Granted, result.writes,
+                                  result.failedWrites,
+                                  labelsSaved && result.saved == SaveResult::Saved};
             if (result.access == TransferAccess::Busy) {
                 // Nothing was sent or saved; the edits stay for another try.
-                messages_.showMessage(mouseBusyText(MouseBusy::NothingSent, language), kAppName);
+                messages.showMessage(mouseBusyText(MouseBusy::NothingSent, language), kAppName);
             } else if (result.mouseStoppedAnswering()) {
-                messages_.showMessage(writesLostText(result.failedWrites, result.writes, language),
-                                      kAppName);
-            } else if (delivered && labelsSaved && result.saved == SaveResult::Saved) {
+                messages.showMessage(writesLostText(result.failedWrites, result.writes, language),
+                                     kAppName);
+            } else if (outcome.succeeded()) {
                 // Failures have their message boxes; success is only spoken.
                 if (SkinControls* controls = SkinControls::of(&window_)) {
                     const std::string_view text = controlName(ControlName::SettingsSent, language);
@@ -94,7 +101,7 @@ bool ApplySession::start(Request request, Finished finished) {
                 }
             }
             if (finished) {
-                finished(sent, delivered);
+                finished(sent, outcome);
             }
         };
     });

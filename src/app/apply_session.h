@@ -45,11 +45,23 @@ public:
         // config.bin filled the record at start-up; only then may it be sent
         // and saved.
         bool settingsLoaded = false;
+        // Where this transfer's failures are told; the window's message
+        // boxes when none (a caller on the session bus is answered instead).
+        MessageSink* messages = nullptr;
     };
-    // Runs on the GUI thread once the transfer has ended, with what was to be
-    // sent; `delivered` is false when another program kept the mouse and
-    // nothing was sent or saved (the message has been shown).
-    using Finished = std::function<void(const SettingsBlock& sent, bool delivered)>;
+    // How the transfer ended, for the caller to answer on.
+    struct Outcome {
+        // The mouse was ours: it was sent and saved (writes may still be lost).
+        // False when another program kept it and nothing was sent or saved.
+        bool delivered = false;
+        std::size_t writes = 0;
+        std::size_t failedWrites = 0;
+        bool saved = false; // config.bin and the labels
+        bool succeeded() const { return delivered && failedWrites == 0 && saved; }
+    };
+    // Runs on the GUI thread once the transfer has ended (its messages have
+    // been shown), with what was to be sent.
+    using Finished = std::function<void(const SettingsBlock& sent, const Outcome& outcome)>;
 
     // `settingsFile` is config.bin, saved after each transfer that reached the mouse.
     ApplySession(QWidget& window, StatusLine& status, DeviceLink& link,
@@ -62,7 +74,7 @@ public:
     // Why OK and Apply cannot send now: the one place that decides it.
     std::optional<ApplyRefusal> refusal(const Request& request) const;
     // Tells the user that nothing was sent or saved, and why.
-    void refuse(ApplyRefusal why, Language language);
+    void refuse(ApplyRefusal why, Language language, MessageSink* messages = nullptr);
     bool running() const { return worker_.running(); }
     // The read of the mouse's basic settings: at once when the mouse is free,
     // else retried from a timer, the wait shown as for a transfer, until

@@ -5,6 +5,8 @@
 #include "app/app_options.h"
 #include "app/application_service.h"
 #include "app/ctarvix_dlg.h"
+#include "app/profile_bus_adaptor.h"
+#include "app/profile_switch.h"
 #include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "app/start_up_requests.h"
@@ -72,6 +74,8 @@ int CTarvixApp::run(int argc, char** argv) {
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, [&requests] { requests.quit(); });
     ApplicationService service(session_bus::connection(), [&requests] { requests.activate(); });
+    // The profiles' interface on the same object; it answers once the window is there.
+    auto* profileBus = new ProfileBusAdaptor(service, session_bus::connection());
     service.publish();
 
     MessageBoxSink messages;
@@ -87,6 +91,8 @@ int CTarvixApp::run(int argc, char** argv) {
     CTarvixDlg dlg(
         {tray, link.link(), messages, folder, [&requests](int code) { requests.ended(code); }});
     messages.setParent(&dlg);
+    ProfileSwitch profiles(dlg, folder);
+    profileBus->attach(profiles, [&link] { return link.link().present(); });
     // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
     // tray's Exit does: a running transfer finishes and is saved first.
     requests.setWindow(dlg);

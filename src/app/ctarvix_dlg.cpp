@@ -165,9 +165,49 @@ void CTarvixDlg::applySettings(bool hideAfter) {
     applySession_.start({session_.settings, session_.preferences.labels,
                          services_.dataFolder.preferencesFile(), session_.languageCode(),
                          session_.language(), session_.settingsLoaded},
-                        [this, hideAfter](const SettingsBlock& sent, bool delivered) {
-                            finishApply(sent, delivered, hideAfter);
+                        [this, hideAfter](const SettingsBlock& sent,
+                                          const ApplySession::Outcome& outcome) {
+                            finishApply(sent, outcome.delivered, hideAfter);
                         });
+}
+
+bool CTarvixDlg::applyConfiguration(const Configuration& configuration, MessageSink* messages,
+                                    ApplySession::Finished finished) {
+    if (applySession_.busy()) {
+        return false;
+    }
+    session_.settings = configuration.settings;
+    session_.firstRunFlag = configuration.firstRunFlag;
+    session_.preferences.labels = settingsEditOf(configuration).labels;
+    frame_.redrawCurrentPage();
+    ApplySession::Request request{session_.settings,
+                                  session_.preferences.labels,
+                                  services_.dataFolder.preferencesFile(),
+                                  session_.languageCode(),
+                                  session_.language(),
+                                  session_.settingsLoaded,
+                                  messages};
+    return applySession_.start(std::move(request),
+                               [this, finished = std::move(finished)](
+                                   const SettingsBlock& sent, const ApplySession::Outcome& outcome) {
+                                   finishApply(sent, outcome.delivered, false);
+                                   finished(sent, outcome);
+                               });
+}
+
+Configuration CTarvixDlg::configuration() const {
+    Configuration current;
+    current.settings = session_.settings;
+    current.firstRunFlag = session_.firstRunFlag;
+    std::string error;
+    loadConfigurationTexts(services_.dataFolder, current, error); // a file that cannot be read holds nothing
+    for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
+        for (std::size_t b = 0; b < kButtonCount; ++b) {
+            current.strIni.setValue(labelSectionName(session_.language()), labelKey(mode, b),
+                                    session_.preferences.labels.forMode(mode)[b]);
+        }
+    }
+    return current;
 }
 
 void CTarvixDlg::finishApply(const SettingsBlock& sent, bool delivered, bool hideAfter) {

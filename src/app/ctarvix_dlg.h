@@ -12,6 +12,7 @@
 #include "app/tray_port.h"
 #include "app/window_placement.h"
 #include "device/link/device_link.h"
+#include "profiles/profile_document.h"
 #include "settings/data_folder.h"
 #include "settings/interface_texts.h"
 #include "settings/message_sink.h"
@@ -83,6 +84,16 @@ public:
     // Handles events until a running transfer has finished and its result
     // was handled; false on time-out.
     bool waitForApply(int timeoutMs = 30000) { return applySession_.wait(timeoutMs); }
+
+    // A configuration from elsewhere (a profile) becomes the window's and is
+    // sent and saved as Apply does; `messages` tells its failures (the
+    // message boxes when null). False when a transfer or read is running, or
+    // when it was refused (the refusal was told).
+    bool applyConfiguration(const Configuration& configuration, MessageSink* messages,
+                            ApplySession::Finished finished);
+    // The window's configuration now: its record and labels (edits that were
+    // not applied yet among them), str.ini and record.ini as saved.
+    Configuration configuration() const;
 
     // Pages: drawing a page that is already shown does nothing.
     void drawBasicPage() { frame_.drawBasicPage(); }

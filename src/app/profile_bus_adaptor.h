@@ -1,0 +1,64 @@
+#pragma once
+// org.pelmora.Pelmora1 on the running copy's object: the named profiles for
+// scripts, launchers and desktop shortcuts. ActivateProfile answers only when
+// the transfer and the saves have ended, with success or an error
+// org.pelmora.Pelmora1.Error.*; the window never waits for a caller.
+// The interface's description: share/dbus-1/interfaces/org.pelmora.Pelmora1.xml.
+
+#include "app/profile_switch.h"
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace pelmora {
+
+class ProfileBusAdaptor final : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.pelmora.Pelmora1")
+    Q_PROPERTY(QString ActiveProfile READ activeProfile)
+    Q_PROPERTY(bool Modified READ modified)
+    Q_PROPERTY(bool MouseConnected READ mouseConnected)
+public:
+    // On `object`, the one the program offers at its path; calls before
+    // attach() are answered with NoMouse.
+    ProfileBusAdaptor(QObject& object, QDBusConnection bus);
+
+    // `connected` tells whether the mouse is there.
+    void attach(ProfileSwitch& profiles, std::function<bool()> connected);
+
+    QString activeProfile() const;
+    bool modified() const;
+    bool mouseConnected() const;
+    // Emits PropertiesChanged for the properties whose value changed.
+    void publishChanges();
+
+public slots:
+    QStringList ListProfiles(const QDBusMessage& message);
+    void ActivateProfile(const QString& name, const QDBusMessage& message);
+    void SaveProfile(const QString& name, const QDBusMessage& message);
+
+signals:
+    void ProfileActivated(const QString& name);
+
+private:
+    // A name the caller gave, checked before it is used; false after the
+    // error reply was sent.
+    bool acceptName(const QString& name, const QDBusMessage& message);
+    void replyError(const QDBusMessage& message, const QString& error, const std::string& text);
+
+    QDBusConnection bus_;
+    ProfileSwitch* profiles_ = nullptr;
+    std::function<bool()> connected_;
+    // The values last published, for PropertiesChanged.
+    QString activeSeen_;
+    bool modifiedSeen_ = false;
+    bool connectedSeen_ = false;
+};
+
+} // namespace pelmora

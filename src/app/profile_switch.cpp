@@ -1,0 +1,111 @@
+#include "app/profile_switch.h"
+
+#include "app/ctarvix_dlg.h"
+#include "base/log.h"
+
+namespace pelmora {
+
+namespace {
+
+constexpr int kBusyRetryMs = 100;
+
+ProfileSwitch::Failure failureOf(ProfileFailure failure) {
+    switch (failure) {
+    case ProfileFailure::NoSuchProfile:
+        return ProfileSwitch::Failure::NoSuchProfile;
+    case ProfileFailure::BadName:
+    case ProfileFailure::BadProfile:
+        return ProfileSwitch::Failure::BadProfile;
+    default:
+        return ProfileSwitch::Failure::SaveFailed;
+    }
+}
+
+} // namespace
+
+ProfileSwitch::ProfileSwitch(CTarvixDlg& window, DataFolder folder)
+    : window_(window), library_(std::move(folder)) {
+    retry_.setSingleShot(true);
+    retry_.setInterval(kBusyRetryMs);
+    QObject::connect(&retry_, &QTimer::timeout, [this] { startPending(); });
+}
+
+bool ProfileSwitch::modified() const { return library_.modified(window_.configuration()); }
+
+std::string ProfileSwitch::save(std::string_view name, ProfileStoreError& error) {
+    std::string stored = library_.save(name, window_.configuration(), error);
+    if (changed) {
+        changed();
+    }
+    return stored;
+}
+
+void ProfileSwitch::activate(std::string name, Reply reply) {
+    pending_ = std::move(name);
+    pendingReplies_.push_back(std::move(reply));
+    if (!running_) {
+        startPending();
+    }
+}
+
+void ProfileSwitch::startPending() {
+    if (!pending_ || running_) {
+        return;
+    }
+    if (window_.applyRunning() || window_.readWaiting()) {
+        retry_.start(); // the window's own OK, Apply or read ends first
+        return;
+    }
+    const std::string name = std::move(*pending_);
+    pending_.reset();
+    replies_ = std::move(pendingReplies_);
+    pendingReplies_.clear();
+    running_ = true;
+    ProfileActivation activation;
+    ProfileStoreError error;
+    if (!library_.prepare(name, window_.configuration(), activation, error) ||
+        !library_.commit(activation, error)) {
+        finish({failureOf(error.failure), profileErrorText(error)});
+        return;
+    }
+    logLine(LogCategory::Files, LogLevel::Info, "profile " + activation.name + " activated");
+    messages_.messages.clear();
+    const bool started = window_.applyConfiguration(
+        activation.configuration, &messages_,
+        [this, stored = activation.name](const SettingsBlock&,
+                                         const ApplySession::Outcome& outcome) {
+            const std::string told =
+                messages_.messages.empty() ? std::string() : messages_.messages.back().text;
+            if (outcome.succeeded()) {
+                if (activated) {
+                    activated(stored);
+                }
+                finish({});
+            } else if (!outcome.delivered) {
+                finish({Failure::Busy, told});
+            } else if (outcome.failedWrites != 0) {
+                finish({Failure::TransferFailed, told});
+            } else {
+                finish({Failure::SaveFailed, told});
+            }
+        });
+    if (!started) {
+        // Refused before anything was sent: no mouse, or no settings loaded.
+        const std::string told =
+            messages_.messages.empty() ? std::string() : messages_.messages.back().text;
+        finish({Failure::NoMouse, told});
+    }
+}
+
+void ProfileSwitch::finish(const Result& result) {
+    running_ = false;
+    for (const Reply& reply : std::exchange(replies_, {})) {
+        reply(result);
+    }
+    if (changed) {
+        changed();
+    }
+    startPending();
+}
+
+} // namespace pelmora

@@ -1,0 +1,71 @@
+#pragma once
+// Activating a named profile in the running program: the profile's files are
+// written as import writes them, its configuration becomes the window's, and
+// the ordinary Apply sends it (on the transfer thread, with its lock and its
+// saves). One activation runs at a time; those asked for meanwhile wait, the
+// last one wins, and every caller is answered with how it ended.
+
+#include "profiles/profile_library.h"
+#include "settings/data_folder.h"
+#include "settings/message_sink.h"
+
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pelmora {
+
+class CTarvixDlg;
+
+class ProfileSwitch {
+public:
+    enum class Failure {
+        None,
+        NoMouse,        // no mouse, or the settings were never loaded
+        Busy,           // another program kept the mouse past the wait
+        NoSuchProfile,
+        BadProfile,     // damaged, or a name outside the rule
+        TransferFailed, // writes did not reach the mouse
+        SaveFailed,     // a file was not saved
+    };
+    struct Result {
+        Failure failure = Failure::None;
+        std::string message; // for the user, in the active language where the program has it
+    };
+    using Reply = std::function<void(const Result&)>;
+
+    ProfileSwitch(CTarvixDlg& window, DataFolder folder);
+
+    const ProfileLibrary& library() const { return library_; }
+    ProfileLibrary& library() { return library_; }
+    void activate(std::string name, Reply reply);
+    bool running() const { return running_; }
+    // Whether the window's configuration (its edits among it) is no longer
+    // the active profile's.
+    bool modified() const;
+    // The window's configuration into profile `name`, which becomes the active one.
+    std::string save(std::string_view name, ProfileStoreError& error);
+
+    // Runs after every activation that reached the mouse and saved.
+    std::function<void(const std::string& name)> activated;
+    // Runs after anything that may change the active mark or the files.
+    std::function<void()> changed;
+
+private:
+    void startPending();
+    void finish(const Result& result);
+
+    CTarvixDlg& window_;
+    ProfileLibrary library_;
+    bool running_ = false;
+    std::vector<Reply> replies_; // the callers of the running activation
+    std::optional<std::string> pending_;
+    std::vector<Reply> pendingReplies_;
+    RecordingMessageSink messages_; // the running activation's failures
+    QTimer retry_;                  // the window was busy with a transfer of its own
+};
+
+} // namespace pelmora
