@@ -59,8 +59,7 @@ bool ApplySession::start(Request request, Finished finished) {
                             [this] { return givingUp_.load(); }};
     // The request's sink outlives the transfer: its caller waits for Finished.
     MessageSink* const sink = request.messages ? request.messages : &messages_;
-    worker_.start([this, request = std::move(request), finished = std::move(finished), wait,
-                   sink] {
+    worker_.start([this, request = std::move(request), finished = std::move(finished), wait, sink] {
         MessageSink& messages = *sink;
         bool labelsSaved = true;
         ApplySaving saving;
@@ -74,8 +73,8 @@ bool ApplySession::start(Request request, Finished finished) {
                 labelsSaved = false;
                 logLine(LogCategory::Files, LogLevel::Warning,
                         "the button labels were not saved: " + error);
-                messages.showMessage(
-                    notSavedText(request.preferencesFile, error, request.language), kAppName);
+                messages.showMessage(notSavedText(request.preferencesFile, error, request.language),
+                                     kAppName);
             }
         };
         const ApplyResult result = link_.apply(request.settings, saving, &wait);

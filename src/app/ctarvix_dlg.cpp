@@ -162,13 +162,12 @@ void CTarvixDlg::chooseSkin() {
 }
 
 void CTarvixDlg::applySettings(bool hideAfter) {
-    applySession_.start({session_.settings, session_.preferences.labels,
-                         services_.dataFolder.preferencesFile(), session_.languageCode(),
-                         session_.language(), session_.settingsLoaded},
-                        [this, hideAfter](const SettingsBlock& sent,
-                                          const ApplySession::Outcome& outcome) {
-                            finishApply(sent, outcome.delivered, hideAfter);
-                        });
+    applySession_.start(
+        {session_.settings, session_.preferences.labels, services_.dataFolder.preferencesFile(),
+         session_.languageCode(), session_.language(), session_.settingsLoaded},
+        [this, hideAfter](const SettingsBlock& sent, const ApplySession::Outcome& outcome) {
+            finishApply(sent, outcome.delivered, hideAfter);
+        });
 }
 
 bool CTarvixDlg::applyConfiguration(const Configuration& configuration, MessageSink* messages,
@@ -187,12 +186,12 @@ bool CTarvixDlg::applyConfiguration(const Configuration& configuration, MessageS
                                   session_.language(),
                                   session_.settingsLoaded,
                                   messages};
-    return applySession_.start(std::move(request),
-                               [this, finished = std::move(finished)](
-                                   const SettingsBlock& sent, const ApplySession::Outcome& outcome) {
-                                   finishApply(sent, outcome.delivered, false);
-                                   finished(sent, outcome);
-                               });
+    return applySession_.start(
+        std::move(request), [this, finished = std::move(finished)](
+                                const SettingsBlock& sent, const ApplySession::Outcome& outcome) {
+            finishApply(sent, outcome.delivered, false);
+            finished(sent, outcome);
+        });
 }
 
 Configuration CTarvixDlg::configuration() const {
@@ -200,7 +199,8 @@ Configuration CTarvixDlg::configuration() const {
     current.settings = session_.settings;
     current.firstRunFlag = session_.firstRunFlag;
     std::string error;
-    loadConfigurationTexts(services_.dataFolder, current, error); // a file that cannot be read holds nothing
+    loadConfigurationTexts(services_.dataFolder, current,
+                           error); // a file that cannot be read holds nothing
     for (KeyMode mode : {KeyMode::A, KeyMode::B}) {
         for (std::size_t b = 0; b < kButtonCount; ++b) {
             current.strIni.setValue(labelSectionName(session_.language()), labelKey(mode, b),

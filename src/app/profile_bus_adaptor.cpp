@@ -61,7 +61,9 @@ bool ProfileBusAdaptor::modified() const {
     return profiles_ && profiles_->modified();
 }
 
-bool ProfileBusAdaptor::mouseConnected() const { return connected_ && connected_(); }
+bool ProfileBusAdaptor::mouseConnected() const {
+    return connected_ && connected_();
+}
 
 void ProfileBusAdaptor::publishChanges() {
     QVariantMap changed;

@@ -30,7 +30,9 @@ ProfileSwitch::ProfileSwitch(CTarvixDlg& window, DataFolder folder)
     QObject::connect(&retry_, &QTimer::timeout, [this] { startPending(); });
 }
 
-bool ProfileSwitch::modified() const { return library_.modified(window_.configuration()); }
+bool ProfileSwitch::modified() const {
+    return library_.modified(window_.configuration());
+}
 
 std::string ProfileSwitch::save(std::string_view name, ProfileStoreError& error) {
     std::string stored = library_.save(name, window_.configuration(), error);

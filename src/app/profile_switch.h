@@ -24,8 +24,8 @@ class ProfileSwitch {
 public:
     enum class Failure {
         None,
-        NoMouse,        // no mouse, or the settings were never loaded
-        Busy,           // another program kept the mouse past the wait
+        NoMouse, // no mouse, or the settings were never loaded
+        Busy,    // another program kept the mouse past the wait
         NoSuchProfile,
         BadProfile,     // damaged, or a name outside the rule
         TransferFailed, // writes did not reach the mouse

@@ -77,7 +77,7 @@ void addMacroActions(CLI::App& command, CliContext& ctx) {
 void addProfileActions(CLI::App& command, CliContext& ctx) {
     addActions(command, ctx,
                std::array{Action{"list", "", 0, 0}, Action{"save", "NAME", 1, 1},
-                          Action{"use", "NAME", 1, 1}, Action{"show", "NAME", 1, 1},
+                          Action{"use", "NAME", 1, 1}, Action{"show", "NAME SETTING", 1, 2},
                           Action{"delete", "NAME", 1, 1}, Action{"rename", "OLD NEW", 2, 2}});
     command.get_subcommand("list")->add_flag("--json", ctx.json, "one JSON object");
     command.get_subcommand("show")->add_flag("--json", ctx.json, "one JSON object");

@@ -74,7 +74,7 @@ changed.
     std::pair{"profile"sv, R"(usage: pelmora-cli profile list [--json]
        pelmora-cli profile save NAME
        pelmora-cli profile use NAME
-       pelmora-cli profile show [--json] [--sensor TYPE] NAME
+       pelmora-cli profile show [--json] [--sensor TYPE] NAME [SETTING]
        pelmora-cli profile delete NAME
        pelmora-cli profile rename OLD NEW
 
@@ -86,8 +86,9 @@ profile (created or replaced) and makes it the active one. use takes a
 profile as import does, marks it active, sends it to the mouse as apply does
 and sets the desktop's pointer settings; exit status 0 only when every write
 reached the mouse and every file was saved. show prints a profile's settings
-in words as get does. delete and rename keep the active mark right (deleting
-the active profile leaves the configuration as it is).
+in words as get does (only SETTING when given). delete and rename keep the
+active mark right (deleting the active profile leaves the configuration as
+it is).
 
 A name is 1 to 64 characters, without '/', control characters or a leading
 '.'; names that differ only in case are the same profile. A damaged

@@ -101,7 +101,16 @@ int showProfile(CliContext& ctx, ProfileLibrary& library) {
     }
     SettingsEdit edit = settingsEditOf(activation.configuration);
     edit.sensorType = static_cast<std::uint8_t>(ctx.sensorType);
-    writeSettingWords(ctx, settingWords(edit));
+    auto words = settingWords(edit);
+    if (ctx.args.size() > 1) {
+        std::erase_if(words, [&](const auto& w) { return w.first != ctx.args[1]; });
+        if (words.empty()) {
+            ctx.err << "pelmora-cli: profile show: unknown setting \"" << ctx.args[1]
+                    << "\" (accepted: " << settingNamesText() << ")\n";
+            return kUsageStatus;
+        }
+    }
+    writeSettingWords(ctx, words);
     return kOkStatus;
 }
 
