@@ -75,8 +75,9 @@ int doctorCommand(CliContext& ctx);
 int applyToMouse(CliContext& ctx, bool& reached);
 
 // The settings in words as get prints them: NAME=VALUE lines, or one JSON
-// object with --json.
-void writeSettingWords(CliContext& ctx,
-                       const std::vector<std::pair<std::string, std::string>>& words);
+// object with --json; only the setting `only` when it is not empty (an
+// unknown one is refused in `command`'s name with the usage status).
+int writeSettingWords(CliContext& ctx, std::vector<std::pair<std::string, std::string>> words,
+                      std::string_view command, std::string_view only = {});
 
 } // namespace pelmora::cli

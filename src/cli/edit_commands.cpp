@@ -34,8 +34,16 @@ int loadEdit(CliContext& ctx, SettingsEdit& edit) {
     return kOkStatus;
 }
 
-void writeSettingWords(CliContext& ctx,
-                       const std::vector<std::pair<std::string, std::string>>& words) {
+int writeSettingWords(CliContext& ctx, std::vector<std::pair<std::string, std::string>> words,
+                      std::string_view command, std::string_view only) {
+    if (!only.empty()) {
+        std::erase_if(words, [&](const auto& w) { return w.first != only; });
+        if (words.empty()) {
+            ctx.err << "pelmora-cli: " << command << ": unknown setting \"" << only
+                    << "\" (accepted: " << settingNamesText() << ")\n";
+            return kUsageStatus;
+        }
+    }
     if (ctx.json) {
         ordered_json object = ordered_json::object();
         for (const auto& [name, value] : words) {
@@ -47,6 +55,7 @@ void writeSettingWords(CliContext& ctx,
             ctx.out << name << '=' << value << '\n';
         }
     }
+    return kOkStatus;
 }
 
 int getCommand(CliContext& ctx) {
@@ -56,17 +65,7 @@ int getCommand(CliContext& ctx) {
     if (const int status = loadEdit(ctx, edit); status != kOkStatus) {
         return status;
     }
-    auto words = settingWords(edit);
-    if (!only.empty()) {
-        std::erase_if(words, [&](const auto& w) { return w.first != only; });
-        if (words.empty()) {
-            ctx.err << "pelmora-cli: get: unknown setting \"" << only
-                    << "\" (accepted: " << settingNamesText() << ")\n";
-            return kUsageStatus;
-        }
-    }
-    writeSettingWords(ctx, words);
-    return kOkStatus;
+    return writeSettingWords(ctx, settingWords(edit), "get", only);
 }
 
 int setCommand(CliContext& ctx) {

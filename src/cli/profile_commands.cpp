@@ -89,40 +89,37 @@ int saveProfile(CliContext& ctx, ProfileLibrary& library) {
     return kOkStatus;
 }
 
-int showProfile(CliContext& ctx, ProfileLibrary& library) {
+// What profile args[0] makes of the data folder's configuration.
+int prepareProfile(CliContext& ctx, const ProfileLibrary& library, ProfileActivation& activation) {
     Configuration current;
     if (const int status = loadConfiguration(ctx, current); status != kOkStatus) {
         return status;
     }
-    ProfileActivation activation;
     ProfileStoreError error;
     if (!library.prepare(ctx.args[0], current, activation, error)) {
         return profileFailure(ctx, error);
     }
-    SettingsEdit edit = settingsEditOf(activation.configuration);
-    edit.sensorType = static_cast<std::uint8_t>(ctx.sensorType);
-    auto words = settingWords(edit);
-    if (ctx.args.size() > 1) {
-        std::erase_if(words, [&](const auto& w) { return w.first != ctx.args[1]; });
-        if (words.empty()) {
-            ctx.err << "pelmora-cli: profile show: unknown setting \"" << ctx.args[1]
-                    << "\" (accepted: " << settingNamesText() << ")\n";
-            return kUsageStatus;
-        }
-    }
-    writeSettingWords(ctx, words);
     return kOkStatus;
 }
 
-int useProfile(CliContext& ctx, ProfileLibrary& library) {
-    Configuration current;
-    if (const int status = loadConfiguration(ctx, current); status != kOkStatus) {
+int showProfile(CliContext& ctx, ProfileLibrary& library) {
+    ProfileActivation activation;
+    if (const int status = prepareProfile(ctx, library, activation); status != kOkStatus) {
         return status;
     }
+    SettingsEdit edit = settingsEditOf(activation.configuration);
+    edit.sensorType = static_cast<std::uint8_t>(ctx.sensorType);
+    return writeSettingWords(ctx, settingWords(edit), "profile show",
+                             ctx.args.size() > 1 ? ctx.args[1] : std::string());
+}
+
+int useProfile(CliContext& ctx, ProfileLibrary& library) {
     ProfileActivation activation;
+    if (const int status = prepareProfile(ctx, library, activation); status != kOkStatus) {
+        return status;
+    }
     ProfileStoreError error;
-    if (!library.prepare(ctx.args[0], current, activation, error) ||
-        !library.commit(activation, error)) {
+    if (!library.commit(activation, error)) {
         return profileFailure(ctx, error);
     }
     // As import followed by OK: the mouse, then the desktop's pointer

@@ -183,13 +183,18 @@ std::string ProfileLibrary::save(std::string_view name, const Configuration& cur
 }
 
 bool ProfileLibrary::remove(std::string_view name, ProfileStoreError& error) {
-    const bool wasActive = sameProfileName(activeName(), name) && !activeName().empty();
+    const bool wasActive = isActive(name);
     return store_.remove(name, error) && (!wasActive || markActive({}, error));
 }
 
 bool ProfileLibrary::rename(std::string_view from, std::string_view to, ProfileStoreError& error) {
-    const bool wasActive = !activeName().empty() && sameProfileName(activeName(), from);
+    const bool wasActive = isActive(from);
     return store_.rename(from, to, error) && (!wasActive || markActive(to, error));
+}
+
+bool ProfileLibrary::isActive(std::string_view name) const {
+    const std::string active = activeName();
+    return !active.empty() && sameProfileName(active, name);
 }
 
 bool ProfileLibrary::markActive(std::string_view name, ProfileStoreError& error) const {

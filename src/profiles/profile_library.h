@@ -69,6 +69,7 @@ public:
     bool rename(std::string_view from, std::string_view to, ProfileStoreError& error);
 
 private:
+    bool isActive(std::string_view name) const;
     bool markActive(std::string_view name, ProfileStoreError& error) const;
     // The checked root of a stored profile; BadProfile with file and reason.
     bool load(std::string_view name, ordered_json& root, std::string& stored,
