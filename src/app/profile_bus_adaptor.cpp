@@ -143,10 +143,7 @@ void ProfileBusAdaptor::SaveProfile(const QString& name, const QDBusMessage& mes
     ProfileStoreError error;
     profiles_->save(name.toStdString(), error);
     if (error) {
-        replyError(message,
-                   errorName(error.failure == ProfileFailure::BadProfile
-                                 ? ProfileSwitch::Failure::BadProfile
-                                 : ProfileSwitch::Failure::SaveFailed),
+        replyError(message, errorName(ProfileSwitch::failureOf(error.failure)),
                    profileErrorText(error));
     } else {
         bus_.send(message.createReply());

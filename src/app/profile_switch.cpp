@@ -9,7 +9,14 @@ namespace {
 
 constexpr int kBusyRetryMs = 100;
 
-ProfileSwitch::Failure failureOf(ProfileFailure failure) {
+// The last failure the activation told, for its callers.
+std::string lastMessage(const RecordingMessageSink& sink) {
+    return sink.messages.empty() ? std::string() : sink.messages.back().text;
+}
+
+} // namespace
+
+ProfileSwitch::Failure ProfileSwitch::failureOf(ProfileFailure failure) {
     switch (failure) {
     case ProfileFailure::NoSuchProfile:
         return ProfileSwitch::Failure::NoSuchProfile;
@@ -20,8 +27,6 @@ ProfileSwitch::Failure failureOf(ProfileFailure failure) {
         return ProfileSwitch::Failure::SaveFailed;
     }
 }
-
-} // namespace
 
 ProfileSwitch::ProfileSwitch(CTarvixDlg& window, DataFolder folder)
     : window_(window), library_(std::move(folder)) {
@@ -72,30 +77,27 @@ void ProfileSwitch::startPending() {
     }
     logLine(LogCategory::Files, LogLevel::Info, "profile " + activation.name + " activated");
     messages_.messages.clear();
-    const bool started = window_.applyConfiguration(
-        activation.configuration, &messages_,
-        [this, stored = activation.name](const SettingsBlock&,
-                                         const ApplySession::Outcome& outcome) {
-            const std::string told =
-                messages_.messages.empty() ? std::string() : messages_.messages.back().text;
-            if (outcome.succeeded()) {
-                if (activated) {
-                    activated(stored);
-                }
-                finish({});
-            } else if (!outcome.delivered) {
-                finish({Failure::Busy, told});
-            } else if (outcome.failedWrites != 0) {
-                finish({Failure::TransferFailed, told});
-            } else {
-                finish({Failure::SaveFailed, told});
-            }
-        });
+    const bool started =
+        window_.applyConfiguration(activation.configuration, &messages_,
+                                   [this, stored = activation.name](
+                                       const SettingsBlock&, const ApplySession::Outcome& outcome) {
+                                       const std::string told = lastMessage(messages_);
+                                       if (outcome.succeeded()) {
+                                           if (activated) {
+                                               activated(stored);
+                                           }
+                                           finish({});
+                                       } else if (!outcome.delivered) {
+                                           finish({Failure::Busy, told});
+                                       } else if (outcome.failedWrites != 0) {
+                                           finish({Failure::TransferFailed, told});
+                                       } else {
+                                           finish({Failure::SaveFailed, told});
+                                       }
+                                   });
     if (!started) {
         // Refused before anything was sent: no mouse, or no settings loaded.
-        const std::string told =
-            messages_.messages.empty() ? std::string() : messages_.messages.back().text;
-        finish({Failure::NoMouse, told});
+        finish({Failure::NoMouse, lastMessage(messages_)});
     }
 }
 

@@ -36,6 +36,8 @@ public:
         std::string message; // for the user, in the active language where the program has it
     };
     using Reply = std::function<void(const Result&)>;
+    // The failure a caller is told for a failure of the profile files.
+    static Failure failureOf(ProfileFailure failure);
 
     ProfileSwitch(CTarvixDlg& window, DataFolder folder);
 
