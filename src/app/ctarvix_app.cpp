@@ -10,9 +10,12 @@
 #include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "app/start_up_requests.h"
+#include "app/switch_feedback.h"
 #include "app/system_tray.h"
+#include "app/tray_profiles.h"
 #include "app/wayland_shortcut_inhibitor.h"
 #include "app/window_link.h"
+#include "profiles/profile_texts.h"
 #include "ui/skin/accessible_skin.h"
 #include "ui/skin/message_box_sink.h"
 
@@ -92,11 +95,28 @@ int CTarvixApp::run(int argc, char** argv) {
         {tray, link.link(), messages, folder, [&requests](int code) { requests.ended(code); }});
     messages.setParent(&dlg);
     ProfileSwitch profiles(dlg, folder);
-    profileBus->attach(profiles, [&link] { return link.link().present(); });
+    profileBus->attach(profiles, dlg, [&link] { return link.link().present(); });
+    const auto language = [&dlg] { return dlg.session().language(); };
+    TrayProfiles trayProfiles(tray, profiles, language);
+    // A profile switched from the tray or the bus, a stage the mouse
+    // switched to: one short message, unless turned off.
+    SwitchFeedback feedback(
+        session_bus::connection(), [&profiles] { return profiles.library().feedbackOn(); },
+        [&tray](const QString& text) {
+            tray.showBalloon(QString::fromLatin1(identity::kDisplayName), text,
+                             BalloonIcon::Information, 3000);
+        });
+    dlg.deviceWatch().setSwitchFeedback([&feedback](const QString& text) { feedback.show(text); });
+    QObject::connect(&profiles, &ProfileSwitch::activated, &feedback,
+                     [&feedback, language](const QString& name) {
+                         feedback.show(QString::fromStdString(
+                             profileSwitchedText(name.toStdString(), language())));
+                     });
     // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
     // tray's Exit does: a running transfer finishes and is saved first.
     requests.setWindow(dlg);
     dlg.initialise();
+    trayProfiles.refresh(); // in the language just read
     if (!requests.quitting()) {
         dlg.startUp(options.show || requests.activationPending(), options.autostart);
         requests.started();

@@ -172,13 +172,9 @@ void CTarvixDlg::applySettings(bool hideAfter) {
 
 bool CTarvixDlg::applyConfiguration(const Configuration& configuration, MessageSink* messages,
                                     ApplySession::Finished finished) {
-    if (applySession_.busy()) {
+    if (!takeConfiguration(configuration)) {
         return false;
     }
-    session_.settings = configuration.settings;
-    session_.firstRunFlag = configuration.firstRunFlag;
-    session_.preferences.labels = settingsEditOf(configuration).labels;
-    frame_.redrawCurrentPage();
     ApplySession::Request request{session_.settings,
                                   session_.preferences.labels,
                                   services_.dataFolder.preferencesFile(),
@@ -192,6 +188,17 @@ bool CTarvixDlg::applyConfiguration(const Configuration& configuration, MessageS
             finishApply(sent, outcome.delivered, false);
             finished(sent, outcome);
         });
+}
+
+bool CTarvixDlg::takeConfiguration(const Configuration& configuration) {
+    if (applySession_.busy()) {
+        return false;
+    }
+    session_.settings = configuration.settings;
+    session_.firstRunFlag = configuration.firstRunFlag;
+    session_.preferences.labels = settingsEditOf(configuration).labels;
+    frame_.redrawCurrentPage();
+    return true;
 }
 
 Configuration CTarvixDlg::configuration() const {

@@ -91,6 +91,11 @@ public:
     // when it was refused (the refusal was told).
     bool applyConfiguration(const Configuration& configuration, MessageSink* messages,
                             ApplySession::Finished finished);
+    // A configuration from elsewhere becomes the window's without being sent
+    // (the caller saves it); false while a transfer or read is running.
+    bool takeConfiguration(const Configuration& configuration);
+    // The sensor the mouse reports (it labels the DPI levels).
+    std::uint8_t sensorType() const { return services_.link.deviceImage().activeSensorType; }
     // The window's configuration now: its record and labels (edits that were
     // not applied yet among them), str.ini and record.ini as saved.
     Configuration configuration() const;
@@ -107,6 +112,8 @@ public:
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
     PointerSettingsPart& pointerPart() { return pointerPart_; }
+    // The mouse's own reports and its comings and goings.
+    DeviceWatch& deviceWatch() { return deviceWatch_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

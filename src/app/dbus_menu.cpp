@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDBusMetaType>
 #include <QMetaObject>
-#include <QPointer>
 
 namespace pelmora {
 
@@ -79,57 +78,88 @@ DBusMenu::DBusMenu(QObject* parent) : QObject(parent) {
     registerDBusMenuTypes();
 }
 
-void DBusMenu::setEntries(std::vector<Entry> entries) {
-    entries_ = std::move(entries);
+void DBusMenu::setEntries(const std::vector<Entry>& entries) {
+    nodes_.clear();
+    root_.children.clear();
+    for (const Entry& entry : entries) {
+        root_.children.push_back(add(entry));
+    }
     emit layoutUpdated(++revision_, 0);
 }
 
-void DBusMenu::setLabel(std::size_t index, const QString& label) {
-    if (index < entries_.size() && entries_[index].label != label) {
-        entries_[index].label = label;
-        emit layoutUpdated(++revision_, 0);
+int DBusMenu::add(const Entry& entry) {
+    nodes_.push_back({entry, {}});
+    const int id = static_cast<int>(nodes_.size());
+    nodes_.back().entry.children.clear();
+    std::vector<int> children;
+    for (const Entry& child : entry.children) {
+        children.push_back(add(child));
     }
+    nodes_[static_cast<std::size_t>(id - 1)].children = std::move(children);
+    return id;
+}
+
+const DBusMenu::Node* DBusMenu::node(int id) const {
+    if (id == 0) {
+        return &root_;
+    }
+    if (id < 1 || static_cast<std::size_t>(id) > nodes_.size()) {
+        return nullptr;
+    }
+    return &nodes_[static_cast<std::size_t>(id - 1)];
 }
 
 QVariantMap DBusMenu::properties(int id) const {
-    if (id == 0) {
-        return {{QStringLiteral("children-display"), QStringLiteral("submenu")}};
-    }
-    if (id < 1 || static_cast<std::size_t>(id) > entries_.size()) {
+    const Node* item = node(id);
+    if (item == nullptr) {
         return {};
     }
-    return {{QStringLiteral("label"), entries_[static_cast<std::size_t>(id - 1)].label},
-            {QStringLiteral("enabled"), true},
-            {QStringLiteral("visible"), true}};
+    QVariantMap properties;
+    if (!item->children.empty() || id == 0) {
+        properties.insert(QStringLiteral("children-display"), QStringLiteral("submenu"));
+    }
+    if (id == 0) {
+        return properties;
+    }
+    const Entry& entry = item->entry;
+    if (entry.separator) {
+        properties.insert(QStringLiteral("type"), QStringLiteral("separator"));
+        return properties;
+    }
+    properties.insert(QStringLiteral("label"), entry.label);
+    properties.insert(QStringLiteral("enabled"), true);
+    properties.insert(QStringLiteral("visible"), true);
+    if (entry.toggle != Toggle::None) {
+        properties.insert(QStringLiteral("toggle-type"), entry.toggle == Toggle::Check
+                                                             ? QStringLiteral("checkmark")
+                                                             : QStringLiteral("radio"));
+        properties.insert(QStringLiteral("toggle-state"), entry.checked ? 1 : 0);
+    }
+    return properties;
 }
 
-DBusMenuLayout DBusMenu::layout() const {
-    DBusMenuLayout root{0, properties(0), {}};
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const int id = static_cast<int>(i + 1);
-        root.children.append(QVariant::fromValue(DBusMenuLayout{id, properties(id), {}}));
+DBusMenuLayout DBusMenu::layout(int id, int depth) const {
+    DBusMenuLayout layout{id, properties(id), {}};
+    const Node* item = node(id);
+    if (item == nullptr || depth == 0) {
+        return layout;
     }
-    return root;
+    for (const int child : item->children) {
+        layout.children.append(QVariant::fromValue(this->layout(child, depth - 1)));
+    }
+    return layout;
 }
 
 bool DBusMenu::trigger(int id) {
-    if (id < 1 || static_cast<std::size_t>(id) > entries_.size()) {
+    const Node* item = node(id);
+    if (id == 0 || item == nullptr || !item->entry.triggered) {
         return false;
     }
     // Queued, on the application object: the host gets its answer first, and
-    // the handler (Exit ends the program and removes this menu) runs from a
-    // copy outside this object's own events.
+    // the handler (Exit ends the program and removes this menu; a profile
+    // rebuilds it) runs from a copy outside this object's own events.
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [self = QPointer<DBusMenu>(this), id] {
-            if (self && static_cast<std::size_t>(id) <= self->entries_.size()) {
-                const std::function<void()> handler =
-                    self->entries_[static_cast<std::size_t>(id - 1)].triggered;
-                if (handler) {
-                    handler();
-                }
-            }
-        },
+        QCoreApplication::instance(), [handler = item->entry.triggered] { handler(); },
         Qt::QueuedConnection);
     return true;
 }
@@ -139,13 +169,9 @@ DBusMenuAdaptor::DBusMenuAdaptor(DBusMenu& menu) : QDBusAbstractAdaptor(&menu), 
     connect(&menu, &DBusMenu::layoutUpdated, this, &DBusMenuAdaptor::LayoutUpdated);
 }
 
-uint DBusMenuAdaptor::GetLayout(int parentId, int /*recursionDepth*/,
+uint DBusMenuAdaptor::GetLayout(int parentId, int recursionDepth,
                                 const QStringList& /*propertyNames*/, DBusMenuLayout& layout) {
-    if (parentId == 0) {
-        layout = menu_.layout();
-    } else {
-        layout = DBusMenuLayout{parentId, menu_.properties(parentId), {}};
-    }
+    layout = menu_.layout(parentId, recursionDepth);
     return menu_.revision();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A one-level menu on the session bus (com.canonical.dbusmenu), as tray
+// A menu on the session bus (com.canonical.dbusmenu), as tray
 // hosts read the menu of a StatusNotifierItem: the host draws it, so it
 // works on Wayland, where a client cannot place a pop-up by itself.
 
@@ -47,19 +47,24 @@ const QDBusArgument& operator>>(const QDBusArgument& arg, DBusMenuEvent& event);
 class DBusMenu final : public QObject {
     Q_OBJECT
 public:
+    enum class Toggle { None, Check, Radio };
     struct Entry {
         QString label;
         std::function<void()> triggered;
+        Toggle toggle = Toggle::None;
+        bool checked = false;
+        bool separator = false;
+        std::vector<Entry> children; // a sub-menu
     };
 
     explicit DBusMenu(QObject* parent = nullptr);
 
-    // The items, with ids 1, 2, ... in order.
-    void setEntries(std::vector<Entry> entries);
-    void setLabel(std::size_t index, const QString& label);
+    // The items, with ids 1, 2, ... in depth-first order.
+    void setEntries(const std::vector<Entry>& entries);
 
     uint revision() const { return revision_; }
-    DBusMenuLayout layout() const;
+    // Item `id` (0: the root) with its children down to `depth` levels (-1: all).
+    DBusMenuLayout layout(int id = 0, int depth = -1) const;
     QVariantMap properties(int id) const;
     // A click on item `id`; false for an unknown id.
     bool trigger(int id);
@@ -68,7 +73,15 @@ signals:
     void layoutUpdated(uint revision, int parent);
 
 private:
-    std::vector<Entry> entries_;
+    struct Node {
+        Entry entry; // without its children
+        std::vector<int> children;
+    };
+    int add(const Entry& entry);
+    const Node* node(int id) const;
+
+    Node root_;
+    std::vector<Node> nodes_; // id - 1
     uint revision_ = 1;
 };
 

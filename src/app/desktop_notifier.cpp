@@ -26,11 +26,11 @@ bool DesktopNotifier::available() const {
 }
 
 bool DesktopNotifier::notify(const QString& title, const QString& text, int milliseconds,
-                             std::function<void()> failed) {
+                             std::function<void()> failed, Kind kind) {
     if (!available()) {
         return false;
     }
-    queue_.push_back({title, text, milliseconds, std::move(failed)});
+    queue_.push_back({title, text, milliseconds, std::move(failed), kind});
     sendNext();
     return true;
 }
@@ -47,20 +47,25 @@ void DesktopNotifier::sendNext() {
     // The program's name and icon, and its menu entry, which GNOME and Plasma
     // group the notifications by; the title says what kind of event it is.
     const QString desktopEntry = QString::fromLatin1(identity::kDesktopEntry);
+    const bool isSwitch = next.kind == Kind::Switch;
     QVariantMap hints;
-    hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(1));
+    hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(isSwitch ? 0 : 1));
     hints.insert(QStringLiteral("desktop-entry"), desktopEntry);
-    call << QString::fromLatin1(identity::kDisplayName) << lastId_ << desktopEntry << next.title
+    if (isSwitch) {
+        hints.insert(QStringLiteral("transient"), true);
+    }
+    unsigned& lastId = lastIds_[static_cast<std::size_t>(next.kind)];
+    call << QString::fromLatin1(identity::kDisplayName) << lastId << desktopEntry << next.title
          << next.text << QStringList() << hints << next.milliseconds;
     inFlight_ = true;
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kCallTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, failed = std::move(next.failed)](QDBusPendingCallWatcher* done) {
+            [this, &lastId, failed = std::move(next.failed)](QDBusPendingCallWatcher* done) {
                 done->deleteLater();
                 const QDBusPendingReply<unsigned> reply = *done;
                 inFlight_ = false;
                 if (reply.isValid()) {
-                    lastId_ = reply.value();
+                    lastId = reply.value();
                 } else if (failed) {
                     failed();
                 }

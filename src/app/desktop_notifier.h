@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <deque>
 #include <functional>
 
@@ -16,6 +17,11 @@ namespace pelmora {
 class DesktopNotifier final : public QObject {
     Q_OBJECT
 public:
+    // Each kind replaces the previous notification of its own kind. A switch
+    // (a profile, a DPI stage) is transient and of low urgency: it is gone
+    // from the screen and the history once read.
+    enum class Kind { Event, Switch, Count };
+
     explicit DesktopNotifier(QDBusConnection bus = session_bus::connection(),
                              QObject* parent = nullptr);
 
@@ -23,13 +29,13 @@ public:
     // on the first call (mako, dunst and most daemons outside GNOME and
     // Plasma are started that way).
     bool available() const;
-    // Queues one notification, which replaces the previous one of this
-    // program; false when there is no service to send it to. The call never
+    // Queues one notification, which replaces the previous one of its kind;
+    // false when there is no service to send it to. The call never
     // blocks: notifications go out one at a time, in order, each once the
     // service answered the one before. `failed` runs when the service did
     // not take it after all.
     bool notify(const QString& title, const QString& text, int milliseconds,
-                std::function<void()> failed = {});
+                std::function<void()> failed = {}, Kind kind = Kind::Event);
     // Nothing is waiting for the service's answer.
     bool idle() const { return !inFlight_ && queue_.empty(); }
 
@@ -38,13 +44,14 @@ private:
         QString title, text;
         int milliseconds;
         std::function<void()> failed;
+        Kind kind;
     };
     void sendNext();
 
     QDBusConnection bus_;
     std::deque<Pending> queue_;
     bool inFlight_ = false;
-    unsigned lastId_ = 0;
+    std::array<unsigned, static_cast<std::size_t>(Kind::Count)> lastIds_{};
 };
 
 } // namespace pelmora

@@ -18,8 +18,13 @@ std::optional<TrayBalloon> trayBalloonFor(int type, int value, const SettingsBlo
         return std::nullopt;
     }
     const bool warning = balloon->kind == BalloonKind::MouseNotDetected;
-    return TrayBalloon{QString::fromUtf8(balloon->title), QString::fromUtf8(balloon->text),
-                       warning ? BalloonIcon::Warning : BalloonIcon::Information, balloon->timeMs};
+    return TrayBalloon{QString::fromUtf8(balloon->title),
+                       QString::fromUtf8(balloon->text),
+                       warning ? BalloonIcon::Warning : BalloonIcon::Information,
+                       balloon->timeMs,
+                       balloon->kind,
+                       balloon->value,
+                       QString::fromStdString(balloon->dpiValue).toUInt()};
 }
 
 } // namespace pelmora

@@ -22,6 +22,9 @@ struct TrayBalloon {
     QString text;
     BalloonIcon icon;
     int milliseconds;
+    BalloonKind kind = BalloonKind::ReportRate;
+    unsigned value = 0; // the stage, rate, matrix or macro reported
+    unsigned dpi = 0;   // DpiStage: the stage's DPI
 };
 
 // The balloon of an event (see balloonForEvent) as the tray shows it.

@@ -34,6 +34,7 @@ DeviceWatch::DeviceWatch(DeviceLink& link, TrayPort& tray, MessageSink& messages
 
 void DeviceWatch::start() {
     const bool found = link_.discover();
+    present_ = link_.present();
     if (!found) {
         // Why a mouse that is there cannot be used (typically no permission
         // on its hidraw nodes); a missing mouse is no error.
@@ -90,6 +91,13 @@ void DeviceWatch::notify(int type, int value) {
     if (!balloon) {
         return;
     }
+    if (balloon->kind == BalloonKind::DpiStage) {
+        emit stageSwitched(balloon->value, balloon->dpi);
+        if (switchFeedback_) {
+            switchFeedback_(balloon->text);
+            return;
+        }
+    }
     if (type == kNotDetectedEvent) {
         // Why a mouse that is plugged in cannot be used, when that is known.
         const std::string reason = mouseProblemText(link_.problem(), session_.language());
@@ -141,6 +149,10 @@ void DeviceWatch::onHotplugReadable() {
         }
     }
     window_.changed();
+    if (const bool present = link_.present(); present != present_) {
+        present_ = present;
+        emit connectionChanged(present);
+    }
 }
 
 } // namespace pelmora

@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QSocketNotifier>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -48,6 +49,17 @@ public:
     void notify(int type, int value);
     // The transfer has ended: a hot-plug change that waited is handled now.
     void transferEnded();
+    // Where the DPI stage switches go instead of a balloon: the short
+    // message of a switch.
+    void setSwitchFeedback(std::function<void(const QString&)> show) {
+        switchFeedback_ = std::move(show);
+    }
+
+signals:
+    // The mouse switched its DPI stage (1 to 4) by itself.
+    void stageSwitched(unsigned stage, unsigned dpi);
+    // The mouse came (true) or went (false).
+    void connectionChanged(bool present);
 
 private:
     void onHotplugReadable();
@@ -60,6 +72,8 @@ private:
     std::unique_ptr<QSocketNotifier> hotplugNotifier_;
     bool hotplugWaiting_ = false;
     bool stopped_ = false;
+    bool present_ = false;
+    std::function<void(const QString&)> switchFeedback_;
 };
 
 } // namespace pelmora

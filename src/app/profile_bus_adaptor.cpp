@@ -1,11 +1,16 @@
 #include "app/profile_bus_adaptor.h"
 
+#include "app/ctarvix_dlg.h"
 #include "app/session_bus.h"
+#include "settings/shell_messages.h"
+#include "words/setting_words.h"
 
 #include <QDBusError>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <array>
+#include <memory>
 
 namespace pelmora {
 
@@ -13,6 +18,11 @@ namespace {
 
 const QString kInterface = QStringLiteral("org.pelmora.Pelmora1");
 const QString kErrorPrefix = QStringLiteral("org.pelmora.Pelmora1.Error.");
+const QString kInvalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+// More words than the settings have, or a word longer than any value, is no
+// call a script meant.
+constexpr qsizetype kMostWords = 128;
+constexpr qsizetype kLongestWord = 256;
 
 struct FailureName {
     ProfileSwitch::Failure failure;
@@ -41,13 +51,19 @@ QString errorName(ProfileSwitch::Failure failure) {
 ProfileBusAdaptor::ProfileBusAdaptor(QObject& object, QDBusConnection bus)
     : QDBusAbstractAdaptor(&object), bus_(std::move(bus)) {}
 
-void ProfileBusAdaptor::attach(ProfileSwitch& profiles, std::function<bool()> connected) {
+void ProfileBusAdaptor::attach(ProfileSwitch& profiles, CTarvixDlg& window,
+                               std::function<bool()> connected) {
     profiles_ = &profiles;
+    window_ = &window;
     connected_ = std::move(connected);
-    profiles.activated = [this](const std::string& name) {
-        emit ProfileActivated(QString::fromStdString(name));
-    };
-    profiles.changed = [this] { publishChanges(); };
+    connect(&window.deviceWatch(), &DeviceWatch::stageSwitched, this,
+            &ProfileBusAdaptor::onStageSwitched);
+    connect(&window.deviceWatch(), &DeviceWatch::connectionChanged, this, [this](bool present) {
+        emit MouseConnectionChanged(present);
+        publishChanges();
+    });
+    connect(&profiles, &ProfileSwitch::activated, this, &ProfileBusAdaptor::ProfileActivated);
+    connect(&profiles, &ProfileSwitch::changed, this, &ProfileBusAdaptor::publishChanges);
     activeSeen_ = activeProfile();
     modifiedSeen_ = modified();
     connectedSeen_ = mouseConnected();
@@ -76,6 +92,9 @@ void ProfileBusAdaptor::publishChanges() {
     if (const bool now = mouseConnected(); now != connectedSeen_) {
         changed.insert(QStringLiteral("MouseConnected"), connectedSeen_ = now);
     }
+    if (dpiStage_ != stageSeen_) {
+        changed.insert(QStringLiteral("DpiStage"), stageSeen_ = dpiStage_);
+    }
     if (changed.isEmpty()) {
         return;
     }
@@ -100,7 +119,7 @@ bool ProfileBusAdaptor::acceptName(const QString& name, const QDBusMessage& mess
     }
     const std::string text = name.toStdString();
     if (checkProfileName(text) != ProfileNameProblem::None) {
-        replyError(message, QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"),
+        replyError(message, kInvalidArgs,
                    profileErrorText({ProfileFailure::BadName, text.substr(0, 80)}));
         return false;
     }
@@ -147,6 +166,119 @@ void ProfileBusAdaptor::SaveProfile(const QString& name, const QDBusMessage& mes
                    profileErrorText(error));
     } else {
         bus_.send(message.createReply());
+    }
+}
+
+void ProfileBusAdaptor::onStageSwitched(uint stage, uint dpi) {
+    dpiStage_ = stage;
+    emit DpiStageChanged(stage, dpi);
+    publishChanges();
+}
+
+bool ProfileBusAdaptor::acceptWords(const QStringList& words, const QDBusMessage& message) {
+    message.setDelayedReply(true);
+    if (!window_) {
+        replyError(message, errorName(ProfileSwitch::Failure::NoMouse),
+                   "the program is still starting");
+        return false;
+    }
+    if (words.size() > kMostWords) {
+        replyError(message, kInvalidArgs,
+                   "more than " + std::to_string(kMostWords) + " words; nothing was changed");
+        return false;
+    }
+    for (const QString& word : words) {
+        const bool control = std::any_of(
+            word.begin(), word.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+        if (word.size() > kLongestWord || control) {
+            replyError(message, kInvalidArgs,
+                       "\"" + word.left(40).toStdString() +
+                           "\" is longer than a setting or holds control characters; nothing was "
+                           "changed");
+            return false;
+        }
+    }
+    return true;
+}
+
+QString ProfileBusAdaptor::GetSetting(const QString& word, const QDBusMessage& message) {
+    if (!acceptWords({word}, message)) {
+        return {};
+    }
+    SettingsEdit edit = settingsEditOf(window_->configuration());
+    edit.sensorType = window_->sensorType();
+    const std::string name = word.trimmed().toLower().toStdString();
+    for (const auto& [setting, value] : settingWords(edit)) {
+        if (setting == name) {
+            bus_.send(message.createReply(QString::fromStdString(value)));
+            return {};
+        }
+    }
+    replyError(message, kInvalidArgs,
+               "unknown setting \"" + name + "\" (accepted: " + std::string(settingNamesText()) +
+                   ")");
+    return {};
+}
+
+void ProfileBusAdaptor::SetSettings(const QStringList& words, bool apply,
+                                    const QDBusMessage& message) {
+    if (!acceptWords(words, message)) {
+        return;
+    }
+    if (window_->applyRunning() || window_->readWaiting() || profiles_->running()) {
+        replyError(message, errorName(ProfileSwitch::Failure::Busy),
+                   "a transfer to the mouse is running; nothing was changed");
+        return;
+    }
+    if (!window_->session().settingsLoaded) {
+        // The record in memory is empty: saving it would wipe config.bin.
+        replyError(message, errorName(ProfileSwitch::Failure::NoMouse),
+                   std::string(shellMessage(ShellMessage::SettingsNotLoaded,
+                                            window_->session().language())));
+        return;
+    }
+    Configuration configuration = window_->configuration();
+    SettingsEdit edit = settingsEditOf(configuration);
+    edit.sensorType = window_->sensorType();
+    std::vector<std::string> given;
+    for (const QString& word : words) {
+        given.push_back(word.toStdString());
+    }
+    std::string problem = applySettingWords(edit, given);
+    if (problem.empty()) {
+        takeSettingsEdit(configuration, edit, problem);
+    }
+    if (!problem.empty()) {
+        replyError(message, kInvalidArgs, problem + "; nothing was changed");
+        return;
+    }
+    const auto answer = [this, message](ProfileSwitch::Failure failure, const std::string& text) {
+        if (failure == ProfileSwitch::Failure::None) {
+            bus_.send(message.createReply());
+        } else {
+            replyError(message, errorName(failure), text);
+        }
+        publishChanges();
+    };
+    if (!apply) {
+        // As `set` without --apply: the window shows them, the files keep them.
+        std::string error;
+        window_->takeConfiguration(configuration);
+        const bool saved =
+            saveConfiguration(profiles_->library().folder(), configuration, false, error);
+        answer(saved ? ProfileSwitch::Failure::None : ProfileSwitch::Failure::SaveFailed, error);
+        return;
+    }
+    auto sink = std::make_shared<RecordingMessageSink>();
+    const bool started = window_->applyConfiguration(
+        configuration, sink.get(),
+        [answer, sink](const SettingsBlock&, const ApplySession::Outcome& outcome) {
+            const ProfileSwitch::Failure failure = ProfileSwitch::failureOf(outcome);
+            answer(failure, sink->messages.empty() ? std::string() : sink->messages.back().text);
+        });
+    if (!started) {
+        answer(ProfileSwitch::Failure::NoMouse,
+               sink->messages.empty() ? std::string() : sink->messages.back().text);
     }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
-// org.pelmora.Pelmora1 on the running copy's object: the named profiles for
-// scripts, launchers and desktop shortcuts. ActivateProfile answers only when
-// the transfer and the saves have ended, with success or an error
-// org.pelmora.Pelmora1.Error.*; the window never waits for a caller.
+// org.pelmora.Pelmora1 on the running copy's object: the named profiles and
+// the settings in words for scripts, launchers and desktop shortcuts, and the
+// mouse's DPI stage and presence. ActivateProfile and SetSettings with apply
+// answer only when the transfer and the saves have ended, with success or an
+// error org.pelmora.Pelmora1.Error.*; the window never waits for a caller.
 // The interface's description: share/dbus-1/interfaces/org.pelmora.Pelmora1.xml.
 
+#include "app/device_watch.h"
 #include "app/profile_switch.h"
 
 #include <QDBusAbstractAdaptor>
@@ -24,17 +26,19 @@ class ProfileBusAdaptor final : public QDBusAbstractAdaptor {
     Q_PROPERTY(QString ActiveProfile READ activeProfile)
     Q_PROPERTY(bool Modified READ modified)
     Q_PROPERTY(bool MouseConnected READ mouseConnected)
+    Q_PROPERTY(uint DpiStage READ dpiStage)
 public:
     // On `object`, the one the program offers at its path; calls before
     // attach() are answered with NoMouse.
     ProfileBusAdaptor(QObject& object, QDBusConnection bus);
 
     // `connected` tells whether the mouse is there.
-    void attach(ProfileSwitch& profiles, std::function<bool()> connected);
+    void attach(ProfileSwitch& profiles, CTarvixDlg& window, std::function<bool()> connected);
 
     QString activeProfile() const;
     bool modified() const;
     bool mouseConnected() const;
+    uint dpiStage() const { return dpiStage_; }
     // Emits PropertiesChanged for the properties whose value changed.
     void publishChanges();
 
@@ -42,23 +46,33 @@ public slots:
     QStringList ListProfiles(const QDBusMessage& message);
     void ActivateProfile(const QString& name, const QDBusMessage& message);
     void SaveProfile(const QString& name, const QDBusMessage& message);
+    QString GetSetting(const QString& word, const QDBusMessage& message);
+    void SetSettings(const QStringList& words, bool apply, const QDBusMessage& message);
 
 signals:
     void ProfileActivated(const QString& name);
+    void DpiStageChanged(uint stage, uint dpi);
+    void MouseConnectionChanged(bool connected);
 
 private:
     // A name the caller gave, checked before it is used; false after the
     // error reply was sent.
     bool acceptName(const QString& name, const QDBusMessage& message);
     void replyError(const QDBusMessage& message, const QString& error, const std::string& text);
+    // Words the caller gave, checked before they are used.
+    bool acceptWords(const QStringList& words, const QDBusMessage& message);
+    void onStageSwitched(uint stage, uint dpi);
 
     QDBusConnection bus_;
     ProfileSwitch* profiles_ = nullptr;
+    CTarvixDlg* window_ = nullptr;
+    uint dpiStage_ = 0; // the last stage the mouse reported; 0: none yet
     std::function<bool()> connected_;
     // The values last published, for PropertiesChanged.
     QString activeSeen_;
     bool modifiedSeen_ = false;
     bool connectedSeen_ = false;
+    uint stageSeen_ = 0;
 };
 
 } // namespace pelmora

@@ -28,6 +28,16 @@ ProfileSwitch::Failure ProfileSwitch::failureOf(ProfileFailure failure) {
     }
 }
 
+ProfileSwitch::Failure ProfileSwitch::failureOf(const ApplySession::Outcome& outcome) {
+    if (outcome.succeeded()) {
+        return Failure::None;
+    }
+    if (!outcome.delivered) {
+        return Failure::Busy;
+    }
+    return outcome.failedWrites != 0 ? Failure::TransferFailed : Failure::SaveFailed;
+}
+
 ProfileSwitch::ProfileSwitch(CTarvixDlg& window, DataFolder folder)
     : window_(window), library_(std::move(folder)) {
     retry_.setSingleShot(true);
@@ -41,9 +51,7 @@ bool ProfileSwitch::modified() const {
 
 std::string ProfileSwitch::save(std::string_view name, ProfileStoreError& error) {
     std::string stored = library_.save(name, window_.configuration(), error);
-    if (changed) {
-        changed();
-    }
+    emit changed();
     return stored;
 }
 
@@ -77,24 +85,16 @@ void ProfileSwitch::startPending() {
     }
     logLine(LogCategory::Files, LogLevel::Info, "profile " + activation.name + " activated");
     messages_.messages.clear();
-    const bool started =
-        window_.applyConfiguration(activation.configuration, &messages_,
-                                   [this, stored = activation.name](
-                                       const SettingsBlock&, const ApplySession::Outcome& outcome) {
-                                       const std::string told = lastMessage(messages_);
-                                       if (outcome.succeeded()) {
-                                           if (activated) {
-                                               activated(stored);
-                                           }
-                                           finish({});
-                                       } else if (!outcome.delivered) {
-                                           finish({Failure::Busy, told});
-                                       } else if (outcome.failedWrites != 0) {
-                                           finish({Failure::TransferFailed, told});
-                                       } else {
-                                           finish({Failure::SaveFailed, told});
-                                       }
-                                   });
+    const bool started = window_.applyConfiguration(
+        activation.configuration, &messages_,
+        [this, stored = activation.name](const SettingsBlock&,
+                                         const ApplySession::Outcome& outcome) {
+            const Failure failure = failureOf(outcome);
+            if (failure == Failure::None) {
+                emit activated(QString::fromStdString(stored));
+            }
+            finish({failure, failure == Failure::None ? std::string() : lastMessage(messages_)});
+        });
     if (!started) {
         // Refused before anything was sent: no mouse, or no settings loaded.
         finish({Failure::NoMouse, lastMessage(messages_)});
@@ -106,9 +106,7 @@ void ProfileSwitch::finish(const Result& result) {
     for (const Reply& reply : std::exchange(replies_, {})) {
         reply(result);
     }
-    if (changed) {
-        changed();
-    }
+    emit changed();
     startPending();
 }
 

@@ -5,10 +5,13 @@
 // saves). One activation runs at a time; those asked for meanwhile wait, the
 // last one wins, and every caller is answered with how it ended.
 
+#include "app/apply_session.h"
 #include "profiles/profile_library.h"
 #include "settings/data_folder.h"
 #include "settings/message_sink.h"
 
+#include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <functional>
@@ -20,7 +23,8 @@ namespace pelmora {
 
 class CTarvixDlg;
 
-class ProfileSwitch {
+class ProfileSwitch final : public QObject {
+    Q_OBJECT
 public:
     enum class Failure {
         None,
@@ -38,6 +42,8 @@ public:
     using Reply = std::function<void(const Result&)>;
     // The failure a caller is told for a failure of the profile files.
     static Failure failureOf(ProfileFailure failure);
+    // The failure a caller is told for a transfer that ended so.
+    static Failure failureOf(const ApplySession::Outcome& outcome);
 
     ProfileSwitch(CTarvixDlg& window, DataFolder folder);
 
@@ -51,10 +57,11 @@ public:
     // The window's configuration into profile `name`, which becomes the active one.
     std::string save(std::string_view name, ProfileStoreError& error);
 
-    // Runs after every activation that reached the mouse and saved.
-    std::function<void(const std::string& name)> activated;
-    // Runs after anything that may change the active mark or the files.
-    std::function<void()> changed;
+signals:
+    // After every activation that reached the mouse and saved.
+    void activated(const QString& name);
+    // After anything that may change the active mark or the files.
+    void changed();
 
 private:
     void startPending();

@@ -82,20 +82,16 @@ SniPixmaps sniPixmaps(const QIcon& icon) {
 }
 
 StatusNotifierItem::StatusNotifierItem(QDBusConnection bus, const QIcon& icon,
-                                       const QString& toolTip, Handlers handlers, QObject* parent)
+                                       const QString& toolTip, std::function<void()> activate,
+                                       QObject* parent)
     : QObject(parent), bus_(std::move(bus)),
       serviceName_(QStringLiteral("org.kde.StatusNotifierItem-%1-1")
                        .arg(QCoreApplication::applicationPid())),
-      pixmaps_(sniPixmaps(icon)), toolTip_(toolTip), handlers_(std::move(handlers)) {
+      pixmaps_(sniPixmaps(icon)), toolTip_(toolTip), activate_(std::move(activate)) {
     registerTypes();
     new StatusNotifierItemAdaptor(*this); // owned by this object
     menu_ = new DBusMenu(this);
     new DBusMenuAdaptor(*menu_);
-    menu_->setEntries({{QStringLiteral("Exit"), [this] {
-                            if (handlers_.exit) {
-                                handlers_.exit();
-                            }
-                        }}});
 }
 
 StatusNotifierItem::~StatusNotifierItem() {
@@ -112,13 +108,13 @@ QString StatusNotifierItem::id() const {
 }
 
 void StatusNotifierItem::activate() const {
-    if (handlers_.activate) {
-        handlers_.activate();
+    if (activate_) {
+        activate_();
     }
 }
 
-void StatusNotifierItem::setExitText(const QString& text) {
-    menu_->setLabel(0, text);
+void StatusNotifierItem::setMenu(const std::vector<DBusMenu::Entry>& entries) {
+    menu_->setEntries(entries);
 }
 
 bool StatusNotifierItem::publish() {

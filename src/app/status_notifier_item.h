@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace pelmora {
 
@@ -46,19 +47,15 @@ SniPixmaps sniPixmaps(const QIcon& icon);
 class StatusNotifierItem final : public QObject {
     Q_OBJECT
 public:
-    struct Handlers {
-        std::function<void()> activate; // a click on the item
-        std::function<void()> exit;     // the menu's only item
-    };
-
+    // `activate`: a click on the item.
     StatusNotifierItem(QDBusConnection bus, const QIcon& icon, const QString& toolTip,
-                       Handlers handlers, QObject* parent = nullptr);
+                       std::function<void()> activate, QObject* parent = nullptr);
     ~StatusNotifierItem() override;
 
     // Offers the item on the bus (once) and registers it with the watcher;
     // `done(true)` when the watcher took it.
     void registerWithWatcher(std::function<void(bool)> done);
-    void setExitText(const QString& text);
+    void setMenu(const std::vector<DBusMenu::Entry>& entries);
 
     QString serviceName() const { return serviceName_; }
     QString id() const;
@@ -74,7 +71,7 @@ private:
     QString serviceName_;
     SniPixmaps pixmaps_;
     QString toolTip_;
-    Handlers handlers_;
+    std::function<void()> activate_;
     DBusMenu* menu_ = nullptr; // child of this object
     bool published_ = false;
 };

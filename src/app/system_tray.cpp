@@ -28,12 +28,7 @@ bool xembedPossible() {
 SystemTray::SystemTray(QDBusConnection bus, QObject* parent)
     : QObject(parent), notifier_(bus), bus_(bus),
       watcher_(session_bus::kStatusNotifierWatcher, bus, QDBusServiceWatcher::WatchForOwnerChange) {
-    exitAction_ = menu_.addAction(QStringLiteral("Exit"));
-    connect(exitAction_, &QAction::triggered, this, [this] {
-        if (handlers_.exit) {
-            handlers_.exit();
-        }
-    });
+    rebuildMenus();
     connect(&icon_, &QSystemTrayIcon::activated, this, &SystemTray::onActivated);
     availabilityTimer_.setInterval(kXEmbedPollMs);
     connect(&availabilityTimer_, &QTimer::timeout, this, &SystemTray::updateAvailability);
@@ -71,11 +66,85 @@ void SystemTray::install(const QIcon& icon, const QString& toolTip, Handlers han
 }
 
 void SystemTray::setExitText(const QString& text) {
-    exitAction_->setText(text);
     exitText_ = text;
-    if (item_) {
-        item_->setExitText(text);
+    rebuildMenus();
+}
+
+void SystemTray::setProfilesMenu(TrayProfilesMenu menu) {
+    profiles_ = std::move(menu);
+    rebuildMenus();
+}
+
+void SystemTray::chooseProfile(const QString& name) {
+    // Later: the menu that was clicked is rebuilt by what the choice changes.
+    QMetaObject::invokeMethod(
+        this,
+        [this, name] {
+            if (profiles_.choose) {
+                profiles_.choose(name);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void SystemTray::setFeedback(bool on) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, on] {
+            if (profiles_.setFeedback) {
+                profiles_.setFeedback(on);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void SystemTray::rebuildMenus() {
+    const auto exit = [this] {
+        if (handlers_.exit) {
+            handlers_.exit();
+        }
+    };
+    menu_.clear();
+    std::vector<DBusMenu::Entry> entries;
+    if (!profiles_.title.isEmpty()) {
+        QMenu* sub = menu_.addMenu(profiles_.title); // owned by menu_
+        DBusMenu::Entry submenu{profiles_.title, {}, DBusMenu::Toggle::None, false, false, {}};
+        for (const TrayProfilesMenu::Profile& profile : profiles_.profiles) {
+            QAction* action = sub->addAction(profile.label);
+            action->setCheckable(true);
+            action->setChecked(profile.active);
+            const QString name = profile.name;
+            connect(action, &QAction::triggered, this, [this, name] { chooseProfile(name); });
+            submenu.children.push_back({profile.label,
+                                        [this, name] { chooseProfile(name); },
+                                        DBusMenu::Toggle::Radio,
+                                        profile.active,
+                                        false,
+                                        {}});
+        }
+        if (!profiles_.profiles.empty()) {
+            sub->addSeparator();
+            submenu.children.push_back({{}, {}, DBusMenu::Toggle::None, false, true, {}});
+        }
+        QAction* tick = sub->addAction(profiles_.feedbackLabel);
+        tick->setCheckable(true);
+        tick->setChecked(profiles_.feedbackOn);
+        connect(tick, &QAction::triggered, this, [this](bool on) { setFeedback(on); });
+        const bool on = profiles_.feedbackOn;
+        submenu.children.push_back({profiles_.feedbackLabel,
+                                    [this, on] { setFeedback(!on); },
+                                    DBusMenu::Toggle::Check,
+                                    on,
+                                    false,
+                                    {}});
+        entries.push_back(std::move(submenu));
     }
+    connect(menu_.addAction(exitText_), &QAction::triggered, this, exit);
+    entries.push_back({exitText_, exit, DBusMenu::Toggle::None, false, false, {}});
+    if (item_) {
+        item_->setMenu(entries);
+    }
+    sniEntries_ = std::move(entries);
 }
 
 void SystemTray::showBalloon(const QString& title, const QString& text, BalloonIcon icon,
@@ -141,21 +210,12 @@ void SystemTray::onWatcherAppeared() {
         return;
     }
     if (!item_) {
-        item_ = std::make_unique<StatusNotifierItem>(
-            bus_, itemIcon_, toolTip_,
-            StatusNotifierItem::Handlers{[this] {
-                                             if (handlers_.open) {
-                                                 handlers_.open();
-                                             }
-                                         },
-                                         [this] {
-                                             if (handlers_.exit) {
-                                                 handlers_.exit();
-                                             }
-                                         }});
-        if (!exitText_.isEmpty()) {
-            item_->setExitText(exitText_);
-        }
+        item_ = std::make_unique<StatusNotifierItem>(bus_, itemIcon_, toolTip_, [this] {
+            if (handlers_.open) {
+                handlers_.open();
+            }
+        });
+        item_->setMenu(sniEntries_);
     }
     item_->registerWithWatcher([this](bool ok) {
         if (!installed_) {

@@ -1,5 +1,6 @@
 #pragma once
-// The desktop side of the tray seam: the icon with its one-item menu.
+// The desktop side of the tray seam: the icon with its menu (the profiles,
+// Exit).
 // Balloons go to the desktop's notification service (Qt's own balloon only
 // where there is none), and the icon is shown as soon as a tray appears: an
 // XEmbed tray through Qt's icon, a StatusNotifierItem host (its watcher there
@@ -10,7 +11,6 @@
 #include "app/status_notifier_item.h"
 #include "app/tray_port.h"
 
-#include <QAction>
 #include <QDBusServiceWatcher>
 #include <QMenu>
 #include <QObject>
@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 namespace pelmora {
 
@@ -30,6 +31,7 @@ public:
 
     void install(const QIcon& icon, const QString& toolTip, Handlers handlers) override;
     void setExitText(const QString& text) override;
+    void setProfilesMenu(TrayProfilesMenu menu) override;
     void showBalloon(const QString& title, const QString& text, BalloonIcon icon,
                      int milliseconds) override;
     bool isTrayAvailable() const override;
@@ -40,10 +42,13 @@ private:
     void updateAvailability();
     void onWatcherAppeared();
     void onWatcherGone();
+    // Both menus from the profiles and the Exit text.
+    void rebuildMenus();
+    void chooseProfile(const QString& name);
+    void setFeedback(bool on);
 
     QSystemTrayIcon icon_;
     QMenu menu_;
-    QAction* exitAction_ = nullptr;
     QTimer availabilityTimer_;
     DesktopNotifier notifier_;
     QDBusConnection bus_;
@@ -51,7 +56,9 @@ private:
     std::unique_ptr<StatusNotifierItem> item_;
     QIcon itemIcon_;
     QString toolTip_;
-    QString exitText_;
+    QString exitText_ = QStringLiteral("Exit");
+    TrayProfilesMenu profiles_;               // no title: no sub-menu yet
+    std::vector<DBusMenu::Entry> sniEntries_; // the item's menu, for an item made later
     bool itemRegistered_ = false;
     Handlers handlers_;
     bool available_ = false;

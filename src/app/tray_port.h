@@ -8,25 +8,44 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace pelmora {
 
 enum class BalloonIcon { Information, Warning };
 
+// The sub-menu above Exit: every profile (the active one checked) and the
+// tick for the short message after a switch.
+struct TrayProfilesMenu {
+    struct Profile {
+        QString name;
+        QString label; // "NAME *" while the configuration differs from it
+        bool active = false;
+    };
+    QString title;
+    std::vector<Profile> profiles;
+    QString feedbackLabel;
+    bool feedbackOn = true;
+    std::function<void(const QString& name)> choose;
+    std::function<void(bool on)> setFeedback;
+};
+
 class TrayPort {
 public:
     struct Handlers {
         std::function<void()> open;             // left click or double click
-        std::function<void()> exit;             // the menu's only item
+        std::function<void()> exit;             // the menu's last item
         std::function<void(bool)> availability; // a tray appeared (true) or went (false)
     };
 
     virtual ~TrayPort() = default;
 
-    // Shows the icon with its tool tip and the one-item menu.
+    // Shows the icon with its tool tip and the menu (Exit alone until the
+    // profiles are set).
     virtual void install(const QIcon& icon, const QString& toolTip, Handlers handlers) = 0;
-    // Text of the menu's only item ("Exit" in the active language).
+    // Text of the menu's last item ("Exit" in the active language).
     virtual void setExitText(const QString& text) = 0;
+    virtual void setProfilesMenu(TrayProfilesMenu menu) = 0;
     virtual void showBalloon(const QString& title, const QString& text, BalloonIcon icon,
                              int milliseconds) = 0;
     // Whether a notification area exists to hold the icon.

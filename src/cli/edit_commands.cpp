@@ -4,7 +4,6 @@
 #include "cli/desktop_pointer.h"
 #include "cli/stderr_sink.h"
 #include "macros/macro_store.h"
-#include "settings/lighting_settings.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "words/setting_words.h"
@@ -76,18 +75,8 @@ int setCommand(CliContext& ctx) {
         return status;
     }
     // Every word on a copy first: one bad word leaves both files untouched.
-    const SettingsBlock before = edit.settings;
-    for (const auto& word : words) {
-        if (const std::string problem = applySettingWord(edit, word); !problem.empty()) {
-            ctx.err << "pelmora-cli: set: " << problem << "; nothing was changed\n";
-            return kUsageStatus;
-        }
-    }
-    // The rules that hold between settings, on the result of all the words.
-    if (const auto stage = colourChangedWhileOff(before, edit.settings)) {
-        const std::string dpi = "dpi" + std::to_string(*stage + 1);
-        ctx.err << "pelmora-cli: set: " << dpi << "-colour: the colour of a DPI stage that is off "
-                << "cannot be changed (set " << dpi << " to a level or on); nothing was changed\n";
+    if (const std::string problem = applySettingWords(edit, words); !problem.empty()) {
+        ctx.err << "pelmora-cli: set: " << problem << "; nothing was changed\n";
         return kUsageStatus;
     }
     const DataFolder folder = ctx.dataFolder();

@@ -282,6 +282,10 @@ bool readProfile(const ordered_json& root, Configuration& configuration, bool& m
     if (!applied) {
         return true;
     }
+    return takeSettingsEdit(configuration, edit, error);
+}
+
+bool takeSettingsEdit(Configuration& configuration, const SettingsEdit& edit, std::string& error) {
     // As `set` saves: the labels of the language, and the flag byte that says
     // they are the user's.
     configuration.settings = edit.settings;

@@ -44,6 +44,9 @@ bool loadConfigurationTexts(const DataFolder& folder, Configuration& configurati
 // The words' view of the configuration: its labels in the language str.ini
 // names (the first-run labels while the flag byte is 0) and its macro names.
 SettingsEdit settingsEditOf(const Configuration& configuration);
+// The edit's record and its labels (in the edit's language) into the
+// configuration, as `set` saves them.
+bool takeSettingsEdit(Configuration& configuration, const SettingsEdit& edit, std::string& error);
 
 // The document of `configuration`; `match` (a list, or null for none) is
 // written as the profile's "match" member.

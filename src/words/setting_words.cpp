@@ -388,6 +388,21 @@ std::string applySettingWord(SettingsEdit& edit, std::string_view word) {
            " (accepted: " + std::string(settingNamesText()) + ", default)";
 }
 
+std::string applySettingWords(SettingsEdit& edit, const std::vector<std::string>& words) {
+    const SettingsBlock before = edit.settings;
+    for (const auto& word : words) {
+        if (std::string problem = applySettingWord(edit, word); !problem.empty()) {
+            return problem;
+        }
+    }
+    if (const auto stage = colourChangedWhileOff(before, edit.settings)) {
+        const std::string dpi = "dpi" + std::to_string(*stage + 1);
+        return dpi + "-colour: the colour of a DPI stage that is off cannot be changed (set " +
+               dpi + " to a level or on)";
+    }
+    return {};
+}
+
 std::vector<std::pair<std::string, std::string>> settingWords(const SettingsEdit& edit) {
     std::vector<std::pair<std::string, std::string>> words;
     for (const auto& word : kSettingWords) {

@@ -35,6 +35,11 @@ struct SettingsEdit {
 // apply words to a copy).
 std::string applySettingWord(SettingsEdit& edit, std::string_view word);
 
+// Every word in order, then the rules that hold between settings (the
+// colour of a stage that is off stays); empty text when all of it applied,
+// else the message of the first fault. Callers apply words to a copy.
+std::string applySettingWords(SettingsEdit& edit, const std::vector<std::string>& words);
+
 // Every setting as (NAME, VALUE) in a fixed order; each VALUE is accepted by
 // applySettingWord back.
 std::vector<std::pair<std::string, std::string>> settingWords(const SettingsEdit& edit);

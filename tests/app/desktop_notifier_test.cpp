@@ -183,7 +183,7 @@ TEST(DesktopNotifier, AServiceTheBusStartsOnDemandIsUsed) {
     QDBusConnection::disconnectFromBus("on-demand");
     QFile file(received);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "ready\nnotify Info\n");
+    EXPECT_EQ(file.readAll(), "ready\nnotify Info | replaces=0 urgency=1 transient=0\n");
 }
 
 TEST(DesktopNotifier, WithoutAServiceOrBusNothingIsSent) {

@@ -33,6 +33,7 @@ public:
         handlers = std::move(h);
     }
     void setExitText(const QString& text) override { exitText = text; }
+    void setProfilesMenu(TrayProfilesMenu menu) override { profiles = std::move(menu); }
     void showBalloon(const QString& title, const QString& text, BalloonIcon icon, int ms) override {
         log_.push_back("tray.balloon");
         balloons.push_back({title, text, icon, ms});
@@ -52,6 +53,7 @@ public:
     bool iconSet = false;
     QString toolTip;
     QString exitText;
+    TrayProfilesMenu profiles;
     Handlers handlers;
     std::vector<RecordedBalloon> balloons;
 

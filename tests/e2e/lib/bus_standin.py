@@ -4,7 +4,8 @@
 bus_standin.py watcher: an org.kde.StatusNotifierWatcher that prints
   "item <Title>" for every item registered with it.
 bus_standin.py notifications: an org.freedesktop.Notifications service that
-  prints "notify <summary>" for every notification.
+  prints "notify <summary> | replaces=N urgency=U transient=T" for every
+  notification.
 Prints "ready" once the name is taken; runs until killed.
 """
 import sys
@@ -52,7 +53,8 @@ class Notifications(dbus.service.Object):
 
     @dbus.service.method(NOTIFICATIONS, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
-        say("notify " + str(summary))
+        say("notify %s | replaces=%d urgency=%d transient=%d" % (
+            summary, replaces, int(hints.get("urgency", 1)), int(bool(hints.get("transient")))))
         self.last += 1
         return self.last
 
