@@ -15,6 +15,7 @@
 #include "app/tray_profiles.h"
 #include "app/wayland_shortcut_inhibitor.h"
 #include "app/window_link.h"
+#include "app/window_profiles.h"
 #include "profiles/profile_texts.h"
 #include "ui/skin/accessible_skin.h"
 #include "ui/skin/message_box_sink.h"
@@ -98,6 +99,9 @@ int CTarvixApp::run(int argc, char** argv) {
     profileBus->attach(profiles, dlg, [&link] { return link.link().present(); });
     const auto language = [&dlg] { return dlg.session().language(); };
     TrayProfiles trayProfiles(tray, profiles, language);
+    WindowProfiles windowProfiles(dlg, dlg.profileChooser(), profiles);
+    QObject::connect(&windowProfiles, &WindowProfiles::maybeEdited, profileBus,
+                     &ProfileBusAdaptor::publishChanges);
     // A profile switched from the tray or the bus, a stage the mouse
     // switched to: one short message, unless turned off.
     SwitchFeedback feedback(
@@ -110,13 +114,14 @@ int CTarvixApp::run(int argc, char** argv) {
     QObject::connect(&profiles, &ProfileSwitch::activated, &feedback,
                      [&feedback, language](const QString& name) {
                          feedback.show(QString::fromStdString(
-                             profileSwitchedText(name.toStdString(), language())));
+                             profileUiText(ProfileText::Switched, language(), name.toStdString())));
                      });
     // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
     // tray's Exit does: a running transfer finishes and is saved first.
     requests.setWindow(dlg);
     dlg.initialise();
     trayProfiles.refresh(); // in the language just read
+    dlg.profileChooser().refresh();
     if (!requests.quitting()) {
         dlg.startUp(options.show || requests.activationPending(), options.autostart);
         requests.started();

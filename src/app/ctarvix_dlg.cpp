@@ -38,6 +38,8 @@ void CTarvixDlg::connectPageFrame() {
     hooks.hide = [this] { hideWindow(); };
     hooks.busy = [this] { return applySession_.busy(); };
     frame_.dialogs().keys = &keyDialogs_;
+    frame_.addPart(PageFrame::BasicPage, profileChooser_);
+    frame_.addPart(PageFrame::AdvancedPage, profileChooser_);
     frame_.addPart(PageFrame::BasicPage, keySettings_);
     frame_.addPart(PageFrame::BasicPage, dpiRatePart_);
     frame_.addPart(PageFrame::BasicPage, lightingPart_);

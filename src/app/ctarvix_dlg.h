@@ -24,6 +24,7 @@
 #include "ui/pages/page_frame.h"
 #include "ui/pages/page_layout.h"
 #include "ui/pages/pointer_settings_part.h"
+#include "ui/pages/profile_chooser_part.h"
 #include "ui/skin/window_drag.h"
 
 #include <QIcon>
@@ -112,6 +113,7 @@ public:
     // The drawing of the pages onto the window's canvas, and their dispatch.
     PageFrame& pageFrame() { return frame_; }
     PointerSettingsPart& pointerPart() { return pointerPart_; }
+    ProfileChooserPart& profileChooser() { return profileChooser_; }
     // The mouse's own reports and its comings and goings.
     DeviceWatch& deviceWatch() { return deviceWatch_; }
 
@@ -191,6 +193,8 @@ private:
 
     // Last: it draws from the members above.
     PageFrame frame_{*this, session_.settings};
+    // In the header of both pages, first in reading order.
+    ProfileChooserPart profileChooser_{frame_};
     // The program's key dialogs; the macro key dialog offers the macros of record.ini.
     SkinnedKeyDialogs keyDialogs_{services_.messages, services_.dataFolder.macroFile()};
     KeySettingsPart keySettings_{frame_, session_.settings, session_.preferences.labels,

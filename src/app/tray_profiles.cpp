@@ -36,7 +36,7 @@ void TrayProfiles::refresh() {
     watch();
     const Language language = language_();
     const auto text = [language](ProfileText id) {
-        return QString::fromUtf8(profileText(id, language));
+        return QString::fromUtf8(profileUiText(id, language));
     };
     TrayProfilesMenu menu;
     menu.title = text(ProfileText::Profiles);
@@ -59,7 +59,7 @@ void TrayProfiles::refresh() {
     menu.setFeedback = [this](bool on) {
         std::string failure;
         if (!profiles_.library().setFeedback(on, failure)) {
-            tray_.showBalloon(QString::fromUtf8(profileText(ProfileText::Profiles, language_())),
+            tray_.showBalloon(QString::fromUtf8(profileUiText(ProfileText::Profiles, language_())),
                               QString::fromStdString(failure), BalloonIcon::Warning, kFailureMs);
         }
         refresh();
@@ -70,7 +70,7 @@ void TrayProfiles::refresh() {
 void TrayProfiles::choose(const QString& name) {
     profiles_.activate(name.toStdString(), [this](const ProfileSwitch::Result& result) {
         if (result.failure != ProfileSwitch::Failure::None) {
-            tray_.showBalloon(QString::fromUtf8(profileText(ProfileText::Profiles, language_())),
+            tray_.showBalloon(QString::fromUtf8(profileUiText(ProfileText::Profiles, language_())),
                               QString::fromStdString(result.message), BalloonIcon::Warning,
                               kFailureMs);
         }

@@ -10,6 +10,17 @@ namespace pelmora {
 
 namespace {
 
+// A document that parses, and whose values the mouse can take.
+bool usableProfile(std::string_view text, ordered_json& root, std::string& why) {
+    if (!parseProfile(text, root, why)) {
+        return false;
+    }
+    Configuration scratch;
+    scratch.settings = factorySettings();
+    bool macros = false;
+    return readProfile(root, scratch, macros, why);
+}
+
 constexpr std::string_view kNameRule =
     "a profile name is 1 to 64 characters, without '/', control characters or a leading '.'";
 
@@ -67,15 +78,7 @@ bool ProfileLibrary::load(std::string_view name, ordered_json& root, std::string
         return false;
     }
     std::string why;
-    if (!parseProfile(text, root, why)) {
-        error = failedWith(ProfileFailure::BadProfile, store_.fileOf(stored).string() + ": " + why);
-        return false;
-    }
-    // A document that parses may still hold a value the mouse cannot take.
-    Configuration scratch;
-    scratch.settings = factorySettings();
-    bool macros = false;
-    if (!readProfile(root, scratch, macros, why)) {
+    if (!usableProfile(text, root, why)) {
         error = failedWith(ProfileFailure::BadProfile, store_.fileOf(stored).string() + ": " + why);
         return false;
     }
@@ -175,7 +178,17 @@ std::string ProfileLibrary::save(std::string_view name, const Configuration& cur
     if (error) {
         return {};
     }
-    const std::string stored = store_.write(name, profileText(current, match), error);
+    // What would be refused when read back is not written: the configuration
+    // holds a value no profile can (every DPI stage off).
+    const std::string text = profileText(current, match);
+    ordered_json check;
+    std::string why;
+    if (!usableProfile(text, check, why)) {
+        error = failedWith(ProfileFailure::BadProfile,
+                           "the configuration cannot be kept as a profile: " + why);
+        return {};
+    }
+    const std::string stored = store_.write(name, text, error);
     if (error || !markActive(stored, error)) {
         return {};
     }

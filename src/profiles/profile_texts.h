@@ -11,14 +11,28 @@
 namespace pelmora {
 
 enum class ProfileText : std::uint8_t {
-    Profiles,     // the tray's sub-menu
-    ShowSwitches, // its tick: the short message after a switch
+    Profiles,     // the tray's sub-menu, the window's chooser, its messages' title
+    ShowSwitches, // the tray's tick: the short message after a switch
     Switched,     // "Profile: %1"
+    NoProfile,    // the chooser while no profile is active
+    Save,
+    SaveAs,
+    Rename,
+    Delete,
+    Unsaved,     // %1: the active profile
+    UnsavedNone, // no profile is active
+    Discard,
+    NameLabel,
+    DeleteAsk,  // %1: the profile
+    ReplaceAsk, // %1: the profile
+    Replace,
+    NotActivated, // %1: the profile; the reason follows
+    NotChanged,   // the reason follows
     Count
 };
 
-std::string_view profileText(ProfileText id, Language language);
-// "Profile: NAME" in the language.
-std::string profileSwitchedText(std::string_view name, Language language);
+std::string_view profileUiText(ProfileText id, Language language);
+// A text with its %1 replaced by `name` ("Profile: NAME").
+std::string profileUiText(ProfileText id, Language language, std::string_view name);
 
 } // namespace pelmora

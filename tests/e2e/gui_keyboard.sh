@@ -20,8 +20,8 @@ keys() { # COUNT KEY
   for _ in $(seq "$1"); do xdotool key "$2"; done
   sleep 0.2
 }
-# Skins, minimise, close, the two tabs, buttons 1 to 3.
-keys 8 Tab
+# Skins, minimise, close, the two tabs, the profile chooser, buttons 1 to 3.
+keys 9 Tab
 keys 1 space
 # The list opens on the box's own row, Mid Click; Forward is the next.
 keys 1 Down

@@ -93,6 +93,12 @@ TEST(ProfileLibraryTest, TheActiveMarkAndTheChangedConfiguration) {
     EXPECT_EQ(error.failure, ProfileFailure::NoSuchProfile);
     EXPECT_EQ(library.save("a/b", desk, error), "");
     EXPECT_NE(profileErrorText(error).find(profileNameRuleText()), std::string::npos);
+    // What could not be read back is not written.
+    Configuration dark = desk;
+    dark.settings.dpiStageOn = {0, 0, 0, 0};
+    EXPECT_EQ(library.save("Dark", dark, error), "");
+    EXPECT_EQ(error.failure, ProfileFailure::BadProfile);
+    EXPECT_FALSE(std::filesystem::exists(scratch.path() / "profiles" / "Dark.json"));
 }
 
 } // namespace

@@ -33,6 +33,8 @@ void frame(QPainter& p, const Palette& c, bool advanced) {
     const Rect tab = advanced ? L::kAdvancedTab : L::kBasicTab;
     p.fillRect(QRect(tab.left + 4, tab.bottom + 5, tab.width() - 8, 2), c.accent);
     p.fillRect(QRect(L::kPageTitle.left - 8, L::kPageTitle.top + 8, 1, 24), c.edge);
+    // The profile chooser, on both pages.
+    dropHeader(p, c, L::kProfileBox);
     // Bottom bar with the web link and OK, Apply, Cancel.
     fill(p, {0, 610, L::kWindowWidth, L::kWindowHeight}, c.bar);
     hline(p, 0, L::kWindowWidth, 610, c.edge);

@@ -24,6 +24,16 @@ inline constexpr Rect kOkButton{562, 623, 667, 644};
 inline constexpr Rect kApplyButton{666, 623, 771, 644};
 inline constexpr Rect kCancelButton{770, 623, 875, 644};
 inline constexpr Rect kWebLink{273, 627, 449, 647};
+// The profile chooser at the right of the page header: its caption, its
+// drop-down box and the list under it (as tall as its rows, up to the most).
+inline constexpr Rect kProfileCaption{470, 68, 636, 88};
+inline constexpr Rect kProfileBox{644, 68, 862, 88};
+inline constexpr int kProfileListMostRows = 16;
+constexpr Rect profileList(int rows) {
+    const int shown = rows < kProfileListMostRows ? rows : kProfileListMostRows;
+    return {kProfileBox.left, kProfileBox.bottom + 1, kProfileBox.right,
+            kProfileBox.bottom + 3 + 16 * (shown < 1 ? 1 : shown)};
+}
 // The status shown while OK or Apply sends the settings (left of the web link).
 inline constexpr Rect kApplyStatusRect{20, 626, 268, 646};
 // The caption under the mouse picture of the basic page.

@@ -114,9 +114,9 @@ def dialog(open_it, wanted):
     wait("the dialog to close", lambda: None if windows("dialog") else True)
 
 
-BASIC = {"page tab": 2, "heading": 1, "combo box": 9, "slider": 5, "check box": 4, "radio button": 2,
+BASIC = {"page tab": 2, "heading": 1, "combo box": 10, "slider": 5, "check box": 4, "radio button": 2,
          "push button": 11, "link": 1}
-ADVANCED = {"page tab": 2, "heading": 1, "slider": 3, "check box": 2, "list": 2, "text": 2, "combo box": 1,
+ADVANCED = {"page tab": 2, "heading": 1, "slider": 3, "check box": 2, "list": 2, "text": 2, "combo box": 2,
             "push button": 12}
 
 basic = page(0, BASIC)
@@ -134,13 +134,16 @@ for stage in sliders[1:]:
         fail("a DPI stage reads '%s', %s" % (stage.name, stage.queryValue().currentValue))
 dialog(lambda: act(basic[0], "Press"),
        {"push button": 4, "combo box": 1})
-# Row 9 of a key box's list is "Multimedia", which opens its dialog.
-dialog(lambda: act(basic[8].getChildAtIndex(9), "Press"),
+# After the profile chooser, the key boxes. Row 9 of a key box's list is
+# "Multimedia", which opens its dialog.
+if basic[6].getRoleName() != "combo box" or basic[6].name not in ("Profiles", "Profiller"):
+    fail("the profile chooser is not after the heading: '%s'" % basic[6].name)
+dialog(lambda: act(basic[9].getChildAtIndex(9), "Press"),
        {"push button": 3, "combo box": 1})
 
 if "apply" in sys.argv[1:]:
     basic = controls(main_window())
-    box = basic[7]
+    box = basic[8]
     before = text_of(box)
     forward = [box.getChildAtIndex(i) for i in range(box.childCount)]
     forward = [r for r in forward if r.name == "Forward"]
@@ -154,7 +157,7 @@ if "apply" in sys.argv[1:]:
         for c in controls(main_window())) else None, 15)
 
 if "single" in sys.argv[1:]:
-    box = controls(main_window())[8]
+    box = controls(main_window())[9]
     # Row 11 is "Single Key"; its dialog takes every key.
     act(box.getChildAtIndex(11), "Press")
     d = wait("the single key dialog", lambda: (windows("dialog") or [None])[0])

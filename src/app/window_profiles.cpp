@@ -1,0 +1,242 @@
+#include "app/window_profiles.h"
+
+#include "app/ctarvix_dlg.h"
+#include "app/device_balloon.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace pelmora {
+
+WindowProfiles::Dialogs WindowProfiles::messageBoxes(QWidget& parent) {
+    const auto title = [&parent] { return parent.windowTitle(); };
+    Dialogs dialogs;
+    dialogs.ask = [&parent, title](const QString& text, const QStringList& buttons) {
+        QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, &parent);
+        std::vector<QPushButton*> added;
+        for (const QString& button : buttons) {
+            added.push_back(box.addButton(button, QMessageBox::ActionRole));
+        }
+        box.setDefaultButton(added.front());
+        box.setEscapeButton(added.back()); // the last one is Cancel
+        box.exec();
+        const auto at = std::find(added.begin(), added.end(), box.clickedButton());
+        return at == added.end() ? -1 : static_cast<int>(at - added.begin());
+    };
+    dialogs.tell = [&parent, title](const QString& text) {
+        QMessageBox::warning(&parent, title(), text);
+    };
+    return dialogs;
+}
+
+WindowProfiles::WindowProfiles(CTarvixDlg& window, ProfileChooserPart& chooser,
+                               ProfileSwitch& profiles)
+    : window_(window), chooser_(chooser), profiles_(profiles), dialogs_(messageBoxes(window)) {
+    dialogs_.name = [this](const QString& title, const QString& initial) {
+        const Language language = window_.session().language();
+        QInputDialog dialog(&window_);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(QString::fromUtf8(profileUiText(ProfileText::NameLabel, language)));
+        dialog.setTextValue(initial);
+        dialog.setOkButtonText(uiText(TextId::Ok, language));
+        dialog.setCancelButtonText(uiText(TextId::Cancel, language));
+        return dialog.exec() == QDialog::Accepted ? std::optional(dialog.textValue())
+                                                  : std::nullopt;
+    };
+    chooser.setHooks(
+        {[this] { return shown(); }, [this] { return rows(); }, [this](int row) { choose(row); }});
+    connect(&profiles, &ProfileSwitch::changed, &chooser, &ProfileChooserPart::refresh);
+    edits_.setSingleShot(true);
+    edits_.setInterval(0);
+    connect(&edits_, &QTimer::timeout, this, [this] {
+        chooser_.refresh();
+        emit maybeEdited();
+    });
+    qApp->installEventFilter(this);
+}
+
+bool WindowProfiles::eventFilter(QObject* watched, QEvent* event) {
+    // Edits end with a release: the box then says whether the profile still
+    // holds the configuration ("NAME *").
+    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease) {
+        if (auto* widget = qobject_cast<QWidget*>(watched);
+            widget != nullptr && widget->window() == &window_) {
+            edits_.start();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString WindowProfiles::text(ProfileText id, std::string_view name) const {
+    return QString::fromStdString(profileUiText(id, window_.session().language(), name));
+}
+
+QString WindowProfiles::shown() const {
+    const std::string active = profiles_.library().activeName();
+    if (active.empty()) {
+        return text(ProfileText::NoProfile);
+    }
+    const QString name = QString::fromStdString(active);
+    return profiles_.modified() ? name + QStringLiteral(" *") : name;
+}
+
+QStringList WindowProfiles::rows() {
+    rows_.clear();
+    QStringList shownRows;
+    ProfileStoreError error;
+    const bool modified = profiles_.modified();
+    for (const ProfileEntry& entry : profiles_.library().entries(error)) {
+        QString row = QString::fromStdString(entry.name);
+        if (!entry.problem.empty()) {
+            row = QStringLiteral("! ") + row;
+        } else if (entry.active && modified) {
+            row += QStringLiteral(" *");
+        }
+        shownRows << row;
+        rows_.push_back({Action::Profile, entry.name, entry.problem});
+    }
+    const bool active = !profiles_.library().activeName().empty();
+    for (const auto& [action, id] : {std::pair{Action::Save, ProfileText::Save},
+                                     {Action::SaveAs, ProfileText::SaveAs},
+                                     {Action::Rename, ProfileText::Rename},
+                                     {Action::Delete, ProfileText::Delete}}) {
+        if (active || action == Action::Save || action == Action::SaveAs) {
+            shownRows << text(id);
+            rows_.push_back({action, {}, {}});
+        }
+    }
+    return shownRows;
+}
+
+void WindowProfiles::choose(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= rows_.size() || window_.applyRunning() ||
+        profiles_.running()) {
+        return;
+    }
+    const Row row = rows_[static_cast<std::size_t>(index)];
+    const std::string active = profiles_.library().activeName();
+    switch (row.action) {
+    case Action::Profile:
+        activate(row);
+        break;
+    case Action::Save:
+        if (active.empty()) {
+            if (const auto name = askName(ProfileText::SaveAs, {})) {
+                save(*name);
+            }
+        } else {
+            save(active);
+        }
+        break;
+    case Action::SaveAs:
+        if (const auto name = askName(ProfileText::SaveAs, active)) {
+            save(*name);
+        }
+        break;
+    case Action::Rename:
+        if (const auto name = askName(ProfileText::Rename, active)) {
+            ProfileStoreError error;
+            if (!profiles_.library().rename(active, *name, error)) {
+                fail(text(ProfileText::NotChanged), profileErrorText(error));
+            }
+        }
+        break;
+    case Action::Delete:
+        if (dialogs_.ask(text(ProfileText::DeleteAsk, active),
+                         {uiText(TextId::Delete, window_.session().language()),
+                          uiText(TextId::Cancel, window_.session().language())}) == 0) {
+            ProfileStoreError error;
+            if (!profiles_.library().remove(active, error)) {
+                fail(text(ProfileText::NotChanged), profileErrorText(error));
+            }
+        }
+        break;
+    }
+    emit profiles_.changed();
+}
+
+void WindowProfiles::activate(const Row& row) {
+    if (!row.problem.empty()) {
+        // A damaged file is never used: why, with its file and line.
+        fail(text(ProfileText::NotActivated, row.name), row.problem);
+        return;
+    }
+    const std::string active = profiles_.library().activeName();
+    if (row.name == active && !profiles_.modified()) {
+        return;
+    }
+    if (!offerToSave()) {
+        return;
+    }
+    profiles_.activate(row.name, [this, name = row.name](const ProfileSwitch::Result& result) {
+        if (result.failure != ProfileSwitch::Failure::None && !result.message.empty()) {
+            fail(text(ProfileText::NotActivated, name), result.message);
+        }
+    });
+}
+
+bool WindowProfiles::offerToSave() {
+    const std::string active = profiles_.library().activeName();
+    if (!active.empty() && !profiles_.modified()) {
+        return true;
+    }
+    const Language language = window_.session().language();
+    const int answer = dialogs_.ask(
+        active.empty() ? text(ProfileText::UnsavedNone) : text(ProfileText::Unsaved, active),
+        {text(ProfileText::Save), text(ProfileText::Discard), uiText(TextId::Cancel, language)});
+    if (answer == 1) {
+        return true;
+    }
+    if (answer != 0) {
+        return false;
+    }
+    if (active.empty()) {
+        const auto name = askName(ProfileText::SaveAs, {});
+        return name && save(*name);
+    }
+    return save(active);
+}
+
+bool WindowProfiles::save(std::string_view name) {
+    ProfileStoreError error;
+    profiles_.save(name, error);
+    if (error) {
+        fail(text(ProfileText::NotChanged), profileErrorText(error));
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> WindowProfiles::askName(ProfileText title, const std::string& initial) {
+    const auto given = dialogs_.name(text(title), QString::fromStdString(initial));
+    if (!given || given->trimmed().isEmpty()) {
+        return std::nullopt;
+    }
+    const std::string name = given->toStdString();
+    if (checkProfileName(name) != ProfileNameProblem::None) {
+        fail(text(ProfileText::NotChanged), profileErrorText({ProfileFailure::BadName, name}));
+        return std::nullopt;
+    }
+    // Save as onto another profile replaces it once confirmed; a rename onto
+    // one is refused by the store.
+    ProfileStoreError error;
+    const auto existing = profiles_.library().store().find(name, error);
+    if (title == ProfileText::SaveAs && existing &&
+        dialogs_.ask(text(ProfileText::ReplaceAsk, *existing),
+                     {text(ProfileText::Replace),
+                      uiText(TextId::Cancel, window_.session().language())}) != 0) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+void WindowProfiles::fail(const QString& what, const std::string& why) {
+    dialogs_.tell(what + QLatin1Char('\n') + QString::fromStdString(why));
+}
+
+} // namespace pelmora

@@ -1,0 +1,93 @@
+// The window's profile chooser over the simulated mouse: its rows as the
+// profiles change, the question before unsaved edits are left, a damaged
+// file refused with its reason, and a profile chosen reaching the mouse.
+
+#include "app/profile_switch.h"
+#include "app/window_profiles.h"
+#include "shell_fixture.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+
+namespace pelmora::test {
+namespace {
+
+class WindowProfilesTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        SettingsBlock block = sampleBlock();
+        block.reportInterval = 4;
+        block.dpiStageOn = {1, 1, 1, 1};
+        writeConfig(block);
+    }
+};
+
+TEST_F(WindowProfilesTest, RowsFollowTheProfilesAndAChoiceAsksBeforeEditsAreLeft) {
+    CTarvixDlg& d = start();
+    QCoreApplication::processEvents();
+    ProfileSwitch profiles(d, DataFolder(root));
+    WindowProfiles chooser(d, d.profileChooser(), profiles);
+    std::deque<int> answers;
+    std::deque<QString> names;
+    QStringList asked, told;
+    chooser.setDialogs({[&](const QString& text, const QStringList&) {
+                            asked << text;
+                            const int answer = answers.front();
+                            answers.pop_front();
+                            return answer;
+                        },
+                        [&](const QString&, const QString&) {
+                            const QString name = names.front();
+                            names.pop_front();
+                            return std::optional(name);
+                        },
+                        [&](const QString& text) { told << text; }});
+    const auto rows = [&] { return chooser.rows().join(QLatin1Char('|')); };
+
+    EXPECT_EQ(chooser.shown(), "(none)");
+    EXPECT_EQ(rows(), "Save|Save as…");
+    names = {"Desk"};
+    chooser.choose(0); // Save without an active profile asks for a name
+    EXPECT_EQ(chooser.shown(), "Desk");
+
+    d.session().settings.reportInterval = 8;
+    EXPECT_EQ(chooser.shown(), "Desk *");
+    EXPECT_EQ(rows(), "Desk *|Save|Save as…|Rename…|Delete…");
+    names = {"Game"};
+    chooser.choose(2);
+    EXPECT_EQ(rows(), "Desk|Game|Save|Save as…|Rename…|Delete…");
+
+    std::ofstream(root / "profiles" / "Bad.json") << "{\"format\": ";
+    EXPECT_EQ(rows(), "! Bad|Desk|Game|Save|Save as…|Rename…|Delete…");
+    chooser.choose(0);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith("The profile Bad was not activated:\n"))
+        << told[0].toStdString();
+    EXPECT_TRUE(told[0].contains("Bad.json")) << told[0].toStdString();
+
+    d.session().settings.reportInterval = 2;
+    answers = {2}; // Cancel: the edits and the profile stay
+    chooser.choose(1);
+    EXPECT_EQ(asked.back(), "The configuration differs from the profile Game. Save it first?");
+    EXPECT_EQ(chooser.shown(), "Game *");
+    answers = {1}; // Discard
+    chooser.choose(1);
+    ASSERT_TRUE(d.waitForApply());
+    EXPECT_EQ(mouse->state().reportInterval, 4);
+    EXPECT_EQ(chooser.shown(), "Desk");
+
+    answers = {0};
+    chooser.rows();
+    chooser.choose(6); // Delete…: the configuration stays, no profile is active
+    EXPECT_EQ(asked.back(), "Delete the profile Desk? The configuration stays as it is.");
+    EXPECT_EQ(rows(), "! Bad|Game|Save|Save as…");
+    EXPECT_EQ(d.session().settings.reportInterval, 4);
+    EXPECT_EQ(told.size(), 1);
+}
+
+} // namespace
+} // namespace pelmora::test
