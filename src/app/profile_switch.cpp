@@ -55,6 +55,18 @@ std::string ProfileSwitch::save(std::string_view name, ProfileStoreError& error)
     return stored;
 }
 
+bool ProfileSwitch::rename(std::string_view from, std::string_view to, ProfileStoreError& error) {
+    const bool renamed = library_.rename(from, to, error);
+    emit changed();
+    return renamed;
+}
+
+bool ProfileSwitch::remove(std::string_view name, ProfileStoreError& error) {
+    const bool removed = library_.remove(name, error);
+    emit changed();
+    return removed;
+}
+
 void ProfileSwitch::activate(std::string name, Reply reply) {
     pending_ = std::move(name);
     pendingReplies_.push_back(std::move(reply));

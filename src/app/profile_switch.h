@@ -56,6 +56,9 @@ public:
     bool modified() const;
     // The window's configuration into profile `name`, which becomes the active one.
     std::string save(std::string_view name, ProfileStoreError& error);
+    // As the library does them, then told through changed().
+    bool rename(std::string_view from, std::string_view to, ProfileStoreError& error);
+    bool remove(std::string_view name, ProfileStoreError& error);
 
 signals:
     // After every activation that reached the mouse and saved.

@@ -13,8 +13,8 @@
 
 namespace pelmora {
 
-WindowProfiles::Dialogs WindowProfiles::messageBoxes(QWidget& parent) {
-    const auto title = [&parent] { return parent.windowTitle(); };
+WindowProfiles::Dialogs WindowProfiles::messageBoxes(QWidget& parent,
+                                                     std::function<QString()> title) {
     Dialogs dialogs;
     dialogs.ask = [&parent, title](const QString& text, const QStringList& buttons) {
         QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, &parent);
@@ -36,7 +36,8 @@ WindowProfiles::Dialogs WindowProfiles::messageBoxes(QWidget& parent) {
 
 WindowProfiles::WindowProfiles(CTarvixDlg& window, ProfileChooserPart& chooser,
                                ProfileSwitch& profiles)
-    : window_(window), chooser_(chooser), profiles_(profiles), dialogs_(messageBoxes(window)) {
+    : window_(window), chooser_(chooser), profiles_(profiles),
+      dialogs_(messageBoxes(window, [this] { return text(ProfileText::Profiles); })) {
     dialogs_.name = [this](const QString& title, const QString& initial) {
         const Language language = window_.session().language();
         QInputDialog dialog(&window_);
@@ -141,7 +142,7 @@ void WindowProfiles::choose(int index) {
     case Action::Rename:
         if (const auto name = askName(ProfileText::Rename, active)) {
             ProfileStoreError error;
-            if (!profiles_.library().rename(active, *name, error)) {
+            if (!profiles_.rename(active, *name, error)) {
                 fail(text(ProfileText::NotChanged), profileErrorText(error));
             }
         }
@@ -151,13 +152,12 @@ void WindowProfiles::choose(int index) {
                          {uiText(TextId::Delete, window_.session().language()),
                           uiText(TextId::Cancel, window_.session().language())}) == 0) {
             ProfileStoreError error;
-            if (!profiles_.library().remove(active, error)) {
+            if (!profiles_.remove(active, error)) {
                 fail(text(ProfileText::NotChanged), profileErrorText(error));
             }
         }
         break;
     }
-    emit profiles_.changed();
 }
 
 void WindowProfiles::activate(const Row& row) {

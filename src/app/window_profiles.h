@@ -32,7 +32,8 @@ public:
         std::function<std::optional<QString>(const QString& title, const QString& initial)> name;
         std::function<void(const QString& text)> tell;
     };
-    static Dialogs messageBoxes(QWidget& parent);
+    // Titled with `title` (the chooser's caption in the window's language).
+    static Dialogs messageBoxes(QWidget& parent, std::function<QString()> title);
 
     WindowProfiles(CTarvixDlg& window, ProfileChooserPart& chooser, ProfileSwitch& profiles);
 
