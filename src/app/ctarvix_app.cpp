@@ -112,9 +112,11 @@ int CTarvixApp::run(int argc, char** argv) {
         });
     dlg.deviceWatch().setSwitchFeedback([&feedback](const QString& text) { feedback.show(text); });
     QObject::connect(&profiles, &ProfileSwitch::activated, &feedback,
-                     [&feedback, language](const QString& name) {
-                         feedback.show(QString::fromStdString(
-                             profileUiText(ProfileText::Switched, language(), name.toStdString())));
+                     [&feedback, language](const QString& name, bool fromWindow) {
+                         if (!fromWindow) {
+                             feedback.show(QString::fromStdString(profileUiText(
+                                 ProfileText::Switched, language(), name.toStdString())));
+                         }
                      });
     // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
     // tray's Exit does: a running transfer finishes and is saved first.

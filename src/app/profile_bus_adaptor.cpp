@@ -62,7 +62,8 @@ void ProfileBusAdaptor::attach(ProfileSwitch& profiles, CTarvixDlg& window,
         emit MouseConnectionChanged(present);
         publishChanges();
     });
-    connect(&profiles, &ProfileSwitch::activated, this, &ProfileBusAdaptor::ProfileActivated);
+    connect(&profiles, &ProfileSwitch::activated, this,
+            [this](const QString& name, bool) { emit ProfileActivated(name); });
     connect(&profiles, &ProfileSwitch::changed, this, &ProfileBusAdaptor::publishChanges);
     activeSeen_ = activeProfile();
     modifiedSeen_ = modified();

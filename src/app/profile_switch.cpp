@@ -67,8 +67,9 @@ bool ProfileSwitch::remove(std::string_view name, ProfileStoreError& error) {
     return removed;
 }
 
-void ProfileSwitch::activate(std::string name, Reply reply) {
+void ProfileSwitch::activate(std::string name, Reply reply, bool fromWindow) {
     pending_ = std::move(name);
+    pendingFromWindow_ = fromWindow;
     pendingReplies_.push_back(std::move(reply));
     if (!running_) {
         startPending();
@@ -84,6 +85,7 @@ void ProfileSwitch::startPending() {
         return;
     }
     const std::string name = std::move(*pending_);
+    const bool fromWindow = pendingFromWindow_;
     pending_.reset();
     replies_ = std::move(pendingReplies_);
     pendingReplies_.clear();
@@ -99,11 +101,11 @@ void ProfileSwitch::startPending() {
     messages_.messages.clear();
     const bool started = window_.applyConfiguration(
         activation.configuration, &messages_,
-        [this, stored = activation.name](const SettingsBlock&,
-                                         const ApplySession::Outcome& outcome) {
+        [this, stored = activation.name, fromWindow](const SettingsBlock&,
+                                                     const ApplySession::Outcome& outcome) {
             const Failure failure = failureOf(outcome);
             if (failure == Failure::None) {
-                emit activated(QString::fromStdString(stored));
+                emit activated(QString::fromStdString(stored), fromWindow);
             }
             finish({failure, failure == Failure::None ? std::string() : lastMessage(messages_)});
         });

@@ -49,7 +49,9 @@ public:
 
     const ProfileLibrary& library() const { return library_; }
     ProfileLibrary& library() { return library_; }
-    void activate(std::string name, Reply reply);
+    // `fromWindow`: chosen in the window, which shows it already (no
+    // on-screen message follows).
+    void activate(std::string name, Reply reply, bool fromWindow = false);
     bool running() const { return running_; }
     // Whether the window's configuration (its edits among it) is no longer
     // the active profile's.
@@ -62,7 +64,7 @@ public:
 
 signals:
     // After every activation that reached the mouse and saved.
-    void activated(const QString& name);
+    void activated(const QString& name, bool fromWindow);
     // After anything that may change the active mark or the files.
     void changed();
 
@@ -75,6 +77,7 @@ private:
     bool running_ = false;
     std::vector<Reply> replies_; // the callers of the running activation
     std::optional<std::string> pending_;
+    bool pendingFromWindow_ = false;
     std::vector<Reply> pendingReplies_;
     RecordingMessageSink messages_; // the running activation's failures
     QTimer retry_;                  // the window was busy with a transfer of its own

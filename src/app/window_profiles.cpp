@@ -173,11 +173,14 @@ void WindowProfiles::activate(const Row& row) {
     if (!offerToSave()) {
         return;
     }
-    profiles_.activate(row.name, [this, name = row.name](const ProfileSwitch::Result& result) {
-        if (result.failure != ProfileSwitch::Failure::None && !result.message.empty()) {
-            fail(text(ProfileText::NotActivated, name), result.message);
-        }
-    });
+    profiles_.activate(
+        row.name,
+        [this, name = row.name](const ProfileSwitch::Result& result) {
+            if (result.failure != ProfileSwitch::Failure::None && !result.message.empty()) {
+                fail(text(ProfileText::NotActivated, name), result.message);
+            }
+        },
+        true);
 }
 
 bool WindowProfiles::offerToSave() {
