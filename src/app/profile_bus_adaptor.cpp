@@ -111,11 +111,18 @@ void ProfileBusAdaptor::replyError(const QDBusMessage& message, const QString& e
     bus_.send(message.createErrorReply(error, QString::fromStdString(text)));
 }
 
-bool ProfileBusAdaptor::acceptName(const QString& name, const QDBusMessage& message) {
+bool ProfileBusAdaptor::started(const QDBusMessage& message) {
     message.setDelayedReply(true);
-    if (!profiles_) {
+    if (!profiles_ || !window_) {
         replyError(message, errorName(ProfileSwitch::Failure::NoMouse),
                    "the program is still starting");
+        return false;
+    }
+    return true;
+}
+
+bool ProfileBusAdaptor::acceptName(const QString& name, const QDBusMessage& message) {
+    if (!started(message)) {
         return false;
     }
     const std::string text = name.toStdString();
@@ -177,10 +184,7 @@ void ProfileBusAdaptor::onStageSwitched(uint stage, uint dpi) {
 }
 
 bool ProfileBusAdaptor::acceptWords(const QStringList& words, const QDBusMessage& message) {
-    message.setDelayedReply(true);
-    if (!window_) {
-        replyError(message, errorName(ProfileSwitch::Failure::NoMouse),
-                   "the program is still starting");
+    if (!started(message)) {
         return false;
     }
     if (words.size() > kMostWords) {
@@ -275,11 +279,10 @@ void ProfileBusAdaptor::SetSettings(const QStringList& words, bool apply,
         configuration, sink.get(),
         [answer, sink](const SettingsBlock&, const ApplySession::Outcome& outcome) {
             const ProfileSwitch::Failure failure = ProfileSwitch::failureOf(outcome);
-            answer(failure, sink->messages.empty() ? std::string() : sink->messages.back().text);
+            answer(failure, sink->lastText());
         });
     if (!started) {
-        answer(ProfileSwitch::Failure::NoMouse,
-               sink->messages.empty() ? std::string() : sink->messages.back().text);
+        answer(ProfileSwitch::Failure::NoMouse, sink->lastText());
     }
 }
 

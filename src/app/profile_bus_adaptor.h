@@ -55,6 +55,8 @@ signals:
     void MouseConnectionChanged(bool connected);
 
 private:
+    // Whether attach() was done; false after the error reply was sent.
+    bool started(const QDBusMessage& message);
     // A name the caller gave, checked before it is used; false after the
     // error reply was sent.
     bool acceptName(const QString& name, const QDBusMessage& message);

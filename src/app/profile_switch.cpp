@@ -9,11 +9,6 @@ namespace {
 
 constexpr int kBusyRetryMs = 100;
 
-// The last failure the activation told, for its callers.
-std::string lastMessage(const RecordingMessageSink& sink) {
-    return sink.messages.empty() ? std::string() : sink.messages.back().text;
-}
-
 } // namespace
 
 ProfileSwitch::Failure ProfileSwitch::failureOf(ProfileFailure failure) {
@@ -107,11 +102,11 @@ void ProfileSwitch::startPending() {
             if (failure == Failure::None) {
                 emit activated(QString::fromStdString(stored), fromWindow);
             }
-            finish({failure, failure == Failure::None ? std::string() : lastMessage(messages_)});
+            finish({failure, failure == Failure::None ? std::string() : messages_.lastText()});
         });
     if (!started) {
         // Refused before anything was sent: no mouse, or no settings loaded.
-        finish({Failure::NoMouse, lastMessage(messages_)});
+        finish({Failure::NoMouse, messages_.lastText()});
     }
 }
 

@@ -28,6 +28,8 @@ public:
     void showMessage(std::string_view text, std::string_view caption) override {
         messages.push_back({std::string(text), std::string(caption)});
     }
+    // The last message told; empty when none was.
+    std::string lastText() const { return messages.empty() ? std::string() : messages.back().text; }
     std::vector<Message> messages;
 };
 
