@@ -1,8 +1,11 @@
 #include "profiles/profile_library.h"
 
 #include "base/ini_file.h"
+#include "base/json.h"
+#include "desktop/focus/focused_application.h"
 #include "settings/factory_settings.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -36,6 +39,16 @@ constexpr std::array kFailureTexts{
     FailureText{ProfileFailure::FileFailed, "a profile file failed: "},
     FailureText{ProfileFailure::BadProfile, "a damaged profile: "},
 };
+
+std::vector<std::string> matchList(const ordered_json& root) {
+    std::vector<std::string> ids;
+    if (const ordered_json match = profileMatch(root); match.is_array()) {
+        for (const ordered_json& id : match) {
+            ids.push_back(id.get<std::string>());
+        }
+    }
+    return ids;
+}
 
 ProfileStoreError failedWith(ProfileFailure failure, std::string detail) {
     return {failure, std::move(detail)};
@@ -96,6 +109,8 @@ std::vector<ProfileEntry> ProfileLibrary::entries(ProfileStoreError& error) cons
         ProfileStoreError problem;
         if (!load(name, root, stored, problem)) {
             entry.problem = profileErrorText(problem);
+        } else {
+            entry.match = matchList(root);
         }
         entry.name = std::move(name);
         out.push_back(std::move(entry));
@@ -129,6 +144,52 @@ bool ProfileLibrary::feedbackOn() const {
 bool ProfileLibrary::setFeedback(bool on, std::string& error) const {
     return writeIniValue(folder_.preferencesFile(), kProfilesSection, kProfileFeedbackKey,
                          on ? "1" : "0", error);
+}
+
+bool ProfileLibrary::automaticSwitching(const std::vector<ProfileEntry>& profiles) const {
+    const std::string set =
+        readIniValue(folder_.preferencesFile(), kProfilesSection, kAutomaticSwitchingKey);
+    if (!set.empty()) {
+        return set != "0";
+    }
+    return std::ranges::any_of(profiles, [](const ProfileEntry& profile) {
+        return profile.problem.empty() && !profile.match.empty();
+    });
+}
+
+bool ProfileLibrary::setAutomaticSwitching(bool on, std::string& error) const {
+    return writeIniValue(folder_.preferencesFile(), kProfilesSection, kAutomaticSwitchingKey,
+                         on ? "1" : "0", error);
+}
+
+std::vector<std::string> ProfileLibrary::editMatch(std::string_view name,
+                                                   const std::vector<std::string>& ids, bool add,
+                                                   ProfileStoreError& error) {
+    ordered_json root;
+    std::string stored;
+    if (!load(name, root, stored, error)) {
+        return {};
+    }
+    std::vector<std::string> match = matchList(root);
+    for (const std::string& id : ids) {
+        if (id.empty()) {
+            error = failedWith(ProfileFailure::BadProfile, "an application id cannot be empty");
+            return {};
+        }
+        auto same = [&](const std::string& each) { return sameApplicationId(each, id); };
+        if (!add) {
+            std::erase_if(match, same);
+        } else if (std::ranges::none_of(match, same)) {
+            match.push_back(id);
+        }
+    }
+    if (match.empty()) {
+        root.erase("match");
+    } else {
+        root["match"] = match;
+    }
+    store_.write(stored, jsonText(root), error);
+    return error ? std::vector<std::string>() : match;
 }
 
 bool ProfileLibrary::prepare(std::string_view name, const Configuration& current,

@@ -18,11 +18,13 @@ namespace pelmora {
 inline constexpr std::string_view kProfilesSection = "Profiles";
 inline constexpr std::string_view kActiveProfileKey = "Active";
 inline constexpr std::string_view kProfileFeedbackKey = "Feedback";
+inline constexpr std::string_view kAutomaticSwitchingKey = "Automatic";
 
 struct ProfileEntry {
     std::string name;
     bool active = false;
-    std::string problem; // why the file is no usable profile; empty when it is
+    std::string problem;            // why the file is no usable profile; empty when it is
+    std::vector<std::string> match; // the application ids it is used for
 };
 
 // What a profile would make of the configuration.
@@ -53,6 +55,15 @@ public:
     // Whether the on-screen message after a switch is wanted (on unless 0).
     bool feedbackOn() const;
     bool setFeedback(bool on, std::string& error) const;
+    // Whether profiles follow the focused application: as set, and until it
+    // is set, whether any of `profiles` names an application.
+    bool automaticSwitching(const std::vector<ProfileEntry>& profiles) const;
+    bool setAutomaticSwitching(bool on, std::string& error) const;
+
+    // Adds `ids` to profile `name`'s match list (each once, whatever its
+    // case) or, with `add` false, takes them out. Returns the list as stored.
+    std::vector<std::string> editMatch(std::string_view name, const std::vector<std::string>& ids,
+                                       bool add, ProfileStoreError& error);
 
     // The checked document of `name` taken onto `current`. Nothing is written.
     bool prepare(std::string_view name, const Configuration& current, ProfileActivation& out,

@@ -49,13 +49,20 @@ TEST(ProfileLibraryTest, TheActiveMarkAndTheChangedConfiguration) {
     EXPECT_EQ(activation.configuration.settings.reportInterval, desk.settings.reportInterval);
     EXPECT_EQ(activation.configuration.strIni.valueOr("Profiles", "Active"), "Desk");
 
-    // A match list survives a save over its profile.
-    const auto deskFile = scratch.path() / "profiles" / "Desk.json";
-    std::string text = readTextFile(deskFile);
-    text.insert(text.rfind('}'), ",\"match\": [\"steam_app_1\"]");
-    writeTextFile(deskFile, text);
+    // A match list takes each id once, whatever its case, survives a save
+    // over its profile and turns automatic switching on until it is set.
+    EXPECT_FALSE(library.automaticSwitching(library.entries(error)));
+    EXPECT_EQ(library.editMatch("desk", {"steam_app_1", "hl2", "STEAM_APP_1"}, true, error),
+              (std::vector<std::string>{"steam_app_1", "hl2"}));
     library.save("desk", desk, error);
-    EXPECT_NE(readTextFile(deskFile).find("steam_app_1"), std::string::npos);
+    EXPECT_EQ(library.entries(error)[0].match, (std::vector<std::string>{"steam_app_1", "hl2"}));
+    EXPECT_TRUE(library.automaticSwitching(library.entries(error)));
+    EXPECT_TRUE(library.setAutomaticSwitching(false, why));
+    EXPECT_FALSE(library.automaticSwitching(library.entries(error)));
+    EXPECT_EQ(library.editMatch("desk", {"Steam_App_1"}, false, error),
+              (std::vector<std::string>{"hl2"}));
+    EXPECT_EQ(library.editMatch("desk", {""}, true, error), std::vector<std::string>());
+    EXPECT_EQ(error.failure, ProfileFailure::BadProfile);
 
     // Renaming the active profile moves the mark; deleting it clears the mark
     // and leaves config.bin.
