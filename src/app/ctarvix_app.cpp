@@ -5,6 +5,8 @@
 #include "app/app_options.h"
 #include "app/application_service.h"
 #include "app/ctarvix_dlg.h"
+#include "app/focus_follower.h"
+#include "app/kwin_focus_script.h"
 #include "app/profile_bus_adaptor.h"
 #include "app/profile_switch.h"
 #include "app/quit_signals.h"
@@ -16,6 +18,7 @@
 #include "app/wayland_shortcut_inhibitor.h"
 #include "app/window_link.h"
 #include "app/window_profiles.h"
+#include "desktop/focus/focus_helpers.h"
 #include "profiles/profile_texts.h"
 #include "ui/skin/accessible_skin.h"
 #include "ui/skin/message_box_sink.h"
@@ -118,6 +121,22 @@ int CTarvixApp::run(int argc, char** argv) {
                                  ProfileText::Switched, language(), name.toStdString())));
                          }
                      });
+    // Profiles that follow the focused application; on Plasma a KWin script
+    // tells which one that is.
+    FocusFollower focus(profiles, [&tray, language](const QString& profile) {
+        tray.showBalloon(QString::fromLatin1(identity::kDisplayName),
+                         QString::fromStdString(profileUiText(ProfileText::HeldForEdits, language(),
+                                                              profile.toStdString())),
+                         BalloonIcon::Information, 8000);
+    });
+    profileBus->attachFocus(focus);
+    windowProfiles.setFocus(focus);
+    focus.start(FocusSession::fromEnvironment());
+    KWinFocusScript kwinScript(session_bus::connection());
+    if (const auto script = kwinFocusScript();
+        focus.mechanism() == FocusMechanism::KWinScript && !script.empty()) {
+        kwinScript.load(QString::fromStdString(script.string()));
+    }
     // Logout (SIGTERM), Ctrl+C and a closed terminal end the program as the
     // tray's Exit does: a running transfer finishes and is saved first.
     requests.setWindow(dlg);

@@ -70,6 +70,29 @@ void ProfileBusAdaptor::attach(ProfileSwitch& profiles, CTarvixDlg& window,
     connectedSeen_ = mouseConnected();
 }
 
+void ProfileBusAdaptor::attachFocus(FocusFollower& follower) {
+    focus_ = &follower;
+    connect(&follower, &FocusFollower::applicationFocused, this,
+            &ProfileBusAdaptor::ApplicationFocused);
+}
+
+QString ProfileBusAdaptor::focusMechanism() const {
+    return QString::fromUtf8(
+        focusMechanismName(focus_ ? focus_->mechanism() : FocusMechanism::None));
+}
+
+void ProfileBusAdaptor::WindowFocused(const QString& appId, const QString& title, uint pid,
+                                      const QDBusMessage& message) {
+    if (!focus_) {
+        message.setDelayedReply(true);
+        replyError(message, errorName(ProfileSwitch::Failure::NoMouse),
+                   "the program is still starting");
+        return;
+    }
+    focus_->focused(focusedApplication({appId.left(kLongestWord).toStdString()},
+                                       title.left(kLongestWord).toStdString(), pid));
+}
+
 QString ProfileBusAdaptor::activeProfile() const {
     return profiles_ ? QString::fromStdString(profiles_->library().activeName()) : QString();
 }

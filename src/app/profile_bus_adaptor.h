@@ -7,6 +7,7 @@
 // The interface's description: share/dbus-1/interfaces/org.pelmora.Pelmora1.xml.
 
 #include "app/device_watch.h"
+#include "app/focus_follower.h"
 #include "app/profile_switch.h"
 
 #include <QDBusAbstractAdaptor>
@@ -27,6 +28,8 @@ class ProfileBusAdaptor final : public QDBusAbstractAdaptor {
     Q_PROPERTY(bool Modified READ modified)
     Q_PROPERTY(bool MouseConnected READ mouseConnected)
     Q_PROPERTY(uint DpiStage READ dpiStage)
+    Q_PROPERTY(QString FocusMechanism READ focusMechanism)
+    Q_PROPERTY(uint FocusReports READ focusReports)
 public:
     // On `object`, the one the program offers at its path; calls before
     // attach() are answered with NoMouse.
@@ -39,6 +42,10 @@ public:
     bool modified() const;
     bool mouseConnected() const;
     uint dpiStage() const { return dpiStage_; }
+    // Where focus changes come from and how many came.
+    void attachFocus(FocusFollower& follower);
+    QString focusMechanism() const;
+    uint focusReports() const { return focus_ ? focus_->reports() : 0; }
     // Emits PropertiesChanged for the properties whose value changed.
     void publishChanges();
 
@@ -48,11 +55,16 @@ public slots:
     void SaveProfile(const QString& name, const QDBusMessage& message);
     QString GetSetting(const QString& word, const QDBusMessage& message);
     void SetSettings(const QStringList& words, bool apply, const QDBusMessage& message);
+    // A desktop's script tells which application gained the focus. It only
+    // selects among the user's own profiles.
+    void WindowFocused(const QString& appId, const QString& title, uint pid,
+                       const QDBusMessage& message);
 
 signals:
     void ProfileActivated(const QString& name);
     void DpiStageChanged(uint stage, uint dpi);
     void MouseConnectionChanged(bool connected);
+    void ApplicationFocused(const QStringList& ids);
 
 private:
     // Whether attach() was done; false after the error reply was sent.
@@ -68,6 +80,7 @@ private:
     QDBusConnection bus_;
     ProfileSwitch* profiles_ = nullptr;
     CTarvixDlg* window_ = nullptr;
+    FocusFollower* focus_ = nullptr;
     uint dpiStage_ = 0; // the last stage the mouse reported; 0: none yet
     std::function<bool()> connected_;
     // The values last published, for PropertiesChanged.

@@ -87,12 +87,12 @@ void SystemTray::chooseProfile(const QString& name) {
         Qt::QueuedConnection);
 }
 
-void SystemTray::setFeedback(bool on) {
+void SystemTray::setTick(std::size_t index, bool on) {
     QMetaObject::invokeMethod(
         this,
-        [this, on] {
-            if (profiles_.setFeedback) {
-                profiles_.setFeedback(on);
+        [this, index, on] {
+            if (index < profiles_.ticks.size() && profiles_.ticks[index].set) {
+                profiles_.ticks[index].set(on);
             }
         },
         Qt::QueuedConnection);
@@ -126,17 +126,21 @@ void SystemTray::rebuildMenus() {
             sub->addSeparator();
             submenu.children.push_back({{}, {}, DBusMenu::Toggle::None, false, true, {}});
         }
-        QAction* tick = sub->addAction(profiles_.feedbackLabel);
-        tick->setCheckable(true);
-        tick->setChecked(profiles_.feedbackOn);
-        connect(tick, &QAction::triggered, this, [this](bool on) { setFeedback(on); });
-        const bool on = profiles_.feedbackOn;
-        submenu.children.push_back({profiles_.feedbackLabel,
-                                    [this, on] { setFeedback(!on); },
-                                    DBusMenu::Toggle::Check,
-                                    on,
-                                    false,
-                                    {}});
+        for (std::size_t index = 0; index < profiles_.ticks.size(); ++index) {
+            const TrayProfilesMenu::Tick& each = profiles_.ticks[index];
+            QAction* tick = sub->addAction(each.label);
+            tick->setCheckable(true);
+            tick->setChecked(each.on);
+            connect(tick, &QAction::triggered, this,
+                    [this, index](bool on) { setTick(index, on); });
+            const bool on = each.on;
+            submenu.children.push_back({each.label,
+                                        [this, index, on] { setTick(index, !on); },
+                                        DBusMenu::Toggle::Check,
+                                        on,
+                                        false,
+                                        {}});
+        }
         entries.push_back(std::move(submenu));
     }
     connect(menu_.addAction(exitText_), &QAction::triggered, this, exit);

@@ -45,7 +45,7 @@ private:
     // Both menus from the profiles and the Exit text.
     void rebuildMenus();
     void chooseProfile(const QString& name);
-    void setFeedback(bool on);
+    void setTick(std::size_t index, bool on);
 
     QSystemTrayIcon icon_;
     QMenu menu_;

@@ -15,8 +15,13 @@ namespace pelmora {
 enum class BalloonIcon { Information, Warning };
 
 // The sub-menu above Exit: every profile (the active one checked) and the
-// tick for the short message after a switch.
+// ticks (automatic switching, the short message after a switch).
 struct TrayProfilesMenu {
+    struct Tick {
+        QString label;
+        bool on = false;
+        std::function<void(bool on)> set;
+    };
     struct Profile {
         QString name;
         QString label; // "NAME *" while the configuration differs from it
@@ -24,10 +29,8 @@ struct TrayProfilesMenu {
     };
     QString title;
     std::vector<Profile> profiles;
-    QString feedbackLabel;
-    bool feedbackOn = true;
+    std::vector<Tick> ticks;
     std::function<void(const QString& name)> choose;
-    std::function<void(bool on)> setFeedback;
 };
 
 class TrayPort {

@@ -40,12 +40,11 @@ void TrayProfiles::refresh() {
     };
     TrayProfilesMenu menu;
     menu.title = text(ProfileText::Profiles);
-    menu.feedbackLabel = text(ProfileText::ShowSwitches);
     const ProfileLibrary& library = profiles_.library();
-    menu.feedbackOn = library.feedbackOn();
     ProfileStoreError error;
     const bool modified = profiles_.modified();
-    for (const ProfileEntry& entry : library.entries(error)) {
+    const std::vector<ProfileEntry> entries = library.entries(error);
+    for (const ProfileEntry& entry : entries) {
         // A damaged file is listed where the window and the command line
         // show it, not offered here: it can never be activated.
         if (!entry.problem.empty()) {
@@ -56,14 +55,27 @@ void TrayProfiles::refresh() {
             {name, entry.active && modified ? name + QStringLiteral(" *") : name, entry.active});
     }
     menu.choose = [this](const QString& name) { choose(name); };
-    menu.setFeedback = [this](bool on) {
-        std::string failure;
-        if (!profiles_.library().setFeedback(on, failure)) {
-            tray_.showBalloon(QString::fromUtf8(profileUiText(ProfileText::Profiles, language_())),
-                              QString::fromStdString(failure), BalloonIcon::Warning, kFailureMs);
-        }
-        refresh();
+    // A tick's failure to save is told; the menu then shows it as it is.
+    const auto tick = [this](ProfileText label, bool on, auto set) {
+        return TrayProfilesMenu::Tick{
+            QString::fromUtf8(profileUiText(label, language_())), on, [this, set](bool wanted) {
+                std::string failure;
+                if (!set(profiles_.library(), wanted, failure)) {
+                    tray_.showBalloon(
+                        QString::fromUtf8(profileUiText(ProfileText::Profiles, language_())),
+                        QString::fromStdString(failure), BalloonIcon::Warning, kFailureMs);
+                }
+                refresh();
+            }};
     };
+    menu.ticks.push_back(tick(ProfileText::ShowSwitches, library.feedbackOn(),
+                              [](const ProfileLibrary& l, bool on, std::string& failure) {
+                                  return l.setFeedback(on, failure);
+                              }));
+    menu.ticks.push_back(tick(ProfileText::AutomaticSwitching, library.automaticSwitching(entries),
+                              [](const ProfileLibrary& l, bool on, std::string& failure) {
+                                  return l.setAutomaticSwitching(on, failure);
+                              }));
     tray_.setProfilesMenu(std::move(menu));
 }
 

@@ -31,6 +31,7 @@ WindowProfiles::Dialogs WindowProfiles::messageBoxes(QWidget& parent,
     dialogs.tell = [&parent, title](const QString& text) {
         QMessageBox::warning(&parent, title(), text);
     };
+
     return dialogs;
 }
 
@@ -48,6 +49,9 @@ WindowProfiles::WindowProfiles(CTarvixDlg& window, ProfileChooserPart& chooser,
         dialog.setCancelButtonText(uiText(TextId::Cancel, language));
         return dialog.exec() == QDialog::Accepted ? std::optional(dialog.textValue())
                                                   : std::nullopt;
+    };
+    dialogs_.pick = [this](const MatchChoice& choice) {
+        return askMatches(window_, choice, window_.session().language());
     };
     chooser.setHooks(
         {[this] { return shown(); }, [this] { return rows(); }, [this](int row) { choose(row); }});
@@ -98,12 +102,20 @@ QStringList WindowProfiles::rows() {
         } else if (entry.active && modified) {
             row += QStringLiteral(" *");
         }
+        if (!entry.match.empty()) {
+            QStringList ids;
+            for (const std::string& id : entry.match) {
+                ids << QString::fromStdString(id);
+            }
+            row += QStringLiteral(" \u2014 ") + ids.join(QStringLiteral(", "));
+        }
         shownRows << row;
         rows_.push_back({Action::Profile, entry.name, entry.problem});
     }
     const bool active = !profiles_.library().activeName().empty();
     for (const auto& [action, id] : {std::pair{Action::Save, ProfileText::Save},
                                      {Action::SaveAs, ProfileText::SaveAs},
+                                     {Action::Match, ProfileText::UseForApplication},
                                      {Action::Rename, ProfileText::Rename},
                                      {Action::Delete, ProfileText::Delete}}) {
         if (active || action == Action::Save || action == Action::SaveAs) {
@@ -138,6 +150,9 @@ void WindowProfiles::choose(int index) {
         if (const auto name = askName(ProfileText::SaveAs, active)) {
             save(*name);
         }
+        break;
+    case Action::Match:
+        editMatches(active);
         break;
     case Action::Rename:
         if (const auto name = askName(ProfileText::Rename, active)) {
@@ -240,6 +255,77 @@ std::optional<std::string> WindowProfiles::askName(ProfileText title, const std:
 
 void WindowProfiles::fail(const QString& what, const std::string& why) {
     dialogs_.tell(what + QLatin1Char('\n') + QString::fromStdString(why));
+}
+
+QString WindowProfiles::focusNote() const {
+    const FocusMechanism mechanism = focus_ ? focus_->mechanism() : FocusMechanism::None;
+    if (mechanism == FocusMechanism::None && (!focus_ || focus_->reports() == 0)) {
+        return text(ProfileText::FocusUnavailable);
+    }
+    if (mechanism == FocusMechanism::GnomeExtension && focus_->reports() == 0) {
+        return text(ProfileText::ExtensionOff,
+                    "gnome-extensions enable " + std::string(focus_->gnomeExtensionUuid()));
+    }
+    return {};
+}
+
+void WindowProfiles::editMatches(const std::string& profile) {
+    // The profile's ids (ticked), then those of each application seen.
+    ProfileStoreError error;
+    std::vector<std::string> ids;
+    for (const ProfileEntry& entry : profiles_.library().entries(error)) {
+        if (sameProfileName(entry.name, profile)) {
+            ids = entry.match;
+        }
+    }
+    MatchChoice choice{text(ProfileText::UseForApplication),
+                       text(ProfileText::ChooseApplications, profile),
+                       focusNote(),
+                       {},
+                       {}};
+    for (const std::string& id : ids) {
+        choice.rows << QString::fromStdString(id);
+        choice.ticked.push_back(true);
+    }
+    const std::size_t matched = ids.size();
+    for (const FocusedApplication& application :
+         focus_ ? focus_->seen() : std::vector<FocusedApplication>()) {
+        for (const std::string& id : application.ids) {
+            if (std::ranges::none_of(
+                    ids, [&](const std::string& each) { return sameApplicationId(each, id); })) {
+                ids.push_back(id);
+                choice.rows << QString::fromStdString(id) + QStringLiteral(" \u2014 ") +
+                                   QString::fromStdString(application.title);
+                choice.ticked.push_back(false);
+            }
+        }
+    }
+    if (ids.empty()) {
+        dialogs_.tell(text(ProfileText::NoApplicationSeen) +
+                      (choice.note.isEmpty() ? QString() : QLatin1Char('\n') + choice.note));
+        return;
+    }
+    const std::optional<std::vector<bool>> ticked = dialogs_.pick(choice);
+    if (!ticked || ticked->size() != ids.size()) {
+        return;
+    }
+    std::vector<std::string> added;
+    std::vector<std::string> removed;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if ((*ticked)[i] != (i < matched)) {
+            ((*ticked)[i] ? added : removed).push_back(ids[i]);
+        }
+    }
+    ProfileLibrary& library = profiles_.library();
+    for (const auto& [given, add] : {std::pair{&added, true}, {&removed, false}}) {
+        if (!given->empty() && !error) {
+            library.editMatch(profile, *given, add, error);
+        }
+    }
+    if (error) {
+        fail(text(ProfileText::NotChanged), profileErrorText(error));
+    }
+    chooser_.refresh();
 }
 
 } // namespace pelmora

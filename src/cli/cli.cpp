@@ -78,7 +78,9 @@ void addProfileActions(CLI::App& command, CliContext& ctx) {
     addActions(command, ctx,
                std::array{Action{"list", "", 0, 0}, Action{"save", "NAME", 1, 1},
                           Action{"use", "NAME", 1, 1}, Action{"show", "NAME SETTING", 1, 2},
-                          Action{"delete", "NAME", 1, 1}, Action{"rename", "OLD NEW", 2, 2}});
+                          Action{"delete", "NAME", 1, 1}, Action{"rename", "OLD NEW", 2, 2},
+                          Action{"match", "NAME ID", 2, -1}, Action{"unmatch", "NAME ID", 2, -1},
+                          Action{"focus", "", 0, 0}});
     command.get_subcommand("list")->add_flag("--json", ctx.json, "one JSON object");
     command.get_subcommand("show")->add_flag("--json", ctx.json, "one JSON object");
     addSensorOption(*command.get_subcommand("show"), ctx);
@@ -102,7 +104,7 @@ constexpr std::array kCommands{
             [](CLI::App& c, CliContext& ctx) { addArguments(c, ctx, "FILE", 1, 1); }},
     Command{"import", "import FILE", "replace the configuration by a profile", importCommand,
             [](CLI::App& c, CliContext& ctx) { addArguments(c, ctx, "FILE", 1, 1); }},
-    Command{"profile", "profile list|save|use|show|delete|rename",
+    Command{"profile", "profile list|save|use|show|delete|rename|match|unmatch|focus",
             "the named profiles of the data folder", profileCommand, addProfileActions},
     Command{"macro", "macro list|add|delete|loop", "edit the macros as the macro editor does",
             macroCommand, addMacroActions},

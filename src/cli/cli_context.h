@@ -67,6 +67,8 @@ int exportCommand(CliContext& ctx);
 int importCommand(CliContext& ctx);
 int macroCommand(CliContext& ctx);
 int profileCommand(CliContext& ctx);
+// profile focus: prints the running pelmora's focus changes until Ctrl+C.
+int focusWatch(CliContext& ctx);
 int doctorCommand(CliContext& ctx);
 
 // apply without its argument check: config.bin to the mouse as OK does.

@@ -77,6 +77,9 @@ changed.
        pelmora-cli profile show [--json] [--sensor TYPE] NAME [SETTING]
        pelmora-cli profile delete NAME
        pelmora-cli profile rename OLD NEW
+       pelmora-cli profile match NAME ID...
+       pelmora-cli profile unmatch NAME ID...
+       pelmora-cli profile focus
 
 The named profiles of the data folder, one file profiles/NAME.json each in
 the format of export. list prints one line a profile: "* NAME" for the
@@ -90,13 +93,20 @@ in words as get does (only SETTING when given). delete and rename keep the
 active mark right (deleting the active profile leaves the configuration as
 it is).
 
+match and unmatch edit the application ids a profile is used for (list shows
+them in brackets): the running pelmora activates the profile when an
+application with one of them gains the focus (ids compare regardless of
+case; a profile named Default takes every other application). focus prints
+the ids of each application that gains the focus, one line each, as the
+running pelmora sees them: switch to a game to learn its id.
+
 A name is 1 to 64 characters, without '/', control characters or a leading
 '.'; names that differ only in case are the same profile. A damaged
 profile, an unknown name or a name outside the rule: exit status 2.
 
 list --json is stable within a major version:
   {"active": NAME or "", "profiles": [{"name", "active", "modified",
-   "usable", "problem"}, ...]}
+   "usable", "problem", "match"}, ...]}
 )"sv},
     std::pair{"macro"sv, R"(usage: pelmora-cli macro list
        pelmora-cli macro add NAME [--loop N] ITEM...

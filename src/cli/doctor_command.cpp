@@ -4,6 +4,7 @@
 #include "doctor/data_checks.h"
 #include "doctor/desktop_checks.h"
 #include "doctor/desktop_probe.h"
+#include "doctor/focus_checks.h"
 #include "doctor/mouse_checks.h"
 #include "settings/user_data_folder.h"
 
@@ -65,6 +66,7 @@ int doctorCommand(CliContext& ctx) {
                               desktopChecks(DesktopFacts::fromSession())}) {
         checks.insert(checks.end(), more.begin(), more.end());
     }
+    checks.push_back(focusCheck(FocusFacts::fromSession()));
     if (ctx.json) {
         printJson(checks, ctx.out);
     } else {

@@ -37,6 +37,27 @@ int profileFailure(CliContext& ctx, const ProfileStoreError& error) {
     return input ? kUsageStatus : kFailedStatus;
 }
 
+// "  [id, id]" after a profile used for applications; empty for none.
+std::string matchText(const std::vector<std::string>& match) {
+    std::string text;
+    for (const std::string& id : match) {
+        text += (text.empty() ? "  [" : ", ") + id;
+    }
+    return text.empty() ? text : text + "]";
+}
+
+int editMatch(CliContext& ctx, ProfileLibrary& library, bool add) {
+    ProfileStoreError error;
+    const std::vector<std::string> ids(ctx.args.begin() + 1, ctx.args.end());
+    const std::vector<std::string> match = library.editMatch(ctx.args[0], ids, add, error);
+    if (error) {
+        return profileFailure(ctx, error);
+    }
+    ctx.out << ctx.args[0] << (match.empty() ? "  (used for no application)" : matchText(match))
+            << '\n';
+    return kOkStatus;
+}
+
 int listProfiles(CliContext& ctx, ProfileLibrary& library) {
     ProfileStoreError error;
     const std::vector<ProfileEntry> entries = library.entries(error);
@@ -55,7 +76,8 @@ int listProfiles(CliContext& ctx, ProfileLibrary& library) {
                             {"active", entry.active},
                             {"modified", entry.active && modified},
                             {"usable", entry.problem.empty()},
-                            {"problem", entry.problem}});
+                            {"problem", entry.problem},
+                            {"match", entry.match}});
         }
         ctx.out << jsonText(ordered_json{{"active", library.activeName()}, {"profiles", list}});
         return kOkStatus;
@@ -70,7 +92,7 @@ int listProfiles(CliContext& ctx, ProfileLibrary& library) {
         if (!entry.problem.empty()) {
             ctx.out << "  (" << entry.problem << ')';
         }
-        ctx.out << '\n';
+        ctx.out << matchText(entry.match) << '\n';
     }
     return kOkStatus;
 }
@@ -195,6 +217,12 @@ int profileCommand(CliContext& ctx) {
     }
     if (ctx.action == "show") {
         return showProfile(ctx, library);
+    }
+    if (ctx.action == "match" || ctx.action == "unmatch") {
+        return editMatch(ctx, library, ctx.action == "match");
+    }
+    if (ctx.action == "focus") {
+        return focusWatch(ctx);
     }
     ProfileStoreError error;
     if (ctx.action == "delete" ? !library.remove(ctx.args[0], error)

@@ -165,6 +165,7 @@ bool ProfileLibrary::setAutomaticSwitching(bool on, std::string& error) const {
 std::vector<std::string> ProfileLibrary::editMatch(std::string_view name,
                                                    const std::vector<std::string>& ids, bool add,
                                                    ProfileStoreError& error) {
+    error = {};
     ordered_json root;
     std::string stored;
     if (!load(name, root, stored, error)) {

@@ -45,6 +45,32 @@ constexpr std::array<TextRow, static_cast<std::size_t>(ProfileText::Count)> kTex
      "%1 profili etkinleştirilemedi:", "The profile %1 was not activated:"},
     {ProfileText::NotChanged, "配置文件未更改：", "設定檔未變更：",
      "Profil değiştirilmedi:", "The profile was not changed:"},
+    {ProfileText::AutomaticSwitching, "自动切换配置文件", "自動切換設定檔",
+     "Profilleri otomatik değiştir", "Switch profiles automatically"},
+    {ProfileText::UseForApplication, "用于焦点应用程序…", "用於焦點應用程式…",
+     "Odaktaki uygulama için kullan…", "Use for the focused application…"},
+    {ProfileText::ChooseApplications, "勾选使用配置文件 %1 的应用程序：",
+     "勾選使用設定檔 %1 的應用程式：", "%1 profilini kullanacak uygulamaları işaretleyin:",
+     "Tick the applications that use the profile %1:"},
+    {ProfileText::NoApplicationSeen,
+     "自 Pelmora 启动以来还没有其他应用程序获得焦点。请先切换到该应用程序，再回到这里。",
+     "自 Pelmora 啟動以來尚無其他應用程式取得焦點。請先切換到該應用程式，再回到這裡。",
+     "Pelmora başladığından beri başka bir uygulama odak almadı. Önce o uygulamaya geçin, sonra "
+     "buraya dönün.",
+     "No other application has had the focus since Pelmora started. Switch to it, then come back "
+     "here."},
+    {ProfileText::HeldForEdits, "未切换到配置文件 %1：窗口中有不在任何配置文件中的更改。",
+     "未切換到設定檔 %1：視窗中有不在任何設定檔中的變更。",
+     "%1 profiline geçilmedi: pencerede hiçbir profilde olmayan değişiklikler var.",
+     "Not switched to the profile %1: the window has changes that are in no profile."},
+    {ProfileText::FocusUnavailable, "此桌面无法自动切换配置文件；仍可手动切换。",
+     "此桌面無法自動切換設定檔；仍可手動切換。",
+     "Bu masaüstünde profiller otomatik değiştirilemez; elle değiştirmek yine mümkün.",
+     "Automatic switching is not available on this desktop; switching by hand still works."},
+    {ProfileText::ExtensionOff, "要自动切换，请启用 GNOME Shell 扩展：%1",
+     "要自動切換，請啟用 GNOME Shell 擴充功能：%1",
+     "Otomatik geçiş için GNOME Shell uzantısını etkinleştirin: %1",
+     "For automatic switching, enable the GNOME Shell extension: %1"},
 }};
 
 constexpr bool rowsInOrder() {

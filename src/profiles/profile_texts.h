@@ -26,8 +26,15 @@ enum class ProfileText : std::uint8_t {
     DeleteAsk,  // %1: the profile
     ReplaceAsk, // %1: the profile
     Replace,
-    NotActivated, // %1: the profile; the reason follows
-    NotChanged,   // the reason follows
+    NotActivated,       // %1: the profile; the reason follows
+    NotChanged,         // the reason follows
+    AutomaticSwitching, // the tray's tick
+    UseForApplication,  // the chooser's row
+    ChooseApplications, // %1: the profile
+    NoApplicationSeen,
+    HeldForEdits,     // %1: the profile
+    FocusUnavailable, // no mechanism on this desktop
+    ExtensionOff,     // %1: the command that enables it
     Count
 };
 

@@ -35,7 +35,7 @@ complete_line "pelmora-cli set double" | grep -x "double-click=" >/dev/null || f
 complete_line "pelmora-cli set scroll-one-screen=" | grep -x on >/dev/null || fail "tick box values"
 # Profile names come from pelmora-cli itself, in the data folder of the line.
 pelmora-cli() {
-    [[ "$*" == "--data-dir /d profile list" ]] && printf '%s\n' "* Game Night *" "! Broken  (damaged)" "  desk"
+    [[ "$*" == "--data-dir /d profile list" ]] && printf '%s\n' "* Game Night *  [hl2_linux]" "! Broken  (damaged)" "  desk"
 }
 complete_line "pelmora-cli profile " | grep -x use >/dev/null || fail "profile action"
 complete_line "pelmora-cli --data-dir /d profile use g" | grep -x 'Game\\ Night' >/dev/null || fail "profile names"
