@@ -24,7 +24,10 @@ expected=(
   usr/share/man/man1/pelmora.1.gz usr/share/man/man1/pelmora-cli.1.gz
   usr/share/man/man1/pelmora-virtual-mouse.1.gz
   usr/share/bash-completion/completions/pelmora-cli
-  usr/share/dbus-1/interfaces/org.pelmora.Pelmora1.xml
+  usr/share/dbus-1/interfaces/org.pelmora.Pelmora1.xml usr/share/pelmora/kwin/pelmora-focus.js
+  usr/share/gnome-shell/extensions/pelmora@pelmora.org/metadata.json
+  usr/share/gnome-shell/extensions/pelmora@pelmora.org/extension.js
+  usr/share/gnome-shell/extensions/pelmora-legacy@pelmora.org/extension.js
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")

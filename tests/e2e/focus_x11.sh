@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Under Xvfb with openbox (a window manager that keeps _NET_ACTIVE_WINDOW)
+# and the simulated mouse: profiles follow the focused window. Game is used
+# for one window's class, Default for every other application; focusing each
+# window switches the mouse to its profile (its report rate in the mouse's
+# state), focus flapping faster than the settle time switches once, and
+# `pelmora-cli profile focus` prints the ids as the focus moves.
+set -euo pipefail
+bin=${1:?usage: focus_x11.sh <bin-dir>}
+source "$(dirname "$0")/lib/xvfb.bash"
+need_tools Xvfb openbox xdotool dbus-daemon gdbus
+[ -x "$bin/focus-window" ] || fail "focus-window was not built"
+
+xvfb_start
+mkdir -p "$work/home"
+HOME="$work/home" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+make_data_folder
+cli() { "$bin/pelmora-cli" --data-dir "$work/data" "$@"; }
+cli set report-rate=1000 >/dev/null
+cli profile save Default >/dev/null
+cli set report-rate=250 >/dev/null
+cli profile save Game >/dev/null
+cli profile match Game Game-One >/dev/null
+[ "$(cli profile list)" = "  Default
+* Game  [Game-One]" ] || fail "the profiles: $(cli profile list)"
+start_pelmora --simulate --sim-state "$work/mouse.json"
+for _ in $(seq 100); do
+  gdbus call --session -d org.pelmora.Pelmora -o /org/pelmora/Pelmora \
+    -m org.freedesktop.DBus.Properties.Get org.pelmora.Pelmora1 FocusMechanism >"$work/mechanism" 2>/dev/null && break
+  sleep 0.1
+done
+grep -q "X11" "$work/mechanism" || fail "the focus mechanism: $(cat "$work/mechanism")"
+gdbus monitor --session -d org.pelmora.Pelmora >"$work/monitor.out" 2>&1 &
+pids+=($!)
+cli profile focus >"$work/focus.out" 2>"$work/focus.err" &
+pids+=($!)
+sleep 0.5
+
+# mouse_at RATE: waits until the mouse reports at RATE Hz and PROFILE is active.
+mouse_at() {
+  local interval=$((1000 / $1))
+  for _ in $(seq 100); do
+    grep -q "\"reportInterval\": $interval\b" "$work/mouse.json" 2>/dev/null &&
+      cli profile list | grep -qx "\* $2.*" && return 0
+    sleep 0.1
+  done
+  fail "the mouse is not at $1 Hz with $2 active: $(grep -o '"reportInterval": [0-9]*' "$work/mouse.json"), $(cli profile list)"
+}
+window() { # ID TITLE: starts a window and prints its X id once it has the focus
+  "$bin/focus-window" "$1" "$2" >"$work/window-$1.log" 2>&1 &
+  pids+=($!)
+  local wid=
+  for _ in $(seq 100); do
+    wid=$(xdotool search --name "^$2\$" 2>/dev/null | head -n1 || true)
+    [ -n "$wid" ] && [ "$(xdotool getactivewindow 2>/dev/null)" = "$wid" ] && { echo "$wid"; return 0; }
+    sleep 0.1
+  done
+  fail "the window $2 did not get the focus"
+}
+
+other=$(window editor-app Editor)
+mouse_at 1000 Default
+game=$(window game-one "Game One")
+mouse_at 250 Game
+
+# Flapping: the focus ends on the editor; one switch, to Default.
+before=$(grep -c "ProfileActivated ('Default',)" "$work/monitor.out" || true)
+for wid in "$other" "$game" "$other" "$game" "$other"; do
+  xdotool windowactivate "$wid"
+  sleep 0.03
+done
+mouse_at 1000 Default
+sleep 1
+after=$(grep -c "ProfileActivated ('Default',)" "$work/monitor.out" || true)
+[ "$after" = $((before + 1)) ] || fail "flapping switched $((after - before)) times"
+grep -c "ProfileActivated ('Game',)" "$work/monitor.out" | grep -qx 1 ||
+  fail "flapping switched to Game: $(grep ProfileActivated "$work/monitor.out")"
+
+grep -qx "game-one focus-window" "$work/focus.out" ||
+  fail "profile focus printed: $(cat "$work/focus.out" "$work/focus.err")"
+grep -q "the focus comes from: X11" "$work/focus.err" || fail "profile focus: $(cat "$work/focus.err")"
+echo PASS
