@@ -11,55 +11,16 @@
 set -euo pipefail
 bin=${1:?usage: wayland_sway.sh <bin-dir>}
 source "$(dirname "$0")/lib/xvfb.bash"
-skip() { echo "SKIP: $*"; exit 77; }
+source "$(dirname "$0")/lib/sway.bash"
 for tool in sway swaymsg; do
   command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/bootstrap installs it)"
 done
 command -v jq >/dev/null 2>&1 || fail "jq is not installed (scripts/bootstrap installs it)"
 [ -x "$bin/wl-virtual-input" ] || fail "wl-virtual-input was not built"
 
-# The compositor's own folder and runtime folder; the file its Super+D binding
-# creates tells whether sway took the keys.
-sway_dir="$work/sway"
-mkdir -p "$sway_dir/run" "$sway_dir/home"
-chmod 700 "$sway_dir/run"
-took="$sway_dir/run/sway-took-super-d"
-cat >"$sway_dir/config" <<CONFIG
-output HEADLESS-1 mode 1280x800 position 0 0
-default_border none
-default_floating_border none
-focus_follows_mouse no
-xwayland disable
-bindsym Mod4+d exec touch $took
-CONFIG
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-  user=pelmora-e2e
-  id "$user" >/dev/null 2>&1 ||
-    useradd --system --no-create-home --shell /usr/sbin/nologin "$user" 2>/dev/null ||
-    skip "no unprivileged user for sway (useradd failed)"
-  chown -R "$user:" "$sway_dir"
-  chmod 755 "$work"
-  as_user=(setpriv --reuid="$(id -u "$user")" --regid="$(id -g "$user")" --clear-groups)
-fi
-env -i PATH="$PATH" HOME="$sway_dir/home" XDG_RUNTIME_DIR="$sway_dir/run" \
-  WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1 \
-  "${as_user[@]}" sway -c "$sway_dir/config" >"$work/sway.log" 2>&1 &
-sway_pid=$!
-pids+=("$sway_pid")
-socket= ipc=
-for _ in $(seq 100); do
-  socket=$(ls "$sway_dir/run"/wayland-[0-9] 2>/dev/null | head -n1 || true)
-  ipc=$(ls "$sway_dir/run"/sway-ipc.*.sock 2>/dev/null | head -n1 || true)
-  [ -n "$socket" ] && [ -n "$ipc" ] && break
-  kill -0 "$sway_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ -z "$socket" ] || [ -z "$ipc" ]; then
-  cat "$work/sway.log"
-  skip "sway cannot run here"
-fi
-tree() { swaymsg -s "$ipc" -t get_tree; }
+# The file sway's Super+D binding creates tells whether sway took the keys.
+took="$work/sway/run/sway-took-super-d"
+sway_start "bindsym Mod4+d exec touch $took"
 
 export WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland XDG_RUNTIME_DIR="$work/run"
 unset DISPLAY
