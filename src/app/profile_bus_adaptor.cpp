@@ -93,6 +93,11 @@ void ProfileBusAdaptor::WindowFocused(const QString& appId, const QString& title
                                        title.left(kLongestWord).toStdString(), pid));
 }
 
+void ProfileBusAdaptor::WindowFocused(const QString& appId, const QString& title, int pid,
+                                      const QDBusMessage& message) {
+    WindowFocused(appId, title, pid > 0 ? static_cast<uint>(pid) : 0u, message);
+}
+
 QString ProfileBusAdaptor::activeProfile() const {
     return profiles_ ? QString::fromStdString(profiles_->library().activeName()) : QString();
 }

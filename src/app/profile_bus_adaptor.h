@@ -59,6 +59,9 @@ public slots:
     // selects among the user's own profiles.
     void WindowFocused(const QString& appId, const QString& title, uint pid,
                        const QDBusMessage& message);
+    // The same with the process id as int32: KWin's callDBus sends numbers so.
+    void WindowFocused(const QString& appId, const QString& title, int pid,
+                       const QDBusMessage& message);
 
 signals:
     void ProfileActivated(const QString& name);

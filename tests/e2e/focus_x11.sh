@@ -8,6 +8,7 @@
 set -euo pipefail
 bin=${1:?usage: focus_x11.sh <bin-dir>}
 source "$(dirname "$0")/lib/xvfb.bash"
+source "$(dirname "$0")/lib/focus.bash"
 need_tools Xvfb openbox xdotool dbus-daemon gdbus
 [ -x "$bin/focus-window" ] || fail "focus-window was not built"
 
@@ -15,38 +16,17 @@ xvfb_start
 mkdir -p "$work/home"
 HOME="$work/home" openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-make_data_folder
-cli() { "$bin/pelmora-cli" --data-dir "$work/data" "$@"; }
-cli set report-rate=1000 >/dev/null
-cli profile save Default >/dev/null
-cli set report-rate=250 >/dev/null
-cli profile save Game >/dev/null
-cli profile match Game Game-One >/dev/null
+focus_profiles Game-One
 [ "$(cli profile list)" = "  Default
 * Game  [Game-One]" ] || fail "the profiles: $(cli profile list)"
 start_pelmora --simulate --sim-state "$work/mouse.json"
-for _ in $(seq 100); do
-  gdbus call --session -d org.pelmora.Pelmora -o /org/pelmora/Pelmora \
-    -m org.freedesktop.DBus.Properties.Get org.pelmora.Pelmora1 FocusMechanism >"$work/mechanism" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q "X11" "$work/mechanism" || fail "the focus mechanism: $(cat "$work/mechanism")"
+wait_for_mechanism "X11"
 gdbus monitor --session -d org.pelmora.Pelmora >"$work/monitor.out" 2>&1 &
 pids+=($!)
 cli profile focus >"$work/focus.out" 2>"$work/focus.err" &
 pids+=($!)
 sleep 0.5
 
-# mouse_at RATE: waits until the mouse reports at RATE Hz and PROFILE is active.
-mouse_at() {
-  local interval=$((1000 / $1))
-  for _ in $(seq 100); do
-    grep -q "\"reportInterval\": $interval\b" "$work/mouse.json" 2>/dev/null &&
-      cli profile list | grep -qx "\* $2.*" && return 0
-    sleep 0.1
-  done
-  fail "the mouse is not at $1 Hz with $2 active: $(grep -o '"reportInterval": [0-9]*' "$work/mouse.json"), $(cli profile list)"
-}
 window() { # ID TITLE: starts a window and prints its X id once it has the focus
   "$bin/focus-window" "$1" "$2" >"$work/window-$1.log" 2>&1 &
   pids+=($!)
