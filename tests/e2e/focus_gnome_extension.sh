@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The GNOME Shell extensions (GNOME 45 and later as a module, 43 and 44 as a
-# script) run under gjs, GNOME Shell's own interpreter, with a stand-in for
-# the shell's global.display (GNOME Shell itself needs a logind seat and its
-# whole session, which this machine lacks): each focus change they see
-# reaches the running program's WindowFocused, whose profile switch reaches
-# the simulated mouse; after disable() nothing is sent.
+# The GNOME Shell extension for GNOME 45 and later (a module) runs under
+# gjs, GNOME Shell's own interpreter, with a stand-in for the shell's
+# global.display: Debian's GNOME Shell is 43, which loads only the other
+# extension (focus_gnome_shell.sh runs that one in the real shell). Each
+# focus change it sees reaches the running program's WindowFocused, whose
+# profile switch reaches the simulated mouse; after disable() nothing is sent.
 set -euo pipefail
 bin=${1:?usage: focus_gnome_extension.sh <bin-dir>}
 source "$(dirname "$0")/lib/xvfb.bash"
@@ -26,7 +26,7 @@ reports() {
     -m org.freedesktop.DBus.Properties.Get org.pelmora.Pelmora1 FocusReports
 }
 
-for uuid in pelmora@pelmora.org pelmora-legacy@pelmora.org; do
+for uuid in pelmora@pelmora.org; do
   python3 -c 'import json, sys; m = json.load(open(sys.argv[1])); assert m["uuid"] == sys.argv[2], m' \
     "$extensions/$uuid/metadata.json" "$uuid" || fail "$uuid: its metadata.json"
   before=$(reports)

@@ -45,15 +45,9 @@ wait_for_mechanism "KWin script"
 for _ in $(seq 50); do [ "$(kwin_loaded)" = "(true,)" ] && break; sleep 0.1; done
 [ "$(kwin_loaded)" = "(true,)" ] || fail "the KWin script was not loaded: $(kwin_loaded)"
 
-window() { # APP_ID TITLE: a window KWin activates as it maps
-  WAYLAND_DISPLAY=wayland-pelmora QT_QPA_PLATFORM=wayland "$bin/focus-window" "$1" "$2" \
-    >"$work/window-$1.log" 2>&1 &
-  pids+=($!)
-  last_window=$!
-}
-window org.example.Editor Editor
+wayland_window wayland-pelmora org.example.Editor Editor
 mouse_at 1000 Default
-window org.example.Game "A game"
+wayland_window wayland-pelmora org.example.Game "A game"
 mouse_at 250 Game
 # The game's window closes: KWin activates the editor again.
 kill "$last_window"

@@ -35,3 +35,12 @@ mouse_at() {
   done
   fail "the mouse is not at $1 Hz with $2 active: $(cli profile list)"
 }
+
+# wayland_window DISPLAY APP_ID TITLE: a window on the compositor at
+# DISPLAY, which activates it as it maps; its pid is $last_window.
+wayland_window() {
+  WAYLAND_DISPLAY=$1 QT_QPA_PLATFORM=wayland "$bin/focus-window" "$2" "$3" \
+    >"$work/window-$2.log" 2>&1 &
+  pids+=($!)
+  last_window=$!
+}
