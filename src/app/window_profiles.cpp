@@ -278,11 +278,11 @@ void WindowProfiles::editMatches(const std::string& profile) {
             ids = entry.match;
         }
     }
-    MatchChoice choice{text(ProfileText::UseForApplication),
-                       text(ProfileText::ChooseApplications, profile),
-                       focusNote(),
-                       {},
-                       {}};
+    QString title = text(ProfileText::UseForApplication);
+    if (title.endsWith(QChar(0x2026))) { // the row's "…" says a dialog follows
+        title.chop(1);
+    }
+    MatchChoice choice{title, text(ProfileText::ChooseApplications, profile), focusNote(), {}, {}};
     for (const std::string& id : ids) {
         choice.rows << QString::fromStdString(id);
         choice.ticked.push_back(true);

@@ -31,7 +31,9 @@ inline constexpr Rect kProfileBox{644, 68, 862, 88};
 inline constexpr int kProfileListMostRows = 16;
 constexpr Rect profileList(int rows) {
     const int shown = rows < kProfileListMostRows ? rows : kProfileListMostRows;
-    return {kProfileBox.left, kProfileBox.bottom + 1, kProfileBox.right,
+    // As wide as the caption and the box: a profile's row names the
+    // applications it is used for too.
+    return {kProfileCaption.left, kProfileBox.bottom + 1, kProfileBox.right,
             kProfileBox.bottom + 3 + 16 * (shown < 1 ? 1 : shown)};
 }
 // The status shown while OK or Apply sends the settings (left of the web link).
