@@ -58,10 +58,5 @@ done
 focus_profiles org.example.Game
 QT_QPA_PLATFORM=offscreen start_pelmora --simulate --sim-state "$work/mouse.json"
 wait_for_mechanism "GNOME Shell extension"
-wayland_window wayland-gs org.example.Editor Editor
-mouse_at 1000 Default
-wayland_window wayland-gs org.example.Game "A game"
-mouse_at 250 Game
-kill "$last_window"
-mouse_at 1000 Default
+windows_switch wayland-gs
 echo PASS

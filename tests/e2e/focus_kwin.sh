@@ -45,13 +45,7 @@ wait_for_mechanism "KWin script"
 for _ in $(seq 50); do [ "$(kwin_loaded)" = "(true,)" ] && break; sleep 0.1; done
 [ "$(kwin_loaded)" = "(true,)" ] || fail "the KWin script was not loaded: $(kwin_loaded)"
 
-wayland_window wayland-pelmora org.example.Editor Editor
-mouse_at 1000 Default
-wayland_window wayland-pelmora org.example.Game "A game"
-mouse_at 250 Game
-# The game's window closes: KWin activates the editor again.
-kill "$last_window"
-mouse_at 1000 Default
+windows_switch wayland-pelmora
 
 kill -TERM "$pelmora_pid"
 wait "$pelmora_pid" 2>/dev/null || true

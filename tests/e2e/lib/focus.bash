@@ -36,11 +36,18 @@ mouse_at() {
   fail "the mouse is not at $1 Hz with $2 active: $(cli profile list)"
 }
 
-# wayland_window DISPLAY APP_ID TITLE: a window on the compositor at
-# DISPLAY, which activates it as it maps; its pid is $last_window.
-wayland_window() {
-  WAYLAND_DISPLAY=$1 QT_QPA_PLATFORM=wayland "$bin/focus-window" "$2" "$3" \
-    >"$work/window-$2.log" 2>&1 &
-  pids+=($!)
-  last_window=$!
+# windows_switch DISPLAY: on the compositor at DISPLAY, which activates a
+# window as it maps, an editor's window switches the mouse to Default, a
+# game's to Game, and the game's closing (the editor active again) back.
+windows_switch() {
+  local window
+  for window in "org.example.Editor Editor 1000 Default" "org.example.Game Game 250 Game"; do
+    set -- "$1" $window
+    WAYLAND_DISPLAY=$1 QT_QPA_PLATFORM=wayland "$bin/focus-window" "$2" "$3" \
+      >"$work/window-$2.log" 2>&1 &
+    pids+=($!)
+    mouse_at "$4" "$5"
+  done
+  kill "${pids[-1]}"
+  mouse_at 1000 Default
 }
