@@ -80,6 +80,14 @@ OpenedFocus openFocus(const FocusSession& session) {
     }
     const bool direct = expected == FocusMechanism::Wlroots || expected == FocusMechanism::X11;
     opened.mechanism = direct && !opened.source ? FocusMechanism::None : expected;
+    // A Wayland compositor with nothing better: its XWayland windows, where
+    // it keeps _NET_ACTIVE_WINDOW for them.
+    if (opened.mechanism == FocusMechanism::None && session.wayland() && !session.display.empty()) {
+        std::string problem;
+        if ((opened.source = openX11FocusSource(problem))) {
+            opened.mechanism = FocusMechanism::X11;
+        }
+    }
     return opened;
 }
 

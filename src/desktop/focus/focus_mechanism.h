@@ -39,7 +39,8 @@ struct OpenedFocus {
     std::unique_ptr<FocusSource> source; // null for the mechanisms that push over the bus
     std::string problem;                 // why a direct source could not be opened
 };
-// Opens what this session offers.
+// Opens what this session offers; on a Wayland compositor that offers
+// nothing, the X11 windows of its XWayland.
 OpenedFocus openFocus(const FocusSession& session);
 
 } // namespace pelmora
