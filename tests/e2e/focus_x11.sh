@@ -46,10 +46,9 @@ mouse_at 250 Game
 
 # Flapping: the focus ends on the editor; one switch, to Default.
 before=$(grep -c "ProfileActivated ('Default',)" "$work/monitor.out" || true)
-for wid in "$other" "$game" "$other" "$game" "$other"; do
-  xdotool windowactivate "$wid"
-  sleep 0.03
-done
+# One xdotool for the lot: no program start between the changes.
+xdotool windowactivate "$other" sleep 0.03 windowactivate "$game" sleep 0.03 \
+  windowactivate "$other" sleep 0.03 windowactivate "$game" sleep 0.03 windowactivate "$other"
 mouse_at 1000 Default
 sleep 1
 after=$(grep -c "ProfileActivated ('Default',)" "$work/monitor.out" || true)
