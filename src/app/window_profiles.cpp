@@ -294,8 +294,11 @@ void WindowProfiles::editMatches(const std::string& profile) {
             if (std::ranges::none_of(
                     ids, [&](const std::string& each) { return sameApplicationId(each, id); })) {
                 ids.push_back(id);
-                choice.rows << QString::fromStdString(id) + QStringLiteral(" \u2014 ") +
-                                   QString::fromStdString(application.title);
+                choice.rows << QString::fromStdString(id) +
+                                   (application.title.empty()
+                                        ? QString()
+                                        : QStringLiteral(" \u2014 ") +
+                                              QString::fromStdString(application.title));
                 choice.ticked.push_back(false);
             }
         }
