@@ -34,26 +34,33 @@ public:
     int fd() const override { return xcb_get_file_descriptor(connection_.get()); }
 
     bool dispatch() override {
-        bool changed = false;
-        while (XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(connection_.get())}) {
-            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
-                const auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
-                changed =
-                    changed || (notify->window == root_ && notify->atom == atoms_[ActiveWindow]);
+        // Waiting for a property's reply, xcb reads the events that come
+        // meanwhile into its queue, where the descriptor no longer shows
+        // them: the queue is looked at again until a pass finds no change.
+        for (;;) {
+            bool changed = false;
+            while (XcbReply<xcb_generic_event_t> event{xcb_poll_for_event(connection_.get())}) {
+                if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+                    const auto* notify =
+                        reinterpret_cast<xcb_property_notify_event_t*>(event.get());
+                    changed = changed ||
+                              (notify->window == root_ && notify->atom == atoms_[ActiveWindow]);
+                }
             }
-        }
-        if (xcb_connection_has_error(connection_.get()) != 0) {
-            return false;
-        }
-        if (changed) {
+            if (xcb_connection_has_error(connection_.get()) != 0) {
+                return false;
+            }
+            if (!changed) {
+                return true;
+            }
             tellActive();
         }
-        return true;
     }
 
     void tellCurrent() override {
         lastWindow_ = XCB_WINDOW_NONE;
         tellActive();
+        dispatch();
     }
 
     // The window that has the focus now, when it is another than last told.
