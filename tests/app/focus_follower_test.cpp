@@ -11,16 +11,7 @@
 namespace pelmora::test {
 namespace {
 
-class FocusFollowerTest : public ShellTest {
-protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        SettingsBlock block = sampleBlock();
-        block.reportInterval = 4;
-        block.dpiStageOn = {1, 1, 1, 1};
-        writeConfig(block);
-    }
-};
+using FocusFollowerTest = ProfileShellTest;
 
 TEST_F(FocusFollowerTest, ASettledFocusSwitchesUnlessEditedOrTurnedOff) {
     CTarvixDlg& d = start();

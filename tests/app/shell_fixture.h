@@ -139,4 +139,17 @@ protected:
     std::unique_ptr<CTarvixDlg> dlg;
 };
 
+// For the profile tests: every DPI stage on (a profile can hold the
+// configuration) and a report interval the tests change.
+class ProfileShellTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        SettingsBlock block = sampleBlock();
+        block.reportInterval = 4;
+        block.dpiStageOn = {1, 1, 1, 1};
+        writeConfig(block);
+    }
+};
+
 } // namespace pelmora::test

@@ -15,16 +15,7 @@
 namespace pelmora::test {
 namespace {
 
-class WindowProfilesTest : public ShellTest {
-protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        SettingsBlock block = sampleBlock();
-        block.reportInterval = 4;
-        block.dpiStageOn = {1, 1, 1, 1};
-        writeConfig(block);
-    }
-};
+using WindowProfilesTest = ProfileShellTest;
 
 TEST_F(WindowProfilesTest, RowsFollowTheProfilesAndAChoiceAsksBeforeEditsAreLeft) {
     CTarvixDlg& d = start();
