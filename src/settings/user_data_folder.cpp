@@ -1,7 +1,7 @@
 #include "settings/user_data_folder.h"
 
-#include "settings/data_folder.h"
 #include "base/ini_file.h"
+#include "settings/data_folder.h"
 #include "settings/preferences.h"
 
 #include <pwd.h>
@@ -74,8 +74,12 @@ std::filesystem::path userConfigFolder() {
     return xdgFolder("XDG_CONFIG_HOME", ".config") / "pelmora";
 }
 
+std::filesystem::path userDataHome() {
+    return xdgFolder("XDG_DATA_HOME", ".local/share");
+}
+
 std::filesystem::path userSkinsFolder() {
-    return xdgFolder("XDG_DATA_HOME", ".local/share") / "pelmora" / kSkinsFolderName;
+    return userDataHome() / "pelmora" / kSkinsFolderName;
 }
 
 Language languageForLocale(std::string_view locale) {

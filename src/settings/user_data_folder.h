@@ -26,6 +26,8 @@ bool holdsDataFiles(const std::filesystem::path& folder);
 // not an absolute path.
 std::filesystem::path userConfigFolder();
 std::filesystem::path userSkinsFolder();
+// $XDG_DATA_HOME itself (~/.local/share by default).
+std::filesystem::path userDataHome();
 
 // The language a user of `locale` (a POSIX locale name such as
 // "zh_TW.UTF-8") would pick in an installer.

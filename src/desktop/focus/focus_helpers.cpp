@@ -1,25 +1,14 @@
 #include "desktop/focus/focus_helpers.h"
 
+#include "base/environment.h"
 #include "settings/data_folder.h"
 #include "settings/user_data_folder.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <string>
 #include <system_error>
 
 namespace pelmora {
-
-namespace {
-
-std::filesystem::path xdgOr(const char* variable, const std::filesystem::path& fallback) {
-    const char* value = std::getenv(variable);
-    if (value && *value == '/') {
-        return value;
-    }
-    return fallback;
-}
-
-} // namespace
 
 std::filesystem::path kwinFocusScript() {
     const std::string file = std::string(kKWinScriptName) + ".js";
@@ -38,10 +27,8 @@ std::string_view gnomeExtensionUuidFor(int shellMajor) {
 }
 
 std::vector<std::filesystem::path> gnomeExtensionFolders(std::string_view uuid) {
-    const char* home = std::getenv("HOME");
-    std::vector<std::filesystem::path> roots{
-        xdgOr("XDG_DATA_HOME", std::filesystem::path(home ? home : "/") / ".local/share")};
-    std::string dirs = std::getenv("XDG_DATA_DIRS") ? std::getenv("XDG_DATA_DIRS") : "";
+    std::vector<std::filesystem::path> roots{userDataHome()};
+    std::string dirs = environmentValue("XDG_DATA_DIRS");
     if (dirs.empty()) {
         dirs = "/usr/local/share:/usr/share";
     }

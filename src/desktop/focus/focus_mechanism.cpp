@@ -1,10 +1,10 @@
 #include "desktop/focus/focus_mechanism.h"
 
+#include "base/environment.h"
 #include "desktop/focus/wlroots_focus_source.h"
 #include "desktop/focus/x11_focus_source.h"
 
 #include <array>
-#include <cstdlib>
 #include <utility>
 
 namespace pelmora {
@@ -23,11 +23,6 @@ constexpr std::array kMechanismNames{
     MechanismName{FocusMechanism::None, "none"},
 };
 
-std::string environmentText(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
 // $XDG_CURRENT_DESKTOP is a ':'-separated list ("ubuntu:GNOME").
 bool desktopIs(const FocusSession& session, std::string_view name) {
     std::string_view list = session.currentDesktop;
@@ -44,8 +39,8 @@ bool desktopIs(const FocusSession& session, std::string_view name) {
 } // namespace
 
 FocusSession FocusSession::fromEnvironment() {
-    return {environmentText("XDG_SESSION_TYPE"), environmentText("DISPLAY"),
-            environmentText("WAYLAND_DISPLAY"), environmentText("XDG_CURRENT_DESKTOP")};
+    return {environmentValue("XDG_SESSION_TYPE"), environmentValue("DISPLAY"),
+            environmentValue("WAYLAND_DISPLAY"), environmentValue("XDG_CURRENT_DESKTOP")};
 }
 
 FocusMechanism focusMechanismOf(const FocusSession& session, bool wlrootsOffered) {
