@@ -17,13 +17,9 @@ namespace {
 constexpr const char* kName = "org.pelmora.Pelmora";
 constexpr const char* kPath = "/org/pelmora/Pelmora";
 constexpr const char* kInterface = "org.pelmora.Pelmora1";
-constexpr int kCallTimeoutMs = 2000;
 
 struct LoopUnref {
     void operator()(GMainLoop* loop) const { g_main_loop_unref(loop); }
-};
-struct VariantUnref {
-    void operator()(GVariant* v) const { g_variant_unref(v); }
 };
 
 struct Watch {
@@ -70,23 +66,11 @@ gboolean onSignal(gpointer loop) {
 
 // Pelmora's FocusMechanism; empty with `error` when it does not answer.
 std::string focusMechanism(GDBusConnection* bus, std::string& error) {
-    GError* raw = nullptr;
-    std::unique_ptr<GVariant, VariantUnref> reply(g_dbus_connection_call_sync(
-        bus, kName, kPath, "org.freedesktop.DBus.Properties", "Get",
-        g_variant_new("(ss)", kInterface, "FocusMechanism"), G_VARIANT_TYPE("(v)"),
-        G_DBUS_CALL_FLAGS_NO_AUTO_START, kCallTimeoutMs, nullptr, &raw));
-    const GErrorPtr failure(raw);
-    if (!reply) {
-        error = gErrorText(failure.get());
-        return {};
-    }
-    GVariant* value = nullptr;
-    g_variant_get(reply.get(), "(v)", &value);
-    std::string text = g_variant_is_of_type(value, G_VARIANT_TYPE_STRING)
-                           ? g_variant_get_string(value, nullptr)
-                           : "";
-    g_variant_unref(value);
-    return text;
+    const VariantPtr value =
+        runningProperty(bus, kName, kPath, kInterface, "FocusMechanism", &error);
+    return value && g_variant_is_of_type(value.get(), G_VARIANT_TYPE_STRING)
+               ? g_variant_get_string(value.get(), nullptr)
+               : "";
 }
 
 } // namespace

@@ -33,6 +33,33 @@ PrivateBus connectPrivateBus(const std::string& address, std::string& error) {
     return bus;
 }
 
+VariantPtr callRunning(GDBusConnection* bus, const char* name, const char* path,
+                       const char* interface, const char* method, GVariant* args,
+                       const char* replyType, std::string* error) {
+    constexpr int kTimeoutMs = 2000;
+    GError* raw = nullptr;
+    VariantPtr reply(g_dbus_connection_call_sync(
+        bus, name, path, interface, method, args, G_VARIANT_TYPE(replyType),
+        G_DBUS_CALL_FLAGS_NO_AUTO_START, kTimeoutMs, nullptr, &raw));
+    const GErrorPtr failure(raw);
+    if (!reply && error) {
+        *error = gErrorText(failure.get());
+    }
+    return reply;
+}
+
+VariantPtr runningProperty(GDBusConnection* bus, const char* name, const char* path,
+                           const char* interface, const char* property, std::string* error) {
+    const VariantPtr reply = callRunning(bus, name, path, "org.freedesktop.DBus.Properties", "Get",
+                                         g_variant_new("(ss)", interface, property), "(v)", error);
+    if (!reply) {
+        return nullptr;
+    }
+    GVariant* value = nullptr;
+    g_variant_get(reply.get(), "(v)", &value);
+    return VariantPtr(value);
+}
+
 std::string sessionBusAddress() {
     if (std::string env = environmentValue("DBUS_SESSION_BUS_ADDRESS"); !env.empty()) {
         return env;

@@ -33,4 +33,20 @@ std::string systemBusAddress();
 // Connects to the bus at `address`; null with `error` when it cannot.
 PrivateBus connectPrivateBus(const std::string& address, std::string& error);
 
+struct GVariantUnref {
+    void operator()(GVariant* v) const { g_variant_unref(v); }
+};
+using VariantPtr = std::unique_ptr<GVariant, GVariantUnref>;
+
+// A method's reply of type `replyType`, asked of a service that runs (none is
+// started for it), at most two seconds; null with `error` (when given) when
+// it does not answer so.
+VariantPtr callRunning(GDBusConnection* bus, const char* name, const char* path,
+                       const char* interface, const char* method, GVariant* args,
+                       const char* replyType, std::string* error = nullptr);
+// A property's value, asked so; null when its owner does not answer.
+VariantPtr runningProperty(GDBusConnection* bus, const char* name, const char* path,
+                           const char* interface, const char* property,
+                           std::string* error = nullptr);
+
 } // namespace pelmora

@@ -14,13 +14,9 @@ namespace {
 
 constexpr int kCallTimeoutMs = 2000;
 
-struct VariantUnref {
-    void operator()(GVariant* v) const { g_variant_unref(v); }
-};
 struct XcbDisconnect {
     void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
 };
-using VariantPtr = std::unique_ptr<GVariant, VariantUnref>;
 
 VariantPtr call(GDBusConnection* bus, const char* name, const char* path, const char* interface,
                 const char* method, GVariant* args, const char* replyType, std::string& error) {
@@ -75,12 +71,9 @@ std::string notificationServer(const std::string& address) {
         return {};
     }
     // Asked only of a service that runs: the call must not start one.
-    GError* raw = nullptr;
-    const VariantPtr reply(g_dbus_connection_call_sync(
-        bus.get(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
-        "org.freedesktop.Notifications", "GetServerInformation", nullptr, G_VARIANT_TYPE("(ssss)"),
-        G_DBUS_CALL_FLAGS_NO_AUTO_START, kCallTimeoutMs, nullptr, &raw));
-    const GErrorPtr failure(raw);
+    const VariantPtr reply =
+        callRunning(bus.get(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+                    "org.freedesktop.Notifications", "GetServerInformation", nullptr, "(ssss)");
     if (!reply) {
         return {};
     }

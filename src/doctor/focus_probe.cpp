@@ -6,44 +6,9 @@
 
 #include <gio/gio.h>
 
-#include <memory>
+#include <cstdlib>
 
 namespace pelmora {
-
-namespace {
-
-constexpr int kCallTimeoutMs = 2000;
-
-struct VariantUnref {
-    void operator()(GVariant* v) const { g_variant_unref(v); }
-};
-using VariantPtr = std::unique_ptr<GVariant, VariantUnref>;
-
-VariantPtr callQuietly(GDBusConnection* bus, const char* name, const char* path,
-                       const char* interface, const char* method, GVariant* args,
-                       const char* replyType) {
-    GError* raw = nullptr;
-    VariantPtr reply(g_dbus_connection_call_sync(
-        bus, name, path, interface, method, args, G_VARIANT_TYPE(replyType),
-        G_DBUS_CALL_FLAGS_NO_AUTO_START, kCallTimeoutMs, nullptr, &raw));
-    const GErrorPtr failure(raw);
-    return reply;
-}
-
-// A property's value; null when its owner does not answer.
-VariantPtr property(GDBusConnection* bus, const char* name, const char* path, const char* interface,
-                    const char* property) {
-    VariantPtr reply = callQuietly(bus, name, path, "org.freedesktop.DBus.Properties", "Get",
-                                   g_variant_new("(ss)", interface, property), "(v)");
-    if (!reply) {
-        return nullptr;
-    }
-    GVariant* value = nullptr;
-    g_variant_get(reply.get(), "(v)", &value);
-    return VariantPtr(value);
-}
-
-} // namespace
 
 FocusFacts FocusFacts::fromSession() {
     FocusFacts facts;
@@ -59,17 +24,17 @@ FocusFacts FocusFacts::fromSession() {
         facts.extensionUuid = std::string(kGnomeExtensionUuid);
         return facts;
     }
-    facts.kwinAnswers = callQuietly(bus.get(), "org.kde.KWin", "/Scripting",
+    facts.kwinAnswers = callRunning(bus.get(), "org.kde.KWin", "/Scripting",
                                     "org.freedesktop.DBus.Peer", "Ping", nullptr, "()") != nullptr;
-    if (const VariantPtr version = property(bus.get(), "org.gnome.Shell", "/org/gnome/Shell",
-                                            "org.gnome.Shell", "ShellVersion");
+    if (const VariantPtr version = runningProperty(bus.get(), "org.gnome.Shell", "/org/gnome/Shell",
+                                                   "org.gnome.Shell", "ShellVersion");
         version && g_variant_is_of_type(version.get(), G_VARIANT_TYPE_STRING)) {
         facts.shellMajor = std::atoi(g_variant_get_string(version.get(), nullptr));
     }
     facts.extensionUuid = std::string(facts.shellMajor > 0 ? gnomeExtensionUuidFor(facts.shellMajor)
                                                            : kGnomeExtensionUuid);
     facts.extensionFolders = gnomeExtensionFolders(facts.extensionUuid);
-    if (const VariantPtr info = callQuietly(
+    if (const VariantPtr info = callRunning(
             bus.get(), "org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell.Extensions",
             "GetExtensionInfo", g_variant_new("(s)", facts.extensionUuid.c_str()), "(a{sv})")) {
         VariantPtr fields(g_variant_get_child_value(info.get(), 0));
@@ -79,8 +44,8 @@ FocusFacts FocusFacts::fromSession() {
         }
     }
     if (const VariantPtr reports =
-            property(bus.get(), "org.pelmora.Pelmora", "/org/pelmora/Pelmora",
-                     "org.pelmora.Pelmora1", "FocusReports");
+            runningProperty(bus.get(), "org.pelmora.Pelmora", "/org/pelmora/Pelmora",
+                            "org.pelmora.Pelmora1", "FocusReports");
         reports && g_variant_is_of_type(reports.get(), G_VARIANT_TYPE_UINT32)) {
         facts.pelmoraReports = g_variant_get_uint32(reports.get());
     }
