@@ -9,7 +9,6 @@ set -euo pipefail
 bin=${1:?usage: focus_gnome_shell.sh <bin-dir>}
 source "$(dirname "$0")/lib/xvfb.bash"
 source "$(dirname "$0")/lib/focus.bash"
-skip() { echo "SKIP: $*"; exit 77; }
 command -v gnome-shell >/dev/null 2>&1 || skip "gnome-shell is not installed (scripts/bootstrap installs it)"
 need_tools dbus-daemon gdbus
 [ -x "$bin/focus-window" ] || fail "focus-window was not built"

@@ -8,7 +8,6 @@ set -euo pipefail
 bin=${1:?usage: focus_kwin.sh <bin-dir>}
 source "$(dirname "$0")/lib/xvfb.bash"
 source "$(dirname "$0")/lib/focus.bash"
-skip() { echo "SKIP: $*"; exit 77; }
 command -v kwin_wayland >/dev/null 2>&1 || skip "kwin_wayland is not installed (scripts/bootstrap installs it)"
 need_tools dbus-daemon gdbus
 [ -x "$bin/focus-window" ] || fail "focus-window was not built"

@@ -3,8 +3,6 @@
 # after lib/xvfb.bash; sway_start [CONFIG LINE...] starts it and sets
 # $sway_dir, $socket (its Wayland socket) and $ipc; tree prints its tree.
 
-skip() { echo "SKIP: $*"; exit 77; }
-
 sway_start() {
   sway_dir="$work/sway"
   mkdir -p "$sway_dir/run" "$sway_dir/home"
