@@ -1,6 +1,5 @@
 #include "app/ctarvix_app.h"
 
-#include "app/app_identity.h"
 #include "app/app_log.h"
 #include "app/app_options.h"
 #include "app/application_service.h"
@@ -20,6 +19,7 @@
 #include "app/window_profiles.h"
 #include "desktop/focus/focus_helpers.h"
 #include "profiles/profile_texts.h"
+#include "settings/app_identity.h"
 #include "ui/skin/accessible_skin.h"
 #include "ui/skin/message_box_sink.h"
 

@@ -1,7 +1,7 @@
 #include "app/desktop_notifier.h"
 
-#include "app/app_identity.h"
 #include "app/session_bus.h"
+#include "settings/app_identity.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

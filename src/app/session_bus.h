@@ -3,7 +3,7 @@
 // name and path it owns, the names of the services it talks to, and the one
 // answer to "is that service there".
 
-#include "app/app_identity.h"
+#include "settings/app_identity.h"
 
 #include <QDBusConnection>
 #include <QString>
@@ -13,8 +13,8 @@ namespace pelmora::session_bus {
 QDBusConnection connection();
 
 // What the running copy owns and offers.
-inline const QString kName = QString::fromLatin1(identity::kDesktopEntry);
-inline const QString kObjectPath = QStringLiteral("/org/pelmora/Pelmora");
+inline const QString kName = QString::fromLatin1(identity::kBusName);
+inline const QString kObjectPath = QString::fromLatin1(identity::kBusPath);
 // The services it talks to.
 inline const QString kStatusNotifierWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
 inline const QString kStatusNotifierWatcherPath = QStringLiteral("/StatusNotifierWatcher");

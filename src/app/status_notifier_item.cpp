@@ -1,8 +1,8 @@
 #include "app/status_notifier_item.h"
 
-#include "app/app_identity.h"
 #include "app/session_bus.h"
 #include "base/log.h"
+#include "settings/app_identity.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>

@@ -4,8 +4,8 @@
 // whenever one is on the bus, at the start or later: titled "Pelmora", where
 // Qt's own item would carry the window class.
 
-#include "app/app_identity.h"
 #include "app/dbus_menu.h"
+#include "settings/app_identity.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusArgument>

@@ -1,6 +1,6 @@
 #include "app/switch_feedback.h"
 
-#include "app/app_identity.h"
+#include "settings/app_identity.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

@@ -3,6 +3,7 @@
 // user finds the id of a game by switching to it.
 #include "cli/cli_context.h"
 #include "desktop/private_bus.h"
+#include "settings/app_identity.h"
 
 #include <gio/gio.h>
 #include <glib-unix.h>
@@ -14,8 +15,8 @@ namespace pelmora::cli {
 
 namespace {
 
-constexpr const char* kName = "org.pelmora.Pelmora";
-constexpr const char* kPath = "/org/pelmora/Pelmora";
+constexpr const char* kName = identity::kBusName;
+constexpr const char* kPath = identity::kBusPath;
 constexpr const char* kInterface = "org.pelmora.Pelmora1";
 
 struct LoopUnref {

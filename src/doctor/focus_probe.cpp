@@ -3,6 +3,7 @@
 #include "desktop/focus/focus_helpers.h"
 #include "desktop/private_bus.h"
 #include "doctor/focus_checks.h"
+#include "settings/app_identity.h"
 
 #include <gio/gio.h>
 
@@ -44,7 +45,7 @@ FocusFacts FocusFacts::fromSession() {
         }
     }
     if (const VariantPtr reports =
-            runningProperty(bus.get(), "org.pelmora.Pelmora", "/org/pelmora/Pelmora",
+            runningProperty(bus.get(), identity::kBusName, identity::kBusPath,
                             "org.pelmora.Pelmora1", "FocusReports");
         reports && g_variant_is_of_type(reports.get(), G_VARIANT_TYPE_UINT32)) {
         facts.pelmoraReports = g_variant_get_uint32(reports.get());

@@ -1,5 +1,7 @@
 #include "desktop/focus/focused_application.h"
 
+#include "settings/app_identity.h"
+
 #include <algorithm>
 #include <array>
 #include <system_error>
@@ -10,7 +12,7 @@ namespace {
 
 constexpr std::size_t kIdMaxBytes = 255;
 constexpr std::size_t kTitleMaxBytes = 256;
-constexpr std::array<std::string_view, 2> kOwnIds{"org.pelmora.Pelmora", "KandroGMClass"};
+constexpr std::array<std::string_view, 2> kOwnIds{identity::kDesktopEntry, identity::kWindowClass};
 
 char foldAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;

@@ -12,6 +12,9 @@ inline constexpr const char* kWindowClass = "KandroGMClass";
 // notifications' desktop-entry hint, by which GNOME and Plasma match windows
 // and notifications to the menu entry.
 inline constexpr const char* kDesktopEntry = "org.pelmora.Pelmora";
+// The running copy's name and object on the session bus.
+inline constexpr const char* kBusName = kDesktopEntry;
+inline constexpr const char* kBusPath = "/org/pelmora/Pelmora";
 // The name shown for the program: window lists, notifications, the tray
 // item, the accessibility tree; the message boxes' caption.
 inline constexpr const char* kDisplayName = kAppName.data();
